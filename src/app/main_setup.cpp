@@ -1,0 +1,27 @@
+#include "app/main_setup.h"
+
+#include "app/debug_log.h"
+#include "app/debug_window.h"
+#include "app/startup_identification.h"
+#include "app/text.h"
+#include "app/vt5_record.h"
+#include "platform/platform.h"
+
+namespace veltra {
+
+bool IsReminderStart(const std::u16string& commandLine) { return ToUpperAscii(commandLine) == u"/REMINDER"; }
+
+MainSetupResult RunMainSetup(Platform& platform, VT5Record& vt5, const std::u16string& commandLine) {
+    MainSetupResult result;
+    vt5.bReminderStart = IsReminderStart(commandLine) ? 1 : 0;
+    result.modes = DetectTestModes(platform.windows, platform.messageBox);
+    if (result.modes.debug) {
+        ProcessDebugLog().Enable(OpenDebugWindow(platform.launcher, platform.windows, platform.clock),
+                                 &platform.codePage);
+        DebugLog(u"Programe start and Debug message is open!!");
+    }
+    result.identified = RunStartupIdentification(platform, vt5, std::nullopt);
+    return result;
+}
+
+}  // namespace veltra

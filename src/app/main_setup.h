@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+
+#include "app/test_modes.h"
+
+namespace veltra {
+
+struct Platform;
+struct VT5Record;
+
+// True when the whole command line, upper-cased, is "/REMINDER".
+bool IsReminderStart(const std::u16string& commandLine);
+
+struct MainSetupResult {
+    TestModes modes;
+    bool identified = false;
+};
+
+// The main dialog's set-up steps that need no window of its own: reminder argument, test
+// modes, debug window, then the start-up identification.
+MainSetupResult RunMainSetup(Platform& platform, VT5Record& vt5, const std::u16string& commandLine);
+
+}  // namespace veltra

@@ -1,0 +1,40 @@
+#include "app/record_file.h"
+
+#include "app/debug_log.h"
+#include "app/work_path.h"
+
+namespace veltra {
+namespace {
+
+FileOpenMode ModeFor(int mode) {
+    switch (mode) {
+        case 1: return FileOpenMode::ReadWriteTruncate;
+        case 2: return FileOpenMode::ReadOnly;
+        default: return FileOpenMode::ReadWriteKeep;
+    }
+}
+
+}  // namespace
+
+int OpenRecordFile(IFileSystem& fileSystem, const std::u16string& path, std::unique_ptr<IFile>& handle, int create,
+                   int mode) {
+    if (FileExists(fileSystem, path, u"") != 0) {
+        DebugLog(u"Load history...");
+        handle = fileSystem.Open(path, ModeFor(mode));
+        DebugLog((handle ? u"Load successfully : " : u"Load fail : ") + path);
+        return kRecordOpened;
+    }
+    if (create != 1) return kRecordMissing;
+    DebugLog(u"Create : " + path);
+    handle = fileSystem.Open(path, FileOpenMode::ReadWriteTruncate);
+    DebugLog((handle ? u"Create successfully !! " : u"Create fail !! ") + path);
+    return kRecordCreated;
+}
+
+std::u16string RecordPath(const std::u16string& workPath, const std::u16string& subFolder, const std::u16string& name) {
+    std::u16string path = workPath + subFolder;
+    if (path.empty() || path.back() != u'\\') path += u'\\';
+    return path + name;
+}
+
+}  // namespace veltra

@@ -1,0 +1,25 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace veltra {
+
+struct CliOptions {
+    std::string command;  // "identify", or "help"
+    std::optional<std::u16string> workFolder;
+    bool debug = false;
+    bool json = false;
+};
+
+struct CliParseResult {
+    std::optional<CliOptions> options;
+    std::string error;  // one line, set when options is empty
+};
+
+// Arguments without the program name, as UTF-16 texts.
+CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments);
+
+std::string CliUsage();
+
+}  // namespace veltra

@@ -1,0 +1,12 @@
+#include "cli/stream_debug_sink.h"
+
+#include "app/text.h"
+
+namespace veltra {
+
+void StreamDebugSink::WriteLine(const std::u16string& line) {
+    stream_ << Utf16ToUtf8(line) << '\n';
+    stream_.flush();
+}
+
+}  // namespace veltra

@@ -1,0 +1,26 @@
+#pragma once
+#include <cstdint>
+
+namespace veltra {
+
+// The platform's date-time record: eight unsigned 16-bit fields, day of week 0 = Sunday.
+struct DateTime {
+    std::uint16_t year = 0;
+    std::uint16_t month = 0;
+    std::uint16_t dayOfWeek = 0;
+    std::uint16_t day = 0;
+    std::uint16_t hour = 0;
+    std::uint16_t minute = 0;
+    std::uint16_t second = 0;
+    std::uint16_t millisecond = 0;
+    bool operator==(const DateTime&) const = default;
+};
+
+class IClock {
+public:
+    virtual ~IClock() = default;
+    virtual DateTime LocalNow() = 0;
+    virtual void SleepMilliseconds(unsigned milliseconds) = 0;
+};
+
+}  // namespace veltra

@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+namespace veltra {
+
+enum class MutexCreateResult { Created, AlreadyExisted, Failed };
+
+// Cross-process named mutexes. A mutex created here stays held until the object is destroyed.
+class INamedMutexes {
+public:
+    virtual ~INamedMutexes() = default;
+    // True when a mutex of that name exists and could be opened.
+    virtual bool OpenExisting(const std::u16string& name) = 0;
+    // Creates the mutex owned by the caller and keeps its handle.
+    virtual MutexCreateResult CreateOwned(const std::u16string& name) = 0;
+};
+
+}  // namespace veltra

@@ -1,0 +1,21 @@
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace veltra {
+
+enum class RegistryRoot { LocalMachine, CurrentUser };
+
+// Read-only view of the registry: the program never writes it.
+class IRegistry {
+public:
+    virtual ~IRegistry() = default;
+    // A string value read into a buffer of `byteCount` bytes, terminator included, as
+    // RegQueryValueExW does: a value that does not fit, a missing key or value, or a
+    // value of another type gives nullopt.
+    virtual std::optional<std::u16string> ReadString(RegistryRoot root, const std::u16string& key,
+                                                     const std::u16string& value, std::size_t byteCount) = 0;
+};
+
+}  // namespace veltra

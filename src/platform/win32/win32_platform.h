@@ -1,0 +1,100 @@
+#pragma once
+#include <memory>
+
+#include "platform/platform.h"
+
+namespace veltra {
+
+// The real Windows implementations of every platform interface.
+class Win32Registry final : public IRegistry {
+public:
+    std::optional<std::u16string> ReadString(RegistryRoot root, const std::u16string& key, const std::u16string& value,
+                                             std::size_t byteCount) override;
+};
+
+class Win32SystemVersion final : public ISystemVersion {
+public:
+    OsVersion GetVersion() override;
+    ProcessorArchitecture NativeArchitecture() override;
+};
+
+class Win32NamedMutexes final : public INamedMutexes {
+public:
+    Win32NamedMutexes() = default;
+    Win32NamedMutexes(const Win32NamedMutexes&) = delete;
+    Win32NamedMutexes& operator=(const Win32NamedMutexes&) = delete;
+    ~Win32NamedMutexes() override;
+    bool OpenExisting(const std::u16string& name) override;
+    MutexCreateResult CreateOwned(const std::u16string& name) override;
+
+private:
+    void* held_ = nullptr;  // the owned mutex, closed on destruction
+};
+
+class Win32Windows final : public IWindows {
+public:
+    WindowHandle FindTopLevelByTitle(const std::u16string& title) override;
+    WindowHandle FindTopLevelByClass(const std::u16string& className) override;
+    void SetPosition(WindowHandle window, int x, int y, int width, int height) override;
+    void SetTitle(WindowHandle window, const std::u16string& title) override;
+    WindowHandle FirstChild(WindowHandle window) override;
+    void SendChar(WindowHandle window, char16_t unit) override;
+    void PostClose(WindowHandle window) override;
+};
+
+class Win32MessageBox final : public IMessageBox {
+public:
+    void Show(const std::u16string& text, const std::u16string& title) override;
+};
+
+class Win32ProcessLauncher final : public IProcessLauncher {
+public:
+    bool Start(const std::u16string& commandLine) override;
+};
+
+class Win32Clock final : public IClock {
+public:
+    DateTime LocalNow() override;
+    void SleepMilliseconds(unsigned milliseconds) override;
+};
+
+class Win32CodePage final : public ICodePage {
+public:
+    std::string ToAnsi(std::u16string_view text) override;
+    std::u16string FromAnsi(std::string_view bytes) override;
+};
+
+class Win32ProcessInfo final : public IProcessInfo {
+public:
+    std::u16string ExecutablePath() override;
+};
+
+class Win32FileSystem final : public IFileSystem {
+public:
+    bool Exists(const std::u16string& path) override;
+    bool IsDirectory(const std::u16string& path) override;
+    std::unique_ptr<IFile> Open(const std::u16string& path, FileOpenMode mode) override;
+    bool MakeDirectory(const std::u16string& path) override;
+};
+
+// Owns one of each and hands them out as the logic's Platform.
+class Win32Platform {
+public:
+    Platform& Get() { return platform_; }
+
+private:
+    Win32Registry registry_;
+    Win32SystemVersion systemVersion_;
+    Win32NamedMutexes mutexes_;
+    Win32Windows windows_;
+    Win32MessageBox messageBox_;
+    Win32ProcessLauncher launcher_;
+    Win32Clock clock_;
+    Win32CodePage codePage_;
+    Win32ProcessInfo processInfo_;
+    Win32FileSystem fileSystem_;
+    Platform platform_{registry_, systemVersion_, mutexes_, windows_,     messageBox_,
+                       launcher_, clock_,         codePage_, processInfo_, fileSystem_};
+};
+
+}  // namespace veltra

@@ -1,0 +1,35 @@
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_platform.h"
+
+namespace veltra {
+namespace {
+
+HKEY RootKey(RegistryRoot root) { return root == RegistryRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
+
+}  // namespace
+
+std::optional<std::u16string> Win32Registry::ReadString(RegistryRoot root, const std::u16string& key,
+                                                         const std::u16string& value, std::size_t byteCount) {
+    HKEY handle = nullptr;
+    if (RegOpenKeyExW(RootKey(root), ToWide(key).c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    // One spare unit so a stored value without its terminator still ends inside the buffer.
+    std::vector<wchar_t> buffer(byteCount / sizeof(wchar_t) + 1, L'\0');
+    DWORD type = 0;
+    DWORD size = static_cast<DWORD>(byteCount);
+    const LONG status = RegQueryValueExW(handle, ToWide(value).c_str(), nullptr, &type,
+                                         reinterpret_cast<BYTE*>(buffer.data()), &size);
+    RegCloseKey(handle);
+    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
+    const std::size_t units = std::min<std::size_t>(size / sizeof(wchar_t), buffer.size() - 1);
+    std::wstring text(buffer.data(), units);
+    text.resize(wcsnlen(text.c_str(), text.size()));
+    return FromWide(text);
+}
+
+}  // namespace veltra

@@ -1,0 +1,144 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "app/debug_log.h"
+#include "app/debug_window.h"
+#include "app/test_modes.h"
+#include "app/text.h"
+#include "fakes/fake_platform.h"
+#include "fakes/recording_debug_sink.h"
+
+namespace veltra {
+namespace {
+
+using fakes::FakePlatform;
+using fakes::RecordingDebugSink;
+using ::testing::ElementsAre;
+
+TEST(DebugLog, OffByDefaultProducesNothing) {
+    auto sink = std::make_shared<RecordingDebugSink>();
+    DebugLogger log;
+    log.Log(u"ignored");
+    log.LogAnsi("ignored");
+    EXPECT_FALSE(log.Enabled());
+    log.Enable(sink, nullptr);
+    log.Disable();
+    log.Log(u"after disable");
+    EXPECT_TRUE(sink->lines.empty());
+}
+
+TEST(DebugLog, NumbersLinesAcrossBothEntryPoints) {
+    auto sink = std::make_shared<RecordingDebugSink>();
+    Windows1252CodePage codePage;
+    DebugLogger log;
+    log.Enable(sink, &codePage);
+    log.Log(u"Programe start and Debug message is open!!");
+    log.LogAnsi("8-bit \xE4 line");
+    for (int i = 0; i < 8; ++i) log.Log(u"line");
+    log.Log(u"tab\tand\nfeed");
+    ASSERT_EQ(sink->lines.size(), 11u);
+    EXPECT_EQ(sink->lines[0], u"0000 :  Programe start and Debug message is open!!");
+    EXPECT_EQ(sink->lines[1], u"0001 :  8-bit \u00E4 line");
+    EXPECT_EQ(sink->lines[9], u"0009 :  line");
+    EXPECT_EQ(sink->lines[10], u"0010 :  tab\tand\nfeed");
+}
+
+TEST(DebugLog, AnsiTextIsCutAtTheBufferAndAtItsFirstZero) {
+    auto sink = std::make_shared<RecordingDebugSink>();
+    Windows1252CodePage codePage;
+    DebugLogger log;
+    log.Enable(sink, &codePage);
+    log.LogAnsi(std::string(700, 'x'));
+    log.LogAnsi(std::string("before\0after", 12));
+    ASSERT_EQ(sink->lines.size(), 2u);
+    EXPECT_EQ(sink->lines[0], u"0000 :  " + std::u16string(DebugLogger::kAnsiBufferBytes, u'x'));
+    EXPECT_EQ(sink->lines[1], u"0001 :  before");
+}
+
+TEST(DebugLog, LinesOfTwoThreadsNeverMixAndNumbersStayInOrder) {
+    auto sink = std::make_shared<RecordingDebugSink>();
+    DebugLogger log;
+    log.Enable(sink, nullptr);
+    auto writer = [&](char16_t letter) {
+        for (int i = 0; i < 500; ++i) log.Log(std::u16string(40, letter));
+    };
+    std::thread first(writer, u'a');
+    std::thread second(writer, u'b');
+    first.join();
+    second.join();
+    ASSERT_EQ(sink->lines.size(), 1000u);
+    for (std::size_t i = 0; i < sink->lines.size(); ++i) {
+        const std::u16string& line = sink->lines[i];
+        ASSERT_EQ(line.substr(0, 8), DecimalText(static_cast<long long>(i), 4) + u" :  ");
+        const std::u16string body = line.substr(8);
+        EXPECT_TRUE(body == std::u16string(40, u'a') || body == std::u16string(40, u'b')) << "mixed line " << i;
+    }
+}
+
+// The editor opens its window a while after it is started, with an edit control inside.
+void InstallEditor(FakePlatform& fake, unsigned opensAfterMs) {
+    fake.launcher.programs[u"notepad.exe"] = [&fake, opensAfterMs] {
+        fake.clock.onSleep = [&fake, opensAfterMs](unsigned slept) {
+            if (slept < opensAfterMs || fake.windows.FindTopLevelByClass(u"Notepad") != 0) return;
+            const WindowHandle editor = fake.windows.AddTopLevel(u"Untitled - Notepad", u"Notepad");
+            fake.windows.AddChild(editor, u"Edit");
+        };
+    };
+}
+
+TEST(DebugWindow, TypesNumberedLinesIntoTheRetitledEditor) {
+    FakePlatform fake;
+    InstallEditor(fake, 200);
+    auto sink = OpenDebugWindow(fake.launcher, fake.windows, fake.clock);
+    ASSERT_NE(sink->LogWindow(), 0u);
+    auto& window = fake.windows.Get(sink->LogWindow());
+    EXPECT_EQ(window.title, u"Veltra 5 Debug Message");
+    EXPECT_EQ(window.className, u"Notepad");
+    EXPECT_EQ((std::vector<int>{window.x, window.y, window.width, window.height}),
+              (std::vector<int>{100, 350, 1000, 500}));
+    EXPECT_THAT(fake.launcher.started, ElementsAre(u"notepad.exe"));
+    EXPECT_EQ(fake.clock.slept, 300u + 500u);
+
+    DebugLogger log;
+    log.Enable(sink, &fake.codePage);
+    log.Log(u"Programe start and Debug message is open!!");
+    log.Log(u"Work path = C:\\A\\");
+    EXPECT_EQ(fake.windows.Get(sink->LogTarget()).text,
+              u"0000 :  Programe start and Debug message is open!!\r\n0001 :  Work path = C:\\A\\\r\n");
+}
+
+TEST(DebugWindow, ASlowEditorIsWaitedForAndAMissingOneDropsLinesQuietly) {
+    FakePlatform slow;
+    InstallEditor(slow, 1200);
+    EXPECT_NE(OpenDebugWindow(slow.launcher, slow.windows, slow.clock)->LogTarget(), 0u);
+
+    FakePlatform none;
+    auto sink = OpenDebugWindow(none.launcher, none.windows, none.clock);
+    EXPECT_EQ(sink->LogWindow(), 0u);
+    EXPECT_EQ(sink->LogTarget(), 0u);
+    sink->WriteLine(u"0000 :  lost");
+    EXPECT_EQ(none.windows.charactersToNullWindow, 13);
+}
+
+TEST(TestModes, WindowsWithTheExactTitlesSwitchEachModeWithItsMessage) {
+    FakePlatform fake;
+    EXPECT_FALSE(DetectTestModes(fake.windows, fake.messageBox).debug);
+    EXPECT_TRUE(fake.messageBox.shown.empty());
+
+    fake.windows.AddTopLevel(u"Veltra DQA TEST - Notepad", u"Notepad");
+    EXPECT_FALSE(DetectTestModes(fake.windows, fake.messageBox).dqa);
+
+    fake.windows.AddTopLevel(u"Veltra DQA TEST", u"Edit");
+    fake.windows.AddTopLevel(u"Veltra Debug", u"Static");
+    const TestModes both = DetectTestModes(fake.windows, fake.messageBox);
+    EXPECT_TRUE(both.debug);
+    EXPECT_TRUE(both.dqa);
+    using Shown = std::pair<std::u16string, std::u16string>;
+    EXPECT_THAT(fake.messageBox.shown, ElementsAre(Shown{u"Veltra now is going into Debug Mode", u"Debug ONLY"},
+                                                   Shown{u"Veltra now is going into DQA TEST Mode", u"DQA TEST ONLY"}));
+}
+
+}  // namespace
+}  // namespace veltra

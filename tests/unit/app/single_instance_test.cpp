@@ -1,0 +1,45 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "app/single_instance.h"
+#include "fakes/fake_platform.h"
+
+namespace veltra {
+namespace {
+
+using Shown = std::pair<std::u16string, std::u16string>;
+using ::testing::ElementsAre;
+
+TEST(SingleInstance, TheFirstCopyHoldsTheMutexAndASecondIsRefusedWithOneMessage) {
+    auto table = std::make_shared<fakes::MutexTable>();
+    fakes::FakeNamedMutexes first(table), second(table);
+    fakes::FakeMessageBox firstBox, secondBox;
+    EXPECT_TRUE(AcquireSingleInstance(first, firstBox));
+    EXPECT_TRUE(firstBox.shown.empty());
+    EXPECT_EQ(table->names.count(u"Veltra 5"), 1u);
+
+    EXPECT_FALSE(AcquireSingleInstance(second, secondBox));
+    EXPECT_THAT(secondBox.shown, ElementsAre(Shown{u"Veltra 5 already running.", u"Veltra 5"}));
+}
+
+TEST(SingleInstance, ACopyThatLosesTheCreateRaceSaysSo) {
+    auto table = std::make_shared<fakes::MutexTable>();
+    table->names.insert(u"Veltra 5");
+    table->hideFromOpen = true;  // created by the other copy between our open and our create
+    fakes::FakeNamedMutexes mutexes(table);
+    fakes::FakeMessageBox box;
+    EXPECT_FALSE(AcquireSingleInstance(mutexes, box));
+    EXPECT_THAT(box.shown, ElementsAre(Shown{u"Veltra 5 is already running.", u"Veltra 5"}));
+}
+
+TEST(SingleInstance, AMutexThatCannotBeCreatedEndsTheStart) {
+    auto table = std::make_shared<fakes::MutexTable>();
+    table->failCreate = true;
+    fakes::FakeNamedMutexes mutexes(table);
+    fakes::FakeMessageBox box;
+    EXPECT_FALSE(AcquireSingleInstance(mutexes, box));
+    EXPECT_THAT(box.shown, ElementsAre(Shown{u"Veltra 5 mutex can not be created.", u"Veltra 5"}));
+}
+
+}  // namespace
+}  // namespace veltra

@@ -1,0 +1,97 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "app/categories.h"
+#include "app/main_setup.h"
+#include "app/startup_identification.h"
+#include "app/vt5_record.h"
+#include "fakes/fake_platform.h"
+#include "fakes/recording_debug_sink.h"
+
+namespace veltra {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(Categories, OnlySingleKnownBitsHaveNames) {
+    EXPECT_EQ(CategoryName(1), u"MB Driver");
+    EXPECT_EQ(CategoryName(2), u"MB BIOS");
+    EXPECT_EQ(CategoryName(4), u"VGA Driver");
+    EXPECT_EQ(CategoryName(8), u"VGA BIOS");
+    EXPECT_EQ(CategoryName(16), u"norva Utility");
+    EXPECT_EQ(CategoryName(32), u"Other Utility");
+    for (int code : {0, 3, 64, 127, -1}) EXPECT_EQ(CategoryName(code), u"") << code;
+}
+
+TEST(StartupIdentification, RunsItsStepsInOrderWithTheirLogLines) {
+    fakes::FakePlatform fake;
+    fake.processInfo.path = u"C:\\A\\veltra.exe";
+    fake.fileSystem.AddFolder(u"C:\\A\\VT5\\LOG");
+    fake.fileSystem.AddFolder(u"C:\\A\\VT5\\DL_INFO");
+    fake.fileSystem.AddFolder(u"C:\\A\\VT5\\DL_FILE");
+    fake.fileSystem.AddFolder(u"C:\\A\\VT5\\skin");
+    fake.registry.SetHklm(u"SOFTWARE\\Norva\\Veltra Series\\", u"WorkDir", u"C:\\A");
+    fake.registry.SetHklm(u"SOFTWARE\\Norva\\Veltra Series\\", u"AppVersion", u"5.0.3");
+    fake.registry.SetHklm(u"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", u"BuildLabEx",
+                          u"7601.1.amd64fre.win7sp1_rtm.000000-0000");
+    fakes::ScopedDebugCapture capture;
+    VT5Record vt5;
+    ASSERT_TRUE(RunStartupIdentification(fake.platform, vt5, std::nullopt));
+    EXPECT_THAT(capture.Lines(), ElementsAre(u"0000 :  Work path = C:\\A\\",
+                                             u"0001 :  Veltra Install directory = C:\\A",
+                                             u"0002 :  Veltra Package version = 5.0.3",
+                                             u"0003 :  NORVA LIB Version = 1.0.008 ",
+                                             u"0004 :  VT5.nOS = 4096\n\tVT5.sOSName = Windows 7 64Bit"));
+    EXPECT_EQ(vt5.sOSCode, u"W764");
+    EXPECT_EQ(vt5.sLibVersion, u"1.0.008");
+}
+
+TEST(StartupIdentification, AGivenWorkFolderGetsItsBackslashAndItsSubFolders) {
+    fakes::FakePlatform fake;
+    fake.fileSystem.AddFolder(u"D:\\Work");
+    VT5Record vt5;
+    ASSERT_TRUE(RunStartupIdentification(fake.platform, vt5, u"D:\\Work"));
+    EXPECT_EQ(vt5.sWorkPath, u"D:\\Work\\");
+    EXPECT_TRUE(fake.fileSystem.IsDirectory(u"D:\\Work\\VT5\\DL_FILE"));
+}
+
+TEST(MainSetup, ReminderArgumentIsTheWholeCommandLineInAnyCase) {
+    EXPECT_TRUE(IsReminderStart(u"/REMINDER"));
+    EXPECT_TRUE(IsReminderStart(u"/reMinder"));
+    EXPECT_FALSE(IsReminderStart(u"/REMINDER /X"));
+    EXPECT_FALSE(IsReminderStart(u" /REMINDER"));
+    EXPECT_FALSE(IsReminderStart(u""));
+}
+
+TEST(MainSetup, DebugModeOpensTheEditorAndLogsTheFirstLineThere) {
+    fakes::FakePlatform fake;
+    fake.windows.AddTopLevel(u"Veltra Debug", u"Notepad2");
+    fake.launcher.programs[u"notepad.exe"] = [&fake] {
+        const WindowHandle editor = fake.windows.AddTopLevel(u"Untitled - Notepad", u"Notepad");
+        fake.windows.AddChild(editor, u"Edit");
+    };
+    VT5Record vt5;
+    const MainSetupResult result = RunMainSetup(fake.platform, vt5, u"/reminder");
+    ProcessDebugLog().Disable();
+    EXPECT_TRUE(result.modes.debug);
+    EXPECT_FALSE(result.modes.dqa);
+    EXPECT_EQ(vt5.bReminderStart, 1);
+    const WindowHandle log = fake.windows.FindTopLevelByTitle(u"Veltra 5 Debug Message");
+    ASSERT_NE(log, 0u);
+    const std::u16string& typed = fake.windows.Get(fake.windows.FirstChild(log)).text;
+    EXPECT_EQ(typed.substr(0, 52), u"0000 :  Programe start and Debug message is open!!\r\n");
+    EXPECT_NE(typed.find(u"0001 :  Work path = C:\\Program Files\\Norva\\Veltra\\\r\n"), std::u16string::npos);
+}
+
+TEST(MainSetup, WithoutTheDebugWindowNoEditorIsStarted) {
+    fakes::FakePlatform fake;
+    VT5Record vt5;
+    const MainSetupResult result = RunMainSetup(fake.platform, vt5, u"");
+    EXPECT_FALSE(result.modes.debug);
+    EXPECT_TRUE(fake.launcher.started.empty());
+    EXPECT_FALSE(ProcessDebugLog().Enabled());
+    EXPECT_EQ(vt5.bReminderStart, 0);
+}
+
+}  // namespace
+}  // namespace veltra

@@ -1,0 +1,85 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/debug_log.h"
+#include "cli/cli_app.h"
+#include "fakes/fake_platform.h"
+
+namespace veltra {
+namespace {
+
+struct CliRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunCommand(fakes::FakePlatform& fake, std::vector<std::u16string> arguments) {
+    std::ostringstream out, err;
+    const int exitCode = RunCli(arguments, fake.platform, out, err);
+    return {exitCode, out.str(), err.str()};
+}
+
+TEST(Cli, IdentifyPrintsOneLinePerFieldInRecordOrder) {
+    fakes::FakePlatform fake;
+    fake.processInfo.path = u"C:\\Tools\\veltra-cli.exe";
+    fake.registry.SetHklm(u"SOFTWARE\\Norva\\Veltra Series\\", u"AppVersion", u"5.0.3");
+    const CliRun run = RunCommand(fake, {u"identify"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out,
+              "VT5.sWorkPath=C:\\Tools\\\n"
+              "VT5.sInstallDir=\n"
+              "VT5.sAppVersion=5.0.3\n"
+              "VT5.sLibVersion=1.0.008\n"
+              "VT5.nOS=2048\n"
+              "VT5.sOSName=Windows 7 32Bit\n"
+              "VT5.sOSCode=W732\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(Cli, JsonWorkFolderAndDebugLinesOnStandardError) {
+    fakes::FakePlatform fake;
+    fake.registry.SetHklm(u"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", u"BuildLabEx", u"7601.amd64fre \"q\"");
+    const CliRun run = RunCommand(fake, {u"identify", u"--json", u"--work", u"D:\\W\u00E4rk", u"--debug"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out,
+              "{\"VT5\":{\"sWorkPath\":\"D:\\\\W\xC3\xA4rk\\\\\",\"sInstallDir\":\"\",\"sAppVersion\":\"\","
+              "\"sLibVersion\":\"1.0.008\",\"nOS\":4096,\"sOSName\":\"Windows 7 64Bit\",\"sOSCode\":\"W764\"}}\n");
+    EXPECT_THAT(run.err, ::testing::StartsWith("0000 :  Work path = D:\\W\xC3\xA4rk\\\n"));
+    EXPECT_THAT(run.err, ::testing::HasSubstr(" :  VT5.nOS = 4096\n\tVT5.sOSName = Windows 7 64Bit\n"));
+    EXPECT_FALSE(ProcessDebugLog().Enabled());
+}
+
+TEST(Cli, BadCommandLinesGiveOneLineAndExitCode2) {
+    fakes::FakePlatform fake;
+    for (const auto& arguments : std::vector<std::vector<std::u16string>>{
+             {}, {u"--bogus"}, {u"frobnicate"}, {u"identify", u"--work"}, {u"identify", u"extra"}}) {
+        const CliRun run = RunCommand(fake, arguments);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_THAT(run.err, ::testing::StartsWith("veltra-cli: "));
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+}
+
+TEST(Cli, HelpExplainsEveryOption) {
+    fakes::FakePlatform fake;
+    const CliRun run = RunCommand(fake, {u"identify", u"--help"});
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* option : {"identify", "--work DIR", "--debug", "--json", "--help"}) {
+        EXPECT_THAT(run.out, ::testing::HasSubstr(option));
+    }
+}
+
+TEST(Cli, AnExecutablePathTooLongForTheWorkPathFailsClearly) {
+    fakes::FakePlatform fake;
+    fake.processInfo.path = u"C:\\" + std::u16string(300, u'x') + u"\\veltra-cli.exe";
+    const CliRun run = RunCommand(fake, {u"identify"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_THAT(run.err, ::testing::HasSubstr("longer than 255"));
+}
+
+}  // namespace
+}  // namespace veltra

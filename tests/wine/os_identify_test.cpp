@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "support/child_process.h"
+#include "support/test_window.h"
+
+namespace veltra {
+namespace {
+
+using winetest::ScopedRegistryValue;
+
+constexpr wchar_t kCurrentVersion[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+
+struct WindowsCase {
+    const wchar_t* wineVersion;     // what Wine reports through GetVersionExW
+    const wchar_t* buildLab;        // null: no build label
+    const wchar_t* currentVersion;
+    int expectedCode;
+    const char* expectedName;
+};
+
+// Runs the console front end on a Windows that Wine pretends to be and returns its JSON.
+std::string IdentifyAs(const WindowsCase& row) {
+    ScopedRegistryValue version(HKEY_CURRENT_USER, L"Software\\Wine", L"Version");
+    ScopedRegistryValue buildLab(HKEY_LOCAL_MACHINE, kCurrentVersion, L"BuildLabEx");
+    ScopedRegistryValue currentVersion(HKEY_LOCAL_MACHINE, kCurrentVersion, L"CurrentVersion");
+    version.Set(row.wineVersion);
+    if (row.buildLab) {
+        buildLab.Set(row.buildLab);
+    } else {
+        buildLab.Remove();
+    }
+    currentVersion.Set(row.currentVersion);
+    const auto result =
+        winetest::RunChild(L"\"" + winetest::ProgramFolder() + L"veltra-cli.exe\" identify --json");
+    EXPECT_EQ(result.exitCode, 0u);
+    return result.output;
+}
+
+TEST(OsIdentification, XPVistaAnd7WithTheirBuildLabelsEndToEnd) {
+    const WindowsCase rows[] = {
+        {L"winxp", nullptr, L"5.1", 128, "Windows XP"},
+        {L"winxp64", nullptr, L"5.2", 256, "Windows XP 64Bit"},
+        {L"vista", L"6002.18005.x86fre.lh_sp2rtm.090410-1830", L"6.0", 512, "Windows Vista 32Bit"},
+        {L"vista", L"6002.18005.amd64fre.lh_sp2rtm.090410-1830", L"6.0", 1024, "Windows Vista 64Bit"},
+        {L"win7", L"7601.17514.x86fre.win7sp1_rtm.101119-1850", L"6.1", 2048, "Windows 7 32Bit"},
+        {L"win7", L"7601.17514.amd64fre.win7sp1_rtm.101119-1850", L"6.1", 4096, "Windows 7 64Bit"},
+    };
+    for (const WindowsCase& row : rows) {
+        const std::string json = IdentifyAs(row);
+        EXPECT_NE(json.find("\"nOS\":" + std::to_string(row.expectedCode) + ","), std::string::npos) << json;
+        EXPECT_NE(json.find(std::string("\"sOSName\":\"") + row.expectedName + "\""), std::string::npos) << json;
+    }
+}
+
+}  // namespace
+}  // namespace veltra
