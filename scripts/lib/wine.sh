@@ -11,6 +11,7 @@ veltra_wine_display() {
     # A display of our own when none is set; Xvfb -terminate ends with its last client,
     # which is Wine's desktop process, so it goes when the wineserver goes.
     [ -n "${DISPLAY:-}" ] && return 0
+    mkdir -p "$(dirname "$WINEPREFIX")"
     local file="$WINEPREFIX.display"
     if [ -f "$file" ] && kill -0 "$(cut -d' ' -f2 "$file")" 2>/dev/null; then
         export DISPLAY=":$(cut -d' ' -f1 "$file")"
