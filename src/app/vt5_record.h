@@ -36,6 +36,9 @@ struct VT5Record {
     std::vector<std::u16string> saPciIds;
     int bReminderStart = 0;
     DateTime tLastScan;
+    // Working values of the graphics card's PCI walk.
+    int bMakerCard = 0;
+    int nChipVendor = 0;
 
     // Scan and result state.
     int resultCount = 0;
