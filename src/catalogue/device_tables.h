@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -30,6 +31,20 @@ struct DriverRow {
     std::string size;
     bool IsForSystem(const std::string& osCode) const;
 };
+
+// Rows as the server writes them: zero-filled, each text cut to its field minus the terminator.
+std::vector<unsigned char> SerializeVidDidRow(const VidDidRow& row);
+std::vector<unsigned char> SerializeDriverRow(const DriverRow& row);
+
+// A table from its text form, one row a line with fields split by '|' ("kind|key|devices" or
+// "key|systems|version|name|web path|size"); blank lines and lines from '#' are left out.
+// Empty with a one-line error naming the line when a line has the wrong number of fields.
+struct TableText {
+    std::vector<unsigned char> bytes;
+    std::string error;
+};
+TableText CompileVidDidTable(std::string_view text);
+TableText CompileDriverTable(std::string_view text);
 
 VidDidRow ParseVidDidRow(std::span<const unsigned char, VidDidRow::kSize> bytes);
 DriverRow ParseDriverRow(std::span<const unsigned char, DriverRow::kSize> bytes);

@@ -1,8 +1,12 @@
 #include "catalogue_fixture.h"
 
+#include <fstream>
+#include <iterator>
 #include <span>
 
-#include "app/byte_fields.h"
+#include "app/text.h"
+
+#include "catalogue/device_tables.h"
 #include "catalogue/check_driver.h"
 
 namespace veltra::testing {
@@ -10,23 +14,26 @@ namespace veltra::testing {
 std::vector<unsigned char> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 
 std::vector<unsigned char> VidDidBytes(std::string_view kind, std::string_view key, std::string_view devices) {
-    std::vector<unsigned char> row(64, 0);
-    PutText(row, 12, 2, kind);
-    PutText(row, 14, 20, key);
-    PutText(row, 34, 30, devices);
-    return row;
+    return SerializeVidDidRow({std::string(kind), std::string(key), std::string(devices)});
 }
 
 std::vector<unsigned char> DriverBytes(std::string_view key, std::string_view systems, std::string_view version,
                                        std::string_view name, std::string_view webPath, std::string_view size) {
-    std::vector<unsigned char> row(1114, 0);
-    PutText(row, 0, 96, key);
-    PutText(row, 96, 306, systems);
-    PutText(row, 402, 346, version);
-    PutText(row, 748, 100, name);
-    PutText(row, 848, 256, webPath);
-    PutText(row, 1104, 10, size);
-    return row;
+    return SerializeDriverRow({std::string(key), std::string(systems), std::string(version), std::string(name),
+                               std::string(webPath), std::string(size)});
+}
+
+std::vector<unsigned char> SourceFile(const std::string& relativePath) {
+    std::ifstream input(std::string(VELTRA_SOURCE_DIR) + "/" + relativePath, std::ios::binary);
+    return {std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
+}
+
+void CopyBundledCatalogues(fakes::FakeFileSystem& files, const std::u16string& workPath, const std::string& mode) {
+    for (const CatalogueFileInfo& catalogue : kCatalogueFiles) {
+        const std::string name = Utf16ToUtf8(catalogue.name);
+        const std::string folder = name == "BIOSList.xml" ? mode : mode + "/VT5";
+        files.AddFile(CatalogueFolder(workPath) + catalogue.name, SourceFile("examples/server/" + folder + "/" + name));
+    }
 }
 
 CheckFixture::CheckFixture() {

@@ -23,6 +23,11 @@ std::vector<unsigned char> DriverBytes(std::string_view key, std::string_view sy
                                        std::string_view name, std::string_view webPath = "/drv/x.exe",
                                        std::string_view size = "1 MB");
 
+// A file of the source tree (examples, fixtures), empty when missing.
+std::vector<unsigned char> SourceFile(const std::string& relativePath);
+// Copies the bundled server's catalogues of one mode ("DataBase" or "DQATest") into a work folder.
+void CopyBundledCatalogues(fakes::FakeFileSystem& files, const std::u16string& workPath, const std::string& mode);
+
 // A machine with a work folder, an identity and the checks' context over fakes.
 struct CheckFixture {
     CheckFixture();
