@@ -56,7 +56,10 @@ int ParseCategories(const std::string& text) {
 
 std::string CategoryWordList() {
     std::string list;
-    for (const CategoryWord& category : kCategoryWords) list += (list.empty() ? "" : ",") + std::string(category.name);
+    for (const CategoryWord& category : kCategoryWords) {
+        if (!list.empty()) list += ',';
+        list += category.name;
+    }
     return list;
 }
 
