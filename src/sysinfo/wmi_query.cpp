@@ -8,7 +8,9 @@ namespace veltra {
 std::u16string WmiValueText(const WmiValue& value) {
     switch (value.type) {
         case WmiValueType::String: return value.text;
-        case WmiValueType::Int32: return DecimalText(value.number / 1024 / 1024) + u" MBytes";
+        // The service hands unsigned sizes over as signed 32-bit integers: 4 GiB less 1 MiB
+        // must read 4095, not -1.
+        case WmiValueType::Int32: return DecimalText(static_cast<std::uint32_t>(value.number) / 1024 / 1024) + u" MBytes";
         case WmiValueType::Other: return u"Unknown!";
         case WmiValueType::None: break;
     }

@@ -6,8 +6,9 @@ namespace veltra {
 class IWmi;
 struct WmiValue;
 
-// The text of one management property: a string as it is, a 32-bit integer as whole
-// mebibytes ("%d MBytes"), any other type "Unknown!", nothing at all an empty text.
+// The text of one management property: a string as it is, a 32-bit integer (an unsigned
+// size) as whole mebibytes ("%d MBytes"), any other type "Unknown!", nothing at all an
+// empty text.
 std::u16string WmiValueText(const WmiValue& value);
 
 // One property of the first instance of a management class, as text; empty when unknown.

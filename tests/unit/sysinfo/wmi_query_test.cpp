@@ -26,11 +26,13 @@ TEST(CWmiQuery, StringsIntegersAndOtherTypesAsText) {
     EXPECT_EQ(query.Result(), u"");
 }
 
-TEST(CWmiQuery, MebibytesRoundTowardsZero) {
+TEST(CWmiQuery, SizesAreWholeMebibytesOfAnUnsignedValue) {
     EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, 1048575}), u"0 MBytes");
     EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, 2147483647}), u"2047 MBytes");
-    EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, -1073741824}), u"-1024 MBytes");
-    EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, -1048575}), u"0 MBytes");
+    // 3 GiB and 4 GiB less 1 MiB arrive as negative 32-bit integers.
+    EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, -1073741824}), u"3072 MBytes");
+    EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, -1048576}), u"4095 MBytes");
+    EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, -1}), u"4095 MBytes");
 }
 
 TEST(CWmiQuery, TheFirstInstanceAnswersAndAnUnreachableServiceAnswersNothing) {
