@@ -9,6 +9,7 @@ constexpr std::uint8_t kHostStart = 0x40;
 constexpr std::uint8_t kByteDataProtocol = 0x08;
 constexpr std::uint8_t kDualBiosSlaveRead = (0x4B << 1) | 1;
 constexpr std::uint8_t kStatusCommand = 2;
+constexpr std::uint64_t kLargestRequest = 1 << 20;  // the driver maps at most 1 MiB per request
 
 }  // namespace
 
@@ -22,7 +23,7 @@ std::uint8_t* ModelMachine::WritableByte(std::uint32_t address) {
     --region;
     const std::uint64_t offset = std::uint64_t{address} - region->first;
     if (offset >= region->second.size()) throw std::out_of_range("address not in the model's memory");
-    return &region->second[offset];
+    return &region->second[static_cast<std::size_t>(offset)];
 }
 
 void ModelMachine::PutText(std::uint32_t address, std::string_view text) {
@@ -40,7 +41,7 @@ bool ModelMachine::ServedByte(std::uint64_t address, std::uint8_t& value) const 
     --region;
     const std::uint64_t offset = address - region->first;
     if (offset >= region->second.size()) return false;
-    value = region->second[offset];
+    value = region->second[static_cast<std::size_t>(offset)];
     return true;
 }
 
@@ -48,13 +49,15 @@ std::size_t ModelMachine::ReadMemory(std::uint32_t physicalAddress, std::uint32_
                                      std::uint8_t* destination) {
     ++memoryReads;
     if (!deviceOpen || shortMemoryReads) return 0;
-    const std::uint64_t bytes = std::uint64_t{unitSize} * unitCount;
+    const std::uint64_t requested = std::uint64_t{unitSize} * unitCount;
+    if (requested > kLargestRequest) return 0;
+    const auto bytes = static_cast<std::size_t>(requested);
     std::vector<std::uint8_t> copy(bytes);
-    for (std::uint64_t i = 0; i < bytes; ++i) {
+    for (std::size_t i = 0; i < bytes; ++i) {
         if (!ServedByte(std::uint64_t{physicalAddress} + i, copy[i])) return 0;
     }
     std::copy(copy.begin(), copy.end(), destination);
-    return static_cast<std::size_t>(bytes);
+    return bytes;
 }
 
 void ModelMachine::AddPciFunction(std::uint32_t bus, std::uint32_t device, std::uint32_t function,
