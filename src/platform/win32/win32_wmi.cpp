@@ -76,7 +76,8 @@ WmiValue Win32Wmi::FirstInstanceProperty(const std::u16string& className, const 
     IWbemClassObject* first = nullptr;
     ULONG returned = 0;
     WmiValue value;
-    if (SUCCEEDED(instances->Next(static_cast<LONG>(WBEM_INFINITE), 1, &first, &returned)) && returned == 1 && first) {
+    lastResult_ = instances->Next(static_cast<LONG>(WBEM_INFINITE), 1, &first, &returned);
+    if (lastResult_ == WBEM_S_NO_ERROR && returned == 1 && first != nullptr) {
         value = PropertyOf(*first, property);
     }
     Release(first);

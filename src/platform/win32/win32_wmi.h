@@ -16,6 +16,7 @@ public:
     Win32Wmi& operator=(const Win32Wmi&) = delete;
 
     WmiValue FirstInstanceProperty(const std::u16string& className, const std::u16string& property) override;
+    // The result of the last connection or enumeration call.
     long LastResult() const { return lastResult_; }
 
 private:

@@ -49,8 +49,10 @@ TEST_F(WineWmi, OtherTypesMissingPropertiesAndMissingClasses) {
     EXPECT_EQ(query.Query(u"BIOSVersion", u"Win32_BIOS"), u"Unknown!");
     EXPECT_EQ(query.Query(u"HostingBoard", u"Win32_BaseBoard"), u"Unknown!");
     EXPECT_EQ(query.Query(u"NoSuchProperty", u"Win32_BIOS"), u"Unknown!");
+    EXPECT_EQ(wmi.LastResult(), 0);
     EXPECT_EQ(query.Query(u"Name", u"Win32_NoSuchClass"), u"");
     EXPECT_EQ(wmi.FirstInstanceProperty(u"Win32_NoSuchClass", u"Name").type, WmiValueType::None);
+    EXPECT_NE(wmi.LastResult(), 0);  // the enumeration's answer is kept: no instance
 }
 
 TEST_F(WineWmi, TheManagementPathOfTheBoardIdentityOnRealAnswers) {
