@@ -105,5 +105,3 @@ BENCHMARK(BM_CheckPhase)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace veltra::bench
-
-BENCHMARK_MAIN();

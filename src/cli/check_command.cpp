@@ -38,8 +38,7 @@ std::optional<std::string> ReadSmallFile(IFileSystem& fileSystem, const std::u16
 std::unique_ptr<IInstalledVersions> ChooseMachine(const CliOptions& options, Platform& platform, VT5Record& vt5,
                                                   CheckInputs& inputs, std::string& error) {
     if (!options.identityFile) {
-        MachineFacts facts = GatherMachineFacts(platform);
-        inputs = facts.inputs;
+        inputs = GatherMachineFacts(platform).Inputs();
         return std::make_unique<RegistryInstalledVersions>(platform.registry, platform.codePage);
     }
     const std::optional<std::string> text = ReadSmallFile(platform.fileSystem, *options.identityFile);
@@ -53,7 +52,7 @@ std::unique_ptr<IInstalledVersions> ChooseMachine(const CliOptions& options, Pla
         return nullptr;
     }
     ApplySavedIdentity(*saved.identity, vt5);
-    inputs = saved.identity->facts.inputs;
+    inputs = saved.identity->facts.Inputs();
     return std::make_unique<RecordedInstalledVersions>(std::move(saved.identity->facts.installed),
                                                        saved.identity->facts.nvidiaDriverVersion, platform.codePage);
 }

@@ -25,8 +25,9 @@ int RunIdentify(const CliOptions& options, Platform& platform, std::ostream& out
         out << IdentifyLines(vt5);
         return 0;
     }
-    JsonValue report = IdentifyJson(vt5);
-    AddMachineFactsJson(GatherMachineFacts(platform), report);
+    const MachineFacts facts = GatherMachineFacts(platform);
+    JsonValue report = IdentifyJson(vt5, facts.dmiBiosMajorRelease4);
+    AddMachineFactsJson(facts, report);
     out << report.Serialize() << '\n';
     return 0;
 }

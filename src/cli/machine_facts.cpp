@@ -10,15 +10,14 @@ namespace veltra {
 MachineFacts GatherMachineFacts(Platform& platform) {
     RegistryInstalledVersions registry(platform.registry, platform.codePage);
     MachineFacts facts;
-    facts.inputs.dqaTest = platform.windows.FindTopLevelByTitle(kDqaTestWindowTitle) != 0;
+    facts.dqaTest = platform.windows.FindTopLevelByTitle(kDqaTestWindowTitle) != 0;
     facts.nvidiaDriverVersion = registry.NvidiaDriverVersion();
     facts.installed = registry.AllInstalled();
     return facts;
 }
 
 void AddMachineFactsJson(const MachineFacts& facts, JsonValue& root) {
-    root.Add("dmiBiosMajorRelease4", facts.inputs.dmiBiosMajorRelease4);
-    root.Add("dqaTest", facts.inputs.dqaTest);
+    root.Add("dqaTest", facts.dqaTest);
     root.Add("nvidiaDriverVersion", Utf16ToUtf8(facts.nvidiaDriverVersion));
     JsonValue installed(JsonValue::Object{});
     for (const auto& [name, version] : facts.installed) installed.Add(Utf16ToUtf8(name), Utf16ToUtf8(version));

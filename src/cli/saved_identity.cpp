@@ -48,12 +48,18 @@ public:
     }
 
     void Flag(const JsonValue* object, std::string_view key, bool& out) {
+        std::optional<bool> flag;
+        FlagOrNull(object, key, flag, false);
+        out = flag.value_or(false);
+    }
+
+    void FlagOrNull(const JsonValue* object, std::string_view key, std::optional<bool>& out, bool nullAllowed = true) {
         const JsonValue* value = Find(object, std::string(key), key);
         if (value == nullptr) return;
         if (const bool* flag = value->AsBool()) {
             out = *flag;
-        } else {
-            Fail(std::string(key), "is not true or false");
+        } else if (!nullAllowed || !value->IsNull()) {
+            Fail(std::string(key), nullAllowed ? "is not true, false or null" : "is not true or false");
         }
     }
 
@@ -64,13 +70,6 @@ public:
 private:
     std::string error_;
 };
-
-// The graphics card and the PCI list may sit inside "VT5" or beside it.
-const JsonValue* RecordMember(const JsonValue& root, std::string_view key) {
-    const JsonValue* vt5 = root.Member("VT5");
-    if (vt5 != nullptr && vt5->Member(key) != nullptr) return vt5;
-    return &root;
-}
 
 void ReadRecordFields(FieldReader& reader, const JsonValue& root, SavedIdentity& identity) {
     const JsonValue* vt5 = reader.Find(&root, "VT5", "VT5");
@@ -84,30 +83,30 @@ void ReadRecordFields(FieldReader& reader, const JsonValue& root, SavedIdentity&
 }
 
 void ReadPciIds(FieldReader& reader, const JsonValue& root, SavedIdentity& identity) {
-    const JsonValue* ids = reader.Find(RecordMember(root, "saPciIds"), "saPciIds", "saPciIds");
+    const JsonValue* ids = reader.Find(root.Member("VT5"), "VT5.saPciIds", "saPciIds");
     if (ids == nullptr) return;
     const JsonValue::Array* array = ids->AsArray();
-    if (array == nullptr) return reader.Fail("saPciIds", "is not an array");
+    if (array == nullptr) return reader.Fail("VT5.saPciIds", "is not an array");
     for (std::size_t i = 0; i < array->size(); ++i) {
         const std::string* text = (*array)[i].AsString();
-        if (text == nullptr) return reader.Fail("saPciIds[" + std::to_string(i) + "]", "is not a text");
+        if (text == nullptr) return reader.Fail("VT5.saPciIds[" + std::to_string(i) + "]", "is not a text");
         identity.saPciIds.push_back(Utf8ToUtf16(*text));
     }
 }
 
 void ReadCard(FieldReader& reader, const JsonValue& root, SavedIdentity& identity) {
-    const JsonValue* card = reader.Find(RecordMember(root, "pVGA"), "pVGA", "pVGA");
+    const JsonValue* card = reader.Find(root.Member("VT5"), "VT5.pVGA", "pVGA");
     if (card == nullptr || card->IsNull()) return;
-    if (card->AsObject() == nullptr) return reader.Fail("pVGA", "is not an object or null");
+    if (card->AsObject() == nullptr) return reader.Fail("VT5.pVGA", "is not an object or null");
     auto vga = std::make_shared<VGAInfo>();
-    reader.Text(card, "pVGA.", "sVendor", vga->sVendor);
-    reader.Text(card, "pVGA.", "sBIOSVersion", vga->sBIOSVersion);
-    reader.Text(card, "pVGA.", "sBIOSText", vga->sBIOSText);
-    reader.Text(card, "pVGA.", "sModelNo", vga->sModelNo);
-    reader.Text(card, "pVGA.", "sDriverVersion", vga->sDriverVersion);
-    reader.Text(card, "pVGA.", "sProcessor", vga->sProcessor);
-    reader.Text(card, "pVGA.", "sCardName", vga->sCardName);
-    reader.Number(card, "pVGA.", "nDeviceID", vga->nDeviceID);
+    reader.Text(card, "VT5.pVGA.", "sVendor", vga->sVendor);
+    reader.Text(card, "VT5.pVGA.", "sBIOSVersion", vga->sBIOSVersion);
+    reader.Text(card, "VT5.pVGA.", "sBIOSText", vga->sBIOSText);
+    reader.Text(card, "VT5.pVGA.", "sModelNo", vga->sModelNo);
+    reader.Text(card, "VT5.pVGA.", "sDriverVersion", vga->sDriverVersion);
+    reader.Text(card, "VT5.pVGA.", "sProcessor", vga->sProcessor);
+    reader.Text(card, "VT5.pVGA.", "sCardName", vga->sCardName);
+    reader.Number(card, "VT5.pVGA.", "nDeviceID", vga->nDeviceID);
     identity.pVGA = std::move(vga);
 }
 
@@ -135,8 +134,8 @@ SavedIdentityResult ParseSavedIdentity(std::string_view json) {
     ReadRecordFields(reader, root, identity);
     ReadPciIds(reader, root, identity);
     ReadCard(reader, root, identity);
-    reader.Flag(&root, "dmiBiosMajorRelease4", identity.facts.inputs.dmiBiosMajorRelease4);
-    reader.Flag(&root, "dqaTest", identity.facts.inputs.dqaTest);
+    reader.FlagOrNull(&root, "dmiBiosMajorRelease4", identity.facts.dmiBiosMajorRelease4);
+    reader.Flag(&root, "dqaTest", identity.facts.dqaTest);
     reader.Text(&root, "", "nvidiaDriverVersion", identity.facts.nvidiaDriverVersion);
     ReadInstalled(reader, root, identity);
     if (reader.Failed()) return {std::nullopt, reader.Error()};

@@ -83,6 +83,16 @@ TEST(MainSetup, DebugModeOpensTheEditorAndLogsTheFirstLineThere) {
     EXPECT_NE(typed.find(u"0001 :  Work path = C:\\Program Files\\Norva\\Veltra\\\r\n"), std::u16string::npos);
 }
 
+TEST(MainSetup, AnExecutablePathTooLongForTheWorkPathIsRefusedWithAMessage) {
+    fakes::FakePlatform fake;
+    fake.processInfo.path = u"C:\\" + std::u16string(260, u'x') + u"\\veltra.exe";
+    VT5Record vt5;
+    EXPECT_FALSE(RunMainSetup(fake.platform, vt5, u"").identified);
+    ASSERT_EQ(fake.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fake.messageBox.shown[0].second, u"Veltra 5");
+    EXPECT_EQ(vt5.nOS, 0);  // identification stopped before the operating system
+}
+
 TEST(MainSetup, WithoutTheDebugWindowNoEditorIsStarted) {
     fakes::FakePlatform fake;
     VT5Record vt5;

@@ -22,7 +22,7 @@ struct DemoPc : CheckFixture {
         ApplySavedIdentity(*saved.identity, vt5);
         recorded = std::make_unique<RecordedInstalledVersions>(saved.identity->facts.installed,
                                                                saved.identity->facts.nvidiaDriverVersion, fake.codePage);
-        context.inputs = saved.identity->facts.inputs;
+        context.inputs = saved.identity->facts.Inputs();
         context.inputs.dqaTest = mode == "DQATest";
         CopyBundledCatalogues(fake.fileSystem, kWork, mode);
     }

@@ -35,7 +35,12 @@ TEST(Cli, IdentifyPrintsOneLinePerFieldInRecordOrder) {
               "VT5.sLibVersion=1.0.008\n"
               "VT5.nOS=2048\n"
               "VT5.sOSName=Windows 7 32Bit\n"
-              "VT5.sOSCode=W732\n");
+              "VT5.sOSCode=W732\n"
+              "VT5.cMB_Model=\n"
+              "VT5.cMB_BIOS_Version=\n"
+              "VT5.cMB_BIOS_Vendor=\n"
+              "VT5.sHomeModel=\n"
+              "VT5.sHomeBIOSVersion=\n");
     EXPECT_EQ(run.err, "");
 }
 
@@ -46,8 +51,10 @@ TEST(Cli, JsonWorkFolderAndDebugLinesOnStandardError) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out,
               "{\"VT5\":{\"sWorkPath\":\"D:\\\\W\xC3\xA4rk\\\\\",\"sInstallDir\":\"\",\"sAppVersion\":\"\","
-              "\"sLibVersion\":\"1.0.008\",\"nOS\":4096,\"sOSName\":\"Windows 7 64Bit\",\"sOSCode\":\"W764\"},"
-              "\"dmiBiosMajorRelease4\":false,\"dqaTest\":false,\"nvidiaDriverVersion\":\"\",\"installed\":{}}\n");
+              "\"sLibVersion\":\"1.0.008\",\"nOS\":4096,\"sOSName\":\"Windows 7 64Bit\",\"sOSCode\":\"W764\","
+              "\"cMB_Model\":\"\",\"cMB_BIOS_Version\":\"\",\"cMB_BIOS_Vendor\":\"\",\"sHomeModel\":\"\","
+              "\"sHomeBIOSVersion\":\"\",\"saPciIds\":[],\"pVGA\":null},\"dmiBiosMajorRelease4\":null,"
+              "\"dqaTest\":false,\"nvidiaDriverVersion\":\"\",\"installed\":{}}\n");
     EXPECT_THAT(run.err, ::testing::StartsWith("0000 :  Work path = D:\\W\xC3\xA4rk\\\n"));
     EXPECT_THAT(run.err, ::testing::HasSubstr(" :  VT5.nOS = 4096\n\tVT5.sOSName = Windows 7 64Bit\n"));
     EXPECT_FALSE(ProcessDebugLog().Enabled());
