@@ -1,7 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <functional>
 
 #include "app/text.h"
 #include "app/vt5_record.h"
@@ -9,6 +8,7 @@
 #include "fakes/fake_platform.h"
 #include "fakes/fake_url_transfers.h"
 #include "fakes/recording_debug_sink.h"
+#include "fakes/recording_download_target.h"
 
 namespace veltra {
 namespace {
@@ -18,27 +18,6 @@ using ::testing::IsEmpty;
 
 constexpr char16_t kUrl[] = u"http://server/DataBase/VT5/VDList.xml";
 constexpr char16_t kFile[] = u"C:\\V\\VT5\\DL_INFO\\VDList.xml";
-
-// The update page as a list of what it was asked to do.
-class RecordingTarget final : public IDownloadTarget {
-public:
-    void RedrawProgressBar(int percent) override { bar.push_back(percent); }
-    void ShowProgressText(const std::u16string& text) override {
-        texts.push_back(text);
-        if (onText) onText();
-    }
-    void ReturnToListView() override { ++listViewReturns; }
-    void OnNextItem() override {
-        ++nextItems;
-        if (onNextItem) onNextItem();
-    }
-    std::vector<int> bar;
-    std::vector<std::u16string> texts;
-    int listViewReturns = 0;
-    int nextItems = 0;
-    std::function<void()> onText;
-    std::function<void()> onNextItem;
-};
 
 std::vector<unsigned char> Bytes(std::size_t count, unsigned char value = 'x') {
     return std::vector<unsigned char>(count, value);
@@ -60,7 +39,7 @@ protected:
     fakes::FakeUrlTransfers transfers{files};
     fakes::FakeMessageBox boxes;
     VT5Record vt5;
-    RecordingTarget target;
+    fakes::RecordingDownloadTarget target;
     DownloadEngine engine{transfers, boxes, vt5, target};
     fakes::ScopedDebugCapture capture;
 };
