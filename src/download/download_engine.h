@@ -30,6 +30,8 @@ public:
     // Starts fetching sURL into sPath, or does nothing while a transfer runs.
     void URLDownload(std::u16string sURL, std::u16string sPath);
     bool Busy() const { return transfers_.HasWorker(); }
+    // Callers forget the cached copy before each transfer, so the server copy is fetched.
+    void DeleteCacheEntry(const std::u16string& url) { transfers_.DeleteCacheEntry(url); }
     void RequestStop() { transfers_.RequestStop(); }
 
     void OnDownloadProgress(const DownloadProgress* progress) override;

@@ -29,6 +29,16 @@ TransferVerdict TransferMonitor::Finish(TransferCall call, std::uint64_t fileByt
     return {u"", true};
 }
 
+bool IsWellFormedUrl(const std::u16string& url) {
+    auto letter = [](char16_t unit) { return (unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z'); };
+    auto schemeUnit = [&](char16_t unit) {
+        return letter(unit) || (unit >= u'0' && unit <= u'9') || unit == u'+' || unit == u'-' || unit == u'.';
+    };
+    const std::size_t colon = url.find(u':');
+    if (colon == std::u16string::npos || colon == 0 || colon + 1 == url.size() || !letter(url[0])) return false;
+    return std::all_of(url.begin(), url.begin() + static_cast<std::ptrdiff_t>(colon), schemeUnit);
+}
+
 std::u16string TemporaryDownloadPath(const std::u16string& target) { return target + u".part"; }
 
 }  // namespace veltra

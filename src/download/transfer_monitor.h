@@ -31,6 +31,10 @@ private:
     std::uint32_t httpStatus_ = 0;
 };
 
+// A scheme (a letter, then letters, digits, "+", "-" or "."), a colon and something after
+// it. The system's own test accepts anything under some hosts; this one holds everywhere.
+bool IsWellFormedUrl(const std::u16string& url);
+
 // The file a transfer writes before it replaces its target: beside it, same folder.
 std::u16string TemporaryDownloadPath(const std::u16string& target);
 

@@ -11,13 +11,7 @@ constexpr std::uint32_t kDownloadingData = 5;
 
 }  // namespace
 
-bool FakeUrlTransfers::IsValidUrl(const std::u16string& url) {
-    // A scheme of letters, then a colon and something after it.
-    const std::size_t colon = url.find(u':');
-    if (colon == 0 || colon == std::u16string::npos || colon + 1 == url.size()) return false;
-    return std::all_of(url.begin(), url.begin() + static_cast<std::ptrdiff_t>(colon),
-                       [](char16_t unit) { return (unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z'); });
-}
+bool FakeUrlTransfers::IsValidUrl(const std::u16string& url) { return IsWellFormedUrl(url); }
 
 bool FakeUrlTransfers::Start(const std::u16string& url, const std::u16string& path, IDownloadEvents& events) {
     if (failThreadCreation) return false;

@@ -3,6 +3,7 @@
 #include <urlmon.h>
 #include <wininet.h>
 
+#include "download/transfer_monitor.h"
 #include "download/win32/download_messages.h"
 #include "platform/win32/wide.h"
 
@@ -35,7 +36,7 @@ Win32UrlTransfers::~Win32UrlTransfers() {
 }
 
 bool Win32UrlTransfers::IsValidUrl(const std::u16string& url) {
-    return ::IsValidURL(nullptr, ToWide(url).c_str(), 0) == S_OK;
+    return IsWellFormedUrl(url) && ::IsValidURL(nullptr, ToWide(url).c_str(), 0) == S_OK;
 }
 
 void Win32UrlTransfers::DeleteCacheEntry(const std::u16string& url) { DeleteUrlCacheEntryW(ToWide(url).c_str()); }

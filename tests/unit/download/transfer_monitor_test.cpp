@@ -50,6 +50,17 @@ TEST(TransferMonitor, OnlyAWholeGoodAnswerIsKept) {
     EXPECT_EQ(capture.Lines().back(), u"0010 :  Run Download");
 }
 
+TEST(IsWellFormedUrl, ASchemeAColonAndARest) {
+    EXPECT_TRUE(IsWellFormedUrl(u"http://127.0.0.1:8080/DataBase/VT5/VDList.xml"));
+    EXPECT_TRUE(IsWellFormedUrl(u"svn+ssh:x"));
+    EXPECT_FALSE(IsWellFormedUrl(u""));
+    EXPECT_FALSE(IsWellFormedUrl(u"no address"));
+    EXPECT_FALSE(IsWellFormedUrl(u"http:"));
+    EXPECT_FALSE(IsWellFormedUrl(u"://host/file"));
+    EXPECT_FALSE(IsWellFormedUrl(u"1http://host"));
+    EXPECT_FALSE(IsWellFormedUrl(u"ht tp://host"));
+}
+
 TEST(TransferMonitor, TheTemporaryFileSitsBesideItsTarget) {
     EXPECT_EQ(TemporaryDownloadPath(u"C:\\V\\VT5\\DL_INFO\\VDList.xml"), u"C:\\V\\VT5\\DL_INFO\\VDList.xml.part");
 }

@@ -135,6 +135,8 @@ TEST_F(UrlTransfers, AGoodTransferReplacesTheEarlierCopy) {
     const std::string expected = "Veltra test file\r\n";
     EXPECT_EQ(ReadWholeFile(file), std::vector<char>(expected.begin(), expected.end()));
     EXPECT_TRUE(transfers.IsValidUrl(FromWide(server.base + L"/small.txt")));
+    EXPECT_FALSE(transfers.IsValidUrl(u""));
+    EXPECT_FALSE(transfers.IsValidUrl(u"no address"));
     transfers.DeleteCacheEntry(FromWide(server.base + L"/small.txt"));
     transfers.DeleteCacheEntry(u"http://127.0.0.1:1/never-fetched");
     EXPECT_EQ(transfers.Finish(), u"");  // nothing running: nothing to hand back
