@@ -16,7 +16,6 @@ namespace veltra {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 class RecordingBox final : public IMessageBox {
 public:
@@ -67,17 +66,6 @@ TEST_F(DownloadEngineUnderWine, ALargeFileShowsRisingPercentagesThenEnds) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST_F(DownloadEngineUnderWine, WithoutALengthTheBarStaysAtZero) {
-    vt5.nDownloadMode = kModeCatalogue;
-    vt5.currentCode = 4;
-    Download(L"/chunked/large.bin", L"VDList.xml");
-    EXPECT_EQ(engine.nWebStop, kWebStopNone);
-    EXPECT_THAT(page.texts, IsEmpty());
-    EXPECT_FALSE(page.bar.empty());
-    for (int percent : page.bar) EXPECT_EQ(percent, 0);
-    EXPECT_EQ(winetest::ReadWholeFile(folder.Path(L"VDList.xml")).size(), 4u << 20);
-}
-
 TEST_F(DownloadEngineUnderWine, StoppingAndFailingAreReportedAndLoseNothing) {
     vt5.nDownloadMode = kModeSingle;
     winetest::WriteWholeFile(folder.Path(L"tool.exe"), "MZ earlier");
@@ -107,13 +95,6 @@ TEST_F(DownloadEngineUnderWine, TheNextTransferStartsFromTheEndOfThePreviousOne)
     ASSERT_TRUE(winetest::PumpUntil([&] { return page.nextItems == 2; }, 60000));
     EXPECT_THAT(folder.Files(), ::testing::UnorderedElementsAre(L"first.txt", L"second.bin"));
     EXPECT_EQ(engine.nWebStop, kWebStopNone);
-}
-
-TEST_F(DownloadEngineUnderWine, AMalformedAddressShowsTheBoxAndStartsNothing) {
-    engine.URLDownload(u"", FromWide(folder.Path(L"x")));
-    EXPECT_THAT(boxes.shown, ElementsAre(u"The URL is invalid."));
-    EXPECT_EQ(page.listViewReturns, 1);
-    EXPECT_FALSE(engine.Busy());
 }
 
 }  // namespace
