@@ -1,5 +1,6 @@
 // The compiled profile for the drivers and the preparation lines for the script.
 #include "sim_profile_format.h"
+#include <algorithm>
 #include <initializer_list>
 
 #include "machine_profile.h"
@@ -88,6 +89,18 @@ std::vector<std::uint8_t> CompileMachineProfile(const MachineProfile& profile) {
     return out.Finish();
 }
 
+std::vector<std::uint8_t> CardListFile(const MachineProfile& profile) {
+    constexpr std::size_t kRecord = 140, kIdAt = 48, kNameAt = 58;  // bytes 0..47 stay zero
+    std::vector<std::uint8_t> file;
+    for (const CardListEntry& entry : profile.cardList) {
+        std::vector<std::uint8_t> record(kRecord, 0);
+        std::copy(entry.deviceId.begin(), entry.deviceId.end(), record.begin() + kIdAt);
+        std::copy(entry.name.begin(), entry.name.end(), record.begin() + kNameAt);
+        file.insert(file.end(), record.begin(), record.end());
+    }
+    return file;
+}
+
 std::string PrepareLines(const MachineProfile& profile, const std::string& profileFolder) {
     std::string lines;
     if (!profile.windowsVersion.empty()) lines += "windows\t" + profile.windowsVersion + "\n";
@@ -99,6 +112,7 @@ std::string PrepareLines(const MachineProfile& profile, const std::string& profi
     for (const WorkFile& file : profile.workFiles)
         lines += "work-file\t" + profileFolder + "/" + file.source + "\t" + file.target + "\n";
     for (const std::string& driver : profile.missingDrivers) lines += "missing-driver\t" + driver + "\n";
+    if (!profile.cardList.empty()) lines += "card-list\tVT5\\DL_INFO\\VGACardList.rec\n";
     return lines;
 }
 
