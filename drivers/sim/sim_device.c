@@ -29,19 +29,19 @@ static NTSTATUS Complete(PIRP irp, NTSTATUS status, ULONG_PTR information) {
     return status;
 }
 
-static NTSTATUS DispatchCreate(PDEVICE_OBJECT device, PIRP irp) {
+static NTSTATUS NTAPI DispatchCreate(PDEVICE_OBJECT device, PIRP irp) {
     UNREFERENCED_PARAMETER(device);
     InterlockedIncrement(&g_openCount);
     return Complete(irp, STATUS_SUCCESS, 0);
 }
 
-static NTSTATUS DispatchClose(PDEVICE_OBJECT device, PIRP irp) {
+static NTSTATUS NTAPI DispatchClose(PDEVICE_OBJECT device, PIRP irp) {
     UNREFERENCED_PARAMETER(device);
     InterlockedDecrement(&g_openCount);
     return Complete(irp, STATUS_SUCCESS, 0);
 }
 
-static NTSTATUS DispatchControl(PDEVICE_OBJECT device, PIRP irp) {
+static NTSTATUS NTAPI DispatchControl(PDEVICE_OBJECT device, PIRP irp) {
     PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);
     ULONG code = stack->Parameters.DeviceIoControl.IoControlCode;
     ULONG inputLength = stack->Parameters.DeviceIoControl.InputBufferLength;
@@ -75,7 +75,7 @@ static void ReleaseModel(void) {
     g_profile.size = 0;
 }
 
-static void DriverUnload(PDRIVER_OBJECT driver) {
+static VOID NTAPI DriverUnload(PDRIVER_OBJECT driver) {
     RemoveDevice(driver);
     ReleaseModel();
 }
