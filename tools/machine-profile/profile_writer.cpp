@@ -2,6 +2,7 @@
 #include "sim_profile_format.h"
 #include <algorithm>
 #include <initializer_list>
+#include <string_view>
 
 #include "machine_profile.h"
 
@@ -33,7 +34,8 @@ public:
         bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
     }
     std::vector<std::uint8_t> Finish() {
-        std::vector<std::uint8_t> file(SIM_PROFILE_MAGIC, SIM_PROFILE_MAGIC + SIM_PROFILE_MAGIC_SIZE);
+        const std::string_view magic(SIM_PROFILE_MAGIC, SIM_PROFILE_MAGIC_SIZE);
+        std::vector<std::uint8_t> file(magic.begin(), magic.end());
         for (unsigned i = 0; i < 4; ++i) file.push_back(static_cast<std::uint8_t>(count_ >> (8 * i)));
         file.insert(file.end(), bytes_.begin(), bytes_.end());
         return file;
