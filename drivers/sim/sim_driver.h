@@ -29,8 +29,9 @@ NTSTATUS SimFolderOfService(PUNICODE_STRING registryPath, WCHAR* folder, ULONG f
 NTSTATUS SimJoinPath(WCHAR* out, ULONG outChars, const WCHAR* folder, const WCHAR* name);
 NTSTATUS SimReadWholeFile(const WCHAR* path, ULONG maxSize, UCHAR** data, ULONG* size);
 void SimFreeFileData(UCHAR* data);
-NTSTATUS SimCreateEmptyFile(const WCHAR* path);
-NTSTATUS SimAppendFile(const WCHAR* path, const UCHAR* first, ULONG firstSize, const UCHAR* second, ULONG secondSize);
+/* The request log: emptied and kept open from start to unload (shared for deletion too). */
+NTSTATUS SimCreateLog(const WCHAR* path, HANDLE* file);
+NTSTATUS SimAppendLog(HANDLE file, const UCHAR* first, ULONG firstSize, const UCHAR* second, ULONG secondSize);
 
 /* Handles currently open on the device. */
 LONG SimOpenCount(void);
