@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const std::vector<std::uint8_t> bytes = veltra::profile::CompileMachineProfile(*result.profile);
-    if (bytes.size() <= SIM_PROFILE_MAX_SIZE && !SimProfileIsValid(bytes.data(), static_cast<ULONG>(bytes.size())))
+    if (veltra::profile::CompiledProfileProblem(bytes).empty() &&
+        !SimProfileIsValid(bytes.data(), static_cast<ULONG>(bytes.size())))
         __builtin_trap();
     veltra::profile::CardListFile(*result.profile);
     return 0;

@@ -81,6 +81,9 @@ ParseResult ParseMachineProfile(const std::string& text, const IncludeLoader& lo
 // The binary form the simulated drivers load ("sim-machine.bin").
 std::vector<std::uint8_t> CompileMachineProfile(const MachineProfile& profile);
 
+// Why the drivers would refuse a compiled profile (too large, too many entries); empty if none.
+std::string CompiledProfileProblem(const std::vector<std::uint8_t>& compiled);
+
 // The graphics card list file the profile describes (empty when it has no card-list lines).
 std::vector<std::uint8_t> CardListFile(const MachineProfile& profile);
 

@@ -8,7 +8,6 @@
 #include <iostream>
 #include <sstream>
 
-#include "sim_profile_format.h"
 #include "machine_profile.h"
 
 namespace {
@@ -63,8 +62,9 @@ int main(int argc, char** argv) {
     if (command == "card-list") return Write(veltra::profile::CardListFile(*profile), argv[3]);
     if (command == "compile") {
         const std::vector<std::uint8_t> bytes = veltra::profile::CompileMachineProfile(*profile);
-        if (bytes.size() <= SIM_PROFILE_MAX_SIZE) return Write(bytes, argv[3]);
-        std::cerr << "the compiled profile would exceed the drivers' limit of 8 MiB\n";
+        const std::string problem = veltra::profile::CompiledProfileProblem(bytes);
+        if (problem.empty()) return Write(bytes, argv[3]);
+        std::cerr << argv[2] << ": " << problem << "\n";
         return 1;
     }
     if (command == "prepare") {

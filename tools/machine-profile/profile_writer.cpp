@@ -91,6 +91,14 @@ std::vector<std::uint8_t> CompileMachineProfile(const MachineProfile& profile) {
     return out.Finish();
 }
 
+std::string CompiledProfileProblem(const std::vector<std::uint8_t>& compiled) {
+    if (compiled.size() > SIM_PROFILE_MAX_SIZE) return "the compiled profile would exceed the drivers' limit of 8 MiB";
+    const std::uint32_t entries =
+        compiled[8] | compiled[9] << 8 | compiled[10] << 16 | static_cast<std::uint32_t>(compiled[11]) << 24;
+    if (entries > SIM_PROFILE_MAX_ENTRIES) return "the profile has more than 4096 entries, the drivers' limit";
+    return {};
+}
+
 std::vector<std::uint8_t> CardListFile(const MachineProfile& profile) {
     constexpr std::size_t kRecord = 140, kIdAt = 48, kNameAt = 58;  // bytes 0..47 stay zero
     std::vector<std::uint8_t> file;

@@ -95,5 +95,20 @@ TEST(SimProfileReader, RefusesDamagedFiles) {
     EXPECT_FALSE(IsValid(pci));
 }
 
+TEST(SimProfileReader, TheCompilerRefusesWhatTheDriversWouldRefuse) {
+    std::string ports;
+    for (int port = 0; port < 4096; ++port) ports += "port " + std::to_string(port) + " 1\n";
+    const ParseResult atLimit = ParseMachineProfile(ports.substr(0, ports.rfind("port ")));  // 4095 ports + unserved
+    ASSERT_TRUE(atLimit.profile);
+    const std::vector<std::uint8_t> fits = CompileMachineProfile(*atLimit.profile);
+    EXPECT_EQ(CompiledProfileProblem(fits), "");
+    EXPECT_TRUE(IsValid(fits));
+    const ParseResult overLimit = ParseMachineProfile(ports);
+    ASSERT_TRUE(overLimit.profile);
+    const std::vector<std::uint8_t> tooMany = CompileMachineProfile(*overLimit.profile);
+    EXPECT_EQ(CompiledProfileProblem(tooMany), "the profile has more than 4096 entries, the drivers' limit");
+    EXPECT_FALSE(IsValid(tooMany));
+}
+
 }  // namespace
 }  // namespace veltra::profile
