@@ -5,8 +5,10 @@
 #include "app/debug_log.h"
 #include "app/startup_identification.h"
 #include "app/vt5_record.h"
+#include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/identify_report.h"
+#include "cli/machine_facts.h"
 #include "cli/stream_debug_sink.h"
 #include "platform/platform.h"
 
@@ -19,8 +21,21 @@ int RunIdentify(const CliOptions& options, Platform& platform, std::ostream& out
         err << "veltra-cli: the executable's folder path is longer than 255 characters; use --work\n";
         return 1;
     }
-    out << (options.json ? IdentifyJson(vt5).Serialize() + "\n" : IdentifyLines(vt5));
+    if (!options.json) {
+        out << IdentifyLines(vt5);
+        return 0;
+    }
+    const MachineFacts facts = GatherMachineFacts(platform);
+    JsonValue report = IdentifyJson(vt5, facts.dmiBiosMajorRelease4);
+    AddMachineFactsJson(facts, report);
+    out << report.Serialize() << '\n';
     return 0;
+}
+
+int RunCommand(const CliOptions& options, Platform& platform, std::ostream& out, std::ostream& err) {
+    if (options.command == "check") return RunCheckCommand(options, platform, out, err);
+    if (options.command == "list") return RunListCommand(options, platform, out, err);
+    return RunIdentify(options, platform, out, err);
 }
 
 }  // namespace
@@ -37,7 +52,7 @@ int RunCli(const std::vector<std::u16string>& arguments, Platform& platform, std
         return 0;
     }
     if (options.debug) ProcessDebugLog().Enable(std::make_shared<StreamDebugSink>(err), &platform.codePage);
-    const int exitCode = RunIdentify(options, platform, out, err);
+    const int exitCode = RunCommand(options, platform, out, err);
     ProcessDebugLog().Disable();
     return exitCode;
 }

@@ -53,7 +53,8 @@ TEST(Cli, JsonWorkFolderAndDebugLinesOnStandardError) {
               "{\"VT5\":{\"sWorkPath\":\"D:\\\\W\xC3\xA4rk\\\\\",\"sInstallDir\":\"\",\"sAppVersion\":\"\","
               "\"sLibVersion\":\"1.0.008\",\"nOS\":4096,\"sOSName\":\"Windows 7 64Bit\",\"sOSCode\":\"W764\","
               "\"cMB_Model\":\"\",\"cMB_BIOS_Version\":\"\",\"cMB_BIOS_Vendor\":\"\",\"sHomeModel\":\"\","
-              "\"sHomeBIOSVersion\":\"\",\"saPciIds\":[],\"pVGA\":null},\"dmiBiosMajorRelease4\":null}\n");
+              "\"sHomeBIOSVersion\":\"\",\"saPciIds\":[],\"pVGA\":null},\"dmiBiosMajorRelease4\":null,"
+              "\"dqaTest\":false,\"nvidiaDriverVersion\":\"\",\"installed\":{}}\n");
     EXPECT_THAT(run.err, ::testing::StartsWith("0000 :  Work path = D:\\W\xC3\xA4rk\\\n"));
     EXPECT_THAT(run.err, ::testing::HasSubstr(" :  VT5.nOS = 4096\n\tVT5.sOSName = Windows 7 64Bit\n"));
     EXPECT_FALSE(ProcessDebugLog().Enabled());
