@@ -5,6 +5,7 @@
 
 #include "../catalogue/catalogue_fixture.h"
 #include "app/byte_buffer.h"
+#include "download/item_addresses.h"
 #include "fakes/recording_debug_sink.h"
 #include "update_page_fixture.h"
 
@@ -243,6 +244,32 @@ TEST(UpdatePageList, ScrollEnabledRowsTicksAndDetails) {
     f.page->OnRowDetails(2);
     EXPECT_THAT(f.view.information, ElementsAre(u"About 3"));
     EXPECT_EQ(Logged(capture).back(), u"OnBnClickedBtn26 = About 3");
+}
+
+// The bundled server holds an update program at every address the demo PC's results lead to.
+TEST(BundledServer, UpdateFilesListEveryAddressOfTheDemoPcsResults) {
+    UpdatePageFixture f;
+    f.fake.fileSystem.AddFile(CheckListPath(kPageWork), SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec"));
+    f.page->Init();
+    std::vector<std::u16string> derived;
+    for (int row = 0; row < f.checkList.list.count; ++row) {
+        const ItemTransfer transfer = ItemAddresses(f.checkList.list.rows[static_cast<std::size_t>(row)], f.vt5.cMB_Model,
+                                                    u"", kPageWork);
+        derived.push_back(transfer.source);
+    }
+    const std::vector<unsigned char> bytes = SourceFile("examples/server/update-files.txt");
+    std::vector<std::u16string> listed;
+    std::u16string line;
+    for (unsigned char c : bytes) {
+        if (c != '\n') {
+            line.push_back(c);
+        } else if (!line.empty() && line[0] == u'/') {
+            listed.push_back(std::exchange(line, u""));
+        } else {
+            line.clear();
+        }
+    }
+    EXPECT_EQ(listed, derived);
 }
 
 }  // namespace
