@@ -21,7 +21,7 @@ std::string Hex4(unsigned value) {
     return text;
 }
 
-std::string DeviceId(int n) { return "VEN_" + Hex4(0x1000u + static_cast<unsigned>(n % 97)) + "&DEV_" + Hex4(static_cast<unsigned>(n)); }
+std::string DeviceId(int n) { return "VEN_" + Hex4(0x1F00u + static_cast<unsigned>(n % 97)) + "&DEV_" + Hex4(static_cast<unsigned>(n)); }
 
 std::vector<unsigned char> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 

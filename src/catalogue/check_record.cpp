@@ -1,6 +1,6 @@
 #include "catalogue/check_record.h"
 
-#include "app/byte_fields.h"
+#include "app/byte_buffer.h"
 
 namespace veltra {
 namespace {
@@ -27,14 +27,14 @@ constexpr std::array<TextField, 9> kTextFields = {{
 
 std::array<unsigned char, CheckRecord::kSize> SerializeCheckRecord(const CheckRecord& record) {
     std::array<unsigned char, CheckRecord::kSize> bytes{};
-    PutInt32(bytes, 0, record.index);
+    PutI32(bytes, 0, record.index);
     for (const TextField& field : kTextFields) PutText(bytes, field.offset, field.size, record.*field.member);
     return bytes;
 }
 
 CheckRecord ParseCheckRecord(std::span<const unsigned char, CheckRecord::kSize> bytes) {
     CheckRecord record;
-    record.index = GetInt32(bytes, 0);
+    record.index = GetI32(bytes, 0);
     for (const TextField& field : kTextFields) record.*field.member = GetText(bytes, field.offset, field.size);
     return record;
 }

@@ -1,6 +1,6 @@
 #include "catalogue/result_list.h"
 
-#include "app/byte_fields.h"
+#include "app/byte_buffer.h"
 #include "app/record_file.h"
 #include "app/text.h"
 #include "app/vt5_record.h"
@@ -60,7 +60,7 @@ bool MarkCheckRecordDownloaded(IFile& file, int index) {
     std::array<unsigned char, CheckRecord::kSize> bytes{};
     for (std::int64_t offset = 0; file.Seek(offset) && file.Read(bytes.data(), bytes.size()) == bytes.size();
          offset += static_cast<std::int64_t>(bytes.size())) {
-        if (GetInt32(bytes, 0) != index) continue;
+        if (GetI32(bytes, 0) != index) continue;
         PutText(bytes, kCheckStateOffset, kCheckStateSize, "D");
         return file.Seek(offset) && file.Write(bytes.data(), bytes.size()) == bytes.size() && file.Flush();
     }

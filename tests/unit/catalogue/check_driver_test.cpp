@@ -22,12 +22,12 @@ std::vector<std::u16string> Texts(const std::vector<std::u16string>& lines) {
 
 TEST(CheckDriver, FullPhaseRunsTheChecksInOrderWithTheirLogLines) {
     CheckFixture f;
-    f.vt5.saPciIds = {u"VEN_10EC&DEV_8168"};
-    f.vt5.pVGA->nDeviceID = 0x0A20;
+    f.vt5.saPciIds = {u"VEN_1E7B&DEV_5A68"};
+    f.vt5.pVGA->nDeviceID = 0x0E9D;
     f.AddCatalogue(u"BIOSList.xml", "<QB-7100><Version>1.5</Version><VerRangeMin>None</VerRangeMin>"
                                     "<VerRangeMax>None</VerRangeMax><MarkName>m</MarkName>");
     f.AddCatalogue(u"DRVList.rec", DriverBytes("LAN", "ALL", "2.6", "Lan"));
-    f.AddCatalogue(u"VIDDID.rec", VidDidBytes("R", "LAN", "VEN_10EC&DEV_8168"));
+    f.AddCatalogue(u"VIDDID.rec", VidDidBytes("R", "LAN", "VEN_1E7B&DEV_5A68"));
     f.AddCatalogue(u"VT5_LOU.xml", "<UTL><Item>Zip</Item><OS>ALL</OS><Description>z</Description>");
     fakes::ScopedDebugCapture log;
     f.RunAll();

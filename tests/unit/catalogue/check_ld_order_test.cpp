@@ -47,8 +47,8 @@ std::string Pick(std::mt19937& random, const std::vector<std::string>& choices) 
 
 void FillRandomCatalogues(CheckFixture& f, std::mt19937& random) {
     const std::vector<std::string> keys = {"LAN", "lan", "Audio", "AUDIO", "CHIP", "raid", "Sata"};
-    const std::vector<std::string> devices = {"VEN_10EC&DEV_8168", "VEN_8086&DEV_1C3A", "VEN_1002&DEV_4383",
-                                              "VEN_1106&DEV_3403", "VEN_10EC&DEV_8168VEN_8086"};
+    const std::vector<std::string> devices = {"VEN_1E7B&DEV_5A68", "VEN_1F3C&DEV_2A22", "VEN_1F3C&DEV_2A40",
+                                              "VEN_1F3C&DEV_2A10", "VEN_1E7B&DEV_5A68VEN_1F3C"};
     std::vector<unsigned char> table;
     for (int i = std::uniform_int_distribution<int>(0, 40)(random); i > 0; --i) {
         const auto row = VidDidBytes(Pick(random, {"R", "r", "X", ""}), Pick(random, keys), Pick(random, devices));

@@ -64,10 +64,10 @@ TEST(CheckLB, DmiReleaseFourBoardsAndTestModeChangeWhatMatches) {
 
 struct DriverFixture : CheckFixture {
     DriverFixture() {
-        vt5.saPciIds = {u"VEN_8086&DEV_1C3A", u"VEN_10EC&DEV_8168"};
+        vt5.saPciIds = {u"VEN_1F3C&DEV_2A22", u"VEN_1E7B&DEV_5A68"};
         std::vector<unsigned char> table;
-        for (const auto& row : {VidDidBytes("R", "LAN", "VEN_10EC&DEV_8168"), VidDidBytes("r", "chip", "VEN_8086&DEV_1C3A"),
-                                VidDidBytes("X", "AUDIO", "VEN_8086&DEV_1C3A"), VidDidBytes("R", "CHIP2", "VEN_8086&DEV_1C3A")}) {
+        for (const auto& row : {VidDidBytes("R", "LAN", "VEN_1E7B&DEV_5A68"), VidDidBytes("r", "chip", "VEN_1F3C&DEV_2A22"),
+                                VidDidBytes("X", "AUDIO", "VEN_1F3C&DEV_2A22"), VidDidBytes("R", "CHIP2", "VEN_1F3C&DEV_2A22")}) {
             table.insert(table.end(), row.begin(), row.end());
         }
         table.resize(table.size() + 30, 'q');  // a trailing partial row
@@ -119,7 +119,7 @@ TEST(CheckLD, MissingTablesAndNoDevicesEndQuietly) {
     f.fake.fileSystem = fakes::FakeFileSystem();
     f.AddCatalogue(u"DRVList.rec", DriverBytes("LAN", "ALL", "2.6", "Lan"));
     f.Open(0);
-    f.vt5.saPciIds = {u"VEN_10EC&DEV_8168"};
+    f.vt5.saPciIds = {u"VEN_1E7B&DEV_5A68"};
     EXPECT_EQ(Check_LD(f.context), 0);  // no VIDDID.rec
 }
 
@@ -152,13 +152,13 @@ std::string VgaDriver(std::string_view vendor, std::string_view version, std::st
 TEST(CheckLVD, CardIdSystemMaskAndInstalledNvidiaVersion) {
     CheckFixture f;
     f.vt5.nOS = 2048;
-    f.vt5.pVGA->nDeviceID = 0x5E2;
+    f.vt5.pVGA->nDeviceID = 0xE9D;
     f.fake.registry.SetHklm(u"SOFTWARE\\NVIDIA Corporation\\Installer", u"version", u"190.38");
-    f.AddCatalogue(u"VDList.xml", VgaDriver("NVIDIA", "191.07", "XP32 W732", "0x05E0 0x05E2") +
-                                      VgaDriver("NVIDIA", "190.38", "W732", "0x05E2") +
-                                      VgaDriver("NVIDIA", "191.50", "XP64 W764", "0x05E2") +
-                                      VgaDriver("NVIDIA", "191.60", "W732", "0x05e2") +
-                                      VgaDriver("ATI", "9.12", "W732", "0x05E2"));
+    f.AddCatalogue(u"VDList.xml", VgaDriver("NVIDIA", "191.07", "XP32 W732", "0x0E9F 0x0E9D") +
+                                      VgaDriver("NVIDIA", "190.38", "W732", "0x0E9D") +
+                                      VgaDriver("NVIDIA", "191.50", "XP64 W764", "0x0E9D") +
+                                      VgaDriver("NVIDIA", "191.60", "W732", "0x0e9d") +
+                                      VgaDriver("ATI", "9.12", "W732", "0x0E9D"));
     fakes::ScopedDebugCapture log;
     f.Open(2);
     Check_LVD(f.context);
@@ -169,7 +169,7 @@ TEST(CheckLVD, CardIdSystemMaskAndInstalledNvidiaVersion) {
     EXPECT_EQ(records[0].item, "NVIDIA");
     EXPECT_EQ(records[1].currentVersion, "Unknown");
     EXPECT_EQ(records[1].type, "VGA Driver");
-    EXPECT_EQ(log.Lines()[1], u"0001 :  VGA Card ID = 0x05E2");
+    EXPECT_EQ(log.Lines()[1], u"0001 :  VGA Card ID = 0x0E9D");
 }
 
 TEST(CheckLVB, ModelMatchesAndOfferedVersionMustBeGreater) {
@@ -203,7 +203,7 @@ std::string Utility(std::string_view item, std::string_view version, std::string
 
 TEST(CheckLMU, SystemBoardDevicesAndInstalledVersion) {
     CheckFixture f;
-    f.vt5.saPciIds = {u"VEN_10EC&DEV_8168"};
+    f.vt5.saPciIds = {u"VEN_1E7B&DEV_5A68"};
     f.fake.registry.SetHklm(u"SOFTWARE\\Norva\\Fan Tuner", u"AppVersion", u"2.0");
     f.fake.registry.SetHklm(u"SOFTWARE\\Norva\\Drivers\\Norva Fan Tuner", u"Version", u"0.1");
     f.fake.registry.SetHklm(u"SOFTWARE\\Norva\\Drivers\\Tool B", u"Version", u"1.0");
@@ -211,8 +211,8 @@ TEST(CheckLMU, SystemBoardDevicesAndInstalledVersion) {
                                        Utility("Tool B", "1.0", "W764", "7100", "") +
                                        Utility("Tool C", "1.0", "XP32", "ALL", "") +
                                        Utility("Tool D", "1.0", "W764", "7200 7300", "") +
-                                       Utility("Tool E", "1.0", "W764", "ALL", "VEN_10EC$DEV_8168") +
-                                       Utility("Tool F", "1.0", "W764", "ALL", "VEN_8086$DEV_1C3A"));
+                                       Utility("Tool E", "1.0", "W764", "ALL", "VEN_1E7B$DEV_5A68") +
+                                       Utility("Tool F", "1.0", "W764", "ALL", "VEN_1F3C$DEV_2A22"));
     f.Open(4);
     Check_LMU(f.context);
     const auto records = f.Records();

@@ -42,7 +42,7 @@ TEST(CliCheck, ChecksASavedIdentityWritesTheResultFileAndListsItAgain) {
     const CliRun check = cli.Run({u"check", u"--identity", u"C:\\id\\demo.json"});
     EXPECT_EQ(check.exitCode, 0) << check.err;
     EXPECT_THAT(check.out, ::testing::StartsWith("1\tMB BIOS\tQB-7100\t1.20\t1.30\tQB-7100/130\n"
-                                                 "2\tMB Driver\tNorva Chipset Driver\t9.1.0.1010\t9.2.0.1021\tChipset/9201021\n"));
+                                                 "2\tMB Driver\tNorva HD Audio Driver\tUnknown\t6.0.1.5919\tAudio/6015919\n"));
     EXPECT_THAT(check.out, ::testing::EndsWith("\n9 updates\n"));
     EXPECT_EQ(cli.fake.fileSystem.Contents(CheckListPath(u"C:\\W\\")), SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec"));
     const CliRun list = cli.Run({u"list"});

@@ -55,11 +55,14 @@ TEST_F(CheckCommand, TheDemoPcsResultFileEqualsTheNativeBuildsByteForByte) {
 }
 
 TEST_F(CheckCommand, ABrokenIdentityEndsWithExitCode2AndLeavesTheLastResults) {
+    const std::wstring expected = SourcePath("tests/fixtures/catalogue/demo-pc-CheckList.rec");
+    ASSERT_TRUE(CopyFileW(expected.c_str(), CheckList().c_str(), FALSE));
     const std::wstring broken = work_ + L"broken.json";
     std::ofstream(broken.c_str()) << "{\"VT5\":{\"nOS\":true}}";
     const auto check = Cli(L"check --identity \"" + broken + L"\"");
     EXPECT_EQ(check.exitCode, 2u);
     EXPECT_EQ(check.output, "");
+    EXPECT_TRUE(ReadBytes(CheckList()) == ReadBytes(expected));
     DeleteFileW(broken.c_str());
 }
 

@@ -25,7 +25,10 @@ TEST(IdentifyCli, ShowsTheHardwareFieldsBeforeTheyAreIdentified) {
     const std::string json = RunIdentify(L" --json");
     EXPECT_NE(json.find("\"cMB_Model\":\"\",\"cMB_BIOS_Version\":\"\",\"cMB_BIOS_Vendor\":\"\""), std::string::npos)
         << json;
-    EXPECT_NE(json.find("\"saPciIds\":[],\"pVGA\":null},\"dmiBiosMajorRelease4\":null}"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"saPciIds\":[],\"pVGA\":null},\"dmiBiosMajorRelease4\":null,\"dqaTest\":false,"
+                        "\"nvidiaDriverVersion\":\"\",\"installed\":{"),
+              std::string::npos)
+        << json;
 }
 
 }  // namespace
