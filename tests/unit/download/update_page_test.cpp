@@ -128,7 +128,7 @@ TEST(UpdatePageItems, ThreeTickedRowsWithTheSecondFailing) {
     UpdatePageFixture f;
     f.fake.fileSystem.AddFile(CheckListPath(kPageWork), SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec"));
     f.ServeItem(u"http://srv/XBIOS/QB-7100/130/QB-7100.exe");
-    f.ServeItem(u"http://srv/DVD/DRIVER/Audio/6015919/SDriver.exe");
+    f.ServeItem(u"http://srv/DVD/DRIVER/Chipset/9201021/SDriver.exe");
     f.page->Init();
     for (int row : {1, 2, 3}) f.page->OnRowTicked(row, true);
     f.checkList.list.rows[3][0] = u"v";  // not "V": not fetched
@@ -140,8 +140,8 @@ TEST(UpdatePageItems, ThreeTickedRowsWithTheSecondFailing) {
     EXPECT_EQ(f.view.offeredFolder, u"C:\\W\\VT5\\DL_FILE\\");
     f.RunTransfers();
     EXPECT_THAT(f.transfers.startedUrls, ElementsAre(u"http://srv/XBIOS/QB-7100/130/QB-7100.exe",
-                                                     u"http://srv/DVD/DRIVER/Chipset/9201021/SDriver.exe",
-                                                     u"http://srv/DVD/DRIVER/Audio/6015919/SDriver.exe"));
+                                                     u"http://srv/DVD/DRIVER/Audio/6015919/SDriver.exe",
+                                                     u"http://srv/DVD/DRIVER/Chipset/9201021/SDriver.exe"));
     EXPECT_THAT(f.view.information, ElementsAre(u"Select file has been downloaded ", u"Download fail ... ",
                                                 u"Select file has been downloaded "));
     const std::vector<CheckRecord> records = f.Records();
@@ -151,15 +151,15 @@ TEST(UpdatePageItems, ThreeTickedRowsWithTheSecondFailing) {
     const HistoryList history = f.history.ReadHistoryList();
     ASSERT_EQ(history.count, 2);
     EXPECT_EQ(history.entries[1][3], u"QB-7100");
-    EXPECT_EQ(history.entries[2][3], u"Norva HD Audio Driver");
+    EXPECT_EQ(history.entries[2][3], u"Norva Chipset Driver");
     EXPECT_EQ(history.entries[2][1], u"2026/12/7");
     EXPECT_EQ(f.view.historyRefreshes, 2);
-    EXPECT_TRUE(f.fake.fileSystem.HasFile(u"C:\\W\\VT5\\DL_FILE\\Norva_HD_Audio_Driver_6.0.1.5919.exe"));
+    EXPECT_TRUE(f.fake.fileSystem.HasFile(u"C:\\W\\VT5\\DL_FILE\\Norva_Chipset_Driver_9.2.0.1021.exe"));
     EXPECT_THAT(f.starter.started, IsEmpty());  // a batch starts nothing
     // The failed row is listed again, unticked, first now.
     EXPECT_EQ(f.page->State(), PageState::List);
     EXPECT_EQ(f.view.updateCount, u"7");
-    EXPECT_THAT(f.view.rows[1].texts, ElementsAre(u"MB Driver", u"Norva Chipset Driver", u"9.1.0.1010", u"9.2.0.1021"));
+    EXPECT_THAT(f.view.rows[1].texts, ElementsAre(u"MB Driver", u"Norva HD Audio Driver", u"Unknown", u"6.0.1.5919"));
     EXPECT_FALSE(f.view.rows[1].ticked);
     EXPECT_TRUE(f.view.optionsEnabled);
     const std::vector<std::u16string> lines = Logged(capture);

@@ -130,7 +130,7 @@ TEST_F(UpdateFlow, MisbehavingServersFailEachItemAndTheBatchGoesOn) {
         const auto run = Cli(L"download 2 4", place);
         EXPECT_EQ(run.exitCode, 1u) << run.output;
         EXPECT_THAT(run.output, StartsWith("Server is busy or connect fail\t"));
-        EXPECT_THAT(run.output, HasSubstr("/DVD/DRIVER/Chipset/9201021/SDriver.exe"));
+        EXPECT_THAT(run.output, HasSubstr("/DVD/DRIVER/Audio/6015919/SDriver.exe"));
         EXPECT_THAT(run.output, HasSubstr("\nServer is busy or connect fail\t"));
         EXPECT_THAT(run.output, HasSubstr("Download fail ... \nDownload fail ... \n"));
         EXPECT_THAT(run.output, HasSubstr("\n9 updates\n"));
@@ -141,20 +141,20 @@ TEST_F(UpdateFlow, MisbehavingServersFailEachItemAndTheBatchGoesOn) {
 
 TEST_F(UpdateFlow, ThreeRowsWithTheSecondFailing) {
     std::string results = DemoResults();
-    const std::string missing = "Chipset/missing";  // record 2's web path, not on the server
+    const std::string missing = "Audio/missing";  // record 2's web path, not on the server
     std::fill_n(results.begin() + kCheckRecordBytes + 217, 256, '\0');
     std::copy(missing.begin(), missing.end(), results.begin() + kCheckRecordBytes + 217);
     WriteDemoResults(results);
     const auto run = Cli(L"download 1 2 3", Tree());
     EXPECT_EQ(run.exitCode, 1u) << run.output;
     EXPECT_THAT(run.output, HasSubstr("Select file has been downloaded \nDownload fail ... \nSelect file has been downloaded \n"
-                                      "2\tMB Driver\tNorva Chipset Driver\t9.1.0.1010\t9.2.0.1021\tChipset/missing\n"));
+                                      "2\tMB Driver\tNorva HD Audio Driver\tUnknown\t6.0.1.5919\tAudio/missing\n"));
     EXPECT_THAT(run.output, HasSubstr("\n7 updates\n"));
     EXPECT_EQ(States(), "D-D------");
     const std::string history = ReadBytes(Log(L"History.rec"));
     ASSERT_EQ(history.size(), 2 * kHistoryRecordBytes);
     EXPECT_EQ(std::string(history.c_str() + 46), "QB-7100");
-    EXPECT_EQ(std::string(history.c_str() + kHistoryRecordBytes + 46), "Norva HD Audio Driver");
+    EXPECT_EQ(std::string(history.c_str() + kHistoryRecordBytes + 46), "Norva Chipset Driver");
     EXPECT_EQ(ReadBytes(work_ + L"\\VT5\\DL_FILE\\QB-7100.exe").substr(0, 2), "MZ");
     // A batch starts nothing.
     Sleep(200);
