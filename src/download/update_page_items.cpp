@@ -73,6 +73,7 @@ void UpdatePage::OnRowDownload(int row) {
         return;
     }
     DebugLog(u"OnBnClickedBtn" + DecimalText(row) + u"5 = " + Cell(index, 5));
+    lastLaunchLine_.clear();
     ShowDownloadArea();
     vt5_.nCurrentItem = NumberOf(Cell(index, 7));
     ChooseSaveFolder();

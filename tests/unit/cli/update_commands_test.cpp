@@ -7,6 +7,7 @@
 #include "app/text.h"
 #include "cli/cli_app.h"
 #include "cli/console_page_view.h"
+#include "cli/recorded_transfers.h"
 #include "cli/update_services.h"
 #include "cli/update_session.h"
 #include "fakes/fake_message_pump.h"
@@ -90,6 +91,31 @@ TEST(UpdateServerBase, CommandLineThenRegistryThenTheBuiltInAddress) {
     registry.Set(RegistryRoot::LocalMachine, u"SOFTWARE\\Norva\\Veltra Series\\", u"UpdateServer", u"http://reg/updates/");
     EXPECT_EQ(UpdateServerBase(registry, std::nullopt), u"http://reg/updates");
     EXPECT_EQ(UpdateServerBase(registry, u"http://cli"), u"http://cli");
+}
+
+TEST(RecordedTransfers, EachTransferWithItsOutcome) {
+    fakes::FakeFileSystem files;
+    files.AddFolder(u"C:\\D");
+    fakes::FakeUrlTransfers inner(files);
+    inner.server[u"http://up/a"].body = std::vector<unsigned char>(5000, 'a');
+    RecordedTransfers transfers(inner);
+    struct : IDownloadEvents {
+        void OnDownloadProgress(const DownloadProgress*) override {}
+        void OnEndDownload() override { result = transfers->Finish(); }
+        RecordedTransfers* transfers = nullptr;
+        std::u16string result;
+    } events;
+    events.transfers = &transfers;
+    for (const char16_t* url : {u"http://up/a", u"http://up/b", u"http://up/a"}) {
+        ASSERT_TRUE(transfers.Start(url, u"C:\\D\\f", events));
+        if (transfers.Records().size() == 3) transfers.RequestStop();  // Ctrl+C during the third
+        inner.RunWorker();
+    }
+    ASSERT_EQ(transfers.Records().size(), 3u);
+    EXPECT_EQ(OutcomeText(transfers.Records()[0]), "downloaded");
+    EXPECT_EQ(OutcomeText(transfers.Records()[1]), "Server is busy or connect fail");
+    EXPECT_EQ(OutcomeText(transfers.Records()[2]), "user break");
+    EXPECT_EQ(transfers.Records()[1].url, u"http://up/b");
 }
 
 TEST(ConsoleProgressLine, ThirtyMarksAndThePercent) {
