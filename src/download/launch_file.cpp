@@ -19,10 +19,16 @@ std::u16string OutcomeLine(unsigned result, const std::u16string& path) {
     }
 }
 
+// A path with a blank is quoted: unquoted, the system would first try to start the part
+// before the blank ("C:\Program" for "C:\Program Files\...") as a program of its own.
+std::string CommandLine(const std::string& ansiPath) {
+    return ansiPath.find(' ') == std::string::npos ? ansiPath : '"' + ansiPath + '"';
+}
+
 }  // namespace
 
 std::u16string LaunchFile(IProgramStarter& starter, ICodePage& codePage, const std::u16string& path) {
-    const std::string ansi = codePage.ToAnsi(path);
+    const std::string ansi = CommandLine(codePage.ToAnsi(path));
     ExecBuffer buffer{};
     std::u16string line;
     if (ansi.size() >= buffer.size()) {

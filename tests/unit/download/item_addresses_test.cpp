@@ -61,14 +61,17 @@ TEST(LaunchFile, LogsOneLineByTheResultAndRefusesATooLongPath) {
     fakes::FakeFileSystem files;
     files.AddFolder(u"C:\\V");
     files.AddFile(u"C:\\V\\setup.exe", {'M', 'Z'});
+    files.AddFolder(u"C:\\V W");
+    files.AddFile(u"C:\\V W\\setup.exe", {'M', 'Z'});
     fakes::FakeProgramStarter starter(files);
     Windows1252CodePage codePage;
     fakes::ScopedDebugCapture capture;
     EXPECT_EQ(LaunchFile(starter, codePage, u"C:\\V\\setup.exe"), u"");
     EXPECT_EQ(LaunchFile(starter, codePage, u"C:\\V\\gone.exe"), u"C:\\V\\gone.exe was not found.");
+    EXPECT_EQ(LaunchFile(starter, codePage, u"C:\\V W\\setup.exe"), u"");
     const std::u16string longPath = u"C:\\V\\" + std::u16string(251, u'a');  // 256 bytes: no room for the zero
     EXPECT_EQ(LaunchFile(starter, codePage, longPath), longPath + u" is too long to start.");
-    EXPECT_THAT(starter.started, ::testing::ElementsAre("C:\\V\\setup.exe", "C:\\V\\gone.exe"));
+    EXPECT_THAT(starter.started, ::testing::ElementsAre("C:\\V\\setup.exe", "C:\\V\\gone.exe", "\"C:\\V W\\setup.exe\""));
     ASSERT_EQ(capture.Lines().size(), 2u);
     EXPECT_EQ(capture.Lines()[0].substr(8), u"C:\\V\\gone.exe was not found.");
 }

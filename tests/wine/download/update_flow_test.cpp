@@ -49,7 +49,8 @@ protected:
     void SetUp() override {
         server_ = winetest::FindTestServer();
         ASSERT_FALSE(server_.base.empty()) << "no test server";
-        work_ = winetest::ProgramFolder() + L"update-flow-work";
+        // A blank in the folder: the launch must quote the path.
+        work_ = winetest::ProgramFolder() + L"update flow work";
         RemoveTree(work_);
         CreateDirectoryW(work_.c_str(), nullptr);
         markers_ = work_ + L"\\markers";
