@@ -124,6 +124,21 @@ TEST(UpdatePageScan, DqaTestModeUsesTheTestFoldersAndAFailedCatalogueDoesNotStop
     EXPECT_FALSE(f.fake.fileSystem.HasFile(u"C:\\W\\VT5\\DL_INFO\\VDList.xml"));
 }
 
+TEST(UpdatePageScan, AnInvalidServerAddressEndsTheScanWithTheListShownAgain) {
+    UpdatePageFixture f;
+    UpdatePage page({*f.context, f.checkList, f.transfers, f.fake.messageBox, f.fake.clock, f.starter, f.history,
+                     f.lastScan, u"no server"},
+                    f.view);
+    page.Init();
+    page.On_Download_Info_File();
+    ASSERT_EQ(f.fake.messageBox.stopShown.size(), 1u);
+    EXPECT_EQ(f.fake.messageBox.stopShown[0].first, u"The URL is invalid.");
+    EXPECT_EQ(page.State(), PageState::List);
+    EXPECT_TRUE(f.view.listShown);
+    EXPECT_FALSE(f.view.progressArea.has_value());
+    EXPECT_TRUE(f.view.optionsEnabled);
+}
+
 TEST(UpdatePageItems, ThreeTickedRowsWithTheSecondFailing) {
     UpdatePageFixture f;
     f.fake.fileSystem.AddFile(CheckListPath(kPageWork), SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec"));
