@@ -19,12 +19,6 @@ namespace {
 // An identity file is a few kilobytes; anything far larger is not one.
 constexpr std::size_t kMaxIdentityBytes = 4 * 1024 * 1024;
 
-bool IdentifyWorkFolder(const CliOptions& options, Platform& platform, VT5Record& vt5, std::ostream& err) {
-    if (RunStartupIdentification(platform, vt5, options.workFolder)) return true;
-    err << "veltra-cli: the executable's folder path is longer than 255 characters; use --work\n";
-    return false;
-}
-
 std::optional<std::string> ReadSmallFile(IFileSystem& fileSystem, const std::u16string& path) {
     std::unique_ptr<IFile> file = fileSystem.Open(path, FileOpenMode::ReadOnly);
     if (!file) return std::nullopt;
@@ -34,7 +28,18 @@ std::optional<std::string> ReadSmallFile(IFileSystem& fileSystem, const std::u16
     return bytes;
 }
 
-// The machine whose updates are checked: a saved identity, or this one.
+void PrintResults(const CliOptions& options, const ResultList& list, std::ostream& out) {
+    out << (options.json ? ResultJson(list).Serialize() + "\n" : ResultLines(list));
+}
+
+}  // namespace
+
+bool IdentifyWorkFolder(const CliOptions& options, Platform& platform, VT5Record& vt5, std::ostream& err) {
+    if (RunStartupIdentification(platform, vt5, options.workFolder)) return true;
+    err << "veltra-cli: the executable's folder path is longer than 255 characters; use --work\n";
+    return false;
+}
+
 std::unique_ptr<IInstalledVersions> ChooseMachine(const CliOptions& options, Platform& platform, VT5Record& vt5,
                                                   CheckInputs& inputs, std::string& error) {
     if (!options.identityFile) {
@@ -56,12 +61,6 @@ std::unique_ptr<IInstalledVersions> ChooseMachine(const CliOptions& options, Pla
     return std::make_unique<RecordedInstalledVersions>(std::move(saved.identity->facts.installed),
                                                        saved.identity->facts.nvidiaDriverVersion, platform.codePage);
 }
-
-void PrintResults(const CliOptions& options, const ResultList& list, std::ostream& out) {
-    out << (options.json ? ResultJson(list).Serialize() + "\n" : ResultLines(list));
-}
-
-}  // namespace
 
 int RunCheckCommand(const CliOptions& options, Platform& platform, std::ostream& out, std::ostream& err) {
     VT5Record vt5;

@@ -1,10 +1,21 @@
 #pragma once
+#include <memory>
 #include <ostream>
+#include <string>
 
 namespace veltra {
 
+class IInstalledVersions;
+struct CheckInputs;
 struct CliOptions;
 struct Platform;
+struct VT5Record;
+
+// The start-up identification of the work folder; false (with a message) when it cannot be used.
+bool IdentifyWorkFolder(const CliOptions& options, Platform& platform, VT5Record& vt5, std::ostream& err);
+// The machine whose updates are checked: a saved identity (--identity), or this one.
+std::unique_ptr<IInstalledVersions> ChooseMachine(const CliOptions& options, Platform& platform, VT5Record& vt5,
+                                                  CheckInputs& inputs, std::string& error);
 
 // "check": the check phase over the work folder's catalogues, for this machine or a saved one.
 int RunCheckCommand(const CliOptions& options, Platform& platform, std::ostream& out, std::ostream& err);

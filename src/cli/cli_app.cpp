@@ -10,6 +10,7 @@
 #include "cli/identify_report.h"
 #include "cli/machine_facts.h"
 #include "cli/stream_debug_sink.h"
+#include "cli/update_commands.h"
 #include "platform/platform.h"
 
 namespace veltra {
@@ -32,15 +33,31 @@ int RunIdentify(const CliOptions& options, Platform& platform, std::ostream& out
     return 0;
 }
 
-int RunCommand(const CliOptions& options, Platform& platform, std::ostream& out, std::ostream& err) {
+int RunUpdateCommand(const CliOptions& options, Platform& platform, UpdateServices* services, std::ostream& out,
+                     std::ostream& err) {
+    if (services == nullptr) {
+        err << "veltra-cli: " << options.command << " is not available here\n";
+        return 1;
+    }
+    if (options.command == "scan") return RunScanCommand(options, platform, *services, out, err);
+    return RunDownloadCommand(options, platform, *services, out, err);
+}
+
+int RunCommand(const CliOptions& options, Platform& platform, UpdateServices* services, std::ostream& out,
+               std::ostream& err) {
     if (options.command == "check") return RunCheckCommand(options, platform, out, err);
     if (options.command == "list") return RunListCommand(options, platform, out, err);
+    if (options.command == "history") return RunHistoryCommand(options, platform, out, err);
+    if (options.command == "scan" || options.command == "download" || options.command == "install") {
+        return RunUpdateCommand(options, platform, services, out, err);
+    }
     return RunIdentify(options, platform, out, err);
 }
 
 }  // namespace
 
-int RunCli(const std::vector<std::u16string>& arguments, Platform& platform, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::u16string>& arguments, Platform& platform, std::ostream& out, std::ostream& err,
+           UpdateServices* services) {
     const CliParseResult parsed = ParseCliArguments(arguments);
     if (!parsed.options) {
         err << "veltra-cli: " << parsed.error << '\n';
@@ -52,7 +69,7 @@ int RunCli(const std::vector<std::u16string>& arguments, Platform& platform, std
         return 0;
     }
     if (options.debug) ProcessDebugLog().Enable(std::make_shared<StreamDebugSink>(err), &platform.codePage);
-    const int exitCode = RunCommand(options, platform, out, err);
+    const int exitCode = RunCommand(options, platform, services, out, err);
     ProcessDebugLog().Disable();
     return exitCode;
 }

@@ -7,13 +7,21 @@
 namespace veltra {
 namespace {
 
-constexpr const char* kCommands[] = {"identify", "check", "list"};
+constexpr const char* kCommands[] = {"identify", "check", "list", "scan", "download", "install", "history"};
 
 bool IsKnownCommand(const std::string& name) {
     for (const char* command : kCommands) {
         if (name == command) return true;
     }
     return false;
+}
+
+bool TakesRows(const std::string& command) { return command == "download" || command == "install"; }
+
+// A record index as "list" prints it: 1 to 99999.
+bool IsRowNumber(const std::string& text) {
+    return !text.empty() && text.size() <= 5 && text.find_first_not_of("0123456789") == std::string::npos &&
+           std::stoi(text) > 0;
 }
 
 CliParseResult Fail(std::string error) { return {std::nullopt, std::move(error)}; }
@@ -80,15 +88,21 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
         } else if (argument == "--categories") {
             if (i + 1 >= arguments.size()) return Fail("option --categories needs a list");
             options.categories = ParseCategories(Utf16ToUtf8(arguments[++i]));
+            options.manualScan = true;
             if (options.categories == 0) return Fail("option --categories takes names from " + CategoryWordList() + " or a number 1 to 127");
         } else if (argument == "--identity") {
             if (i + 1 >= arguments.size()) return Fail("option --identity needs a file");
             options.identityFile = arguments[++i];
+        } else if (argument == "--server") {
+            if (i + 1 >= arguments.size()) return Fail("option --server needs an address");
+            options.server = arguments[++i];
         } else if (argument == "--work") {
             if (i + 1 >= arguments.size()) return Fail("option --work needs a folder");
             options.workFolder = arguments[++i];
         } else if (argument.starts_with("-")) {
             return Fail("unknown option " + argument + " (see --help)");
+        } else if (TakesRows(options.command) && IsRowNumber(argument)) {
+            options.rows.push_back(std::stoi(argument));
         } else if (!options.command.empty()) {
             return Fail("unexpected argument " + argument + " (see --help)");
         } else if (!IsKnownCommand(argument)) {
@@ -98,6 +112,8 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
         }
     }
     if (options.command.empty()) return Fail("no command given (see --help)");
+    if (options.command == "download" && options.rows.empty()) return Fail("download needs the numbers of the updates (see list)");
+    if (options.command == "install" && options.rows.size() != 1) return Fail("install takes the number of one update (see list)");
     return {options, {}};
 }
 
@@ -111,6 +127,13 @@ std::string CliUsage() {
            "  check         compare the catalogues in the work folder's VT5\\DL_INFO\\ with\n"
            "                this computer, write VT5\\LOG\\CheckList.rec and print the updates\n"
            "  list          print the updates of the last check (VT5\\LOG\\CheckList.rec)\n"
+           "  scan          fetch the catalogues from the update server into VT5\\DL_INFO\\,\n"
+           "                run the checks and print the updates (all categories, or the\n"
+           "                boxes of --categories; the viddid table follows mb-driver)\n"
+           "  download N... fetch the files of these updates (numbers as list prints\n"
+           "                them) into VT5\\DL_FILE\\ and record them in the history\n"
+           "  install N     fetch one update's file and start it\n"
+           "  history       print the download history (VT5\\LOG\\History.rec)\n"
            "\n"
            "Options:\n"
            "  --work DIR    use DIR as the work folder instead of the executable's folder\n"
@@ -119,10 +142,14 @@ std::string CliUsage() {
            "                mb-driver,mb-bios,vga-driver,vga-bios,norva-utility,\n"
            "                other-utility,viddid, or their bits as one number (1 to 127)\n"
            "  --identity FILE  check for the computer saved in FILE by identify --json\n"
+           "  --server URL  the update server for this run; otherwise the registry value\n"
+           "                UpdateServer under HKLM\\SOFTWARE\\Norva\\Veltra Series\\, or the\n"
+           "                address the program was built with\n"
            "  --json        print the result as one JSON object\n"
            "  --help        print this help\n"
            "\n"
-           "Exit codes: 0 done, 1 the command failed, 2 bad command line.\n";
+           "Ctrl+C stops the running transfer (user break).\n"
+           "Exit codes: 0 done, 1 the command failed or a transfer failed, 2 bad command line.\n";
 }
 
 }  // namespace veltra

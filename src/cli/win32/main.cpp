@@ -7,8 +7,25 @@
 #include <iostream>
 
 #include "cli/cli_app.h"
+#include "cli/update_services.h"
+#include "download/win32/win32_url_transfers.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_update_host.h"
+
+namespace {
+
+veltra::Win32UrlTransfers* g_transfers = nullptr;
+
+// Ctrl+C and Ctrl+Break signal the stop event of the running transfer (a "user break");
+// the command then ends as it would after any other failed transfer.
+BOOL WINAPI OnConsoleBreak(DWORD type) {
+    if (type != CTRL_C_EVENT && type != CTRL_BREAK_EVENT) return FALSE;
+    if (g_transfers != nullptr) g_transfers->RequestStop();
+    return TRUE;
+}
+
+}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     // Output is UTF-8 bytes, unchanged by the C library's text mode.
@@ -17,7 +34,16 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<std::u16string> arguments;
     for (int i = 1; i < argc; ++i) arguments.push_back(veltra::FromWide(argv[i]));
     veltra::Win32Platform platform;
-    const int exitCode = veltra::RunCli(arguments, platform.Get(), std::cout, std::cerr);
+    // The transfers report to a hidden window of this thread, served by the pump's loop.
+    veltra::Win32UrlTransfers transfers;
+    veltra::Win32ProgramStarter starter;
+    veltra::Win32MessagePump pump;
+    veltra::UpdateServices services{transfers, starter, pump};
+    g_transfers = &transfers;
+    SetConsoleCtrlHandler(OnConsoleBreak, TRUE);
+    const int exitCode = veltra::RunCli(arguments, platform.Get(), std::cout, std::cerr, &services);
+    SetConsoleCtrlHandler(OnConsoleBreak, FALSE);
+    g_transfers = nullptr;
     std::cout.flush();
     return exitCode;
 }

@@ -9,21 +9,13 @@
 #include "platform/win32/win32_platform.h"
 #include "platform/windows1252.h"
 #include "support/child_process.h"
+#include "support/source_tree.h"
 
 namespace veltra {
 namespace {
 
-// A path of the source tree as this Windows process sees the host's files.
-std::wstring SourcePath(const std::string& relative) {
-    std::wstring path = L"Z:";
-    for (char c : std::string(VELTRA_SOURCE_DIR) + "/" + relative) path.push_back(c == '/' ? L'\\' : static_cast<wchar_t>(c));
-    return path;
-}
-
-std::string ReadBytes(const std::wstring& path) {
-    std::ifstream input(path.c_str(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
-}
+using winetest::ReadBytes;
+using winetest::SourcePath;
 
 // A work folder beside the test program holding the bundled server's catalogues.
 class CheckCommand : public ::testing::Test {

@@ -1,0 +1,26 @@
+#include "cli/recorded_transfers.h"
+
+namespace veltra {
+
+bool RecordedTransfers::Start(const std::u16string& url, const std::u16string& path, IDownloadEvents& events) {
+    if (!inner_.Start(url, path, events)) return false;
+    records_.push_back({url, path, u"", false});
+    return true;
+}
+
+std::u16string RecordedTransfers::Finish() {
+    std::u16string result = inner_.Finish();
+    if (!records_.empty()) {
+        records_.back().result = result;
+        records_.back().ended = true;
+    }
+    return result;
+}
+
+std::string OutcomeText(const TransferRecord& record) {
+    if (!record.ended) return "not ended";
+    if (record.result.empty()) return "downloaded";
+    return record.result == u"1" ? "user break" : "Server is busy or connect fail";
+}
+
+}  // namespace veltra

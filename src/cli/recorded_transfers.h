@@ -1,0 +1,39 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/url_transfer.h"
+
+namespace veltra {
+
+// One transfer as the console reports it.
+struct TransferRecord {
+    std::u16string url;
+    std::u16string path;
+    std::u16string result;  // empty success, "1" user break, "2" failed
+    bool ended = false;
+};
+
+// The URL service with a note of every transfer and its outcome, for the report.
+class RecordedTransfers final : public IUrlTransfers {
+public:
+    explicit RecordedTransfers(IUrlTransfers& inner) : inner_(inner) {}
+
+    bool IsValidUrl(const std::u16string& url) override { return inner_.IsValidUrl(url); }
+    void DeleteCacheEntry(const std::u16string& url) override { inner_.DeleteCacheEntry(url); }
+    bool HasWorker() const override { return inner_.HasWorker(); }
+    bool Start(const std::u16string& url, const std::u16string& path, IDownloadEvents& events) override;
+    void RequestStop() override { inner_.RequestStop(); }
+    std::u16string Finish() override;
+
+    const std::vector<TransferRecord>& Records() const { return records_; }
+
+private:
+    IUrlTransfers& inner_;
+    std::vector<TransferRecord> records_;
+};
+
+// "downloaded", "user break" or "Server is busy or connect fail".
+std::string OutcomeText(const TransferRecord& record);
+
+}  // namespace veltra

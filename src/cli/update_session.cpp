@@ -1,0 +1,81 @@
+#include "cli/update_session.h"
+
+#include <algorithm>
+
+#include "app/text.h"
+#include "cli/check_command.h"
+#include "cli/cli_options.h"
+#include "cli/update_services.h"
+#include "platform/message_pump.h"
+#include "platform/platform.h"
+
+#ifndef VELTRA_UPDATE_SERVER
+#error "VELTRA_UPDATE_SERVER names the default update server"
+#endif
+
+namespace veltra {
+namespace {
+
+constexpr char16_t kProgramKey[] = u"SOFTWARE\\Norva\\Veltra Series\\";
+constexpr int kThumbPosition = 4;
+
+std::u16string WithoutTrailingSlashes(std::u16string address) {
+    while (!address.empty() && address.back() == u'/') address.pop_back();
+    return address;
+}
+
+}  // namespace
+
+std::u16string UpdateServerBase(IRegistry& registry, const std::optional<std::u16string>& override) {
+    if (override) return WithoutTrailingSlashes(*override);
+    const std::optional<std::u16string> configured =
+        registry.ReadString(RegistryRoot::LocalMachine, kProgramKey, u"UpdateServer", 512);
+    if (configured && !configured->empty()) return WithoutTrailingSlashes(*configured);
+    return WithoutTrailingSlashes(u"" VELTRA_UPDATE_SERVER);
+}
+
+UpdateSession::UpdateSession(Platform& platform_, UpdateServices& services_, std::ostream& err)
+    : platform(platform_),
+      services(services_),
+      writer(vt5, platform_.codePage),
+      transfers(services_.transfers),
+      view(err) {}
+
+bool UpdateSession::Open(const CliOptions& options, std::ostream& err) {
+    exitCode = 1;
+    if (!IdentifyWorkFolder(options, platform, vt5, err)) return false;
+    CheckInputs inputs;
+    std::string error;
+    installed = ChooseMachine(options, platform, vt5, inputs, error);
+    if (!installed) {
+        err << "veltra-cli: " << error << '\n';
+        exitCode = 2;
+        return false;
+    }
+    context = std::make_unique<CheckContext>(
+        CheckContext{vt5, inputs, *installed, platform.fileSystem, platform.codePage, dbf, writer});
+    history = std::make_unique<HistoryFile>(platform.fileSystem, platform.codePage, HistoryPath(vt5.sWorkPath));
+    lastScan = std::make_unique<LastScanRecord>(platform.fileSystem, LastScanPath(vt5.sWorkPath));
+    page = std::make_unique<UpdatePage>(UpdatePageServices{*context, checkList, transfers, platform.messageBox,
+                                                           platform.clock, services.starter, *history, *lastScan,
+                                                           UpdateServerBase(platform.registry, options.server)},
+                                        view);
+    page->Init();
+    exitCode = 0;
+    return true;
+}
+
+void UpdateSession::WaitForListView() {
+    services.pump.PumpUntil([this] { return page->State() == PageState::List; });
+}
+
+int UpdateSession::ShowRecord(int index) {
+    for (int row = 1; row <= checkList.list.count; ++row) {
+        if (checkList.list.rows[static_cast<std::size_t>(row - 1)][7] != DecimalText(index)) continue;
+        page->OnVScroll(kThumbPosition, std::min(row - 1, vt5.scl.nMax));
+        return row - vt5.scl.nCurr;
+    }
+    return 0;
+}
+
+}  // namespace veltra

@@ -1,0 +1,56 @@
+#pragma once
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "app/last_scan.h"
+#include "app/vt5_record.h"
+#include "catalogue/catalogue_files.h"
+#include "catalogue/check_context.h"
+#include "catalogue/result_list.h"
+#include "cli/console_page_view.h"
+#include "cli/recorded_transfers.h"
+#include "download/history.h"
+#include "download/update_page.h"
+
+namespace veltra {
+
+class IRegistry;
+struct CliOptions;
+struct Platform;
+struct UpdateServices;
+
+// The default update server, replaced by the registry value or --server; no trailing slash.
+std::u16string UpdateServerBase(IRegistry& registry, const std::optional<std::u16string>& override);
+
+// The update page hosted for one command, with everything it works on.
+struct UpdateSession {
+    UpdateSession(Platform& platform, UpdateServices& services, std::ostream& err);
+
+    // Identifies the work folder and the machine, then sets the page up. False with a
+    // message on err; exitCode tells which failure.
+    bool Open(const CliOptions& options, std::ostream& err);
+    // Runs the message loop until the page is back in its list view.
+    void WaitForListView();
+    // Scrolls record `index` into the six visible rows and gives its visible row, 0 when
+    // the list has no such record.
+    int ShowRecord(int index);
+
+    Platform& platform;
+    UpdateServices& services;
+    VT5Record vt5;
+    CatalogueFileSet dbf;
+    CheckListState checkList;
+    std::unique_ptr<IInstalledVersions> installed;
+    CheckResultWriter writer;
+    std::unique_ptr<CheckContext> context;
+    RecordedTransfers transfers;
+    std::unique_ptr<HistoryFile> history;
+    std::unique_ptr<LastScanRecord> lastScan;
+    ConsolePageView view;
+    std::unique_ptr<UpdatePage> page;
+    int exitCode = 0;
+};
+
+}  // namespace veltra

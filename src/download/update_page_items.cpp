@@ -1,0 +1,155 @@
+#include "app/debug_log.h"
+#include "app/text.h"
+#include "app/vt5_record.h"
+#include "catalogue/check_context.h"
+#include "catalogue/result_list.h"
+#include "download/item_addresses.h"
+#include "download/launch_file.h"
+#include "download/update_page.h"
+
+namespace veltra {
+namespace {
+
+constexpr char16_t kDownloaded[] = u"Select file has been downloaded ";
+constexpr char16_t kFailed[] = u"Download fail ... ";
+
+int NumberOf(const std::u16string& text) {
+    int value = 0;
+    for (char16_t c : text) {
+        if (c < u'0' || c > u'9' || value > 99999999) break;
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+}  // namespace
+
+void UpdatePage::ChooseSaveFolder() {
+    vt5_.sSaveFolder = vt5_.sWorkPath + u"VT5\\DL_FILE\\";
+    view_.ChooseSaveFolder(vt5_.sSaveFolder);
+}
+
+int UpdatePage::Download_Button_Clicked() {
+    DebugLog(u"");
+    DebugLog(u"========== Download_Button_Clicked() ==========");
+    const int total = vt5_.scl.nTotal;
+    if (total <= 0) {
+        DebugLog(u"No Item can download");
+        return 0;
+    }
+    for (int i = 1; i <= total; ++i) DebugLog(u"num = " + DecimalText(i) + u" , " + Cell(i, 2));
+    saMarks_.assign(1, u"");
+    int ticked = 0;
+    for (int i = 1; i <= total; ++i) {
+        const bool marked = Cell(i, 0) == u"V";
+        if (marked) DebugLog(u"num = " + DecimalText(i) + u"  is checked ");
+        ticked += marked ? 1 : 0;
+        saMarks_.push_back(marked ? u"V" : u"N");
+    }
+    for (int i = 1; i <= total; ++i) {
+        if (saMarks_[static_cast<std::size_t>(i)] == u"V") DebugLog(u"num = " + DecimalText(i) + u"  is checked ");
+    }
+    if (ticked == 0) {
+        DebugLog(u"No Item selected");
+        return 0;
+    }
+    ShowDownloadArea();
+    for (int i = 1; i <= total; ++i) {
+        if (saMarks_[static_cast<std::size_t>(i)] != u"V") continue;
+        saMarks_[static_cast<std::size_t>(i)] = u"N";
+        DebugLog(DecimalText(i) + u" is checked ");
+        vt5_.nCurrentItem = NumberOf(Cell(i, 7));
+        ChooseSaveFolder();
+        Download_File_Process(i, kModeBatch, services_.serverBase, vt5_.sSaveFolder);
+        break;
+    }
+    return 0;
+}
+
+void UpdatePage::OnRowDownload(int row) {
+    const int index = vt5_.scl.nCurr + row;
+    if (Cell(index, 5).empty()) {
+        DebugLog(u"return ! because there is no item there");
+        return;
+    }
+    DebugLog(u"OnBnClickedBtn" + DecimalText(row) + u"5 = " + Cell(index, 5));
+    lastLaunchLine_.clear();
+    ShowDownloadArea();
+    vt5_.nCurrentItem = NumberOf(Cell(index, 7));
+    ChooseSaveFolder();
+    Download_File_Process(index, kModeSingle, services_.serverBase, vt5_.sSaveFolder);
+}
+
+void UpdatePage::Download_File_Process(int index, int mode, const std::u16string& base, const std::u16string& folder) {
+    DebugLog(u"");
+    DebugLog(u"============== Download_File_Process() ==============");
+    DebugLog(u"Source URL = " + base);
+    DebugLog(u"File save Path = " + folder);
+    vt5_.nDownloadMode = mode;
+    const std::u16string& type = Cell(index, 1);
+    DebugLog(u"Get information type = " + type);
+    if (type == u"norva Utility") DebugLog(u"_norva_UTL");
+    if (type == u"Other Utility") DebugLog(u"_oth_UTL");
+    ResultRow row;
+    for (int column = 0; column < static_cast<int>(row.size()); ++column) row[static_cast<std::size_t>(column)] = Cell(index, column);
+    const ItemTransfer transfer = ItemAddresses(row, vt5_.cMB_Model, base, folder);
+    if (engine_.Busy()) return;
+    staging_.SetItem(services_.checks.codePage, row[1], row[2], row[4], row[6]);
+    engine_.nPercent = 0;
+    view_.SetProgressBar(0);
+    DebugLog(u"sTempAdd  = " + transfer.source);
+    DebugLog(u"sTempPath = " + transfer.localFile);
+    vt5_.sLastFile = transfer.localFile;
+    engine_.DeleteCacheEntry(transfer.source);
+    engine_.URLDownload(transfer.source, transfer.localFile);
+}
+
+void UpdatePage::RecordDownloaded() {
+    services_.history.AppendHistory(staging_, services_.clock);
+    if (services_.checkList.file) MarkCheckRecordDownloaded(*services_.checkList.file, vt5_.nCurrentItem);
+    view_.PostHistoryRefresh();
+}
+
+void UpdatePage::NextBatchItem() {
+    for (int i = 1; i <= vt5_.scl.nTotal && i < static_cast<int>(saMarks_.size()); ++i) {
+        if (saMarks_[static_cast<std::size_t>(i)] != u"V") continue;
+        saMarks_[static_cast<std::size_t>(i)] = u"N";
+        DebugLog(u"num = " + DecimalText(i) + u"  is checked ");
+        vt5_.nCurrentItem = NumberOf(Cell(i, 7));
+        Download_File_Process(i, kModeBatch, services_.serverBase, vt5_.sSaveFolder);
+        return;
+    }
+    RestoreListArea();
+    Enable_Item_When_Finish_Scaning();
+    LoadList();
+}
+
+void UpdatePage::OnNextItem() {
+    DebugLog(u"Run OnNextItem()");
+    const bool succeeded = engine_.nWebStop == kWebStopNone;
+    if (vt5_.nDownloadMode == kModeCatalogue) {
+        if (vt5_.pendingMask != 0) {
+            DownloadXML(services_.serverBase, CatalogueFolder());
+        } else {
+            FinishCatalogues();
+        }
+    } else if (vt5_.nDownloadMode == kModeBatch) {
+        if (succeeded) RecordDownloaded();
+        view_.ShowInformation(succeeded ? kDownloaded : kFailed);
+        NextBatchItem();
+    } else if (vt5_.nDownloadMode == kModeSingle) {
+        DebugLog(u"");
+        DebugLog(u"Download finished");
+        if (succeeded) {
+            RecordDownloaded();
+            lastLaunchLine_ = LaunchFile(services_.starter, services_.checks.codePage, vt5_.sLastFile);
+        }
+        view_.ShowInformation(succeeded ? kDownloaded : kFailed);
+        RestoreListArea();
+        Enable_Item_When_Finish_Scaning();
+        LoadList();
+    }
+    engine_.nWebStop = kWebStopNone;
+}
+
+}  // namespace veltra

@@ -1,0 +1,104 @@
+#include <array>
+
+#include "app/debug_log.h"
+#include "app/last_scan.h"
+#include "app/text.h"
+#include "app/vt5_record.h"
+#include "catalogue/check_context.h"
+#include "catalogue/check_driver.h"
+#include "catalogue/result_list.h"
+#include "download/update_page.h"
+
+namespace veltra {
+namespace {
+
+constexpr int kAllCatalogues = 127;
+
+struct CatalogueStep {
+    int code;
+    const char16_t* file;
+    const char16_t* logLine;
+};
+
+// The catalogues in the order a scan fetches them.
+constexpr std::array<CatalogueStep, 7> kCatalogueSteps = {{
+    {1, u"DRVList.rec", u"1....download MB driver information now ..."},
+    {64, u"VIDDID.rec", u"2....download VIDDID information now ..."},
+    {2, u"BIOSList.xml", u"3....download MB BIOS information now ..."},
+    {4, u"VDList.xml", u"4....download VGA driver information now ..."},
+    {8, u"VBList.xml", u"5....download VGA BIOS information now ..."},
+    {16, u"VT5_LMU.xml", u"6....download norva utility information now ..."},
+    {32, u"VT5_LOU.xml", u"7....download other utility information now ..."},
+}};
+
+}  // namespace
+
+std::u16string UpdatePage::CatalogueFolder() const { return vt5_.sWorkPath + u"VT5\\DL_INFO\\"; }
+
+int UpdatePage::On_Download_Info_File() {
+    DebugLog(u"========== On_Download_Info_File() ==========");
+    vt5_.nSelectMask = 0;
+    vt5_.resultCount = 0;
+    if (options_.automatic) {
+        DebugLog(u"Do automatic scan !!");
+        vt5_.nSelectMask = kAllCatalogues;
+    } else {
+        DebugLog(u"Do manual scan !!");
+        vt5_.nSelectMask = CheckedMask();
+        if (vt5_.nSelectMask == 0) {
+            DebugLog(u"No Item select  !!");
+            return 0;
+        }
+    }
+    Disable_Item_When_Scan();
+    view_.ShowListArea(false);
+    view_.ShowProgressArea(ProgressPlace::Scan);
+    view_.SetStatusText(u"Processing, please wait for a while...");
+    state_ = PageState::Scan;
+    DebugLog(u"Select Item = " + HexText(static_cast<unsigned>(vt5_.nSelectMask), 4, false));
+    DebugLog(u"");
+    view_.ShowInformation(u"");
+    vt5_.pendingMask = vt5_.nSelectMask;
+    DownloadXML(services_.serverBase, CatalogueFolder());
+    return 0;
+}
+
+void UpdatePage::DownloadXML(const std::u16string& base, const std::u16string& localFolder) {
+    DebugLog(u"============== DownloadXML() ==============");
+    DebugLog(u"URL  = " + base);
+    DebugLog(u"Path = " + localFolder);
+    const bool dqa = services_.checks.inputs.dqaTest;
+    const std::u16string folder = dqa ? u"/DQATest/VT5/" : u"/DataBase/VT5/";
+    vt5_.nDownloadMode = kModeCatalogue;
+    if (engine_.Busy()) return;
+    for (const CatalogueStep& step : kCatalogueSteps) {
+        if ((vt5_.pendingMask & step.code) == 0) continue;
+        vt5_.currentCode = step.code;
+        vt5_.pendingMask &= ~step.code;
+        engine_.nPercent = 0;
+        view_.SetProgressBar(0);
+        const std::u16string stepFolder = step.code == 2 ? (dqa ? u"/DQATest/" : u"/DataBase/") : folder;
+        const std::u16string url = base + stepFolder + step.file;
+        engine_.DeleteCacheEntry(url);
+        DebugLog(step.logLine);
+        DebugLog(std::u16string(53, u'='));
+        engine_.URLDownload(url, localFolder + step.file);
+        return;
+    }
+}
+
+void UpdatePage::RerunChecks() {
+    Check_Download_Information(services_.checks, services_.checkList, options_.automatic ? kAllCatalogues : CheckedMask());
+    ShowLoadedList();
+}
+
+void UpdatePage::FinishCatalogues() {
+    view_.HideProgressArea();
+    view_.ShowListArea(true);
+    RerunChecks();
+    Enable_Item_When_Finish_Scaning();
+    services_.lastScan.SaveLastScan(1, services_.clock);
+    view_.ShowLastScan(services_.lastScan.ShowLastScan(vt5_.tLastScan).home);
+}
+
+}  // namespace veltra

@@ -1,0 +1,18 @@
+#pragma once
+#include "platform/message_pump.h"
+#include "platform/program_starter.h"
+
+namespace veltra {
+
+class Win32ProgramStarter final : public IProgramStarter {
+public:
+    unsigned Exec(const ExecBuffer& commandLine) override;
+};
+
+// Dispatches the thread's messages, sleeping until one arrives, until the condition holds.
+class Win32MessagePump final : public IMessagePump {
+public:
+    void PumpUntil(const std::function<bool()>& done) override;
+};
+
+}  // namespace veltra

@@ -1,0 +1,30 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "fakes/fake_file_system.h"
+#include "platform/program_starter.h"
+
+namespace veltra::fakes {
+
+// WinExec over the model file system: the program is the quoted first word or, unquoted,
+// the first word up to a blank; an existing file starts (33), a missing one is "file not
+// found" (2), as the system answers for a missing file or folder.
+class FakeProgramStarter final : public IProgramStarter {
+public:
+    explicit FakeProgramStarter(FakeFileSystem& files) : files_(files) {}
+    unsigned Exec(const ExecBuffer& commandLine) override {
+        const std::string line(commandLine.data());
+        started.push_back(line);
+        const bool quoted = !line.empty() && line[0] == '"';
+        const std::string program = quoted ? line.substr(1, line.find('"', 1) - 1) : line.substr(0, line.find(' '));
+        const std::u16string path(program.begin(), program.end());
+        return files_.HasFile(path) ? 33u : 2u;
+    }
+    std::vector<std::string> started;
+
+private:
+    FakeFileSystem& files_;
+};
+
+}  // namespace veltra::fakes

@@ -1,0 +1,129 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "../catalogue/catalogue_fixture.h"
+#include "app/text.h"
+#include "cli/cli_app.h"
+#include "cli/console_page_view.h"
+#include "cli/recorded_transfers.h"
+#include "cli/update_services.h"
+#include "cli/update_session.h"
+#include "fakes/fake_message_pump.h"
+#include "fakes/fake_program_starter.h"
+
+namespace veltra::testing {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+struct UpdateCli {
+    UpdateCli() {
+        fake.fileSystem.AddFolder(u"C:\\W\\VT5\\LOG");
+        fake.fileSystem.AddFolder(u"C:\\W\\VT5\\DL_INFO");
+        fake.fileSystem.AddFolder(u"C:\\W\\VT5\\DL_FILE");
+        fake.fileSystem.AddFile(u"C:\\id\\demo.json", SourceFile("examples/identities/demo-pc.json"));
+        for (const char* name : {"VT5/DRVList.rec", "VT5/VIDDID.rec", "BIOSList.xml", "VT5/VDList.xml", "VT5/VBList.xml",
+                                 "VT5/VT5_LMU.xml", "VT5/VT5_LOU.xml"}) {
+            transfers.server[u"http://up/DataBase/" + Utf8ToUtf16(name)].body = SourceFile(std::string("examples/server/DataBase/") + name);
+        }
+    }
+    int Run(std::vector<std::u16string> arguments) {
+        arguments.insert(arguments.end(), {u"--work", u"C:\\W", u"--server", u"http://up/", u"--identity", u"C:\\id\\demo.json"});
+        out.str("");
+        err.str("");
+        return RunCli(arguments, fake.platform, out, err, &services);
+    }
+    fakes::FakePlatform fake;
+    fakes::FakeUrlTransfers transfers{fake.fileSystem};
+    fakes::FakeProgramStarter starter{fake.fileSystem};
+    fakes::FakeMessagePump pump{transfers};
+    UpdateServices services{transfers, starter, pump};
+    std::ostringstream out, err;
+};
+
+TEST(CliUpdate, ScanDownloadInstallAndHistory) {
+    UpdateCli cli;
+    ASSERT_EQ(cli.Run({u"scan"}), 0) << cli.err.str();
+    EXPECT_THAT(cli.out.str(), StartsWith("downloaded\thttp://up/DataBase/VT5/DRVList.rec\tC:\\W\\VT5\\DL_INFO\\DRVList.rec\n"));
+    EXPECT_THAT(cli.out.str(), HasSubstr("\n1\tMB BIOS\tQB-7100\t1.20\t1.30\tQB-7100/130\n"));
+    EXPECT_THAT(cli.out.str(), HasSubstr("\n9 updates\n"));
+    EXPECT_THAT(cli.err.str(), HasSubstr("] 100% Download norva Utility information now ... 100 %"));
+
+    cli.transfers.server[u"http://up/DVD/UTILITY/NORVA/NetBoost/12/SUtility.exe"].body = {'M', 'Z'};
+    EXPECT_EQ(cli.Run({u"download", u"7", u"6"}), 1);  // 6 is not on the server
+    EXPECT_THAT(cli.out.str(), StartsWith("Server is busy or connect fail\thttp://up/DVD/UTILITY/NORVA/LiveMonitor/105/SUtility.exe\t"
+                                          "C:\\W\\VT5\\DL_FILE\\Norva_Live_Monitor_1.05.exe\n"
+                                          "downloaded\thttp://up/DVD/UTILITY/NORVA/NetBoost/12/SUtility.exe\t"
+                                          "C:\\W\\VT5\\DL_FILE\\Norva_Net_Boost_1.2.exe\n"
+                                          "Download fail ... \nSelect file has been downloaded \n"));
+    EXPECT_THAT(cli.out.str(), HasSubstr("\n8 updates\n"));
+
+    cli.transfers.server[u"http://up/DVD/UTILITY/OTHER/MediaCodec/50/SUtility.exe"].body = {'M', 'Z'};
+    EXPECT_EQ(cli.Run({u"install", u"9", u"--json"}), 0) << cli.out.str();
+    EXPECT_THAT(cli.out.str(), HasSubstr("\"outcome\":\"downloaded\""));
+    EXPECT_THAT(cli.out.str(), HasSubstr("\"launch\":\"\""));
+    EXPECT_THAT(cli.starter.started, ::testing::ElementsAre("C:\\W\\VT5\\DL_FILE\\Media_Codec_Pack_5.0.exe"));
+
+    EXPECT_EQ(cli.Run({u"history"}), 0);
+    EXPECT_EQ(cli.out.str(), "1\t2026/12/7\tnorva Utility\tNorva Net Boost\t1.2\n"
+                             "2\t2026/12/7\tOther Utility\tMedia Codec Pack\t5.0\n2 downloads\n");
+    EXPECT_EQ(cli.Run({u"install", u"7"}), 2);  // downloaded already: no longer listed
+    EXPECT_THAT(cli.err.str(), HasSubstr("no update numbered 7"));
+}
+
+TEST(CliUpdate, ManualScanBoxesAndCommandLineErrors) {
+    UpdateCli cli;
+    EXPECT_EQ(cli.Run({u"scan", u"--categories", u"mb-bios"}), 0);
+    EXPECT_THAT(cli.out.str(), StartsWith("downloaded\thttp://up/DataBase/BIOSList.xml\t"));
+    EXPECT_THAT(cli.out.str(), HasSubstr("\n1 update\n"));
+    EXPECT_EQ(cli.Run({u"scan", u"--categories", u"viddid"}), 2);
+    EXPECT_EQ(cli.Run({u"download"}), 2);
+    EXPECT_EQ(cli.Run({u"install", u"1", u"2"}), 2);
+    EXPECT_EQ(cli.Run({u"list", u"3"}), 2);
+}
+
+TEST(UpdateServerBase, CommandLineThenRegistryThenTheBuiltInAddress) {
+    fakes::FakeRegistry registry;
+    EXPECT_EQ(UpdateServerBase(registry, std::nullopt), Utf8ToUtf16(VELTRA_TEST_UPDATE_SERVER));
+    registry.Set(RegistryRoot::LocalMachine, u"SOFTWARE\\Norva\\Veltra Series\\", u"UpdateServer", u"http://reg/updates/");
+    EXPECT_EQ(UpdateServerBase(registry, std::nullopt), u"http://reg/updates");
+    EXPECT_EQ(UpdateServerBase(registry, u"http://cli"), u"http://cli");
+}
+
+TEST(RecordedTransfers, EachTransferWithItsOutcome) {
+    fakes::FakeFileSystem files;
+    files.AddFolder(u"C:\\D");
+    fakes::FakeUrlTransfers inner(files);
+    inner.server[u"http://up/a"].body = std::vector<unsigned char>(5000, 'a');
+    RecordedTransfers transfers(inner);
+    struct : IDownloadEvents {
+        void OnDownloadProgress(const DownloadProgress*) override {}
+        void OnEndDownload() override { result = transfers->Finish(); }
+        RecordedTransfers* transfers = nullptr;
+        std::u16string result;
+    } events;
+    events.transfers = &transfers;
+    for (const char16_t* url : {u"http://up/a", u"http://up/b", u"http://up/a"}) {
+        ASSERT_TRUE(transfers.Start(url, u"C:\\D\\f", events));
+        if (transfers.Records().size() == 3) transfers.RequestStop();  // Ctrl+C during the third
+        inner.RunWorker();
+    }
+    ASSERT_EQ(transfers.Records().size(), 3u);
+    EXPECT_EQ(OutcomeText(transfers.Records()[0]), "downloaded");
+    EXPECT_EQ(OutcomeText(transfers.Records()[1]), "Server is busy or connect fail");
+    EXPECT_EQ(OutcomeText(transfers.Records()[2]), "user break");
+    EXPECT_EQ(transfers.Records()[1].url, u"http://up/b");
+}
+
+TEST(ConsoleProgressLine, ThirtyMarksAndThePercent) {
+    EXPECT_EQ(ConsoleProgressLine(50, u"File download now ... 50 %"),
+              "[###############...............]  50% File download now ... 50 %");
+    EXPECT_EQ(ConsoleProgressLine(100, u""), "[##############################] 100% ");
+    EXPECT_EQ(ConsoleProgressLine(-3, u""), "[..............................]   0% ");
+}
+
+}  // namespace
+}  // namespace veltra::testing

@@ -1,0 +1,195 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "support/child_process.h"
+#include "support/source_tree.h"
+#include "test_server.h"
+
+namespace veltra {
+namespace {
+
+using winetest::ReadBytes;
+using winetest::SourcePath;
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
+
+constexpr std::size_t kCheckRecordBytes = 988;
+constexpr std::size_t kHistoryRecordBytes = 712;
+
+void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + L"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+// A work folder for veltra-cli, the demo PC's identity, and the test server's tree.
+class UpdateFlow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        server_ = winetest::FindTestServer();
+        ASSERT_FALSE(server_.base.empty()) << "no test server";
+        // A blank in the folder: the launch must quote the path.
+        work_ = winetest::ProgramFolder() + L"update flow work";
+        RemoveTree(work_);
+        CreateDirectoryW(work_.c_str(), nullptr);
+        markers_ = work_ + L"\\markers";
+        CreateDirectoryW(markers_.c_str(), nullptr);
+        SetEnvironmentVariableW(L"VELTRA_UPDATE_MARKER_DIR", markers_.c_str());
+    }
+    void TearDown() override {
+        SetEnvironmentVariableW(L"VELTRA_UPDATE_MARKER_DIR", nullptr);
+        RemoveTree(work_);
+    }
+    std::wstring Tree() const { return server_.base + L"/tree"; }
+    std::wstring Log(const std::wstring& name) const { return work_ + L"\\VT5\\LOG\\" + name; }
+    winetest::ChildResult Cli(const std::wstring& arguments, const std::wstring& server) {
+        return winetest::RunChild(L"\"" + winetest::ProgramFolder() + L"veltra-cli.exe\" " + arguments + L" --work \"" +
+                                      work_ + L"\" --server " + server + L" --identity \"" +
+                                      SourcePath("examples/identities/demo-pc.json") + L"\"",
+                                  60000);
+    }
+    // The demo PC's nine results, as the last scan left them.
+    void WriteDemoResults(const std::string& bytes) {
+        CreateDirectoryW((work_ + L"\\VT5").c_str(), nullptr);
+        CreateDirectoryW((work_ + L"\\VT5\\LOG").c_str(), nullptr);
+        std::ofstream(Log(L"CheckList.rec").c_str(), std::ios::binary) << bytes;
+    }
+    std::string DemoResults() const { return ReadBytes(SourcePath("tests/fixtures/catalogue/demo-pc-CheckList.rec")); }
+    std::string States() const {
+        const std::string bytes = ReadBytes(Log(L"CheckList.rec"));
+        std::string states;
+        for (std::size_t at = 0; at + kCheckRecordBytes <= bytes.size(); at += kCheckRecordBytes) {
+            states += bytes[at + 985] == 'D' ? 'D' : '-';
+        }
+        return states;
+    }
+
+    winetest::TestServer server_;
+    std::wstring work_;
+    std::wstring markers_;
+};
+
+TEST_F(UpdateFlow, AutomaticScanFetchesEveryCatalogueAndWritesTheDemoPcsResults) {
+    const auto scan = Cli(L"scan", Tree());
+    EXPECT_EQ(scan.exitCode, 0u) << scan.output;
+    const std::string vt5 = "downloaded\thttp://127.0.0.1";
+    EXPECT_THAT(scan.output, StartsWith(vt5));
+    EXPECT_THAT(scan.output, HasSubstr("/tree/DataBase/VT5/VIDDID.rec\t"));
+    EXPECT_THAT(scan.output, HasSubstr("/tree/DataBase/BIOSList.xml\t"));
+    EXPECT_THAT(scan.output, HasSubstr("\n1\tMB BIOS\tQB-7100\t1.20\t1.30\tQB-7100/130\n"));
+    EXPECT_THAT(scan.output, HasSubstr("\n9 updates\n"));
+    EXPECT_TRUE(ReadBytes(Log(L"CheckList.rec")) == DemoResults());
+    EXPECT_EQ(ReadBytes(Log(L"Veltra.rec")).size(), 16u);
+
+    const auto manual = Cli(L"scan --categories mb-bios", Tree());
+    EXPECT_EQ(manual.exitCode, 0u) << manual.output;
+    EXPECT_THAT(manual.output, HasSubstr("/tree/DataBase/BIOSList.xml\t"));
+    EXPECT_THAT(manual.output, Not(HasSubstr("/VT5/")));
+    EXPECT_THAT(manual.output, HasSubstr("\n1 update\n"));
+}
+
+TEST_F(UpdateFlow, DqaTestModeFetchesFromTheTestFolders) {
+    std::string identity = ReadBytes(SourcePath("examples/identities/demo-pc.json"));
+    identity.replace(identity.find("\"dqaTest\": false"), 16, "\"dqaTest\": true");
+    const std::wstring file = work_ + L"\\dqa.json";
+    std::ofstream(file.c_str(), std::ios::binary) << identity;
+    const auto scan = winetest::RunChild(L"\"" + winetest::ProgramFolder() + L"veltra-cli.exe\" scan --json --work \"" +
+                                             work_ + L"\" --server " + Tree() + L" --identity \"" + file + L"\"",
+                                         60000);
+    EXPECT_EQ(scan.exitCode, 0u) << scan.output;
+    EXPECT_THAT(scan.output, HasSubstr("/tree/DQATest/VT5/VIDDID.rec\",\"file\""));
+    EXPECT_THAT(scan.output, HasSubstr("/tree/DQATest/BIOSList.xml\",\"file\""));
+    EXPECT_THAT(scan.output, Not(HasSubstr("/DataBase/")));
+}
+
+TEST_F(UpdateFlow, MisbehavingServersFailEachItemAndTheBatchGoesOn) {
+    const std::wstring places[] = {server_.refused, server_.base + L"/nothing", server_.base + L"/fail500",
+                                   server_.base + L"/cut"};
+    for (const std::wstring& place : places) {
+        WriteDemoResults(DemoResults());
+        const auto run = Cli(L"download 2 4", place);
+        EXPECT_EQ(run.exitCode, 1u) << run.output;
+        EXPECT_THAT(run.output, StartsWith("Server is busy or connect fail\t"));
+        EXPECT_THAT(run.output, HasSubstr("/DVD/DRIVER/Audio/6015919/SDriver.exe"));
+        EXPECT_THAT(run.output, HasSubstr("\nServer is busy or connect fail\t"));
+        EXPECT_THAT(run.output, HasSubstr("Download fail ... \nDownload fail ... \n"));
+        EXPECT_THAT(run.output, HasSubstr("\n9 updates\n"));
+        EXPECT_EQ(States(), "---------");
+        EXPECT_EQ(GetFileAttributesW(Log(L"History.rec").c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+}
+
+TEST_F(UpdateFlow, ThreeRowsWithTheSecondFailing) {
+    std::string results = DemoResults();
+    const std::string missing = "Audio/missing";  // record 2's web path, not on the server
+    std::fill_n(results.begin() + kCheckRecordBytes + 217, 256, '\0');
+    std::copy(missing.begin(), missing.end(), results.begin() + kCheckRecordBytes + 217);
+    WriteDemoResults(results);
+    const auto run = Cli(L"download 1 2 3", Tree());
+    EXPECT_EQ(run.exitCode, 1u) << run.output;
+    EXPECT_THAT(run.output, HasSubstr("Select file has been downloaded \nDownload fail ... \nSelect file has been downloaded \n"
+                                      "2\tMB Driver\tNorva HD Audio Driver\tUnknown\t6.0.1.5919\tAudio/missing\n"));
+    EXPECT_THAT(run.output, HasSubstr("\n7 updates\n"));
+    EXPECT_EQ(States(), "D-D------");
+    const std::string history = ReadBytes(Log(L"History.rec"));
+    ASSERT_EQ(history.size(), 2 * kHistoryRecordBytes);
+    EXPECT_EQ(std::string(history.c_str() + 46), "QB-7100");
+    EXPECT_EQ(std::string(history.c_str() + kHistoryRecordBytes + 46), "Norva Chipset Driver");
+    EXPECT_EQ(ReadBytes(work_ + L"\\VT5\\DL_FILE\\QB-7100.exe").substr(0, 2), "MZ");
+    // A batch starts nothing.
+    Sleep(200);
+    EXPECT_EQ(GetFileAttributesW((markers_ + L"\\QB-7100.exe.ran").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    const auto history_run = Cli(L"history", Tree());
+    EXPECT_THAT(history_run.output, HasSubstr("\tMB BIOS\tQB-7100\t1.30\n2\t"));
+    EXPECT_THAT(history_run.output, HasSubstr("\n2 downloads\n"));
+}
+
+TEST_F(UpdateFlow, InstallStartsTheDownloadedProgram) {
+    WriteDemoResults(DemoResults());
+    const auto run = Cli(L"install 9", Tree());
+    EXPECT_EQ(run.exitCode, 0u) << run.output;
+    EXPECT_THAT(run.output, HasSubstr("Select file has been downloaded \nstarted\n"));
+    const std::wstring marker = markers_ + L"\\Media_Codec_Pack_5.0.exe.ran";
+    EXPECT_TRUE(winetest::PumpUntil([&] { return GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000));
+    EXPECT_EQ(States(), "--------D");
+}
+
+TEST_F(UpdateFlow, AnInstallerThatCannotBeFoundKeepsItsHistory) {
+    // A save folder the 8-bit command line cannot name: the file is fetched, not started.
+    const std::wstring base = work_;
+    work_ += L"\\\x4E2D\x6587";
+    CreateDirectoryW(work_.c_str(), nullptr);
+    WriteDemoResults(DemoResults());
+    const auto run = Cli(L"install 1", Tree());
+    EXPECT_EQ(run.exitCode, 1u) << run.output;
+    EXPECT_THAT(run.output, HasSubstr("Select file has been downloaded \n"));
+    EXPECT_THAT(run.output, HasSubstr("QB-7100.exe was not found.\n"));
+    EXPECT_EQ(ReadBytes(Log(L"History.rec")).size(), kHistoryRecordBytes);
+    EXPECT_EQ(States(), "D--------");
+    work_ = base;
+}
+
+}  // namespace
+}  // namespace veltra
