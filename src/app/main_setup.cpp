@@ -20,7 +20,7 @@ MainSetupResult RunMainSetup(Platform& platform, VT5Record& vt5, const std::u16s
                                  &platform.codePage);
         DebugLog(u"Programe start and Debug message is open!!");
     }
-    result.identified = RunStartupIdentification(platform, vt5, std::nullopt);
+    result.identified = RunStartupIdentification(platform, vt5, std::nullopt) == StartupStatus::Identified;
     return result;
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/main_setup.h"
 #include "app/single_instance.h"
+#include "hardware/porvik_startup.h"
 
 namespace veltra {
 
@@ -15,6 +16,8 @@ bool CVT5App::InitInstance() {
     if (!AcquireSingleInstance(platform.mutexes, platform.messageBox)) return false;
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), 0xFF};
     InitCommonControlsEx(&controls);
+    driver_ = CreatePorvikDriver(platform, platform.messageBox);
+    if (!driver_) return false;
     // The main dialog comes later; until then the program runs the set-up steps that need
     // no window of its own and ends.
     RunMainSetup(platform, vt5_, commandLine_);

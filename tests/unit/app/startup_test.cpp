@@ -34,9 +34,10 @@ TEST(StartupIdentification, RunsItsStepsInOrderWithTheirLogLines) {
     fake.registry.SetHklm(u"SOFTWARE\\Norva\\Veltra Series\\", u"AppVersion", u"5.0.3");
     fake.registry.SetHklm(u"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", u"BuildLabEx",
                           u"7601.1.amd64fre.win7sp1_rtm.000000-0000");
+    fake.PlaceDriverFiles();
     fakes::ScopedDebugCapture capture;
     VT5Record vt5;
-    ASSERT_TRUE(RunStartupIdentification(fake.platform, vt5, std::nullopt));
+    ASSERT_EQ(RunStartupIdentification(fake.platform, vt5, std::nullopt), StartupStatus::Identified);
     EXPECT_THAT(capture.Lines(), ElementsAre(u"0000 :  Work path = C:\\A\\",
                                              u"0001 :  Veltra Install directory = C:\\A",
                                              u"0002 :  Veltra Package version = 5.0.3",
@@ -49,8 +50,9 @@ TEST(StartupIdentification, RunsItsStepsInOrderWithTheirLogLines) {
 TEST(StartupIdentification, AGivenWorkFolderGetsItsBackslashAndItsSubFolders) {
     fakes::FakePlatform fake;
     fake.fileSystem.AddFolder(u"D:\\Work");
+    fake.PlaceDriverFiles();
     VT5Record vt5;
-    ASSERT_TRUE(RunStartupIdentification(fake.platform, vt5, u"D:\\Work"));
+    ASSERT_EQ(RunStartupIdentification(fake.platform, vt5, u"D:\\Work"), StartupStatus::Identified);
     EXPECT_EQ(vt5.sWorkPath, u"D:\\Work\\");
     EXPECT_TRUE(fake.fileSystem.IsDirectory(u"D:\\Work\\VT5\\DL_FILE"));
 }

@@ -26,6 +26,7 @@ TEST(Cli, IdentifyPrintsOneLinePerFieldInRecordOrder) {
     fakes::FakePlatform fake;
     fake.processInfo.path = u"C:\\Tools\\veltra-cli.exe";
     fake.registry.SetHklm(u"SOFTWARE\\Norva\\Veltra Series\\", u"AppVersion", u"5.0.3");
+    fake.PlaceDriverFiles();
     const CliRun run = RunCommand(fake, {u"identify"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out,
@@ -42,6 +43,7 @@ TEST(Cli, IdentifyPrintsOneLinePerFieldInRecordOrder) {
 TEST(Cli, JsonWorkFolderAndDebugLinesOnStandardError) {
     fakes::FakePlatform fake;
     fake.registry.SetHklm(u"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", u"BuildLabEx", u"7601.amd64fre \"q\"");
+    fake.PlaceDriverFiles();
     const CliRun run = RunCommand(fake, {u"identify", u"--json", u"--work", u"D:\\W\u00E4rk", u"--debug"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out,
@@ -73,9 +75,12 @@ TEST(Cli, HelpExplainsEveryOption) {
     }
 }
 
+// 256 characters: short enough for the I/O driver's path, one too many for the work path.
 TEST(Cli, AnExecutablePathTooLongForTheWorkPathFailsClearly) {
     fakes::FakePlatform fake;
-    fake.processInfo.path = u"C:\\" + std::u16string(300, u'x') + u"\\veltra-cli.exe";
+    fake.processInfo.path = u"C:\\" + std::u16string(238, u'x') + u"\\veltra-cli.exe";
+    ASSERT_EQ(fake.processInfo.path.size(), 256u);
+    fake.PlaceDriverFiles();
     const CliRun run = RunCommand(fake, {u"identify"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_THAT(run.err, ::testing::HasSubstr("longer than 255"));

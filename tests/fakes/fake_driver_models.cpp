@@ -1,0 +1,114 @@
+#include "fakes/fake_driver_models.h"
+
+#include <algorithm>
+
+#include "hardware/bios_driver.h"
+#include "hardware/control_buffer.h"
+#include "hardware/porvik_driver.h"
+
+namespace veltra::fakes {
+namespace {
+
+std::uint32_t Le32(std::span<const std::uint8_t> bytes, std::size_t offset) { return GetLe32(bytes, offset); }
+
+}  // namespace
+
+void FakePorvikDevice::SetMemory(std::uint32_t address, const std::vector<std::uint8_t>& bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) memory_[address + static_cast<std::uint32_t>(i)] = bytes[i];
+}
+
+void FakePorvikDevice::SetPciDword(std::uint32_t pciAddress, std::uint32_t offset, std::uint32_t value) {
+    auto found = pci_.find(pciAddress);
+    if (found == pci_.end()) {
+        found = pci_.emplace(pciAddress, std::array<std::uint8_t, 256>{}).first;
+    }
+    PutLe32(found->second, offset, value);
+}
+
+bool FakePorvikDevice::Answer(std::uint32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
+                              std::uint32_t& bytesReturned) {
+    switch (code) {
+        case CPorvikDriver::kQueryOpenCountCode:
+            if (!input.empty() || output.size() < 4) return false;
+            PutLe32(output, 0, static_cast<std::uint32_t>(openHandles + otherClients));
+            bytesReturned = 4;
+            return true;
+        case CPorvikDriver::kReadMemoryCode: return ReadMemory(input, output, bytesReturned);
+        case CPorvikDriver::kReadPciConfigCode: return ReadPci(input, output, bytesReturned);
+        case CPorvikDriver::kReadPortByteCode: return ReadPort(input, output, bytesReturned);
+        case CPorvikDriver::kWritePortByteCode: return WritePort(input);
+        default: return false;
+    }
+}
+
+bool FakePorvikDevice::ReadMemory(std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
+                                  std::uint32_t& bytesReturned) {
+    if (input.size() != 16 || Le32(input, 4) != 0) return false;
+    const std::uint64_t bytes = std::uint64_t{Le32(input, 8)} * Le32(input, 12);
+    if (bytes > output.size()) return false;
+    const std::uint32_t address = Le32(input, 0);
+    for (std::uint32_t i = 0; i < bytes; ++i) {
+        const auto found = memory_.find(address + i);
+        output[i] = found == memory_.end() ? 0xFF : found->second;
+    }
+    bytesReturned = static_cast<std::uint32_t>(bytes);
+    return true;
+}
+
+bool FakePorvikDevice::ReadPci(std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
+                               std::uint32_t& bytesReturned) {
+    if (input.size() != 8 || output.size() < 4) return false;
+    const std::uint32_t offset = Le32(input, 4);
+    if (offset > 252) return false;
+    const auto found = pci_.find(Le32(input, 0));
+    PutLe32(output, 0, found == pci_.end() ? 0xFFFFFFFF : GetLe32(found->second, offset));
+    bytesReturned = 4;
+    return true;
+}
+
+bool FakePorvikDevice::ReadPort(std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
+                                std::uint32_t& bytesReturned) {
+    if (input.size() != 2 || output.size() < 2) return false;
+    const auto port = static_cast<std::uint16_t>(input[0] | (input[1] << 8));
+    const auto found = ports.find(port);
+    output[0] = found == ports.end() ? 0xFF : found->second;
+    output[1] = 0;
+    bytesReturned = 2;
+    return true;
+}
+
+bool FakePorvikDevice::WritePort(std::span<const std::uint8_t> input) {
+    if (input.size() != 5 || Le32(input, 0) > 0xFFFF) return false;
+    const auto port = static_cast<std::uint16_t>(Le32(input, 0));
+    ports[port] = input[4];
+    portWrites.emplace_back(port, input[4]);
+    return true;
+}
+
+void FakeBiosDevice::SetRecordString(int index, const std::string& text) {
+    const auto start = record.begin() + index * 256;
+    std::fill(start, start + 256, std::uint8_t{0});
+    std::copy_n(text.begin(), std::min<std::size_t>(text.size(), 255), start);
+}
+
+bool FakeBiosDevice::Answer(std::uint32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
+                            std::uint32_t& bytesReturned) {
+    switch (code) {
+        case kIdentifyBoardCode: {
+            if (!input.empty() || output.size() < 256) return false;
+            // The text and its terminator when it fits; an unknown board gives nothing.
+            const std::size_t copied = identification.empty() ? 0 : std::min<std::size_t>(identification.size() + 1, 256);
+            std::copy_n(identification.begin(), std::min(copied, identification.size()), output.begin());
+            bytesReturned = static_cast<std::uint32_t>(copied);
+            return true;
+        }
+        case kReadBiosInfoCode:
+            if (input.size() != record.size() || output.size() != record.size()) return false;
+            std::copy(record.begin(), record.end(), output.begin());
+            bytesReturned = static_cast<std::uint32_t>(record.size());
+            return true;
+        default: return false;
+    }
+}
+
+}  // namespace veltra::fakes
