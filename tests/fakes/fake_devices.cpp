@@ -42,6 +42,10 @@ DeviceHandle FakeDeviceIo::Open(const std::u16string& path, std::uint32_t access
     opens.push_back({path, access, shareMode});
     FakeDriverDevice* device = Find(path);
     if (device == nullptr) return kInvalidDevice;
+    if (busyOpens > 0) {
+        --busyOpens;
+        return kInvalidDevice;
+    }
     ++device->openHandles;
     const DeviceHandle handle = openGivesNullHandle ? 0 : next_++;
     handles_[handle] = device;

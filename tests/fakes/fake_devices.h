@@ -57,6 +57,7 @@ public:
     };
     std::vector<OpenCall> opens;
     bool openGivesNullHandle = false;  // a handle value of 0 for a device that opened
+    int busyOpens = 0;                 // this many opens fail although the device is there
 
     DeviceHandle Open(const std::u16string& path, std::uint32_t access, std::uint32_t shareMode) override;
     bool Control(DeviceHandle device, std::uint32_t code, std::span<const std::uint8_t> input,

@@ -77,7 +77,9 @@ std::uint32_t FakeServiceManager::Start(ServiceHandle handle) {
     if (service == nullptr) return kErrorInvalidHandle;
     if (service->deletePending) return kErrorServiceMarkedForDelete;
     if (service->running) return 1056;
-    if (service->startError != 0) return service->startError;
+    if (const auto refused = startErrors.find(service->definition.name); refused != startErrors.end()) {
+        return refused->second;
+    }
     if (!files_.Exists(service->definition.binaryPath)) return kErrorFileNotFound;
     service->running = true;
     return 0;

@@ -19,7 +19,6 @@ public:
         ServiceDefinition definition;
         bool running = false;
         bool deletePending = false;  // deleted while running: gone once it stops
-        std::uint32_t startError = 0;  // a start refused with this error
     };
 
     FakeServiceManager(IFileSystem& files, Journal& journal) : files_(files), journal_(journal) {}
@@ -33,7 +32,8 @@ public:
 
     std::map<std::u16string, Service> services;
     bool refuseManager = false;
-    std::uint32_t createError = 0;  // a creation refused with this error
+    std::uint32_t createError = 0;                      // a creation refused with this error
+    std::map<std::u16string, std::uint32_t> startErrors;  // starts refused with these errors, by name
 
     ServiceOpenResult OpenManager(std::uint32_t access) override;
     ServiceOpenResult Create(ServiceHandle manager, const ServiceDefinition& definition) override;

@@ -5,11 +5,10 @@
 
 namespace veltra {
 
-static_assert(kInvalidDevice == reinterpret_cast<DeviceHandle>(INVALID_HANDLE_VALUE));
-
 DeviceHandle Win32DeviceIo::Open(const std::u16string& path, std::uint32_t access, std::uint32_t shareMode) {
     HANDLE device = CreateFileW(ToWide(path).c_str(), access, shareMode, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (device == INVALID_HANDLE_VALUE) return kInvalidDevice;
     return reinterpret_cast<DeviceHandle>(device);
 }
 
