@@ -11,40 +11,74 @@ std::wstring ProgramFolder() {
     return path.substr(0, path.rfind(L'\\') + 1);
 }
 
+namespace {
+
+// A pipe whose write end the child inherits and whose read end a thread drains.
+class CapturedStream {
+public:
+    CapturedStream() {
+        SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+        CreatePipe(&read_, &write_, &inherit, 0);
+        SetHandleInformation(read_, HANDLE_FLAG_INHERIT, 0);
+    }
+    CapturedStream(const CapturedStream&) = delete;
+    CapturedStream& operator=(const CapturedStream&) = delete;
+    ~CapturedStream() {
+        CloseWriteEnd();
+        if (reader_.joinable()) reader_.join();
+        CloseHandle(read_);
+    }
+    HANDLE WriteEnd() const { return write_; }
+    // After the child has its copy: drain into `text` until the child's end closes it.
+    void Drain(std::string& text) {
+        CloseWriteEnd();
+        reader_ = std::thread([this, &text] {
+            char buffer[4096];
+            DWORD got = 0;
+            while (ReadFile(read_, buffer, sizeof(buffer), &got, nullptr) && got != 0) text.append(buffer, got);
+        });
+    }
+    void Join() {
+        if (reader_.joinable()) reader_.join();
+    }
+
+private:
+    void CloseWriteEnd() {
+        if (write_ != nullptr) CloseHandle(write_);
+        write_ = nullptr;
+    }
+    HANDLE read_ = nullptr;
+    HANDLE write_ = nullptr;
+    std::thread reader_;
+};
+
+}  // namespace
+
 ChildResult RunChild(const std::wstring& commandLine, DWORD timeoutMs) {
-    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    CreatePipe(&readEnd, &writeEnd, &inherit, 0);
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    CapturedStream out, err;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    startup.hStdOutput = out.WriteEnd();
+    startup.hStdError = err.WriteEnd();
     startup.hStdInput = nullptr;
     PROCESS_INFORMATION process{};
     std::wstring command = commandLine;
     ChildResult result;
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-        CloseHandle(readEnd);
-        CloseHandle(writeEnd);
         result.exitCode = GetLastError();
         return result;
     }
-    CloseHandle(writeEnd);
-    std::thread reader([&] {
-        char buffer[4096];
-        DWORD got = 0;
-        while (ReadFile(readEnd, buffer, sizeof(buffer), &got, nullptr) && got != 0) result.output.append(buffer, got);
-    });
+    out.Drain(result.output);
+    err.Drain(result.errors);
     if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0) {
         result.timedOut = true;
         TerminateProcess(process.hProcess, 99);
         WaitForSingleObject(process.hProcess, 5000);
     }
     GetExitCodeProcess(process.hProcess, &result.exitCode);
-    reader.join();
-    CloseHandle(readEnd);
+    out.Join();
+    err.Join();
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return result;
