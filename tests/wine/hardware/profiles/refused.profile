@@ -1,0 +1,3 @@
+# Both drivers refuse to start.
+fail-start porvik
+fail-start norvabios

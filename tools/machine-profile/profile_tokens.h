@@ -1,0 +1,29 @@
+#pragma once
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace veltra::profile {
+
+// A mistake in a profile line; the parser adds the line number.
+struct ProfileError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct Token {
+    std::string text;
+    bool quoted = false;
+};
+
+// Splits one line into words and "quoted strings" and drops a '#' comment. Inside quotes
+// \xHH is a byte; any other backslash is itself (registry keys and Windows paths).
+std::vector<Token> SplitProfileLine(const std::string& line);
+
+// A decimal or 0x-prefixed hexadecimal number that fits in 32 bits.
+std::uint32_t ParseNumber(const Token& token, const char* what);
+
+// A number no greater than max.
+std::uint32_t ParseNumberUpTo(const Token& token, std::uint32_t max, const char* what);
+
+}  // namespace veltra::profile
