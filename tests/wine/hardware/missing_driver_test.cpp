@@ -4,6 +4,7 @@
 #include <string>
 
 #include "support/child_process.h"
+#include "support/program_machine.h"
 #include "support/test_window.h"
 
 namespace veltra {
@@ -19,20 +20,17 @@ public:
         GetTempPathW(MAX_PATH, temp);
         folder_ = std::wstring(temp) + L"veltra-without-drivers\\";
         CreateDirectoryW(folder_.c_str(), nullptr);
-        for (const wchar_t* program : kPrograms) {
-            CopyFileW((ProgramFolder() + program).c_str(), (folder_ + program).c_str(), FALSE);
-        }
+        CopyProgramsTo(folder_);
     }
     FolderWithoutDrivers(const FolderWithoutDrivers&) = delete;
     FolderWithoutDrivers& operator=(const FolderWithoutDrivers&) = delete;
     ~FolderWithoutDrivers() {
-        for (const wchar_t* program : kPrograms) DeleteFileW((folder_ + program).c_str());
+        for (const wchar_t* program : {L"veltra.exe", L"veltra-cli.exe"}) DeleteFileW((folder_ + program).c_str());
         RemoveDirectoryW(folder_.c_str());
     }
     std::wstring Program(const wchar_t* name) const { return L"\"" + folder_ + name + L"\""; }
 
 private:
-    static constexpr const wchar_t* kPrograms[] = {L"veltra.exe", L"veltra-cli.exe"};
     std::wstring folder_;
 };
 
@@ -53,12 +51,12 @@ TEST(MissingIoDriver, ProgramTriesFourTimesThenSaysDriverCantLoadAndEndsWithZero
     HWND box = nullptr;
     ASSERT_TRUE(PumpUntil(
         [&] {
-            for (HWND window : VisibleWindowsOf(program.Id())) {
-                if (WindowText(window) == L"Veltra 5") box = window;
-            }
-            return box != nullptr;
+            box = FindWindowW(nullptr, L"Veltra 5");
+            DWORD owner = 0;
+            GetWindowThreadProcessId(box, &owner);
+            return box != nullptr && owner == program.Id();
         },
-        20000)) << DescribeWindows(program.Id());
+        20000)) << DescribeWindows(program.Id()) << "; exit code " << program.Wait(0);
     // The four attempts wait 0 + 100 + 200 + 300 ms before the message.
     EXPECT_GE(GetTickCount64() - started, 600u);
     EXPECT_EQ(MessageBoxText(box), L"Driver can't Load !");
