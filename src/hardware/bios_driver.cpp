@@ -97,7 +97,7 @@ bool ReadBiosInfo(IDeviceIo& devices, BiosInfoRecord& record, DeviceHandle devic
 
 std::string BiosInfoString(const BiosInfoRecord& record, int index) {
     if (index < 0 || index > 3) return {};
-    const auto field = record.begin() + static_cast<std::ptrdiff_t>(index) * kBiosInfoStringSize;
+    const auto field = record.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(index) * kBiosInfoStringSize);
     const auto end = std::find(field, field + kBiosInfoStringSize, std::uint8_t{0});
     return std::string(field, end);
 }
