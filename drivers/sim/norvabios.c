@@ -51,6 +51,6 @@ static const SimDriverConfig kNorvabios = {
     SIM_DRIVER_NORVABIOS, L"\\Device\\NORVA_NORVABIOS_010507", L"\\DosDevices\\NORVA_NORVABIOS_010507",
     L"NORVA_NORVABIOS_010507" SIM_LOG_SUFFIX, HandleRequest, StartModel, NULL};
 
-NTSTATUS DriverEntry(PDRIVER_OBJECT driver, PUNICODE_STRING registryPath) {
+NTSTATUS NTAPI DriverEntry(PDRIVER_OBJECT driver, PUNICODE_STRING registryPath) {
     return SimDriverEntry(driver, registryPath, &kNorvabios);
 }

@@ -190,6 +190,6 @@ static const SimDriverConfig kPorvik = {
     L"Porvik_1_0_4" SIM_LOG_SUFFIX, HandleRequest,     StartModel,
     StopModel};
 
-NTSTATUS DriverEntry(PDRIVER_OBJECT driver, PUNICODE_STRING registryPath) {
+NTSTATUS NTAPI DriverEntry(PDRIVER_OBJECT driver, PUNICODE_STRING registryPath) {
     return SimDriverEntry(driver, registryPath, &kPorvik);
 }

@@ -7,6 +7,7 @@ static const SimDriverConfig* g_config;
 static SimProfile g_profile;
 static UCHAR* g_profileData;
 static WCHAR g_logPath[SIM_PATH_CHARS];
+static HANDLE g_log;
 static ULONG g_logged;
 static LONG g_openCount;
 
@@ -15,11 +16,11 @@ LONG SimOpenCount(void) { return g_openCount; }
 static void LogRequest(ULONG code, const UCHAR* input, ULONG inputLength, ULONG outputLength) {
     UCHAR header[SIM_LOG_RECORD_HEADER];
     ULONG record = SIM_LOG_RECORD_HEADER + inputLength;
-    if (inputLength > SIM_REQUEST_LOG_MAX_SIZE || g_logged + record > SIM_REQUEST_LOG_MAX_SIZE) return;
+    if (!g_log || inputLength > SIM_REQUEST_LOG_MAX_SIZE || g_logged + record > SIM_REQUEST_LOG_MAX_SIZE) return;
     SimPutU32(header, code);
     SimPutU32(header + 4, inputLength);
     SimPutU32(header + 8, outputLength);
-    if (NT_SUCCESS(SimAppendFile(g_logPath, header, sizeof(header), input, inputLength))) g_logged += record;
+    if (NT_SUCCESS(SimAppendLog(g_log, header, sizeof(header), input, inputLength))) g_logged += record;
 }
 
 static NTSTATUS Complete(PIRP irp, NTSTATUS status, ULONG_PTR information) {
@@ -29,19 +30,19 @@ static NTSTATUS Complete(PIRP irp, NTSTATUS status, ULONG_PTR information) {
     return status;
 }
 
-static NTSTATUS DispatchCreate(PDEVICE_OBJECT device, PIRP irp) {
+static NTSTATUS NTAPI DispatchCreate(PDEVICE_OBJECT device, PIRP irp) {
     UNREFERENCED_PARAMETER(device);
     InterlockedIncrement(&g_openCount);
     return Complete(irp, STATUS_SUCCESS, 0);
 }
 
-static NTSTATUS DispatchClose(PDEVICE_OBJECT device, PIRP irp) {
+static NTSTATUS NTAPI DispatchClose(PDEVICE_OBJECT device, PIRP irp) {
     UNREFERENCED_PARAMETER(device);
     InterlockedDecrement(&g_openCount);
     return Complete(irp, STATUS_SUCCESS, 0);
 }
 
-static NTSTATUS DispatchControl(PDEVICE_OBJECT device, PIRP irp) {
+static NTSTATUS NTAPI DispatchControl(PDEVICE_OBJECT device, PIRP irp) {
     PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);
     ULONG code = stack->Parameters.DeviceIoControl.IoControlCode;
     ULONG inputLength = stack->Parameters.DeviceIoControl.InputBufferLength;
@@ -68,6 +69,8 @@ static void RemoveDevice(PDRIVER_OBJECT driver) {
 }
 
 static void ReleaseModel(void) {
+    if (g_log) ZwClose(g_log);
+    g_log = NULL;
     if (g_config->stop) g_config->stop();
     SimFreeFileData(g_profileData);
     g_profileData = NULL;
@@ -75,7 +78,7 @@ static void ReleaseModel(void) {
     g_profile.size = 0;
 }
 
-static void DriverUnload(PDRIVER_OBJECT driver) {
+static VOID NTAPI DriverUnload(PDRIVER_OBJECT driver) {
     RemoveDevice(driver);
     ReleaseModel();
 }
@@ -129,7 +132,7 @@ NTSTATUS SimDriverEntry(PDRIVER_OBJECT driver, PUNICODE_STRING registryPath, con
         ReleaseModel();
         return status;
     }
-    SimCreateEmptyFile(g_logPath);
+    if (!NT_SUCCESS(SimCreateLog(g_logPath, &g_log))) g_log = NULL;
     driver->MajorFunction[IRP_MJ_CREATE] = DispatchCreate;
     driver->MajorFunction[IRP_MJ_CLOSE] = DispatchClose;
     driver->MajorFunction[IRP_MJ_DEVICE_CONTROL] = DispatchControl;

@@ -114,22 +114,15 @@ static NTSTATUS OpenForWriting(const WCHAR* path, ULONG disposition, ACCESS_MASK
                         FILE_SYNCHRONOUS_IO_NONALERT | FILE_NON_DIRECTORY_FILE, NULL, 0);
 }
 
-NTSTATUS SimCreateEmptyFile(const WCHAR* path) {
-    HANDLE file;
-    NTSTATUS status = OpenForWriting(path, FILE_OVERWRITE_IF, GENERIC_WRITE, &file);
-    if (NT_SUCCESS(status)) ZwClose(file);
-    return status;
+NTSTATUS SimCreateLog(const WCHAR* path, HANDLE* file) {
+    return OpenForWriting(path, FILE_OVERWRITE_IF, FILE_APPEND_DATA, file);
 }
 
-NTSTATUS SimAppendFile(const WCHAR* path, const UCHAR* first, ULONG firstSize, const UCHAR* second, ULONG secondSize) {
+NTSTATUS SimAppendLog(HANDLE file, const UCHAR* first, ULONG firstSize, const UCHAR* second, ULONG secondSize) {
     IO_STATUS_BLOCK io;
-    HANDLE file;
-    NTSTATUS status = OpenForWriting(path, FILE_OPEN_IF, FILE_APPEND_DATA, &file);
-    if (!NT_SUCCESS(status)) return status;
-    status = ZwWriteFile(file, NULL, NULL, NULL, &io, (PVOID)first, firstSize, NULL, NULL);
+    NTSTATUS status = ZwWriteFile(file, NULL, NULL, NULL, &io, (PVOID)first, firstSize, NULL, NULL);
     if (NT_SUCCESS(status) && secondSize > 0)
         status = ZwWriteFile(file, NULL, NULL, NULL, &io, (PVOID)second, secondSize, NULL, NULL);
-    ZwClose(file);
     return status;
 }
 

@@ -1,6 +1,6 @@
 /* Reading the compiled machine profile. Every offset is checked against the file size
  * once, in SimProfileIsValid, so the walkers below can trust the entry headers. */
-#include "sim_driver.h"
+#include "sim_profile.h"
 
 ULONG SimGetU32(const UCHAR* bytes) {
     return (ULONG)bytes[0] | ((ULONG)bytes[1] << 8) | ((ULONG)bytes[2] << 16) | ((ULONG)bytes[3] << 24);
@@ -36,9 +36,9 @@ static BOOLEAN EntrySizeIsSound(ULONG kind, ULONG size) {
 
 BOOLEAN SimProfileIsValid(const UCHAR* data, ULONG size) {
     ULONG count, offset = SIM_PROFILE_HEADER_SIZE, index;
-    if (size < SIM_PROFILE_HEADER_SIZE || RtlCompareMemory(data, SIM_PROFILE_MAGIC, SIM_PROFILE_MAGIC_SIZE) !=
-                                              SIM_PROFILE_MAGIC_SIZE)
-        return FALSE;
+    if (size < SIM_PROFILE_HEADER_SIZE) return FALSE;
+    for (index = 0; index < SIM_PROFILE_MAGIC_SIZE; ++index)
+        if (data[index] != (UCHAR)SIM_PROFILE_MAGIC[index]) return FALSE;
     count = SimGetU32(data + SIM_PROFILE_MAGIC_SIZE);
     if (count > SIM_PROFILE_MAX_ENTRIES) return FALSE;
     for (index = 0; index < count; ++index) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -41,6 +42,12 @@ struct WorkFile {
     std::string target;  // relative to the work folder, '\' separated
 };
 
+// One 140-byte record of "VGACardList.rec".
+struct CardListEntry {
+    std::string deviceId;  // hexadecimal text, at most 9 bytes
+    std::string name;      // at most 81 bytes
+};
+
 struct MachineProfile {
     // The simulated hardware.
     std::vector<MemoryRegion> memory;
@@ -57,6 +64,7 @@ struct MachineProfile {
     std::vector<RegistryValue> registry;
     std::vector<WorkFile> workFiles;
     std::vector<std::string> missingDrivers;  // "porvik", "norvabios"
+    std::vector<CardListEntry> cardList;
 };
 
 struct ParseResult {
@@ -64,12 +72,23 @@ struct ParseResult {
     std::string error;  // "LINE: message" when profile is empty
 };
 
-ParseResult ParseMachineProfile(const std::string& text);
+// Reads the text of an included file, named as the include line gives it; empty when it
+// cannot be read.
+using IncludeLoader = std::function<std::optional<std::string>(const std::string& name)>;
+
+ParseResult ParseMachineProfile(const std::string& text, const IncludeLoader& loader = {});
 
 // The binary form the simulated drivers load ("sim-machine.bin").
 std::vector<std::uint8_t> CompileMachineProfile(const MachineProfile& profile);
 
-// Tab-separated lines for scripts/prepare-machine: windows, registry, work-file, missing-driver.
+// Why the drivers would refuse a compiled profile (too large, too many entries); empty if none.
+std::string CompiledProfileProblem(const std::vector<std::uint8_t>& compiled);
+
+// The graphics card list file the profile describes (empty when it has no card-list lines).
+std::vector<std::uint8_t> CardListFile(const MachineProfile& profile);
+
+// Tab-separated lines for scripts/prepare-machine: windows, registry, work-file, missing-driver,
+// card-list.
 std::string PrepareLines(const MachineProfile& profile, const std::string& profileFolder);
 
 }  // namespace veltra::profile

@@ -2,12 +2,12 @@
 //   veltra-profile check PROFILE            reads the profile, reports the first mistake
 //   veltra-profile compile PROFILE OUTPUT   writes the binary form the drivers load
 //   veltra-profile prepare PROFILE          prints the Windows settings as tab-separated lines
+//   veltra-profile card-list PROFILE OUTPUT writes the profile's "VGACardList.rec"
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
-#include "sim_profile_format.h"
 #include "machine_profile.h"
 
 namespace {
@@ -16,25 +16,29 @@ using veltra::profile::MachineProfile;
 
 constexpr int kUsageError = 2;
 
-std::optional<MachineProfile> Load(const std::string& path) {
+std::optional<std::string> ReadText(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    if (!file) return std::nullopt;
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+std::optional<MachineProfile> Load(const std::string& path) {
+    const std::optional<std::string> text = ReadText(path);
+    if (!text) {
         std::cerr << path << ": cannot be read\n";
         return std::nullopt;
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    veltra::profile::ParseResult result = veltra::profile::ParseMachineProfile(text.str());
+    // Included files are named relative to the profile's own folder.
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    const auto loader = [&folder](const std::string& name) { return ReadText(folder / name); };
+    veltra::profile::ParseResult result = veltra::profile::ParseMachineProfile(*text, loader);
     if (!result.profile) std::cerr << path << ":" << result.error << "\n";
     return std::move(result.profile);
 }
 
-int Compile(const MachineProfile& profile, const std::string& output) {
-    const std::vector<std::uint8_t> bytes = veltra::profile::CompileMachineProfile(profile);
-    if (bytes.size() > SIM_PROFILE_MAX_SIZE) {
-        std::cerr << "the compiled profile would exceed the drivers' limit of 8 MiB\n";
-        return 1;
-    }
+int Write(const std::vector<std::uint8_t>& bytes, const std::string& output) {
     std::ofstream file(output, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!file.flush()) {
@@ -48,14 +52,21 @@ int Compile(const MachineProfile& profile, const std::string& output) {
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
-    if (argc < 3 || (command == "compile") != (argc == 4) ||
-        (command != "check" && command != "compile" && command != "prepare")) {
-        std::cerr << "usage: veltra-profile check|prepare PROFILE | compile PROFILE OUTPUT\n";
+    const bool writes = command == "compile" || command == "card-list";
+    if (argc < 3 || writes != (argc == 4) || (!writes && command != "check" && command != "prepare")) {
+        std::cerr << "usage: veltra-profile check|prepare PROFILE | compile|card-list PROFILE OUTPUT\n";
         return kUsageError;
     }
     const std::optional<MachineProfile> profile = Load(argv[2]);
     if (!profile) return 1;
-    if (command == "compile") return Compile(*profile, argv[3]);
+    if (command == "card-list") return Write(veltra::profile::CardListFile(*profile), argv[3]);
+    if (command == "compile") {
+        const std::vector<std::uint8_t> bytes = veltra::profile::CompileMachineProfile(*profile);
+        const std::string problem = veltra::profile::CompiledProfileProblem(bytes);
+        if (problem.empty()) return Write(bytes, argv[3]);
+        std::cerr << argv[2] << ": " << problem << "\n";
+        return 1;
+    }
     if (command == "prepare") {
         const std::filesystem::path folder = std::filesystem::absolute(argv[2]).parent_path();
         std::cout << veltra::profile::PrepareLines(*profile, folder.string());

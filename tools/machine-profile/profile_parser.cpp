@@ -16,10 +16,27 @@ const DirectiveTable& Directives() {
     return table;
 }
 
-void ApplyLine(MachineProfile& profile, const std::string& line) {
+constexpr int kMaxIncludeDepth = 4;  // also ends include cycles
+
+void ApplyText(MachineProfile& profile, const std::string& text, const IncludeLoader& loader, int depth);
+
+void Include(MachineProfile& profile, const std::vector<Token>& tokens, const IncludeLoader& loader, int depth) {
+    if (tokens.size() != 2 || !tokens[1].quoted) throw ProfileError("include takes one quoted file name");
+    if (depth >= kMaxIncludeDepth) throw ProfileError("includes nested deeper than 4");
+    const std::optional<std::string> text = loader ? loader(tokens[1].text) : std::nullopt;
+    if (!text) throw ProfileError("included file '" + tokens[1].text + "' cannot be read");
+    try {
+        ApplyText(profile, *text, loader, depth + 1);
+    } catch (const ProfileError& error) {
+        throw ProfileError("in '" + tokens[1].text + "' line " + error.what());
+    }
+}
+
+void ApplyLine(MachineProfile& profile, const std::string& line, const IncludeLoader& loader, int depth) {
     std::vector<Token> tokens = SplitProfileLine(line);
     if (tokens.empty()) return;
     if (tokens[0].quoted) throw ProfileError("a line must start with a directive");
+    if (tokens[0].text == "include") return Include(profile, tokens, loader, depth);
     const auto found = Directives().find(tokens[0].text);
     if (found == Directives().end()) throw ProfileError("unknown directive '" + tokens[0].text + "'");
     const Args args(tokens.begin() + 1, tokens.end());
@@ -29,20 +46,29 @@ void ApplyLine(MachineProfile& profile, const std::string& line) {
     directive.apply(profile, args);
 }
 
-}  // namespace
-
-ParseResult ParseMachineProfile(const std::string& text) {
-    MachineProfile profile;
+// Applies every line; a mistake is rethrown as "LINE: message".
+void ApplyText(MachineProfile& profile, const std::string& text, const IncludeLoader& loader, int depth) {
     std::istringstream lines(text);
     std::string line;
     int number = 0;
     while (std::getline(lines, line)) {
         ++number;
         try {
-            ApplyLine(profile, line);
+            ApplyLine(profile, line, loader, depth);
         } catch (const ProfileError& error) {
-            return {std::nullopt, std::to_string(number) + ": " + error.what()};
+            throw ProfileError(std::to_string(number) + ": " + error.what());
         }
+    }
+}
+
+}  // namespace
+
+ParseResult ParseMachineProfile(const std::string& text, const IncludeLoader& loader) {
+    MachineProfile profile;
+    try {
+        ApplyText(profile, text, loader, 0);
+    } catch (const ProfileError& error) {
+        return {std::nullopt, error.what()};
     }
     return {std::move(profile), {}};
 }

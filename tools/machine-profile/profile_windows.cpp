@@ -66,6 +66,13 @@ void AddMissingDriver(MachineProfile& profile, const Args& args) {
     profile.missingDrivers.push_back(args[0].text);
 }
 
+void AddCardListEntry(MachineProfile& profile, const Args& args) {
+    if (args[0].quoted || args[0].text.size() > 9) throw ProfileError("card device id '" + args[0].text + "' longer than 9");
+    if (!args[1].quoted) throw ProfileError("card name must be quoted");
+    if (args[1].text.size() > 81) throw ProfileError("card name longer than 81 bytes");
+    profile.cardList.push_back({args[0].text, args[1].text});
+}
+
 }  // namespace
 
 void AddWindowsDirectives(DirectiveTable& table) {
@@ -74,6 +81,7 @@ void AddWindowsDirectives(DirectiveTable& table) {
     table["registry-dword"] = {3, 3, AddRegistryDword};
     table["work-file"] = {2, 2, AddWorkFile};
     table["missing-driver"] = {1, 1, AddMissingDriver};
+    table["card-list"] = {2, 2, AddCardListEntry};
 }
 
 }  // namespace veltra::profile

@@ -1,6 +1,8 @@
 // The compiled profile for the drivers and the preparation lines for the script.
 #include "sim_profile_format.h"
+#include <algorithm>
 #include <initializer_list>
+#include <string_view>
 
 #include "machine_profile.h"
 
@@ -32,7 +34,8 @@ public:
         bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
     }
     std::vector<std::uint8_t> Finish() {
-        std::vector<std::uint8_t> file(SIM_PROFILE_MAGIC, SIM_PROFILE_MAGIC + SIM_PROFILE_MAGIC_SIZE);
+        const std::string_view magic(SIM_PROFILE_MAGIC, SIM_PROFILE_MAGIC_SIZE);
+        std::vector<std::uint8_t> file(magic.begin(), magic.end());
         for (unsigned i = 0; i < 4; ++i) file.push_back(static_cast<std::uint8_t>(count_ >> (8 * i)));
         file.insert(file.end(), bytes_.begin(), bytes_.end());
         return file;
@@ -88,6 +91,26 @@ std::vector<std::uint8_t> CompileMachineProfile(const MachineProfile& profile) {
     return out.Finish();
 }
 
+std::string CompiledProfileProblem(const std::vector<std::uint8_t>& compiled) {
+    if (compiled.size() > SIM_PROFILE_MAX_SIZE) return "the compiled profile would exceed the drivers' limit of 8 MiB";
+    const std::uint32_t entries =
+        compiled[8] | compiled[9] << 8 | compiled[10] << 16 | static_cast<std::uint32_t>(compiled[11]) << 24;
+    if (entries > SIM_PROFILE_MAX_ENTRIES) return "the profile has more than 4096 entries, the drivers' limit";
+    return {};
+}
+
+std::vector<std::uint8_t> CardListFile(const MachineProfile& profile) {
+    constexpr std::size_t kRecord = 140, kIdAt = 48, kNameAt = 58;  // bytes 0..47 stay zero
+    std::vector<std::uint8_t> file;
+    for (const CardListEntry& entry : profile.cardList) {
+        std::vector<std::uint8_t> record(kRecord, 0);
+        std::copy(entry.deviceId.begin(), entry.deviceId.end(), record.begin() + kIdAt);
+        std::copy(entry.name.begin(), entry.name.end(), record.begin() + kNameAt);
+        file.insert(file.end(), record.begin(), record.end());
+    }
+    return file;
+}
+
 std::string PrepareLines(const MachineProfile& profile, const std::string& profileFolder) {
     std::string lines;
     if (!profile.windowsVersion.empty()) lines += "windows\t" + profile.windowsVersion + "\n";
@@ -99,6 +122,7 @@ std::string PrepareLines(const MachineProfile& profile, const std::string& profi
     for (const WorkFile& file : profile.workFiles)
         lines += "work-file\t" + profileFolder + "/" + file.source + "\t" + file.target + "\n";
     for (const std::string& driver : profile.missingDrivers) lines += "missing-driver\t" + driver + "\n";
+    if (!profile.cardList.empty()) lines += "card-list\tVT5\\DL_INFO\\VGACardList.rec\n";
     return lines;
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "machine_profile.h"
 #include "sim_profile_format.h"
 
@@ -138,6 +140,43 @@ TEST(MachineProfileCompiler, PrepareLinesCarryTheWindowsSettings) {
               "registry\tHKCU\\Software\\Test\tCount\tREG_DWORD\t16\n"
               "work-file\t/p/cards/VGACardList.rec\tVT5\\DL_INFO\\VGACardList.rec\n"
               "missing-driver\tporvik\n");
+}
+
+TEST(MachineProfileParser, IncludedFilesAddTheirLinesAndReportTheirMistakes) {
+    const std::map<std::string, std::string> files = {
+        {"board.inc", "memory 0xF0000 0x10\nport 0x80 1\n"},
+        {"broken.inc", "port 0x80 1\nfrobnicate\n"},
+        {"loop.inc", "include \"loop.inc\"\n"},
+    };
+    const IncludeLoader loader = [&files](const std::string& name) -> std::optional<std::string> {
+        const auto found = files.find(name);
+        return found == files.end() ? std::nullopt : std::optional<std::string>(found->second);
+    };
+    const ParseResult good = ParseMachineProfile("# board\ninclude \"board.inc\"\nbyte 0xF0001 7\n", loader);
+    ASSERT_TRUE(good.profile) << good.error;
+    EXPECT_EQ(good.profile->memory.at(0).bytes[1], 7);
+    EXPECT_EQ(good.profile->ports.at(0x80), 1);
+    EXPECT_EQ(ParseMachineProfile("\ninclude \"broken.inc\"\n", loader).error,
+              "2: in 'broken.inc' line 2: unknown directive 'frobnicate'");
+    EXPECT_EQ(ParseMachineProfile("include \"none.inc\"\n", loader).error, "1: included file 'none.inc' cannot be read");
+    EXPECT_EQ(ParseMachineProfile("include board.inc\n", loader).error, "1: include takes one quoted file name");
+    EXPECT_NE(ParseMachineProfile("include \"loop.inc\"\n", loader).error.find("includes nested deeper than 4"),
+              std::string::npos);
+}
+
+TEST(MachineProfileCompiler, CardListRecordsAre140BytesWithIdAndName) {
+    const MachineProfile profile = Parsed(
+        "card-list 0A7F \"Norva QB-N7745 1GB\"\n"
+        "card-list 15E2 \"" + std::string(81, 'N') + "\"\n");
+    const std::vector<std::uint8_t> file = CardListFile(profile);
+    ASSERT_EQ(file.size(), 280u);
+    EXPECT_EQ(std::vector<std::uint8_t>(file.begin(), file.begin() + 48), std::vector<std::uint8_t>(48, 0));
+    EXPECT_EQ(std::string(file.begin() + 48, file.begin() + 58), std::string("0A7F\0\0\0\0\0\0", 10));
+    EXPECT_EQ(std::string(file.begin() + 58, file.begin() + 77), std::string("Norva QB-N7745 1GB\0", 19));
+    EXPECT_EQ(file[139 + 140], 0);  // the longest name keeps its terminator
+    EXPECT_EQ(ErrorOf("card-list 0123456789 \"x\"\n"), "1: card device id '0123456789' longer than 9");
+    EXPECT_EQ(ErrorOf("card-list 1 \"" + std::string(82, 'N') + "\"\n"), "1: card name longer than 81 bytes");
+    EXPECT_EQ(PrepareLines(profile, "/p"), "card-list\tVT5\\DL_INFO\\VGACardList.rec\n");
 }
 
 }  // namespace
