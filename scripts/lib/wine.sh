@@ -48,7 +48,8 @@ veltra_wine_prefix() {
         flock 9
         if [ ! -f "$WINEPREFIX/.veltra-ready" ]; then
             rm -rf "$WINEPREFIX"
-            wineboot -i </dev/null >/dev/null 2>&1
+            # Without the display: a client that comes and goes would end an Xvfb -terminate.
+            env -u DISPLAY wineboot -i </dev/null >/dev/null 2>&1
             wineserver -w
             touch "$WINEPREFIX/.veltra-ready"
         fi
@@ -57,8 +58,8 @@ veltra_wine_prefix() {
 
 # Prefix, display and server, ready for `wine program`.
 veltra_wine_ready() {
-    veltra_wine_display
     veltra_wine_prefix
+    veltra_wine_display
     veltra_wine_server
 }
 

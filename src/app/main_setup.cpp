@@ -20,7 +20,11 @@ MainSetupResult RunMainSetup(Platform& platform, VT5Record& vt5, const std::u16s
                                  &platform.codePage);
         DebugLog(u"Programe start and Debug message is open!!");
     }
-    result.identified = RunStartupIdentification(platform, vt5, std::nullopt) == StartupStatus::Identified;
+    result.identified = RunStartupIdentification(platform, vt5, std::nullopt);
+    if (!result.identified) {
+        // A cut executable path would put every record file in the wrong folder.
+        platform.messageBox.Show(u"Veltra 5 can not run from a folder path longer than 255 characters.", u"Veltra 5");
+    }
     return result;
 }
 

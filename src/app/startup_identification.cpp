@@ -5,7 +5,6 @@
 #include "app/vt5_record.h"
 #include "app/work_folders.h"
 #include "app/work_path.h"
-#include "hardware/bios_startup.h"
 #include "platform/platform.h"
 #include "sysinfo/os_detect.h"
 
@@ -27,31 +26,10 @@ void IdentifyOperatingSystem(Platform& platform, VT5Record& vt5) {
     DebugLog(u"VT5.nOS = " + DecimalText(vt5.nOS) + u"\n\tVT5.sOSName = " + vt5.sOSName);
 }
 
-// The record's identification string (offset 512) is parsed into model and version by the
-// BIOS identity parser, which plugs in here; until then both stay empty.
-void ApplyBiosInfoRecord(ICodePage& codePage, const BiosInfoRecord& record, VT5Record& vt5) {
-    vt5.cMB_BIOS_Vendor = codePage.FromAnsi(BiosInfoString(record, 1));
-}
-
-bool IdentifyBoardThroughBiosDriver(Platform& platform, VT5Record& vt5) {
-    const BiosDriverOutcome outcome = RunBiosDriverStep(platform, vt5.nOS);
-    if (!outcome.loaded) return false;
-    if (!outcome.identified) {
-        vt5.cMB_BIOS_Version = u"UNKNOWN";
-        vt5.cMB_Model = u"UNKNOWN";
-        return true;
-    }
-    ApplyBiosInfoRecord(platform.codePage, outcome.record, vt5);
-    DebugLog(u"VT5.cMB_Model = " + vt5.cMB_Model + u"\n\tVT5.cMB_BIOS_Version = " + vt5.cMB_BIOS_Version +
-             u"\n\tVT5.cMB_BIOS_Vendor = " + vt5.cMB_BIOS_Vendor);
-    return true;
-}
-
 }  // namespace
 
-StartupStatus RunStartupIdentification(Platform& platform, VT5Record& vt5,
-                                       const std::optional<std::u16string>& workPathOverride) {
-    if (!ResolveWorkPath(platform, vt5, workPathOverride)) return StartupStatus::WorkPathUnusable;
+bool RunStartupIdentification(Platform& platform, VT5Record& vt5, const std::optional<std::u16string>& workPathOverride) {
+    if (!ResolveWorkPath(platform, vt5, workPathOverride)) return false;
     EnsureWorkFolders(platform.fileSystem, vt5.sWorkPath);
     ReadInstallDir(platform.registry, vt5);
     DebugLog(u"Veltra Install directory = " + vt5.sInstallDir);
@@ -60,8 +38,7 @@ StartupStatus RunStartupIdentification(Platform& platform, VT5Record& vt5,
     vt5.sLibVersion = kLibVersion;
     DebugLog(u"NORVA LIB Version = " + vt5.sLibVersion + u" ");
     IdentifyOperatingSystem(platform, vt5);
-    if (!IdentifyBoardThroughBiosDriver(platform, vt5)) return StartupStatus::ProcessEnded;
-    return StartupStatus::Identified;
+    return true;
 }
 
 }  // namespace veltra

@@ -10,16 +10,9 @@ struct VT5Record;
 // The hardware-access layer's version, written to the debug log.
 inline constexpr char16_t kLibVersion[] = u"1.0.008";
 
-enum class StartupStatus {
-    Identified,
-    WorkPathUnusable,
-    ProcessEnded,  // the BIOS-access driver could not be loaded
-};
-
 // The identification steps of the main set-up, in their fixed order: work path (or the
-// given one), work folders, installation folder, package version, library version,
-// operating system and the board through the BIOS-access driver.
-StartupStatus RunStartupIdentification(Platform& platform, VT5Record& vt5,
-                                       const std::optional<std::u16string>& workPathOverride);
+// given one), work folders, installation folder, package version, library version and
+// operating system. False when the work path cannot be used.
+bool RunStartupIdentification(Platform& platform, VT5Record& vt5, const std::optional<std::u16string>& workPathOverride);
 
 }  // namespace veltra

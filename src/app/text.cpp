@@ -108,6 +108,18 @@ std::u16string DecimalText(long long value, int width) {
     return digits;
 }
 
+std::u16string HexText(unsigned long long value, int width, bool upperCase) {
+    const char* digitSet = upperCase ? "0123456789ABCDEF" : "0123456789abcdef";
+    std::u16string digits;
+    do {
+        digits.push_back(static_cast<char16_t>(digitSet[value % 16]));
+        value /= 16;
+    } while (value != 0);
+    while (static_cast<int>(digits.size()) < width) digits.push_back(u'0');
+    std::reverse(digits.begin(), digits.end());
+    return digits;
+}
+
 bool Contains(std::u16string_view text, std::u16string_view part) {
     return text.find(part) != std::u16string_view::npos;
 }

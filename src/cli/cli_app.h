@@ -5,10 +5,13 @@
 
 namespace veltra {
 
+class IWmi;
 struct Platform;
 
 // The console front end over the program's logic. Returns the process exit code:
-// 0 done, 1 the command failed, 2 bad command line.
-int RunCli(const std::vector<std::u16string>& arguments, Platform& platform, std::ostream& out, std::ostream& err);
+// 0 done (or ended as the program does when a kernel driver cannot be loaded), 1 the
+// command failed, 2 bad command line.
+int RunCli(const std::vector<std::u16string>& arguments, Platform& platform, IWmi& wmi, std::ostream& out,
+           std::ostream& err);
 
 }  // namespace veltra

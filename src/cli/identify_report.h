@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "cli/json.h"
@@ -7,9 +8,12 @@ namespace veltra {
 
 struct VT5Record;
 
-// "VT5.<field>=<value>" lines, one per identification field, in UTF-8.
-std::string IdentifyLines(const VT5Record& vt5);
-// The same fields as one JSON object under "VT5".
-JsonValue IdentifyJson(const VT5Record& vt5);
+// "VT5.<field>=<value>" lines, one per identification field, in UTF-8: one
+// "VT5.saPciIds=" line per PCI id in the order found, "VT5.pVGA.<field>=" lines when the
+// graphics card was identified, and "DMI.BiosMajorRelease4=1" (or 0) when the DMI test ran.
+std::string IdentifyLines(const VT5Record& vt5, std::optional<bool> dmiBiosMajorRelease4 = std::nullopt);
+// The same fields as one JSON object under "VT5" (saPciIds an array, pVGA an object or
+// null), and the DMI test under "dmiBiosMajorRelease4" (null when it did not run).
+JsonValue IdentifyJson(const VT5Record& vt5, std::optional<bool> dmiBiosMajorRelease4 = std::nullopt);
 
 }  // namespace veltra

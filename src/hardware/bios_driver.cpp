@@ -83,23 +83,17 @@ std::uint32_t IdentifyBoard(IDeviceIo& devices, DeviceHandle device) {
     if (!devices.Control(device, kIdentifyBoardCode, {}, reply, returned)) return 0;
     // The reply need not hold a terminator: the marker is looked for inside the buffer only.
     const auto end = std::find(reply.begin(), reply.end(), std::uint8_t{0});
-    const std::string_view text(reinterpret_cast<const char*>(reply.data()), static_cast<std::size_t>(end - reply.begin()));
+    const std::string_view text(reinterpret_cast<const char*>(reply.data()),
+                                static_cast<std::size_t>(end - reply.begin()));
     if (text.find(kMakerMarker) != std::string_view::npos) return 1;
     return returned;
 }
 
 bool ReadBiosInfo(IDeviceIo& devices, BiosInfoRecord& record, DeviceHandle device) {
-    for (std::size_t start = 0; start < 4 * kBiosInfoStringSize; start += kBiosInfoStringSize) record[start] = 0;
-    PutLe32(record, 4 * kBiosInfoStringSize, 0);
+    for (std::size_t start = 0; start < 4 * kBiosInfoStringBytes; start += kBiosInfoStringBytes) record[start] = 0;
+    PutLe32(record, 4 * kBiosInfoStringBytes, 0);
     std::uint32_t returned = 0;
     return devices.Control(device, kReadBiosInfoCode, record, record, returned);
-}
-
-std::string BiosInfoString(const BiosInfoRecord& record, int index) {
-    if (index < 0 || index > 3) return {};
-    const auto field = record.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(index) * kBiosInfoStringSize);
-    const auto end = std::find(field, field + kBiosInfoStringSize, std::uint8_t{0});
-    return std::string(field, end);
 }
 
 }  // namespace veltra

@@ -1,9 +1,8 @@
 #pragma once
-#include <array>
-#include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "hardware/bios_info_record.h"
 #include "platform/device_io.h"
 
 namespace veltra {
@@ -11,12 +10,6 @@ namespace veltra {
 class IDeviceIo;
 class IServiceManager;
 struct Platform;
-
-// The BIOS-access driver's information record: four 256-byte single-byte strings at
-// offsets 0, 256, 512 and 768, then one 32-bit value at offset 1024.
-inline constexpr std::size_t kBiosInfoRecordSize = 1028;
-inline constexpr std::size_t kBiosInfoStringSize = 256;
-using BiosInfoRecord = std::array<std::uint8_t, kBiosInfoRecordSize>;
 
 inline constexpr char16_t kBiosServiceName[] = u"NORVA_NORVABIOS_010507";
 inline constexpr char16_t kBiosDriverFile32[] = u"norvabios32_100507.sys";
@@ -33,12 +26,10 @@ std::u16string BiosDriverFileFor(int osCode);
 bool LoadBiosDriver(Platform& platform, int osCode, DeviceHandle& device);
 // Nonzero when the board is identified: 1 for the maker's marker, else the reply's byte count.
 std::uint32_t IdentifyBoard(IDeviceIo& devices, DeviceHandle device);
-// Fills the record; true when the request succeeds.
+// Sends the record with the first byte of its four strings and its value at offset 1024
+// zeroed, and has the driver fill it; true when the request succeeds.
 bool ReadBiosInfo(IDeviceIo& devices, BiosInfoRecord& record, DeviceHandle device);
 // Stops and deletes the service; always true.
 bool RemoveBiosDriverService(IServiceManager& services);
-
-// The text at the start of one of the record's four strings, up to its zero or the field's end.
-std::string BiosInfoString(const BiosInfoRecord& record, int index);
 
 }  // namespace veltra

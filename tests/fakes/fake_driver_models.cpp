@@ -13,18 +13,6 @@ std::uint32_t Le32(std::span<const std::uint8_t> bytes, std::size_t offset) { re
 
 }  // namespace
 
-void FakePorvikDevice::SetMemory(std::uint32_t address, const std::vector<std::uint8_t>& bytes) {
-    for (std::size_t i = 0; i < bytes.size(); ++i) memory_[address + static_cast<std::uint32_t>(i)] = bytes[i];
-}
-
-void FakePorvikDevice::SetPciDword(std::uint32_t pciAddress, std::uint32_t offset, std::uint32_t value) {
-    auto found = pci_.find(pciAddress);
-    if (found == pci_.end()) {
-        found = pci_.emplace(pciAddress, std::array<std::uint8_t, 256>{}).first;
-    }
-    PutLe32(found->second, offset, value);
-}
-
 bool FakePorvikDevice::Answer(std::uint32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
                               std::uint32_t& bytesReturned) {
     switch (code) {
@@ -46,11 +34,9 @@ bool FakePorvikDevice::ReadMemory(std::span<const std::uint8_t> input, std::span
     if (input.size() != 16 || Le32(input, 4) != 0) return false;
     const std::uint64_t bytes = std::uint64_t{Le32(input, 8)} * Le32(input, 12);
     if (bytes > output.size()) return false;
-    const std::uint32_t address = Le32(input, 0);
-    for (std::uint32_t i = 0; i < bytes; ++i) {
-        const auto found = memory_.find(address + i);
-        output[i] = found == memory_.end() ? 0xFF : found->second;
-    }
+    // Memory the machine does not serve fails the request, as a driver's mapping would.
+    const std::size_t read = machine_.ReadMemory(Le32(input, 0), Le32(input, 8), Le32(input, 12), output.data());
+    if (read != bytes) return false;
     bytesReturned = static_cast<std::uint32_t>(bytes);
     return true;
 }
@@ -58,10 +44,10 @@ bool FakePorvikDevice::ReadMemory(std::span<const std::uint8_t> input, std::span
 bool FakePorvikDevice::ReadPci(std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
                                std::uint32_t& bytesReturned) {
     if (input.size() != 8 || output.size() < 4) return false;
+    const std::uint32_t address = Le32(input, 0);
     const std::uint32_t offset = Le32(input, 4);
     if (offset > 252) return false;
-    const auto found = pci_.find(Le32(input, 0));
-    PutLe32(output, 0, found == pci_.end() ? 0xFFFFFFFF : GetLe32(found->second, offset));
+    PutLe32(output, 0, machine_.ReadPciConfigDword(address >> 8, (address >> 3) & 0x1F, address & 0x07, offset));
     bytesReturned = 4;
     return true;
 }
@@ -69,9 +55,7 @@ bool FakePorvikDevice::ReadPci(std::span<const std::uint8_t> input, std::span<st
 bool FakePorvikDevice::ReadPort(std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
                                 std::uint32_t& bytesReturned) {
     if (input.size() != 2 || output.size() < 2) return false;
-    const auto port = static_cast<std::uint16_t>(input[0] | (input[1] << 8));
-    const auto found = ports.find(port);
-    output[0] = found == ports.end() ? 0xFF : found->second;
+    output[0] = machine_.ReadPortByte(static_cast<std::uint16_t>(input[0] | (input[1] << 8)));
     output[1] = 0;
     bytesReturned = 2;
     return true;
@@ -79,9 +63,7 @@ bool FakePorvikDevice::ReadPort(std::span<const std::uint8_t> input, std::span<s
 
 bool FakePorvikDevice::WritePort(std::span<const std::uint8_t> input) {
     if (input.size() != 5 || Le32(input, 0) > 0xFFFF) return false;
-    const auto port = static_cast<std::uint16_t>(Le32(input, 0));
-    ports[port] = input[4];
-    portWrites.emplace_back(port, input[4]);
+    machine_.WritePortByte(static_cast<std::uint16_t>(Le32(input, 0)), input[4]);
     return true;
 }
 

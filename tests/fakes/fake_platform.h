@@ -133,7 +133,8 @@ struct FakePlatform {
     FakeDeviceIo devices{services, journal};
     FakeProcessExit processExit{journal};
     // The model machine behind the two kernel drivers' devices.
-    FakePorvikDevice porvikDevice;
+    ModelMachine machine;
+    FakePorvikDevice porvikDevice{machine};
     FakeBiosDevice biosDevice;
     Platform platform{registry,  systemVersion, mutexes,    windows,  messageBox, launcher,   clock,
                       codePage, processInfo,   fileSystem, services, devices,    processExit};

@@ -8,6 +8,7 @@
 
 #include "hardware/bios_driver.h"
 #include "platform/device_io.h"
+#include "platform/windows1252.h"
 
 namespace {
 
@@ -40,8 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (identified > 256) __builtin_trap();
     veltra::BiosInfoRecord record{};
     veltra::ReadBiosInfo(device, record, 1);
-    for (int index = 0; index < 4; ++index) {
-        if (veltra::BiosInfoString(record, index).size() > veltra::kBiosInfoStringSize) __builtin_trap();
+    veltra::Windows1252CodePage codePage;
+    for (std::size_t offset = 0; offset < 4 * veltra::kBiosInfoStringBytes; offset += veltra::kBiosInfoStringBytes) {
+        if (veltra::BiosInfoString(record, offset, codePage).size() > veltra::kBiosInfoStringBytes) __builtin_trap();
     }
     return 0;
 }

@@ -34,10 +34,9 @@ TEST(StartupIdentification, RunsItsStepsInOrderWithTheirLogLines) {
     fake.registry.SetHklm(u"SOFTWARE\\Norva\\Veltra Series\\", u"AppVersion", u"5.0.3");
     fake.registry.SetHklm(u"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", u"BuildLabEx",
                           u"7601.1.amd64fre.win7sp1_rtm.000000-0000");
-    fake.PlaceDriverFiles();
     fakes::ScopedDebugCapture capture;
     VT5Record vt5;
-    ASSERT_EQ(RunStartupIdentification(fake.platform, vt5, std::nullopt), StartupStatus::Identified);
+    ASSERT_TRUE(RunStartupIdentification(fake.platform, vt5, std::nullopt));
     EXPECT_THAT(capture.Lines(), ElementsAre(u"0000 :  Work path = C:\\A\\",
                                              u"0001 :  Veltra Install directory = C:\\A",
                                              u"0002 :  Veltra Package version = 5.0.3",
@@ -50,9 +49,8 @@ TEST(StartupIdentification, RunsItsStepsInOrderWithTheirLogLines) {
 TEST(StartupIdentification, AGivenWorkFolderGetsItsBackslashAndItsSubFolders) {
     fakes::FakePlatform fake;
     fake.fileSystem.AddFolder(u"D:\\Work");
-    fake.PlaceDriverFiles();
     VT5Record vt5;
-    ASSERT_EQ(RunStartupIdentification(fake.platform, vt5, u"D:\\Work"), StartupStatus::Identified);
+    ASSERT_TRUE(RunStartupIdentification(fake.platform, vt5, u"D:\\Work"));
     EXPECT_EQ(vt5.sWorkPath, u"D:\\Work\\");
     EXPECT_TRUE(fake.fileSystem.IsDirectory(u"D:\\Work\\VT5\\DL_FILE"));
 }
@@ -83,6 +81,16 @@ TEST(MainSetup, DebugModeOpensTheEditorAndLogsTheFirstLineThere) {
     const std::u16string& typed = fake.windows.Get(fake.windows.FirstChild(log)).text;
     EXPECT_EQ(typed.substr(0, 52), u"0000 :  Programe start and Debug message is open!!\r\n");
     EXPECT_NE(typed.find(u"0001 :  Work path = C:\\Program Files\\Norva\\Veltra\\\r\n"), std::u16string::npos);
+}
+
+TEST(MainSetup, AnExecutablePathTooLongForTheWorkPathIsRefusedWithAMessage) {
+    fakes::FakePlatform fake;
+    fake.processInfo.path = u"C:\\" + std::u16string(260, u'x') + u"\\veltra.exe";
+    VT5Record vt5;
+    EXPECT_FALSE(RunMainSetup(fake.platform, vt5, u"").identified);
+    ASSERT_EQ(fake.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fake.messageBox.shown[0].second, u"Veltra 5");
+    EXPECT_EQ(vt5.nOS, 0);  // identification stopped before the operating system
 }
 
 TEST(MainSetup, WithoutTheDebugWindowNoEditorIsStarted) {

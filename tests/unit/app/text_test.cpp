@@ -15,6 +15,13 @@ TEST(Text, Utf8RoundTripsAndBadBytesBecomeReplacementCharacters) {
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
 }
 
+TEST(Text, HexTextPadsLikePrintfInEitherCase) {
+    EXPECT_EQ(HexText(0x5E2), u"5E2");
+    EXPECT_EQ(HexText(0x5e2, 4, false), u"05e2");
+    EXPECT_EQ(HexText(0, 4), u"0000");
+    EXPECT_EQ(HexText(0xFFFFFFFFu, 4), u"FFFFFFFF");
+}
+
 TEST(Text, DecimalTextPadsLikePrintf) {
     EXPECT_EQ(DecimalText(0, 4), u"0000");
     EXPECT_EQ(DecimalText(9, 4), u"0009");

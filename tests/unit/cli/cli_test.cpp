@@ -6,6 +6,7 @@
 #include "app/debug_log.h"
 #include "cli/cli_app.h"
 #include "fakes/fake_platform.h"
+#include "fakes/fake_wmi.h"
 
 namespace veltra {
 namespace {
@@ -18,7 +19,8 @@ struct CliRun {
 
 CliRun RunCommand(fakes::FakePlatform& fake, std::vector<std::u16string> arguments) {
     std::ostringstream out, err;
-    const int exitCode = RunCli(arguments, fake.platform, out, err);
+    fakes::FakeWmi wmi;
+    const int exitCode = RunCli(arguments, fake.platform, wmi, out, err);
     return {exitCode, out.str(), err.str()};
 }
 
@@ -36,19 +38,43 @@ TEST(Cli, IdentifyPrintsOneLinePerFieldInRecordOrder) {
               "VT5.sLibVersion=1.0.008\n"
               "VT5.nOS=2048\n"
               "VT5.sOSName=Windows 7 32Bit\n"
-              "VT5.sOSCode=W732\n");
+              "VT5.sOSCode=W732\n"
+              "VT5.cMB_Model=UNKNOWN\n"
+              "VT5.cMB_BIOS_Version=UNKNOWN\n"
+              "VT5.cMB_BIOS_Vendor=\n"
+              "VT5.sHomeModel=UNKNOWN\n"
+              "VT5.sHomeBIOSVersion=UNKNOWN\n"
+              "VT5.pVGA.sVendor=\n"
+              "VT5.pVGA.sBIOSVersion=\n"
+              "VT5.pVGA.sBIOSText=\n"
+              "VT5.pVGA.sModelNo=\n"
+              "VT5.pVGA.sDriverVersion=\n"
+              "VT5.pVGA.sProcessor=\n"
+              "VT5.pVGA.sCardName=\n"
+              "VT5.pVGA.nDeviceID=0\n"
+              "DMI.BiosMajorRelease4=0\n");
     EXPECT_EQ(run.err, "");
 }
 
+// A board the BIOS driver knows, with one PCI function.
 TEST(Cli, JsonWorkFolderAndDebugLinesOnStandardError) {
     fakes::FakePlatform fake;
     fake.registry.SetHklm(u"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", u"BuildLabEx", u"7601.amd64fre \"q\"");
     fake.PlaceDriverFiles();
+    fake.biosDevice.identification = "NORVA";
+    fake.biosDevice.SetRecordString(1, "Corvid Firmware Inc.");
+    fake.biosDevice.SetRecordString(2, "A7100CFW V1.2 031510");
+    fake.machine.AddPciFunction(2, 0, 0, 0x8086, 0x10D3, 0x0200);
     const CliRun run = RunCommand(fake, {u"identify", u"--json", u"--work", u"D:\\W\u00E4rk", u"--debug"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out,
               "{\"VT5\":{\"sWorkPath\":\"D:\\\\W\xC3\xA4rk\\\\\",\"sInstallDir\":\"\",\"sAppVersion\":\"\","
-              "\"sLibVersion\":\"1.0.008\",\"nOS\":4096,\"sOSName\":\"Windows 7 64Bit\",\"sOSCode\":\"W764\"}}\n");
+              "\"sLibVersion\":\"1.0.008\",\"nOS\":4096,\"sOSName\":\"Windows 7 64Bit\",\"sOSCode\":\"W764\","
+              "\"cMB_Model\":\"QB-7100\",\"cMB_BIOS_Version\":\"1.20\",\"cMB_BIOS_Vendor\":\"Corvid Firmware Inc.\","
+              "\"sHomeModel\":\"QB-7100\",\"sHomeBIOSVersion\":\"1.20\",\"saPciIds\":[\"VEN_8086&DEV_10D3\"],"
+              "\"pVGA\":{\"sVendor\":\"\",\"sBIOSVersion\":\"\",\"sBIOSText\":\"\",\"sModelNo\":\"\","
+              "\"sDriverVersion\":\"\",\"sProcessor\":\"\",\"sCardName\":\"\",\"nDeviceID\":0}},"
+              "\"dmiBiosMajorRelease4\":false}\n");
     EXPECT_THAT(run.err, ::testing::StartsWith("0000 :  Work path = D:\\W\xC3\xA4rk\\\n"));
     EXPECT_THAT(run.err, ::testing::HasSubstr(" :  VT5.nOS = 4096\n\tVT5.sOSName = Windows 7 64Bit\n"));
     EXPECT_FALSE(ProcessDebugLog().Enabled());

@@ -3,12 +3,11 @@
 
 #include <algorithm>
 
-#include "app/startup_identification.h"
-#include "app/vt5_record.h"
 #include "fakes/fake_platform.h"
 #include "fakes/recording_debug_sink.h"
 #include "hardware/bios_driver.h"
 #include "hardware/bios_startup.h"
+#include "platform/windows1252.h"
 
 namespace veltra {
 namespace {
@@ -139,77 +138,52 @@ TEST_F(BiosFixture, ReadBiosInfoSendsTheRecordWithItsStartsZeroed) {
         EXPECT_EQ(request.input[i], zeroed ? 0x00 : 0xAA) << i;
     }
     EXPECT_EQ(record, fake.biosDevice.record);
-    EXPECT_EQ(BiosInfoString(record, 1), "Vendor Q");
-    EXPECT_EQ(BiosInfoString(record, 2), "A1234ABC V1.9 061309");
+    Windows1252CodePage codePage;
+    EXPECT_EQ(BiosInfoString(record, kBiosVendorOffset, codePage), u"Vendor Q");
+    EXPECT_EQ(BiosInfoString(record, kBiosIdStringOffset, codePage), u"A1234ABC V1.9 061309");
 
     record.fill(0xAA);
     fake.biosDevice.failingCodes.insert(0x222014);
     EXPECT_FALSE(ReadBiosInfo(fake.devices, record, device));
-    EXPECT_EQ(BiosInfoString(record, 2), "");
+    EXPECT_EQ(BiosInfoString(record, kBiosIdStringOffset, codePage), u"") << "the zeroed start stays";
 }
 
-TEST(BiosInfoString, StopsAtTheFieldEndAndRejectsOtherIndexes) {
-    BiosInfoRecord record;
-    record.fill('x');
-    EXPECT_EQ(BiosInfoString(record, 3), std::string(256, 'x'));
-    EXPECT_EQ(BiosInfoString(record, 4), "");
-    EXPECT_EQ(BiosInfoString(record, -1), "");
-}
-
-// The start-up step through RunStartupIdentification, with its log lines.
-struct BiosStartup : BiosFixture {
-    BiosStartup() {
-        fake.registry.SetHklm(u"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", u"BuildLabEx",
-                              u"7601.1.amd64fre.win7sp1_rtm.000000-0000");
-    }
-    // The lines after "VT5.nOS = ...", without their numbers.
-    std::vector<std::u16string> LinesAfterTheOperatingSystem() const {
-        const auto& lines = capture.Lines();
-        auto line = std::find_if(lines.begin(), lines.end(),
-                                 [](const std::u16string& text) { return text.find(u"VT5.nOS = ") == 8; });
-        std::vector<std::u16string> after;
-        if (line == lines.end()) return after;
-        for (++line; line != lines.end(); ++line) after.push_back(line->substr(8));
-        return after;
-    }
+// The start-up step: what it gives the identification, its log lines and the process end.
+struct BiosStep : BiosFixture {
     fakes::ScopedDebugCapture capture;
-    VT5Record vt5;
 };
 
-TEST_F(BiosStartup, LoadFailureLogsTwoLinesAndEndsTheProcessWithoutAMessage) {
+TEST_F(BiosStep, LoadFailureLogsTwoLinesAndEndsTheProcessWithoutAMessage) {
     fake.services.startErrors[kService] = 1275;
-    EXPECT_EQ(RunStartupIdentification(fake.platform, vt5, std::nullopt), StartupStatus::ProcessEnded);
-    EXPECT_THAT(LinesAfterTheOperatingSystem(),
-                ElementsAre(u"Load norvabios fail...", u"Checking driver..."));
+    EXPECT_EQ(QueryBiosDriver(fake.platform, 0x1000), std::nullopt);
+    EXPECT_THAT(capture.Lines(), ElementsAre(u"0000 :  Load norvabios fail...", u"0001 :  Checking driver..."));
     EXPECT_THAT(fake.processExit.exitCodes, ElementsAre(0u));
     EXPECT_TRUE(fake.messageBox.shown.empty());
     EXPECT_EQ(fake.journal.back(), "ExitProcess 0");
 }
 
-TEST_F(BiosStartup, UnknownBoardGivesUnknownModelAndVersionAndNoRecordRead) {
-    EXPECT_EQ(RunStartupIdentification(fake.platform, vt5, std::nullopt), StartupStatus::Identified);
-    EXPECT_EQ(vt5.cMB_Model, u"UNKNOWN");
-    EXPECT_EQ(vt5.cMB_BIOS_Version, u"UNKNOWN");
-    EXPECT_EQ(vt5.cMB_BIOS_Vendor, u"");
-    EXPECT_TRUE(LinesAfterTheOperatingSystem().empty());
+TEST_F(BiosStep, UnknownBoardIsReportedWithoutReadingTheRecord) {
+    const std::optional<BiosDriverOutcome> outcome = QueryBiosDriver(fake.platform, 0x1000);
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_FALSE(outcome->identified);
+    EXPECT_EQ(outcome->record, BiosInfoRecord{});
     ASSERT_EQ(fake.biosDevice.requests.size(), 1u);
     EXPECT_EQ(fake.biosDevice.requests[0].code, 0x222020u);
     EXPECT_TRUE(fake.processExit.exitCodes.empty());
+    EXPECT_TRUE(capture.Lines().empty());
     EXPECT_EQ(fake.services.services.at(kService).definition.binaryPath, u"C:\\Veltra\\norvabios64_100507.sys");
 }
 
-TEST_F(BiosStartup, KnownBoardTakesTheVendorFromTheRecordAndLogsTheThreeFields) {
+TEST_F(BiosStep, KnownBoardGivesTheRecordTheDriverFilled) {
     fake.biosDevice.identification = "NORVA QB-1234";
     fake.biosDevice.SetRecordString(1, "Award Software Intl.");
-    const BiosDriverOutcome outcome = RunBiosDriverStep(fake.platform, 0x1000);
-    EXPECT_TRUE(outcome.loaded && outcome.identified);
-    EXPECT_EQ(outcome.record, fake.biosDevice.record);
-
-    EXPECT_EQ(RunStartupIdentification(fake.platform, vt5, std::nullopt), StartupStatus::Identified);
-    EXPECT_EQ(vt5.cMB_BIOS_Vendor, u"Award Software Intl.");
-    EXPECT_THAT(LinesAfterTheOperatingSystem(),
-                ElementsAre(u"VT5.cMB_Model = \n\tVT5.cMB_BIOS_Version = \n\tVT5.cMB_BIOS_Vendor = "
-                            u"Award Software Intl."));
+    const std::optional<BiosDriverOutcome> outcome = QueryBiosDriver(fake.platform, 0x800);
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_TRUE(outcome->identified);
+    EXPECT_EQ(outcome->record, fake.biosDevice.record);
+    ASSERT_EQ(fake.biosDevice.requests.size(), 2u);
+    EXPECT_EQ(fake.biosDevice.requests[1].code, 0x222014u);
+    EXPECT_EQ(fake.services.services.at(kService).definition.binaryPath, u"C:\\Veltra\\norvabios32_100507.sys");
 }
 
 }  // namespace

@@ -168,8 +168,8 @@ TEST_F(PorvikFixture, CreatedClientSendsRequestsOnTheOpenedDevice) {
     ASSERT_NE(driver, nullptr);
     EXPECT_TRUE(fake.messageBox.shown.empty());
     EXPECT_TRUE(fake.processExit.exitCodes.empty());
-    fake.porvikDevice.ports[0x71] = 0x5A;
-    EXPECT_EQ(driver->ReadPortByte(0x71), 0x5A);
+    fake.machine.AddPciFunction(0, 2, 0, 0x10DE, 0x0640, 0x0300);
+    EXPECT_EQ(driver->ReadPciConfigDword(0, 2, 0, 0), 0x064010DEu);
 }
 
 // Release: only the last client removes the service; a failed count keeps it.
@@ -236,7 +236,7 @@ struct PorvikRequests : PorvikFixture {
 TEST_F(PorvikRequests, ReadMemoryLayoutAndExactByteCount) {
     Bytes rom(256);
     for (std::size_t i = 0; i < rom.size(); ++i) rom[i] = static_cast<std::uint8_t>(i ^ 0x5A);
-    fake.porvikDevice.SetMemory(0xF0100, rom);
+    fake.machine.AddMemory(0xF0100, rom);
     Bytes read(256);
     ASSERT_EQ(driver->ReadMemory(0xF0100, 1, 256, read.data()), 256u);
     EXPECT_EQ(read, rom);
@@ -261,14 +261,15 @@ TEST_F(PorvikRequests, ReadMemoryRefusesSizesItCannotAskForWithoutSendingAnythin
 }
 
 TEST_F(PorvikRequests, PciAddressIsPackedWithDeviceAndFunctionMasked) {
-    fake.porvikDevice.SetPciDword(1 * 256 + 31 * 8 + 1, 0x10, 0xFEDC0004);
+    fake.machine.AddPciFunction(1, 31, 1, 0x1F3C, 0x5A01, 0x0C05);
+    fake.machine.SetPciRegister(1, 31, 1, 0x10, 0xFEDC0004);
     // device 0x3F masks to 31, function 9 to 1
     EXPECT_EQ(driver->ReadPciConfigDword(1, 0x3F, 9, 0x10), 0xFEDC0004u);
     EXPECT_EQ(Last().code, 0xC3506144u);
     EXPECT_THAT(Last().input, ElementsAre(0xF9, 0x01, 0, 0, 0x10, 0, 0, 0));
     EXPECT_EQ(Last().outputSize, 4u);
     EXPECT_EQ(driver->ReadPciConfigDword(0, 2, 0, 0), 0xFFFFFFFFu) << "absent function";
-    fake.porvikDevice.SetPciDword(0, 0, 0x12348086);
+    fake.machine.AddPciFunction(0, 0, 0, 0x8086, 0x1234, 0x0600);
     fake.porvikDevice.shortReplyBytes = 2;
     EXPECT_EQ(driver->ReadPciConfigDword(0, 0, 0, 0), 0xFFFFFFFFu) << "half a register is no value";
     fake.porvikDevice.shortReplyBytes.reset();
@@ -276,21 +277,22 @@ TEST_F(PorvikRequests, PciAddressIsPackedWithDeviceAndFunctionMasked) {
     EXPECT_EQ(driver->ReadPciConfigDword(0, 0, 0, 0), 0xFFFFFFFFu);
 }
 
+// The SMBus host's registers at 0x1204 keep what is written to them.
 TEST_F(PorvikRequests, PortRequestsLayouts) {
-    fake.porvikDevice.ports[0x1234] = 0xC3;
-    EXPECT_EQ(driver->ReadPortByte(0x1234), 0xC3);
+    fake.machine.SetSmbus(0x1200, 0);
+    driver->WritePortByte(0x1204, 0xAB);
+    EXPECT_EQ(Last().code, 0xC350A0D8u);
+    EXPECT_THAT(Last().input, ElementsAre(0x04, 0x12, 0, 0, 0xAB));
+    EXPECT_EQ(Last().outputSize, 0u);
+    EXPECT_THAT(fake.machine.portWrites, ElementsAre(std::pair<std::uint16_t, std::uint8_t>(0x1204, 0xAB)));
+
+    EXPECT_EQ(driver->ReadPortByte(0x1204), 0xAB);
     EXPECT_EQ(Last().code, 0xC35060CCu);
-    EXPECT_THAT(Last().input, ElementsAre(0x34, 0x12));
+    EXPECT_THAT(Last().input, ElementsAre(0x04, 0x12));
     EXPECT_EQ(Last().outputSize, 2u);
 
-    driver->WritePortByte(0xCF8, 0xAB);
-    EXPECT_EQ(Last().code, 0xC350A0D8u);
-    EXPECT_THAT(Last().input, ElementsAre(0xF8, 0x0C, 0, 0, 0xAB));
-    EXPECT_EQ(Last().outputSize, 0u);
-    EXPECT_THAT(fake.porvikDevice.portWrites, ElementsAre(std::pair<std::uint16_t, std::uint8_t>(0xCF8, 0xAB)));
-
     fake.porvikDevice.failingCodes.insert(0xC35060CC);
-    EXPECT_EQ(driver->ReadPortByte(0x1234), 0);
+    EXPECT_EQ(driver->ReadPortByte(0x1204), 0);
 }
 
 TEST_F(PorvikRequests, OpenCountRequestHasNoInputAndFourBytesOut) {

@@ -84,14 +84,15 @@ TEST_F(DebugEditor, BothModesAreSwitchedByWindowsOfAnotherProgram) {
 }
 
 TEST_F(DebugEditor, TheProgramInDebugModeLogsItsStartIntoTheEditor) {
-    const ProgramMachine machine(L"board");
+    const ProgramMachine machine(L"demo-pc");
     TestWindow debugSwitch(L"Veltra Debug");
     ChildProcess program(machine.Program(L"veltra.exe"));
     HWND box = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return (box = FindWindowW(nullptr, L"Debug ONLY")) != nullptr; }, 20000));
     EXPECT_EQ(MessageBoxText(box), L"Veltra now is going into Debug Mode");
     DismissMessageBox(box);
-    EXPECT_EQ(program.Wait(20000), 0u);
+    // Every line of the whole identification is typed into the editor one character at a time.
+    EXPECT_EQ(program.Wait(60000), 0u);
     HWND log = FindWindowW(nullptr, L"Veltra 5 Debug Message");
     ASSERT_NE(log, nullptr);
     const std::wstring typed = EditorText(GetWindow(log, GW_CHILD));

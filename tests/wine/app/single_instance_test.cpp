@@ -13,7 +13,7 @@ using namespace winetest;
 // With the DQA switch window present, the copy that wins the mutex stops at its mode
 // message and keeps the mutex while the other copy reaches the single-instance check.
 TEST(SingleInstance, TwoRacingCopiesLeaveExactlyOneRefusal) {
-    const ProgramMachine machine(L"board");
+    const ProgramMachine machine(L"demo-pc");
     TestWindow dqaSwitch(L"Veltra DQA TEST");
     const std::wstring program = machine.Program(L"veltra.exe");
     ChildProcess first(program);

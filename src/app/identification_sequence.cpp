@@ -1,0 +1,22 @@
+#include "app/identification_sequence.h"
+
+#include "app/hardware_identification.h"
+#include "hardware/dual_bios.h"
+#include "platform/platform.h"
+
+namespace veltra {
+
+IdentificationSequenceResult RunIdentificationSequence(Platform& platform, HardwareAccess& hardware,
+                                                       const BiosDriverQuery& queryBiosDriver, VT5Record& vt5,
+                                                       const std::u16string& commandLine) {
+    IdentificationSequenceResult result;
+    CheckDualBios(hardware.io, platform.clock, platform.messageBox);
+    result.setup = RunMainSetup(platform, vt5, commandLine);
+    if (!result.setup.identified) return result;
+    const std::optional<BiosDriverOutcome> outcome = queryBiosDriver();
+    result.biosDriverLoaded = outcome.has_value();
+    if (outcome) RunHardwareIdentification(platform, hardware, *outcome, vt5);
+    return result;
+}
+
+}  // namespace veltra

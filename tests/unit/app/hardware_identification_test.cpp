@@ -1,0 +1,159 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/hardware_identification.h"
+#include "app/identification_sequence.h"
+#include "app/vt5_record.h"
+#include "fakes/fake_platform.h"
+#include "fakes/fake_wmi.h"
+#include "fakes/model_machine.h"
+#include "fakes/recording_debug_sink.h"
+#include "hardware/dual_bios.h"
+#include "sysinfo/vga_card.h"
+#include "sysinfo/vga_info.h"
+#include "sysinfo/wmi_query.h"
+
+namespace veltra {
+namespace {
+
+using ::testing::ElementsAre;
+using fakes::FakeWmi;
+
+BiosDriverOutcome Identified(const std::string& vendor, const std::string& idString) {
+    BiosDriverOutcome outcome;
+    outcome.identified = true;
+    std::memcpy(outcome.record.data() + kBiosVendorOffset, vendor.data(), vendor.size());
+    std::memcpy(outcome.record.data() + kBiosIdStringOffset, idString.data(), idString.size());
+    return outcome;
+}
+
+// A maker-built board with a maker-built NVIDIA card, an SMBus controller, and the
+// management service's own answers.
+struct DemoPc {
+    fakes::FakePlatform fake;
+    fakes::ModelMachine machine;
+    FakeWmi wmi;
+    CWmiQuery query{wmi};
+    HardwareAccess hardware{machine, query};
+    VT5Record vt5;
+
+    explicit DemoPc(std::uint8_t dualBiosStatus = 0) {
+        fake.processInfo.path = u"C:\\V\\veltra.exe";
+        for (const char16_t* folder : {u"C:\\V\\VT5\\LOG", u"C:\\V\\VT5\\DL_INFO", u"C:\\V\\VT5\\DL_FILE", u"C:\\V\\VT5\\skin"}) {
+            fake.fileSystem.AddFolder(folder);
+        }
+        machine.AddPciFunction(0, 2, 0, 0x10DE, 0x0640, 0x0300, kMakerSubsystemVendorId);
+        machine.AddPciFunction(0, 31, 3, 0x8086, 0x3A30, 0x0C05);
+        machine.SetPciRegister(0, 31, 3, 0x20, 0x0401);
+        machine.SetSmbus(0x0400, dualBiosStatus);
+        machine.AddMemory(0xC0000, std::vector<std::uint8_t>(0x10100, 0));
+        machine.PutText(0xC0040, "NORVA7700 QB.7700-1GI");
+        machine.PutText(0xC0200, "Version 62.94.12.00.00 ");
+        wmi.AddInstance(u"Win32_VideoController", {{u"Name", FakeWmi::Text(u" Norva QB-7700 ")},
+                                                   {u"DriverVersion", FakeWmi::Text(u"8.15.10.1930")},
+                                                   {u"VideoProcessor", FakeWmi::Text(u"QX 700")}});
+        wmi.AddInstance(u"Win32_BIOS", {{u"Manufacturer", FakeWmi::Text(u"American Megatrends Inc.")},
+                                        {u"SMBIOSBIOSVersion", FakeWmi::Text(u"V1.12")}});
+        wmi.AddInstance(u"Win32_Baseboard", {{u"Product", FakeWmi::Text(u"Norva (QB-5555)")}});
+    }
+    IdentificationSequenceResult Run(const BiosDriverQuery& queryBiosDriver) {
+        return RunIdentificationSequence(fake.platform, hardware, queryBiosDriver, vt5, u"");
+    }
+};
+
+TEST(IdentificationSequence, StepsAndLogLinesInTheirOrder) {
+    DemoPc pc(0x08);
+    fakes::ScopedDebugCapture capture;
+    std::size_t linesBeforeDriver = 0;
+    const auto result = pc.Run([&]() -> std::optional<BiosDriverOutcome> {
+        // The dual-BIOS check ran first, the operating system just before the driver.
+        EXPECT_EQ(pc.fake.messageBox.shown.size(), 1u);
+        linesBeforeDriver = capture.Lines().size();
+        return Identified("Norva BIOS", "A1234ABC V1.9B2 061309");
+    });
+    EXPECT_TRUE(result.biosDriverLoaded);
+    EXPECT_EQ(linesBeforeDriver, 5u);
+    ASSERT_GE(capture.Lines().size(), 5u);
+    EXPECT_EQ(capture.Lines()[4], u"0004 :  VT5.nOS = 2048\n\tVT5.sOSName = Windows 7 32Bit");
+    const std::vector<std::u16string> after(capture.Lines().begin() + 5, capture.Lines().end());
+    EXPECT_THAT(after, ElementsAre(u"0005 :  VT5.cMB_Model = QB-1234\n\tVT5.cMB_BIOS_Version = 1.92\n\t"
+                                   u"VT5.cMB_BIOS_Vendor = Norva BIOS",
+                                   u"0006 :  ", u"0007 :  ========== Scan_PCI() ==========",
+                                   u"0008 :  SVGA     -> VEN_10DE&DEV_0640", u"0009 :  SMBUS    -> VEN_8086&DEV_3A30",
+                                   u"0010 :  NVIDIA VGA Card PCI ID = 0640"));
+    EXPECT_EQ(pc.fake.messageBox.shown[0].first, kSecondBiosMessage);
+    EXPECT_EQ(pc.vt5.cMB_Model, u"QB-1234");
+    EXPECT_EQ(pc.vt5.cMB_BIOS_Version, u"1.92");
+    EXPECT_EQ(pc.vt5.cMB_BIOS_Vendor, u"Norva BIOS");
+    EXPECT_EQ(pc.vt5.sHomeModel, u"QB-1234");
+    EXPECT_EQ(pc.vt5.sHomeBIOSVersion, u"1.92");
+    EXPECT_THAT(pc.vt5.saPciIds, ElementsAre(u"VEN_10DE&DEV_0640", u"VEN_8086&DEV_3A30"));
+    const VGAInfo& vga = *pc.vt5.pVGA;
+    EXPECT_EQ(vga.sVendor, u"NVIDIA");
+    EXPECT_EQ(vga.sBIOSText, u"QB-7700");
+    EXPECT_EQ(vga.sModelNo, u"7700-1GI");
+    EXPECT_EQ(vga.sCardName, u"Norva QB-7700");  // the adapter name replaces the list's name
+    EXPECT_EQ(vga.sBIOSVersion, u"62.94.12.00.00");
+    EXPECT_EQ(vga.sProcessor, u"QX 700");
+    EXPECT_EQ(vga.sDriverVersion, u"8.15.10.1930");
+}
+
+TEST(IdentificationSequence, ABoardTheDriverDoesNotIdentifyStaysUnknown) {
+    DemoPc pc;
+    fakes::ScopedDebugCapture capture;
+    pc.Run([] { return std::optional<BiosDriverOutcome>(BiosDriverOutcome{}); });
+    EXPECT_EQ(pc.vt5.cMB_Model, u"UNKNOWN");
+    EXPECT_EQ(pc.vt5.cMB_BIOS_Version, u"UNKNOWN");
+    EXPECT_EQ(pc.vt5.cMB_BIOS_Vendor, u"");
+    EXPECT_EQ(pc.vt5.sHomeModel, u"UNKNOWN");
+    EXPECT_TRUE(pc.fake.messageBox.shown.empty());
+    for (const std::u16string& line : capture.Lines()) EXPECT_EQ(line.find(u"VT5.cMB_Model"), std::u16string::npos);
+}
+
+TEST(IdentificationSequence, AnUnparsedIdentityIsFilledFromTheManagementService) {
+    DemoPc pc;
+    pc.Run([] { return std::optional<BiosDriverOutcome>(Identified("Norva BIOS", "X1234ABC V1.9 061309")); });
+    EXPECT_EQ(pc.vt5.cMB_BIOS_Vendor, u"AMIBIOS");
+    EXPECT_EQ(pc.vt5.cMB_BIOS_Version, u"1.C");
+    EXPECT_EQ(pc.vt5.cMB_Model, u"QB-5555");
+    EXPECT_EQ(pc.vt5.sHomeModel, u"QB-5555");
+    EXPECT_EQ(pc.vt5.sHomeBIOSVersion, u"1.C");
+
+    DemoPc noVersion;  // a parsed model but no version also takes the management path
+    noVersion.Run([] { return std::optional<BiosDriverOutcome>(Identified("Norva BIOS", "A1234ABC")); });
+    EXPECT_EQ(noVersion.vt5.cMB_Model, u"QB-5555");
+    EXPECT_EQ(noVersion.vt5.cMB_BIOS_Vendor, u"AMIBIOS");
+}
+
+TEST(IdentificationSequence, WithoutTheBiosDriverNothingElseIsRead) {
+    DemoPc pc;
+    const int pciReadsBefore = pc.machine.pciReads;
+    const auto result = pc.Run([] { return std::optional<BiosDriverOutcome>(); });
+    EXPECT_FALSE(result.biosDriverLoaded);
+    EXPECT_TRUE(result.setup.identified);
+    const int dualBiosReads = 17 * 32 * 8;  // at most one walk, stopped early at the SMBus controller
+    EXPECT_LT(pc.machine.pciReads - pciReadsBefore, dualBiosReads);
+    EXPECT_TRUE(pc.vt5.saPciIds.empty());
+    EXPECT_EQ(pc.vt5.pVGA, nullptr);
+    EXPECT_EQ(pc.wmi.queries, 0);
+}
+
+TEST(IdentificationSequence, AMachineThatAnswersNothingLeavesEmptyValues) {
+    DemoPc pc;
+    pc.machine.deviceOpen = false;
+    pc.wmi.available = false;
+    pc.Run([] { return std::optional<BiosDriverOutcome>(Identified("", "")); });
+    EXPECT_TRUE(pc.machine.portWrites.empty());
+    EXPECT_EQ(pc.vt5.cMB_BIOS_Vendor, u"Award");
+    EXPECT_EQ(pc.vt5.cMB_BIOS_Version, u"UNKNOWN");
+    EXPECT_EQ(pc.vt5.cMB_Model, u"");
+    ASSERT_NE(pc.vt5.pVGA, nullptr);
+    EXPECT_EQ(pc.vt5.pVGA->sVendor, u"");
+    EXPECT_EQ(pc.vt5.pVGA->sCardName, u"");
+    EXPECT_EQ(pc.vt5.pVGA->sBIOSVersion, u"");
+}
+
+}  // namespace
+}  // namespace veltra

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "fakes/fake_wmi.h"
+#include "fakes/model_machine.h"
+#include "hardware/vga_bios_banner.h"
+#include "hardware/vga_bios_reader.h"
+#include "platform/windows1252.h"
+#include "sysinfo/wmi_query.h"
+
+namespace veltra {
+namespace {
+
+TEST(VgaBiosBanner, VersionsCutAsEachVendorWritesThem) {
+    EXPECT_EQ(AtiVersionFromBanner("ATOMBIOSBK-ATI VER010.068.000.003.000000"), "010.068.000.003.000000");
+    EXPECT_EQ(NvidiaVersionFromBanner("Version 62.94.12.00.00 (c) 2009"), "62.94.12.00.00");
+    EXPECT_EQ(NvidiaVersionFromBanner("Version    70.10.2B.00.01"), "70.10.2B.00.01");
+    EXPECT_EQ(IntelVersionFromBanner("SVGA BIOS Build Number: 1234 PC 14.34"), "1234");
+    EXPECT_EQ(IntelVersionFromBanner("SVGA Number:  1856   "), "1856");
+    EXPECT_EQ(IntelVersionFromBanner("SVGA Number:1856 2001"), "2001");  // "Number:1856" is the first token
+}
+
+TEST(VgaBiosBanner, TextsWithoutTheirMarksGiveEmptyVersions) {
+    EXPECT_EQ(NvidiaVersionFromBanner("Version"), "");
+    EXPECT_EQ(NvidiaVersionFromBanner("Version   "), "");
+    EXPECT_EQ(IntelVersionFromBanner("SVGA BIOS Build 1234"), "");
+    EXPECT_EQ(IntelVersionFromBanner("SVGA Build Number:"), "");
+    EXPECT_EQ(AtiVersionFromBanner("ATOMBIOSBK-ATI"), "");
+    // The first space within the last three bytes: the cut would start past the text.
+    EXPECT_EQ(AtiVersionFromBanner("ATOMBIOSBK-ATI V"), "");
+    EXPECT_EQ(AtiVersionFromBanner("ATOMBIOSBK-ATI VE"), "");
+    EXPECT_EQ(AtiVersionFromBanner("ATOMBIOSBK-ATI VER"), "");
+    EXPECT_EQ(AtiVersionFromBanner("ATOMBIOSBK-ATI VER1"), "1");
+}
+
+struct ReaderMachine {
+    fakes::ModelMachine machine;
+    fakes::FakeWmi wmi;
+    CWmiQuery query{wmi};
+    Windows1252CodePage codePage;
+
+    ReaderMachine() {
+        machine.AddMemory(0xC0000, std::vector<std::uint8_t>(0x10100, 0));
+        wmi.AddInstance(u"Win32_VideoController", {{u"Name", fakes::FakeWmi::Text(u"  Norva QB-7700 \t")}});
+    }
+    CVgaBiosReader Run() {
+        CVgaBiosReader reader(machine, query, codePage);
+        reader.Run();
+        return reader;
+    }
+};
+
+TEST(CVgaBiosReader, EachVendorsBannerGivesItsVersion) {
+    const struct {
+        std::uint16_t vendor;
+        const char* banner;
+        const char16_t* version;
+    } rows[] = {
+        {0x10DE, "Version 62.94.12.00.00 ", u"62.94.12.00.00"},
+        {0x8086, "SVGA BIOS Build Number: 1234 ", u"1234"},
+        {0x1002, "ATOMBIOSBK-ATI VER010.068.000.003.000000", u"010.068.000.003.000000"},
+        {0x1106, "Version 1.2.3 ", u""},  // another vendor is not read
+    };
+    for (const auto& row : rows) {
+        ReaderMachine m;
+        m.machine.AddPciFunction(1, 0, 0, row.vendor, 0x0600, 0x0300);
+        m.machine.PutText(0xC4410, row.banner);
+        const CVgaBiosReader reader = m.Run();
+        EXPECT_EQ(reader.GetVgaBiosVersion(), row.version) << row.banner;
+        EXPECT_EQ(reader.GetAdapterName(), u"Norva QB-7700");
+    }
+}
+
+TEST(CVgaBiosReader, TheFirstDisplayInBusOrderAndTheFirstBannerDecide) {
+    ReaderMachine m;
+    m.machine.AddPciFunction(0, 2, 0, 0x10DE, 0x0640, 0x0300);
+    m.machine.AddPciFunction(0, 1, 0, 0x0380, 0x1002, 0x0380);  // not VGA-compatible
+    m.machine.AddPciFunction(1, 0, 0, 0x1002, 0x9440, 0x0300);
+    m.machine.PutText(0xC0100, "Version 1.0.0 ");
+    m.machine.PutText(0xC8000, "Version 2.0.0 ");
+    EXPECT_EQ(m.Run().GetVgaBiosVersion(), u"1.0.0");
+}
+
+TEST(CVgaBiosReader, DisplaysBeyondBus32AndUnreadableBannersGiveNoVersion) {
+    ReaderMachine beyond;
+    beyond.machine.AddPciFunction(33, 0, 0, 0x10DE, 0x0640, 0x0300);
+    beyond.machine.PutText(0xC0100, "Version 1.0.0 ");
+    int code = CVgaBiosReader::kOther;
+    CVgaBiosReader(beyond.machine, beyond.query, beyond.codePage).DetectDisplayVendor(code);
+    EXPECT_EQ(code, CVgaBiosReader::kOther);
+    EXPECT_EQ(beyond.Run().GetVgaBiosVersion(), u"");
+
+    ReaderMachine onBus32;
+    onBus32.machine.AddPciFunction(32, 31, 7, 0x8086, 0x2E12, 0x0300);
+    CVgaBiosReader(onBus32.machine, onBus32.query, onBus32.codePage).DetectDisplayVendor(code);
+    EXPECT_EQ(code, CVgaBiosReader::kIntel);
+
+    // The banner sits in the last block of the window, and the 256 bytes from there run
+    // past the memory served: the read fails and the version stays empty.
+    ReaderMachine atEnd;
+    atEnd.machine.AddPciFunction(0, 0, 0, 0x10DE, 0x0640, 0x0300);
+    atEnd.machine.AddMemory(0xC0000, std::vector<std::uint8_t>(0x10000, 0));
+    atEnd.machine.PutText(0xCFFE0, "Version 9.9 ");
+    EXPECT_EQ(atEnd.Run().GetVgaBiosVersion(), u"");
+
+    ReaderMachine closed;
+    closed.machine.AddPciFunction(0, 0, 0, 0x10DE, 0x0640, 0x0300);
+    closed.machine.PutText(0xC0100, "Version 1.0.0 ");
+    closed.machine.deviceOpen = false;
+    const CVgaBiosReader reader = closed.Run();
+    EXPECT_EQ(reader.GetVgaBiosVersion(), u"");
+    EXPECT_EQ(reader.GetAdapterName(), u"Norva QB-7700");
+}
+
+TEST(CVgaBiosReader, AFullBlockOfTextHasItsTerminatorAdded) {
+    ReaderMachine m;
+    m.machine.AddPciFunction(0, 0, 0, 0x1002, 0x9440, 0x0300);
+    m.machine.PutText(0xC2000, "ATOMBIOSBK-ATI VER" + std::string(400, '7'));
+    EXPECT_EQ(m.Run().GetVgaBiosVersion(), std::u16string(256 - 18, u'7'));
+}
+
+}  // namespace
+}  // namespace veltra

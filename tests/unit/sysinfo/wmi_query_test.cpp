@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "fakes/fake_wmi.h"
+#include "sysinfo/board_wmi.h"
+#include "sysinfo/wmi_query.h"
+
+namespace veltra {
+namespace {
+
+using fakes::FakeWmi;
+
+TEST(CWmiQuery, StringsIntegersAndOtherTypesAsText) {
+    FakeWmi wmi;
+    wmi.AddInstance(u"Win32_VideoController", {{u"Name", FakeWmi::Text(u"Norva QB-7700")},
+                                               {u"AdapterRAM", FakeWmi::Int32(268435456)},
+                                               {u"Odd", {WmiValueType::Other, {}, 0}},
+                                               {u"Blank", FakeWmi::Text(u"")}});
+    CWmiQuery query(wmi);
+    EXPECT_EQ(query.Query(u"Name", u"Win32_VideoController"), u"Norva QB-7700");
+    EXPECT_EQ(query.Query(u"AdapterRAM", u"Win32_VideoController"), u"256 MBytes");
+    EXPECT_EQ(query.Result(), u"256 MBytes");
+    EXPECT_EQ(query.Query(u"Odd", u"Win32_VideoController"), u"Unknown!");
+    EXPECT_EQ(query.Query(u"NoSuchProperty", u"Win32_VideoController"), u"Unknown!");
+    EXPECT_EQ(query.Query(u"Blank", u"Win32_VideoController"), u"");
+    EXPECT_EQ(query.Query(u"Name", u"Win32_NoSuchClass"), u"");
+    EXPECT_EQ(query.Result(), u"");
+}
+
+TEST(CWmiQuery, SizesAreWholeMebibytesOfAnUnsignedValue) {
+    EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, 1048575}), u"0 MBytes");
+    EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, 2147483647}), u"2047 MBytes");
+    // 3 GiB and 4 GiB less 1 MiB arrive as negative 32-bit integers.
+    EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, -1073741824}), u"3072 MBytes");
+    EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, -1048576}), u"4095 MBytes");
+    EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, -1}), u"4095 MBytes");
+}
+
+TEST(CWmiQuery, TheFirstInstanceAnswersAndAnUnreachableServiceAnswersNothing) {
+    FakeWmi wmi;
+    wmi.AddInstance(u"Win32_VideoController", {{u"Name", FakeWmi::Text(u"First")},
+                                               {u"DriverVersion", FakeWmi::Text(u"8.15.10.1930")},
+                                               {u"VideoProcessor", FakeWmi::Text(u"QX 700")}});
+    wmi.AddInstance(u"Win32_VideoController", {{u"Name", FakeWmi::Text(u"Second")},
+                                               {u"DriverVersion", FakeWmi::Text(u"9.0")},
+                                               {u"VideoProcessor", FakeWmi::Text(u"QX 900")}});
+    CWmiQuery query(wmi);
+    EXPECT_EQ(query.GetVideoName(), u"First");
+    EXPECT_EQ(query.GetVideoDriverVersion(), u"8.15.10.1930");
+    EXPECT_EQ(query.GetVideoProcessor(), u"QX 700");
+    wmi.available = false;
+    EXPECT_EQ(query.GetVideoName(), u"");
+    EXPECT_EQ(query.GetBaseboardProduct(), u"");
+    EXPECT_EQ(query.GetBiosManufacturer(), u"");
+    EXPECT_EQ(query.GetBiosSmbiosVersion(), u"");
+}
+
+TEST(BoardByWmi, VendorIsAmibiosOnlyForTheExactManufacturer) {
+    EXPECT_EQ(BiosVendorFromManufacturer(u"American Megatrends Inc."), u"AMIBIOS");
+    EXPECT_EQ(BiosVendorFromManufacturer(u"American Megatrends Inc"), u"Award");
+    EXPECT_EQ(BiosVendorFromManufacturer(u"american megatrends inc."), u"Award");
+    EXPECT_EQ(BiosVendorFromManufacturer(u""), u"Award");
+}
+
+TEST(BoardByWmi, VersionFromTheSmbiosVersion) {
+    const std::pair<const char16_t*, const char16_t*> rows[] = {
+        {u"V1.9", u"1.9"},
+        {u"V1.12", u"1.C"},
+        {u"F05", u"5."},
+        {u"V1.2.3", u"1.23"},
+        {u"V35.0", u"Z.0"},
+        {u"", u"UNKNOWN"},
+        {u"1ABC", u"UNKNOWN"},         // the only digit is the first character, which is skipped
+        {u"V36.1", u"UNKNOWN"},        // no character above Z
+        {u"V99999999999999", u"UNKNOWN"},
+        {u"V1.2 ..........9", u"1.2"},  // only 15 characters are read
+    };
+    for (const auto& [smbios, version] : rows) EXPECT_EQ(BiosVersionFromSmbios(smbios), version);
+}
+
+TEST(BoardByWmi, ModelFromTheBaseboardProduct) {
+    EXPECT_EQ(BoardModelFromProduct(u"Board (QB-1234)"), u"QB-1234");
+    EXPECT_EQ(BoardModelFromProduct(u"QB-5678-ULTRA"), u"QB-5678");
+    EXPECT_EQ(BoardModelFromProduct(u"QB-9"), u"QB-9");
+    EXPECT_EQ(BoardModelFromProduct(u"X (QB"), u"QB");
+    EXPECT_EQ(BoardModelFromProduct(u"(a)(b)"), u"a)(b)");
+    EXPECT_EQ(BoardModelFromProduct(u""), u"");
+}
+
+TEST(BoardByWmi, TheThreeQueriesReadTheirClasses) {
+    FakeWmi wmi;
+    wmi.AddInstance(u"Win32_BIOS", {{u"Manufacturer", FakeWmi::Text(u"American Megatrends Inc.")},
+                                    {u"SMBIOSBIOSVersion", FakeWmi::Text(u"V2.10")}});
+    wmi.AddInstance(u"Win32_Baseboard", {{u"Product", FakeWmi::Text(u"Norva (QB-4321) rev 2")}});
+    CWmiQuery query(wmi);
+    EXPECT_EQ(GetBiosVendorByWmi(query), u"AMIBIOS");
+    EXPECT_EQ(GetBiosVersionByWmi(query), u"2.A");
+    EXPECT_EQ(GetBoardModelByWmi(query), u"QB-4321");
+    wmi.available = false;
+    EXPECT_EQ(GetBiosVendorByWmi(query), u"Award");
+    EXPECT_EQ(GetBiosVersionByWmi(query), u"UNKNOWN");
+    EXPECT_EQ(GetBoardModelByWmi(query), u"");
+}
+
+}  // namespace
+}  // namespace veltra

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include "app/text.h"
+#include "platform/win32/win32_wmi.h"
+#include "sysinfo/board_wmi.h"
+#include "sysinfo/wmi_query.h"
+
+namespace veltra {
+namespace {
+
+// Wine's management service answers with its own values: the tests check types and rules,
+// not particular values.
+class WineWmi : public ::testing::Test {
+protected:
+    Win32Wmi wmi;
+    CWmiQuery query{wmi};
+};
+
+TEST_F(WineWmi, IdentityStringsOfBiosBoardAndVideoController) {
+    const std::pair<const char16_t*, const char16_t*> properties[] = {
+        {u"Win32_BIOS", u"Manufacturer"},        {u"Win32_BIOS", u"SMBIOSBIOSVersion"},
+        {u"Win32_BaseBoard", u"Product"},        {u"Win32_VideoController", u"Name"},
+        {u"Win32_VideoController", u"DriverVersion"}, {u"Win32_VideoController", u"VideoProcessor"},
+    };
+    for (const auto& [className, property] : properties) {
+        const WmiValue value = wmi.FirstInstanceProperty(className, property);
+        EXPECT_EQ(value.type, WmiValueType::String) << Utf16ToUtf8(className) << "." << Utf16ToUtf8(property);
+        EXPECT_EQ(query.Query(property, className), value.text);
+    }
+    // Class names are not case-sensitive: the program asks for "Win32_Baseboard".
+    EXPECT_EQ(query.GetBaseboardProduct(), wmi.FirstInstanceProperty(u"Win32_BaseBoard", u"Product").text);
+    EXPECT_FALSE(query.GetVideoName().empty());
+}
+
+// Wine reports the video memory it guesses, at times 4 GiB less 1 MiB, which comes as a
+// negative 32-bit integer.
+TEST_F(WineWmi, AdapterRamIsAnIntegerShownInWholeMebibytes) {
+    const WmiValue ram = wmi.FirstInstanceProperty(u"Win32_VideoController", u"AdapterRAM");
+    ASSERT_EQ(ram.type, WmiValueType::Int32);
+    EXPECT_NE(ram.number, 0);
+    const std::u16string text = query.Query(u"AdapterRAM", u"Win32_VideoController");
+    EXPECT_EQ(text, DecimalText(static_cast<std::uint32_t>(ram.number) >> 20) + u" MBytes");
+    EXPECT_NE(text.front(), u'-');
+}
+
+TEST_F(WineWmi, OtherTypesMissingPropertiesAndMissingClasses) {
+    // A string array and a boolean are neither strings nor 32-bit integers.
+    EXPECT_EQ(wmi.FirstInstanceProperty(u"Win32_BIOS", u"BIOSVersion").type, WmiValueType::Other);
+    EXPECT_EQ(query.Query(u"BIOSVersion", u"Win32_BIOS"), u"Unknown!");
+    EXPECT_EQ(query.Query(u"HostingBoard", u"Win32_BaseBoard"), u"Unknown!");
+    EXPECT_EQ(query.Query(u"NoSuchProperty", u"Win32_BIOS"), u"Unknown!");
+    EXPECT_EQ(wmi.LastResult(), 0);
+    EXPECT_EQ(query.Query(u"Name", u"Win32_NoSuchClass"), u"");
+    EXPECT_EQ(wmi.FirstInstanceProperty(u"Win32_NoSuchClass", u"Name").type, WmiValueType::None);
+    EXPECT_NE(wmi.LastResult(), 0);  // the enumeration's answer is kept: no instance
+}
+
+TEST_F(WineWmi, TheManagementPathOfTheBoardIdentityOnRealAnswers) {
+    const std::u16string manufacturer = query.GetBiosManufacturer();
+    EXPECT_EQ(GetBiosVendorByWmi(query), manufacturer == u"American Megatrends Inc." ? u"AMIBIOS" : u"Award");
+    EXPECT_EQ(GetBiosVersionByWmi(query), BiosVersionFromSmbios(query.GetBiosSmbiosVersion()));
+    const std::u16string model = GetBoardModelByWmi(query);
+    EXPECT_LE(model.size(), 7u);
+    EXPECT_EQ(model, BoardModelFromProduct(query.GetBaseboardProduct()));
+}
+
+}  // namespace
+}  // namespace veltra
