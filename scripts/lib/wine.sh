@@ -24,6 +24,9 @@ veltra_wine_display() {
         export DISPLAY=":$(cut -d' ' -f1 "$file")"
         return 0
     fi
+    # A server that outlived its display keeps its desktop on that display (whose number
+    # another Xvfb may have taken since): end it so the new display serves every window.
+    wineserver -k >/dev/null 2>&1 || true
     local fifo
     fifo=$(mktemp -u); mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &

@@ -5,7 +5,7 @@
 
 namespace veltra {
 namespace {
-constexpr unsigned kEditorStartLimitMs = 3000;
+constexpr unsigned kEditorStartLimitMs = 10000;
 constexpr unsigned kPollMs = 50;
 }  // namespace
 

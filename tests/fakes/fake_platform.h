@@ -21,7 +21,11 @@ namespace veltra::fakes {
 class FakeMessageBox final : public IMessageBox {
 public:
     void Show(const std::u16string& text, const std::u16string& title) override { shown.emplace_back(text, title); }
-    std::vector<std::pair<std::u16string, std::u16string>> shown;  // text, title
+    void ShowStop(const std::u16string& text, const std::u16string& title) override {
+        stopShown.emplace_back(text, title);
+    }
+    std::vector<std::pair<std::u16string, std::u16string>> shown;      // text, title
+    std::vector<std::pair<std::u16string, std::u16string>> stopShown;  // with the stop icon
 };
 
 class FakeSystemVersion final : public ISystemVersion {

@@ -48,6 +48,7 @@ public:
 class Win32MessageBox final : public IMessageBox {
 public:
     void Show(const std::u16string& text, const std::u16string& title) override;
+    void ShowStop(const std::u16string& text, const std::u16string& title) override;
 };
 
 class Win32ProcessLauncher final : public IProcessLauncher {

@@ -92,4 +92,8 @@ void Win32MessageBox::Show(const std::u16string& text, const std::u16string& tit
     MessageBoxW(nullptr, ToWide(text).c_str(), ToWide(title).c_str(), MB_OK);
 }
 
+void Win32MessageBox::ShowStop(const std::u16string& text, const std::u16string& title) {
+    MessageBoxW(nullptr, ToWide(text).c_str(), ToWide(title).c_str(), MB_OK | MB_ICONSTOP);
+}
+
 }  // namespace veltra

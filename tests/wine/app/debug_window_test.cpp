@@ -67,6 +67,7 @@ TEST_F(DebugEditor, NumberedLinesAreTypedIntoTheRetitledEditor) {
 TEST_F(DebugEditor, BothModesAreSwitchedByWindowsOfAnotherProgram) {
     struct RecordingBox final : IMessageBox {
         void Show(const std::u16string& text, const std::u16string& title) override { shown.push_back(title + u": " + text); }
+        void ShowStop(const std::u16string& text, const std::u16string& title) override { Show(text, title); }
         std::vector<std::u16string> shown;
     } box;
     Win32Windows windows;

@@ -72,7 +72,7 @@ TEST(DemoMachine, DemoPcServesTheIdentityItsProfileDocuments) {
 
     EXPECT_EQ(ScanPciIdsOfInterest(device),
               std::vector<std::string>({"VEN_1F3C&DEV_2A10", "VEN_1F3C&DEV_2A22", "VEN_1F3C&DEV_2A40",
-                                        "VEN_1E7B&DEV_5A68", "VEN_10DE&DEV_0A20", "VEN_1F3C&DEV_2A82",
+                                        "VEN_1E7B&DEV_5A68", "VEN_10DE&DEV_0E9D", "VEN_1F3C&DEV_2A82",
                                         "VEN_1F3C&DEV_2A83"}));
     EXPECT_EQ(ReadPci(device, 2, 0, 0, 0x2C) & 0xFFFF, 0xF157u);  // built by the board maker
 

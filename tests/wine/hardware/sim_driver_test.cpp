@@ -84,6 +84,7 @@ TEST(SimulatedPorvikDriver, AnswersMemoryPciAndPortsFromTheProfileAndLogsEveryRe
         EXPECT_TRUE(second.IsOpen());
         EXPECT_EQ(U32At(device.Send(kQueryOpenCount, {}, 4).output, 0), 2u);
     }
+    EXPECT_EQ(U32At(device.Send(kQueryOpenCount, {}, 4).output, 0), 1u);  // the other handle closed
 
     ControlResult anchor = device.ReadMemory(0xF0010, 1, 12, 12);
     EXPECT_TRUE(anchor.ok && anchor.bytesReturned == 12);

@@ -6,7 +6,7 @@ byte 0xC0020 1
 word 0xC0022 0x1234
 dword 0xC0024 0x12345678
 unserved fail
-pci 02:00.0 0x10DE 0x0A20 0x030000 0xA2
+pci 02:00.0 0x10DE 0x0E9D 0x030000 0xA2
 pci-subsystem 02:00.0 0xF157 0x7600
 pci-dword 02:00.0 0x0C 0x00800000
 port 0x80 0x5A
@@ -23,4 +23,4 @@ windows win7
 registry "HKLM\SOFTWARE\Test" Name "value"
 registry-dword "HKCU\Software\Test" Count 3
 work-file cards.rec VT5\DL_INFO\cards.rec
-card-list 0A20 "QB-7600 512MB"
+card-list 0E9D "QB-7600 512MB"

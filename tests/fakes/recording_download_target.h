@@ -1,0 +1,33 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "download/download_target.h"
+
+namespace veltra::fakes {
+
+// The update page as a list of what the engine asked it to do; a test may act from
+// inside a text update or the next-item step, as the real page does.
+class RecordingDownloadTarget final : public IDownloadTarget {
+public:
+    void RedrawProgressBar(int percent) override { bar.push_back(percent); }
+    void ShowProgressText(const std::u16string& text) override {
+        texts.push_back(text);
+        if (onText) onText();
+    }
+    void ReturnToListView() override { ++listViewReturns; }
+    void OnNextItem() override {
+        ++nextItems;
+        if (onNextItem) onNextItem();
+    }
+
+    std::vector<int> bar;
+    std::vector<std::u16string> texts;
+    int listViewReturns = 0;
+    int nextItems = 0;
+    std::function<void()> onText;
+    std::function<void()> onNextItem;
+};
+
+}  // namespace veltra::fakes

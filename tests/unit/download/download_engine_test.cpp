@@ -1,0 +1,185 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+
+#include "app/text.h"
+#include "app/vt5_record.h"
+#include "download/download_engine.h"
+#include "fakes/fake_platform.h"
+#include "fakes/fake_url_transfers.h"
+#include "fakes/recording_debug_sink.h"
+#include "fakes/recording_download_target.h"
+
+namespace veltra {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr char16_t kUrl[] = u"http://server/DataBase/VT5/VDList.xml";
+constexpr char16_t kFile[] = u"C:\\V\\VT5\\DL_INFO\\VDList.xml";
+
+std::vector<unsigned char> Bytes(std::size_t count, unsigned char value = 'x') {
+    return std::vector<unsigned char>(count, value);
+}
+
+class DownloadEngineTest : public ::testing::Test {
+protected:
+    DownloadEngineTest() {
+        files.AddFolder(u"C:\\V\\VT5\\DL_INFO");
+        vt5.nDownloadMode = kModeBatch;
+    }
+    std::vector<std::u16string> LinesWith(const std::u16string& part) const {
+        std::vector<std::u16string> found;
+        for (const std::u16string& line : capture.Lines())
+            if (line.find(part) != std::u16string::npos) found.push_back(line.substr(8));
+        return found;
+    }
+    fakes::FakeFileSystem files;
+    fakes::FakeUrlTransfers transfers{files};
+    fakes::FakeMessageBox boxes;
+    VT5Record vt5;
+    fakes::RecordingDownloadTarget target;
+    DownloadEngine engine{transfers, boxes, vt5, target};
+    fakes::ScopedDebugCapture capture;
+};
+
+TEST(ProgressPercent, UnsignedTruncatedAndBounded) {
+    EXPECT_EQ(ProgressPercent(3000000000u, 4000000000u), 75);
+    EXPECT_EQ(ProgressPercent(1, 3), 33);
+    EXPECT_EQ(ProgressPercent(2, 3), 66);
+    EXPECT_EQ(ProgressPercent(0xFFFFFFFFu, 0xFFFFFFFFu), 100);
+    EXPECT_EQ(ProgressPercent(0xFFFFFFFFu, 1), 100);  // more than announced stays on the bar
+    EXPECT_EQ(ProgressPercent(5, 0), 0);
+}
+
+TEST(ProgressText, ModesAndTheCatalogueName) {
+    EXPECT_EQ(ProgressText(kModeCatalogue, 4, 7), u"Download VGA Driver information now ... 7 %");
+    EXPECT_EQ(ProgressText(kModeCatalogue, 64, 50), u"Download  information now ... 50 %");
+    EXPECT_EQ(ProgressText(kModeBatch, 4, 100), u"File download now ... 100 %");
+    EXPECT_EQ(ProgressText(kModeSingle, 0, 0), u"File download now ... 0 %");
+}
+
+TEST_F(DownloadEngineTest, AGoodTransferReportsEachNewPercentOnceAndKeepsTheFile) {
+    transfers.server[kUrl].body = Bytes(4000);
+    engine.URLDownload(kUrl, kFile);
+    transfers.RunWorker();
+    EXPECT_THAT(target.bar, ElementsAre(25, 50, 75, 100));
+    EXPECT_THAT(target.texts, ElementsAre(u"File download now ... 25 %", u"File download now ... 50 %",
+                                          u"File download now ... 75 %", u"File download now ... 100 %"));
+    EXPECT_EQ(engine.nWebStop, kWebStopNone);
+    EXPECT_EQ(engine.nPercent, 100);
+    EXPECT_EQ(target.nextItems, 1);
+    EXPECT_EQ(files.Contents(kFile), Bytes(4000));
+    EXPECT_FALSE(engine.Busy());
+    EXPECT_THAT(capture.Lines(),
+                ElementsAre(u"0000 :  Run URLDownload", u"0001 :  File download now ... 25 %",
+                            u"0002 :  File download now ... 50 %", u"0003 :  File download now ... 75 %",
+                            u"0004 :  File download now ... 100 %", u"0005 :  Run Download", u"0006 :  ",
+                            u"0007 :  ============== OnEndDownload ==================="));
+}
+
+TEST_F(DownloadEngineTest, RepeatedPercentagesChangeNothingEvenAcrossTransfers) {
+    vt5.nDownloadMode = kModeCatalogue;
+    vt5.currentCode = 2;
+    DownloadProgress progress{10, 100, 5, nullptr};
+    engine.OnDownloadProgress(&progress);
+    engine.OnDownloadProgress(&progress);
+    progress.ulProgress = 19;
+    engine.OnDownloadProgress(&progress);
+    EXPECT_THAT(target.texts, ElementsAre(u"Download MB BIOS information now ... 10 %",
+                                          u"Download MB BIOS information now ... 19 %"));
+    EXPECT_EQ(engine.nLastPercent, 19);
+
+    // The next transfer's first notice at the percentage last shown is skipped.
+    transfers.server[kUrl].body = Bytes(100);
+    transfers.chunkBytes = 19;
+    engine.URLDownload(kUrl, kFile);
+    transfers.RunWorker();
+    EXPECT_EQ(target.texts.size(), 2u + 5u);  // 38, 57, 76, 95, 100: the first 19 % is not repeated
+    EXPECT_EQ(target.texts[2], u"Download MB BIOS information now ... 38 %");
+}
+
+TEST_F(DownloadEngineTest, WithoutATotalTheBarStaysAtZeroAndTheTextIsNotTouched) {
+    engine.nLastPercent = 42;
+    transfers.server[kUrl] = fakes::FakeResponse{200, Bytes(2500), false};
+    engine.URLDownload(kUrl, kFile);
+    transfers.RunWorker();
+    EXPECT_THAT(target.bar, ElementsAre(0, 0, 0));
+    EXPECT_THAT(target.texts, IsEmpty());
+    EXPECT_EQ(engine.nLastPercent, 42);
+    EXPECT_EQ(engine.nWebStop, kWebStopNone);
+    EXPECT_EQ(files.Contents(kFile), Bytes(2500));
+}
+
+TEST_F(DownloadEngineTest, TheStopEventEndsTheTransferAsAUserBreakAndKeepsTheEarlierCopy) {
+    files.AddFile(kFile, Bytes(7, 'e'));
+    transfers.server[kUrl].body = Bytes(10000);
+    target.onText = [&] { engine.RequestStop(); };
+    engine.URLDownload(kUrl, kFile);
+    transfers.RunWorker();
+    EXPECT_THAT(target.texts, ElementsAre(u"File download now ... 10 %"));  // the stop notice shows nothing
+    EXPECT_EQ(engine.nWebStop, kWebStopUserBreak);
+    EXPECT_THAT(LinesWith(u"nWebStop"), ElementsAre(u"nWebStop = 1 : user break"));
+    EXPECT_EQ(files.Contents(kFile), Bytes(7, 'e'));
+    EXPECT_EQ(target.nextItems, 1);
+}
+
+TEST_F(DownloadEngineTest, ErrorPagesShortAnswersAndRefusalsAreFailuresThatTouchNoFile) {
+    files.AddFile(kFile, Bytes(7, 'e'));
+    transfers.server[u"http://server/missing"] = fakes::FakeResponse{404, Bytes(160, '<')};
+    transfers.server[u"http://server/busy"] = fakes::FakeResponse{500, Bytes(50, '<'), false};
+    transfers.server[u"http://server/cut"] = fakes::FakeResponse{200, Bytes(5000), true, 1500};
+    for (const char16_t* url :
+         {u"http://server/missing", u"http://server/busy", u"http://server/cut", u"http://nobody/at-all"}) {
+        engine.URLDownload(url, kFile);
+        transfers.RunWorker();
+        EXPECT_EQ(engine.nWebStop, kWebStopFailed) << Utf16ToUtf8(url);
+        EXPECT_EQ(files.Contents(kFile), Bytes(7, 'e'));
+        engine.nWebStop = kWebStopNone;  // as the next-item step does
+    }
+    EXPECT_EQ(LinesWith(u"nWebStop").size(), 4u);
+    EXPECT_EQ(LinesWith(u"nWebStop").front(), u"nWebStop = 2 : Server is busy or connect fail");
+    EXPECT_EQ(target.nextItems, 4);
+    EXPECT_THAT(boxes.stopShown, IsEmpty());
+}
+
+TEST_F(DownloadEngineTest, ASecondRequestWhileBusyIsDroppedAndTheNextCanStartFromTheEnd) {
+    transfers.server[kUrl].body = Bytes(10);
+    transfers.server[u"http://server/second"].body = Bytes(20);
+    engine.URLDownload(kUrl, kFile);
+    engine.URLDownload(u"http://server/second", u"C:\\V\\VT5\\DL_INFO\\other");
+    EXPECT_THAT(transfers.startedUrls, ElementsAre(kUrl));
+    EXPECT_EQ(LinesWith(u"Run URLDownload").size(), 2u);
+
+    target.onNextItem = [&] {
+        target.onNextItem = nullptr;
+        engine.URLDownload(u"http://server/second", u"C:\\V\\VT5\\DL_INFO\\other");
+    };
+    transfers.RunWorker();
+    EXPECT_TRUE(engine.Busy());  // started from inside the end handler
+    transfers.RunWorker();
+    EXPECT_EQ(files.Contents(kFile), Bytes(10));
+    EXPECT_EQ(files.Contents(u"C:\\V\\VT5\\DL_INFO\\other"), Bytes(20));
+    EXPECT_EQ(target.nextItems, 2);
+}
+
+TEST_F(DownloadEngineTest, InvalidAddressesAndAMissingThreadShowTheirBoxes) {
+    engine.URLDownload(u"", kFile);
+    engine.URLDownload(u"no address", kFile);
+    EXPECT_EQ(target.listViewReturns, 2);
+    ASSERT_EQ(boxes.stopShown.size(), 2u);
+    EXPECT_EQ(boxes.stopShown[0].first, u"The URL is invalid.");
+    EXPECT_THAT(transfers.startedUrls, IsEmpty());
+
+    transfers.failThreadCreation = true;
+    engine.URLDownload(kUrl, kFile);
+    ASSERT_EQ(boxes.stopShown.size(), 3u);
+    EXPECT_EQ(boxes.stopShown[2].first, u"Could not create the thread.");
+    EXPECT_EQ(target.listViewReturns, 2);  // the page is left as it was
+    EXPECT_FALSE(engine.Busy());
+    EXPECT_EQ(target.nextItems, 0);
+}
+
+}  // namespace
+}  // namespace veltra

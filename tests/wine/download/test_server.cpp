@@ -1,0 +1,71 @@
+#include "download/test_server.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "support/child_process.h"
+
+namespace veltra::winetest {
+namespace {
+
+std::wstring Environment(const wchar_t* name) {
+    wchar_t value[1024] = {};
+    const DWORD length = GetEnvironmentVariableW(name, value, 1024);
+    return length > 0 && length < 1024 ? std::wstring(value, length) : std::wstring();
+}
+
+}  // namespace
+
+TestServer FindTestServer() {
+    TestServer server{Environment(L"VELTRA_TEST_SERVER"), L"http://127.0.0.1:9/"};
+    if (!server.base.empty()) return server;
+    std::wifstream file(Environment(L"VELTRA_TEST_SERVER_FILE").c_str());
+    std::getline(file, server.base);
+    std::getline(file, server.refused);
+    return server;
+}
+
+std::vector<char> LargeFileBytes(std::size_t count) {
+    std::vector<char> bytes(count);
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i % 251);
+    return bytes;
+}
+
+std::vector<char> ReadWholeFile(const std::wstring& path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
+    return std::vector<char>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void WriteWholeFile(const std::wstring& path, const std::string& bytes) {
+    std::ofstream(path.c_str(), std::ios::binary) << bytes;
+}
+
+bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+ScratchFolder::ScratchFolder(const std::wstring& name) : folder_(ProgramFolder() + name + L"\\") {
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    Clean();
+}
+
+ScratchFolder::~ScratchFolder() {
+    Clean();
+    RemoveDirectoryW(folder_.c_str());
+}
+
+std::vector<std::wstring> ScratchFolder::Files() const {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((folder_ + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+void ScratchFolder::Clean() const {
+    for (const std::wstring& name : Files()) DeleteFileW((folder_ + name).c_str());
+}
+
+}  // namespace veltra::winetest

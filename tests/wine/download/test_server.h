@@ -1,0 +1,40 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace veltra::winetest {
+
+// The addresses of the test server that ctest started: VELTRA_TEST_SERVER when set (a
+// server started by hand), otherwise the file VELTRA_TEST_SERVER_FILE names.
+struct TestServer {
+    std::wstring base;     // "http://127.0.0.1:PORT", empty when no server is known
+    std::wstring refused;  // an address on a port where nobody listens
+};
+TestServer FindTestServer();
+
+// The first `count` bytes of /large.bin, where byte i is i mod 251.
+std::vector<char> LargeFileBytes(std::size_t count = 4u << 20);
+
+std::vector<char> ReadWholeFile(const std::wstring& path);
+void WriteWholeFile(const std::wstring& path, const std::string& bytes);
+bool FileExists(const std::wstring& path);
+
+// A fresh folder beside the test program, removed with its files afterwards.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::wstring& name);
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder();
+    std::wstring Path(const std::wstring& file) const { return folder_ + file; }
+    // Names of the files the folder holds.
+    std::vector<std::wstring> Files() const;
+
+private:
+    void Clean() const;
+    std::wstring folder_;
+};
+
+}  // namespace veltra::winetest

@@ -1,0 +1,158 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "download/test_server.h"
+#include "download/win32/win32_url_transfers.h"
+#include "platform/win32/wide.h"
+#include "support/child_process.h"
+
+namespace veltra {
+namespace {
+
+using ::testing::ElementsAre;
+using winetest::FileExists;
+using winetest::ReadWholeFile;
+
+constexpr DWORD kDeadlineMs = 60000;
+
+// What the download target window passes on, as it arrives.
+class RecordingEvents final : public IDownloadEvents {
+public:
+    explicit RecordingEvents(IUrlTransfers& transfers) : transfers_(transfers) {}
+    void OnDownloadProgress(const DownloadProgress* progress) override {
+        if (GetCurrentThreadId() != thread_) ++foreignThreadCalls;
+        if (progress == nullptr) {
+            ++stopNotices;
+            return;
+        }
+        notices.push_back(*progress);
+        if (stopAtFirstData && progress->ulProgress > 0) {
+            stopAtFirstData = false;
+            transfers_.RequestStop();
+        }
+    }
+    void OnEndDownload() override {
+        if (GetCurrentThreadId() != thread_) ++foreignThreadCalls;
+        ++ends;
+        result = transfers_.Finish();
+    }
+
+    std::vector<DownloadProgress> notices;
+    int stopNotices = 0;
+    int ends = 0;
+    int foreignThreadCalls = 0;
+    bool stopAtFirstData = false;
+    std::u16string result = u"unset";
+
+private:
+    IUrlTransfers& transfers_;
+    DWORD thread_ = GetCurrentThreadId();
+};
+
+class UrlTransfers : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_FALSE(server.base.empty()) << "no test server: VELTRA_TEST_SERVER_FILE is not set"; }
+    // Runs one transfer to its end message.
+    void Fetch(const std::wstring& url, const std::wstring& file) {
+        ASSERT_TRUE(transfers.Start(FromWide(url), FromWide(file), events));
+        ASSERT_TRUE(winetest::PumpUntil([&] { return events.ends != 0; }, kDeadlineMs));
+        EXPECT_EQ(events.ends, 1);
+        EXPECT_EQ(events.foreignThreadCalls, 0);
+        EXPECT_FALSE(transfers.HasWorker());
+    }
+
+    winetest::TestServer server = winetest::FindTestServer();
+    winetest::ScratchFolder folder{L"download-test"};
+    Win32UrlTransfers transfers;
+    RecordingEvents events{transfers};
+};
+
+TEST_F(UrlTransfers, ALargeFileArrivesWholeWithProgressInOrder) {
+    const std::wstring file = folder.Path(L"medium.bin");
+    Fetch(server.base + L"/slow/medium.bin", file);
+    EXPECT_EQ(events.result, u"");
+    EXPECT_EQ(ReadWholeFile(file), winetest::LargeFileBytes(1u << 20));
+    std::uint32_t last = 0;
+    const std::size_t downloading = std::count_if(events.notices.begin(), events.notices.end(),
+                                                  [](const DownloadProgress& notice) { return notice.ulStatusCode == 5; });
+    EXPECT_GE(downloading, 3u);
+    for (const DownloadProgress& notice : events.notices) {
+        EXPECT_GE(notice.ulProgress, last);
+        last = notice.ulProgress;
+        EXPECT_TRUE(notice.ulProgressMax == 0 || notice.ulProgressMax == 1u << 20) << notice.ulProgressMax;
+        EXPECT_GE(notice.ulStatusCode, 1u);
+        EXPECT_LE(notice.ulStatusCode, 25u);
+    }
+    EXPECT_EQ(last, 1u << 20);
+    EXPECT_EQ(events.stopNotices, 0);
+    EXPECT_THAT(folder.Files(), ElementsAre(L"medium.bin"));
+}
+
+TEST_F(UrlTransfers, AnAnswerWithoutLengthArrivesWholeWithoutATotal) {
+    const std::wstring file = folder.Path(L"chunked.bin");
+    Fetch(server.base + L"/chunked/large.bin", file);
+    EXPECT_EQ(events.result, u"");
+    EXPECT_EQ(ReadWholeFile(file), winetest::LargeFileBytes());
+    ASSERT_FALSE(events.notices.empty());
+    for (const DownloadProgress& notice : events.notices) EXPECT_EQ(notice.ulProgressMax, 0u) << notice.ulProgress;
+}
+
+TEST_F(UrlTransfers, TheStopEventAbortsAndLeavesTheEarlierCopyAlone) {
+    const std::wstring file = folder.Path(L"kept.bin");
+    winetest::WriteWholeFile(file, "earlier copy");
+    events.stopAtFirstData = true;
+    Fetch(server.base + L"/slow/large.bin", file);
+    EXPECT_EQ(events.result, u"1");
+    EXPECT_EQ(events.stopNotices, 1);
+    EXPECT_EQ(ReadWholeFile(file), std::vector<char>({'e', 'a', 'r', 'l', 'i', 'e', 'r', ' ', 'c', 'o', 'p', 'y'}));
+    EXPECT_THAT(folder.Files(), ElementsAre(L"kept.bin"));
+}
+
+TEST_F(UrlTransfers, RefusalsErrorPagesAndCutAnswersFailAndKeepTheEarlierCopy) {
+    const std::wstring file = folder.Path(L"kept.xml");
+    const std::vector<char> earlier = {'<', 'o', 'l', 'd', '/', '>'};
+    winetest::WriteWholeFile(file, std::string(earlier.begin(), earlier.end()));
+    for (const std::wstring& url : {server.refused + L"/large.bin", server.base + L"/missing.bin",
+                                    server.base + L"/status/500", server.base + L"/cut/large.bin"}) {
+        SCOPED_TRACE(FromWide(url).size());
+        events.ends = 0;
+        events.result = u"unset";
+        Fetch(url, file);
+        EXPECT_EQ(events.result, u"2");
+        EXPECT_EQ(ReadWholeFile(file), earlier);
+        EXPECT_THAT(folder.Files(), ElementsAre(L"kept.xml"));
+    }
+}
+
+TEST_F(UrlTransfers, AGoodTransferReplacesTheEarlierCopy) {
+    const std::wstring file = folder.Path(L"small.txt");
+    winetest::WriteWholeFile(file, std::string(5000, 'o'));
+    Fetch(server.base + L"/small.txt", file);
+    EXPECT_EQ(events.result, u"");
+    const std::string expected = "Veltra test file\r\n";
+    EXPECT_EQ(ReadWholeFile(file), std::vector<char>(expected.begin(), expected.end()));
+    EXPECT_TRUE(transfers.IsValidUrl(FromWide(server.base + L"/small.txt")));
+    EXPECT_FALSE(transfers.IsValidUrl(u""));
+    EXPECT_FALSE(transfers.IsValidUrl(u"no address"));
+    transfers.DeleteCacheEntry(FromWide(server.base + L"/small.txt"));
+    transfers.DeleteCacheEntry(u"http://127.0.0.1:1/never-fetched");
+    EXPECT_EQ(transfers.Finish(), u"");  // nothing running: nothing to hand back
+}
+
+TEST_F(UrlTransfers, ASecondStartWhileBusyIsRefusedAndDestroyingStopsTheWorker) {
+    auto running = std::make_unique<Win32UrlTransfers>();
+    RecordingEvents slow(*running);
+    ASSERT_TRUE(running->Start(FromWide(server.base + L"/slow/large.bin"), FromWide(folder.Path(L"slow.bin")), slow));
+    EXPECT_FALSE(running->Start(FromWide(server.base + L"/small.txt"), FromWide(folder.Path(L"x.txt")), slow));
+    ASSERT_TRUE(winetest::PumpUntil([&] { return !slow.notices.empty(); }, kDeadlineMs));
+    running.reset();  // must not hang on the worker's pending send
+    EXPECT_FALSE(FileExists(folder.Path(L"slow.bin")));
+    EXPECT_TRUE(folder.Files().empty());
+    EXPECT_EQ(slow.ends, 0);
+}
+
+}  // namespace
+}  // namespace veltra
