@@ -10,6 +10,7 @@ class StreamMessageBox final : public IMessageBox {
 public:
     explicit StreamMessageBox(std::ostream& stream) : stream_(stream) {}
     void Show(const std::u16string& text, const std::u16string& title) override;
+    void ShowStop(const std::u16string& text, const std::u16string& title) override { Show(text, title); }
 
 private:
     std::ostream& stream_;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "hardware/control_buffer.h"
+#include "app/byte_buffer.h"
 #include "hardware/kernel_driver_service.h"
 #include "platform/platform.h"
 
@@ -91,7 +91,7 @@ std::uint32_t IdentifyBoard(IDeviceIo& devices, DeviceHandle device) {
 
 bool ReadBiosInfo(IDeviceIo& devices, BiosInfoRecord& record, DeviceHandle device) {
     for (std::size_t start = 0; start < 4 * kBiosInfoStringBytes; start += kBiosInfoStringBytes) record[start] = 0;
-    PutLe32(record, 4 * kBiosInfoStringBytes, 0);
+    PutU32(record, 4 * kBiosInfoStringBytes, 0);
     std::uint32_t returned = 0;
     return devices.Control(device, kReadBiosInfoCode, record, record, returned);
 }

@@ -3,7 +3,7 @@
 #include <array>
 #include <limits>
 
-#include "hardware/control_buffer.h"
+#include "app/byte_buffer.h"
 #include "hardware/kernel_driver_service.h"
 #include "platform/platform.h"
 
@@ -121,7 +121,7 @@ std::optional<std::uint32_t> CPorvikDriver::QueryOpenCount() {
     std::array<std::uint8_t, 4> reply{};
     std::uint32_t returned = 0;
     if (!Request(kQueryOpenCountCode, {}, reply, returned) || returned < reply.size()) return std::nullopt;
-    return GetLe32(reply, 0);
+    return GetU32(reply, 0);
 }
 
 std::size_t CPorvikDriver::ReadMemory(std::uint32_t physicalAddress, std::uint32_t unitSize, std::uint32_t unitCount,
@@ -129,10 +129,10 @@ std::size_t CPorvikDriver::ReadMemory(std::uint32_t physicalAddress, std::uint32
     const std::uint64_t bytes = std::uint64_t{unitSize} * unitCount;
     if (destination == nullptr || bytes > std::numeric_limits<std::uint32_t>::max()) return 0;
     std::array<std::uint8_t, 16> request{};
-    PutLe32(request, 0, physicalAddress);
-    PutLe32(request, 4, 0);  // the high half of the physical address
-    PutLe32(request, 8, unitSize);
-    PutLe32(request, 12, unitCount);
+    PutU32(request, 0, physicalAddress);
+    PutU32(request, 4, 0);  // the high half of the physical address
+    PutU32(request, 8, unitSize);
+    PutU32(request, 12, unitCount);
     std::uint32_t returned = 0;
     const std::span<std::uint8_t> reply(destination, static_cast<std::size_t>(bytes));
     if (!Request(kReadMemoryCode, request, reply, returned) || returned != bytes) return 0;
@@ -143,17 +143,17 @@ std::uint32_t CPorvikDriver::ReadPciConfigDword(std::uint32_t bus, std::uint32_t
                                                 std::uint32_t offset) {
     constexpr std::uint32_t kAbsent = 0xFFFFFFFF;
     std::array<std::uint8_t, 8> request{};
-    PutLe32(request, 0, bus * 256 + (device & 0x1F) * 8 + (function & 0x07));
-    PutLe32(request, 4, offset);
+    PutU32(request, 0, bus * 256 + (device & 0x1F) * 8 + (function & 0x07));
+    PutU32(request, 4, offset);
     std::array<std::uint8_t, 4> reply{};
     std::uint32_t returned = 0;
     if (!Request(kReadPciConfigCode, request, reply, returned) || returned < reply.size()) return kAbsent;
-    return GetLe32(reply, 0);
+    return GetU32(reply, 0);
 }
 
 std::uint8_t CPorvikDriver::ReadPortByte(std::uint16_t port) {
     std::array<std::uint8_t, 2> request{};
-    PutLe16(request, 0, port);
+    PutU16(request, 0, port);
     std::array<std::uint8_t, 2> reply{};
     std::uint32_t returned = 0;
     if (!Request(kReadPortByteCode, request, reply, returned) || returned == 0) return 0;
@@ -162,7 +162,7 @@ std::uint8_t CPorvikDriver::ReadPortByte(std::uint16_t port) {
 
 void CPorvikDriver::WritePortByte(std::uint16_t port, std::uint8_t value) {
     std::array<std::uint8_t, 5> request{};
-    PutLe32(request, 0, port);
+    PutU32(request, 0, port);
     request[4] = value;
     std::uint32_t returned = 0;
     Request(kWritePortByteCode, request, {}, returned);

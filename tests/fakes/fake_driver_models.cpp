@@ -2,23 +2,18 @@
 
 #include <algorithm>
 
+#include "app/byte_buffer.h"
 #include "hardware/bios_driver.h"
-#include "hardware/control_buffer.h"
 #include "hardware/porvik_driver.h"
 
 namespace veltra::fakes {
-namespace {
-
-std::uint32_t Le32(std::span<const std::uint8_t> bytes, std::size_t offset) { return GetLe32(bytes, offset); }
-
-}  // namespace
 
 bool FakePorvikDevice::Answer(std::uint32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
                               std::uint32_t& bytesReturned) {
     switch (code) {
         case CPorvikDriver::kQueryOpenCountCode:
             if (!input.empty() || output.size() < 4) return false;
-            PutLe32(output, 0, static_cast<std::uint32_t>(openHandles + otherClients));
+            PutU32(output, 0, static_cast<std::uint32_t>(openHandles + otherClients));
             bytesReturned = 4;
             return true;
         case CPorvikDriver::kReadMemoryCode: return ReadMemory(input, output, bytesReturned);
@@ -31,11 +26,11 @@ bool FakePorvikDevice::Answer(std::uint32_t code, std::span<const std::uint8_t> 
 
 bool FakePorvikDevice::ReadMemory(std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
                                   std::uint32_t& bytesReturned) {
-    if (input.size() != 16 || Le32(input, 4) != 0) return false;
-    const std::uint64_t bytes = std::uint64_t{Le32(input, 8)} * Le32(input, 12);
+    if (input.size() != 16 || GetU32(input, 4) != 0) return false;
+    const std::uint64_t bytes = std::uint64_t{GetU32(input, 8)} * GetU32(input, 12);
     if (bytes > output.size()) return false;
     // Memory the machine does not serve fails the request, as a driver's mapping would.
-    const std::size_t read = machine_.ReadMemory(Le32(input, 0), Le32(input, 8), Le32(input, 12), output.data());
+    const std::size_t read = machine_.ReadMemory(GetU32(input, 0), GetU32(input, 8), GetU32(input, 12), output.data());
     if (read != bytes) return false;
     bytesReturned = static_cast<std::uint32_t>(bytes);
     return true;
@@ -44,10 +39,10 @@ bool FakePorvikDevice::ReadMemory(std::span<const std::uint8_t> input, std::span
 bool FakePorvikDevice::ReadPci(std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
                                std::uint32_t& bytesReturned) {
     if (input.size() != 8 || output.size() < 4) return false;
-    const std::uint32_t address = Le32(input, 0);
-    const std::uint32_t offset = Le32(input, 4);
+    const std::uint32_t address = GetU32(input, 0);
+    const std::uint32_t offset = GetU32(input, 4);
     if (offset > 252) return false;
-    PutLe32(output, 0, machine_.ReadPciConfigDword(address >> 8, (address >> 3) & 0x1F, address & 0x07, offset));
+    PutU32(output, 0, machine_.ReadPciConfigDword(address >> 8, (address >> 3) & 0x1F, address & 0x07, offset));
     bytesReturned = 4;
     return true;
 }
@@ -62,8 +57,8 @@ bool FakePorvikDevice::ReadPort(std::span<const std::uint8_t> input, std::span<s
 }
 
 bool FakePorvikDevice::WritePort(std::span<const std::uint8_t> input) {
-    if (input.size() != 5 || Le32(input, 0) > 0xFFFF) return false;
-    machine_.WritePortByte(static_cast<std::uint16_t>(Le32(input, 0)), input[4]);
+    if (input.size() != 5 || GetU32(input, 0) > 0xFFFF) return false;
+    machine_.WritePortByte(static_cast<std::uint16_t>(GetU32(input, 0)), input[4]);
     return true;
 }
 

@@ -85,6 +85,7 @@ TEST(DriverClients, RefusedIoDriverIsTriedFourTimesAndLeftUninstalled) {
 class RecordingMessages final : public IMessageBox {
 public:
     void Show(const std::u16string& text, const std::u16string&) override { shown.push_back(text); }
+    void ShowStop(const std::u16string& text, const std::u16string&) override { shown.push_back(text); }
     std::vector<std::u16string> shown;
 };
 

@@ -13,7 +13,10 @@ std::wstring ProgramFolder() {
 
 namespace {
 
-// A pipe whose write end the child inherits and whose read end a thread drains.
+// A pipe whose write end the child inherits and whose read end a thread drains. A process
+// the child starts (Wine starts its system processes from the first program that needs
+// them) may inherit the write end and keep it open, so the reader stops when the child
+// has ended and the pipe holds nothing more, not at the end of the pipe.
 class CapturedStream {
 public:
     CapturedStream() {
@@ -25,17 +28,28 @@ public:
     CapturedStream& operator=(const CapturedStream&) = delete;
     ~CapturedStream() {
         CloseWriteEnd();
-        if (reader_.joinable()) reader_.join();
+        Join();
         CloseHandle(read_);
     }
     HANDLE WriteEnd() const { return write_; }
-    // After the child has its copy: drain into `text` until the child's end closes it.
-    void Drain(std::string& text) {
+    // After the child has its copy: collect into `text` until the child has ended.
+    void Drain(std::string& text, HANDLE child) {
         CloseWriteEnd();
-        reader_ = std::thread([this, &text] {
-            char buffer[4096];
-            DWORD got = 0;
-            while (ReadFile(read_, buffer, sizeof(buffer), &got, nullptr) && got != 0) text.append(buffer, got);
+        reader_ = std::thread([this, &text, child] {
+            for (;;) {
+                const bool ended = WaitForSingleObject(child, 0) == WAIT_OBJECT_0;
+                DWORD available = 0;
+                if (!PeekNamedPipe(read_, nullptr, 0, nullptr, &available, nullptr)) return;  // closed by all
+                if (available == 0) {
+                    if (ended) return;
+                    Sleep(5);
+                    continue;
+                }
+                std::string chunk(available, '\0');
+                DWORD got = 0;
+                if (!ReadFile(read_, chunk.data(), available, &got, nullptr)) return;
+                text.append(chunk.data(), got);
+            }
         });
     }
     void Join() {
@@ -69,8 +83,8 @@ ChildResult RunChild(const std::wstring& commandLine, DWORD timeoutMs) {
         result.exitCode = GetLastError();
         return result;
     }
-    out.Drain(result.output);
-    err.Drain(result.errors);
+    out.Drain(result.output, process.hProcess);
+    err.Drain(result.errors, process.hProcess);
     if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0) {
         result.timedOut = true;
         TerminateProcess(process.hProcess, 99);

@@ -19,7 +19,7 @@ TEST(IdentifyCli, ShowsTheDemoPcAsItsProfileDocuments) {
          {"\nVT5.cMB_Model=QB-7100\n", "\nVT5.cMB_BIOS_Version=1.20\n", "\nVT5.cMB_BIOS_Vendor=Corvid Firmware Inc.\n",
           "\nVT5.sHomeModel=QB-7100\n", "\nVT5.sHomeBIOSVersion=1.20\n",
           "\nVT5.saPciIds=VEN_1F3C&DEV_2A10\nVT5.saPciIds=VEN_1F3C&DEV_2A22\nVT5.saPciIds=VEN_1F3C&DEV_2A40\n"
-          "VT5.saPciIds=VEN_1E7B&DEV_5A68\nVT5.saPciIds=VEN_10DE&DEV_0A20\nVT5.saPciIds=VEN_1F3C&DEV_2A82\n"
+          "VT5.saPciIds=VEN_1E7B&DEV_5A68\nVT5.saPciIds=VEN_10DE&DEV_0E9D\nVT5.saPciIds=VEN_1F3C&DEV_2A82\n"
           "VT5.saPciIds=VEN_1F3C&DEV_2A83\n",
           "\nVT5.pVGA.sBIOSVersion=62.94.1A.00.07\n", "\nVT5.pVGA.sModelNo=7600-512\n", "\nDMI.BiosMajorRelease4=0\n"}) {
         EXPECT_THAT(lines.output, HasSubstr(line));
