@@ -27,7 +27,8 @@ std::u16string ExecutableFolder(const std::u16string& executablePath) {
 
 void InstallAndStart(IServiceManager& services, ServiceHandle manager, const std::u16string& driverPath) {
     // Creation fails when the service exists, and the start when it runs; neither matters.
-    ScopedServiceHandle created(services, services.Create(manager, KernelDriverDefinition(kBiosServiceName, driverPath)));
+    ScopedServiceHandle created(services,
+                                services.Create(manager, KernelDriverDefinition(kBiosServiceName, driverPath)));
     ScopedServiceHandle service(services, services.Open(manager, kBiosServiceName, kServiceAllAccess));
     if (service) services.Start(service.Get());
 }

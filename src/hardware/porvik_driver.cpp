@@ -73,7 +73,8 @@ bool CPorvikDriver::InstallDriverService() {
     ScopedServiceHandle manager(services, services.OpenManager(kScManagerAllAccess));
     if (!manager) return false;
     {
-        ScopedServiceHandle created(services, services.Create(manager.Get(), KernelDriverDefinition(kServiceName, driverPath_)));
+        ScopedServiceHandle created(services,
+                                    services.Create(manager.Get(), KernelDriverDefinition(kServiceName, driverPath_)));
         if (!created && created.Error() != kErrorServiceExists) return false;
     }
     ScopedServiceHandle service(services, services.Open(manager.Get(), kServiceName, kServiceAllAccess));

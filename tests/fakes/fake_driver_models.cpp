@@ -74,7 +74,8 @@ bool FakeBiosDevice::Answer(std::uint32_t code, std::span<const std::uint8_t> in
         case kIdentifyBoardCode: {
             if (!input.empty() || output.size() < 256) return false;
             // The text and its terminator when it fits; an unknown board gives nothing.
-            const std::size_t copied = identification.empty() ? 0 : std::min<std::size_t>(identification.size() + 1, 256);
+            const std::size_t copied =
+                identification.empty() ? 0 : std::min<std::size_t>(identification.size() + 1, 256);
             std::copy_n(identification.begin(), std::min(copied, identification.size()), output.begin());
             bytesReturned = static_cast<std::uint32_t>(copied);
             return true;

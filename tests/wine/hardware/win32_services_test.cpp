@@ -45,7 +45,8 @@ TEST(Win32ServiceManager, ErrorCodesOfTheRealManagerReachTheLogic) {
     EXPECT_NE(startError, 0u) << "a driver whose file is missing cannot start";
     EXPECT_NE(startError, kErrorServiceAlreadyRunning);
 
-    const ServiceOpenResult again = services.Create(manager.handle, KernelDriverDefinition(kTestService, missingBinary));
+    const ServiceOpenResult again =
+        services.Create(manager.handle, KernelDriverDefinition(kTestService, missingBinary));
     EXPECT_EQ(again.handle, 0u);
     EXPECT_EQ(again.error, kErrorServiceExists);
 

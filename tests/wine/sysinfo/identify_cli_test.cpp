@@ -21,7 +21,8 @@ TEST(IdentifyCli, ShowsTheDemoPcAsItsProfileDocuments) {
           "\nVT5.saPciIds=VEN_1F3C&DEV_2A10\nVT5.saPciIds=VEN_1F3C&DEV_2A22\nVT5.saPciIds=VEN_1F3C&DEV_2A40\n"
           "VT5.saPciIds=VEN_1E7B&DEV_5A68\nVT5.saPciIds=VEN_10DE&DEV_0E9D\nVT5.saPciIds=VEN_1F3C&DEV_2A82\n"
           "VT5.saPciIds=VEN_1F3C&DEV_2A83\n",
-          "\nVT5.pVGA.sBIOSVersion=62.94.1A.00.07\n", "\nVT5.pVGA.sModelNo=7600-512\n", "\nDMI.BiosMajorRelease4=0\n"}) {
+          "\nVT5.pVGA.sBIOSVersion=62.94.1A.00.07\n", "\nVT5.pVGA.sModelNo=7600-512\n",
+          "\nDMI.BiosMajorRelease4=0\n"}) {
         EXPECT_THAT(lines.output, HasSubstr(line));
     }
 
