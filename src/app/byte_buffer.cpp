@@ -42,6 +42,14 @@ std::uint32_t GetU32(std::span<const unsigned char> record, std::size_t offset) 
     return GetUnsigned<std::uint32_t>(record, offset);
 }
 
+void PutI32(std::span<unsigned char> record, std::size_t offset, std::int32_t value) {
+    PutUnsigned(record, offset, static_cast<std::uint32_t>(value));
+}
+
+std::int32_t GetI32(std::span<const unsigned char> record, std::size_t offset) {
+    return static_cast<std::int32_t>(GetUnsigned<std::uint32_t>(record, offset));
+}
+
 void PutI64(std::span<unsigned char> record, std::size_t offset, std::int64_t value) {
     PutUnsigned(record, offset, static_cast<std::uint64_t>(value));
 }

@@ -7,11 +7,11 @@ namespace veltra {
 
 TestModes DetectTestModes(IWindows& windows, IMessageBox& messageBox) {
     TestModes modes;
-    if (windows.FindTopLevelByTitle(u"Veltra Debug") != 0) {
+    if (windows.FindTopLevelByTitle(kDebugWindowTitle) != 0) {
         messageBox.Show(u"Veltra now is going into Debug Mode", u"Debug ONLY");
         modes.debug = true;
     }
-    if (windows.FindTopLevelByTitle(u"Veltra DQA TEST") != 0) {
+    if (windows.FindTopLevelByTitle(kDqaTestWindowTitle) != 0) {
         messageBox.Show(u"Veltra now is going into DQA TEST Mode", u"DQA TEST ONLY");
         modes.dqa = true;
     }

@@ -5,6 +5,10 @@ namespace veltra {
 class IWindows;
 class IMessageBox;
 
+// Titles of the windows that switch the engineer modes on.
+inline constexpr char16_t kDebugWindowTitle[] = u"Veltra Debug";
+inline constexpr char16_t kDqaTestWindowTitle[] = u"Veltra DQA TEST";
+
 // The two engineer modes, switched on only by windows with fixed titles present at start.
 struct TestModes {
     bool debug = false;

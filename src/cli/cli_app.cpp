@@ -6,8 +6,10 @@
 #include "app/hardware_identification.h"
 #include "app/startup_identification.h"
 #include "app/vt5_record.h"
+#include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/identify_report.h"
+#include "cli/machine_facts.h"
 #include "cli/stream_debug_sink.h"
 #include "cli/stream_message_box.h"
 #include "hardware/bios_startup.h"
@@ -18,6 +20,24 @@
 
 namespace veltra {
 namespace {
+
+// The board, PCI bus, graphics card and video BIOS, through the drivers and the management service.
+void IdentifyHardware(Platform& platform, IWmi& wmi, CPorvikDriver& driver, const BiosDriverOutcome& outcome,
+                      VT5Record& vt5) {
+    CWmiQuery query(wmi);
+    HardwareAccess hardware{driver, query};
+    RunHardwareIdentification(platform, hardware, outcome, vt5);
+}
+
+void PrintIdentity(const CliOptions& options, const VT5Record& vt5, const MachineFacts& facts, std::ostream& out) {
+    if (!options.json) {
+        out << IdentifyLines(vt5, facts.dmiBiosMajorRelease4);
+        return;
+    }
+    JsonValue report = IdentifyJson(vt5, facts.dmiBiosMajorRelease4);
+    AddMachineFactsJson(facts, report);
+    out << report.Serialize() << '\n';
+}
 
 // Like the program, the console front end does not run without its drivers: it says why on
 // standard error and ends with exit code 0.
@@ -32,13 +52,17 @@ int RunIdentify(const CliOptions& options, Platform& platform, IWmi& wmi, std::o
     }
     const std::optional<BiosDriverOutcome> outcome = QueryBiosDriver(platform, vt5.nOS);
     if (!outcome) return 0;
-    CWmiQuery query(wmi);
-    HardwareAccess hardware{*driver, query};
-    RunHardwareIdentification(platform, hardware, *outcome, vt5);
-    const bool dmiBiosMajorRelease4 = IsDmiBiosMajorRelease4(*driver);
-    out << (options.json ? IdentifyJson(vt5, dmiBiosMajorRelease4).Serialize() + "\n"
-                         : IdentifyLines(vt5, dmiBiosMajorRelease4));
+    IdentifyHardware(platform, wmi, *driver, *outcome, vt5);
+    MachineFacts facts = GatherMachineFacts(platform);
+    facts.dmiBiosMajorRelease4 = IsDmiBiosMajorRelease4(*driver);
+    PrintIdentity(options, vt5, facts, out);
     return 0;
+}
+
+int RunCommand(const CliOptions& options, Platform& platform, IWmi& wmi, std::ostream& out, std::ostream& err) {
+    if (options.command == "check") return RunCheckCommand(options, platform, out, err);
+    if (options.command == "list") return RunListCommand(options, platform, out, err);
+    return RunIdentify(options, platform, wmi, out, err);
 }
 
 }  // namespace
@@ -56,7 +80,7 @@ int RunCli(const std::vector<std::u16string>& arguments, Platform& platform, IWm
         return 0;
     }
     if (options.debug) ProcessDebugLog().Enable(std::make_shared<StreamDebugSink>(err), &platform.codePage);
-    const int exitCode = RunIdentify(options, platform, wmi, out, err);
+    const int exitCode = RunCommand(options, platform, wmi, out, err);
     ProcessDebugLog().Disable();
     return exitCode;
 }

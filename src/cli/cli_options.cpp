@@ -2,10 +2,12 @@
 
 #include "app/text.h"
 
+#include <algorithm>
+
 namespace veltra {
 namespace {
 
-constexpr const char* kCommands[] = {"identify"};
+constexpr const char* kCommands[] = {"identify", "check", "list"};
 
 bool IsKnownCommand(const std::string& name) {
     for (const char* command : kCommands) {
@@ -15,6 +17,51 @@ bool IsKnownCommand(const std::string& name) {
 }
 
 CliParseResult Fail(std::string error) { return {std::nullopt, std::move(error)}; }
+
+struct CategoryWord {
+    const char* name;
+    int bit;
+};
+
+// The update page's seven boxes: the six categories and the graphics-device table.
+constexpr CategoryWord kCategoryWords[] = {
+    {"mb-driver", 1}, {"mb-bios", 2},   {"vga-driver", 4}, {"vga-bios", 8},
+    {"norva-utility", 16}, {"other-utility", 32}, {"viddid", 64},
+};
+
+int CategoryBit(const std::string& word) {
+    for (const CategoryWord& category : kCategoryWords) {
+        if (word == category.name) return category.bit;
+    }
+    return 0;
+}
+
+// "mb-bios,vga-driver" or a number from 1 to 127; 0 for anything else.
+int ParseCategories(const std::string& text) {
+    if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos) {
+        const int mask = text.size() <= 3 ? std::stoi(text) : 0;
+        return mask <= 127 ? mask : 0;
+    }
+    int mask = 0;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const int bit = CategoryBit(text.substr(start, comma - start));
+        if (bit == 0) return 0;
+        mask |= bit;
+        start = comma + 1;
+    }
+    return mask;
+}
+
+std::string CategoryWordList() {
+    std::string list;
+    for (const CategoryWord& category : kCategoryWords) {
+        if (!list.empty()) list += ',';
+        list += category.name;
+    }
+    return list;
+}
 
 }  // namespace
 
@@ -30,6 +77,13 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
             options.debug = true;
         } else if (argument == "--json") {
             options.json = true;
+        } else if (argument == "--categories") {
+            if (i + 1 >= arguments.size()) return Fail("option --categories needs a list");
+            options.categories = ParseCategories(Utf16ToUtf8(arguments[++i]));
+            if (options.categories == 0) return Fail("option --categories takes names from " + CategoryWordList() + " or a number 1 to 127");
+        } else if (argument == "--identity") {
+            if (i + 1 >= arguments.size()) return Fail("option --identity needs a file");
+            options.identityFile = arguments[++i];
         } else if (argument == "--work") {
             if (i + 1 >= arguments.size()) return Fail("option --work needs a folder");
             options.workFolder = arguments[++i];
@@ -52,11 +106,19 @@ std::string CliUsage() {
            "\n"
            "Commands:\n"
            "  identify      print what start-up identifies of this computer, one\n"
-           "                VT5.<field>=<value> line per field\n"
+           "                VT5.<field>=<value> line per field; with --json also what the\n"
+           "                checks read (see docs/identity.md), so another PC can check it\n"
+           "  check         compare the catalogues in the work folder's VT5\\DL_INFO\\ with\n"
+           "                this computer, write VT5\\LOG\\CheckList.rec and print the updates\n"
+           "  list          print the updates of the last check (VT5\\LOG\\CheckList.rec)\n"
            "\n"
            "Options:\n"
            "  --work DIR    use DIR as the work folder instead of the executable's folder\n"
            "  --debug       print the numbered debug lines to standard error\n"
+           "  --categories LIST  check only these categories: a comma-separated list of\n"
+           "                mb-driver,mb-bios,vga-driver,vga-bios,norva-utility,\n"
+           "                other-utility,viddid, or their bits as one number (1 to 127)\n"
+           "  --identity FILE  check for the computer saved in FILE by identify --json\n"
            "  --json        print the result as one JSON object\n"
            "  --help        print this help\n"
            "\n"

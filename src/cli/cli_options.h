@@ -6,8 +6,10 @@
 namespace veltra {
 
 struct CliOptions {
-    std::string command;  // "identify", or "help"
+    std::string command;  // "identify", "check", "list", or "help"
     std::optional<std::u16string> workFolder;
+    int categories = 127;  // category bits for "check"; all of them unless --categories narrows it
+    std::optional<std::u16string> identityFile;
     bool debug = false;
     bool json = false;
 };

@@ -35,6 +35,15 @@ JsonValue& JsonValue::Add(std::string key, JsonValue value) {
     return *this;
 }
 
+const JsonValue* JsonValue::Member(std::string_view key) const {
+    const Object* object = AsObject();
+    if (object == nullptr) return nullptr;
+    for (const auto& [name, value] : *object) {
+        if (name == key) return &value;
+    }
+    return nullptr;
+}
+
 std::string JsonValue::Serialize() const {
     std::string out;
     SerializeInto(out);

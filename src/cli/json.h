@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -25,6 +26,15 @@ public:
     // Members keep the order they were added in.
     JsonValue& Add(std::string key, JsonValue value);
     std::string Serialize() const;
+
+    // Typed views; null when the value is of another kind.
+    const JsonValue* Member(std::string_view key) const;
+    const std::string* AsString() const { return std::get_if<std::string>(&value_); }
+    const std::int64_t* AsInteger() const { return std::get_if<std::int64_t>(&value_); }
+    const bool* AsBool() const { return std::get_if<bool>(&value_); }
+    const Object* AsObject() const { return std::get_if<Object>(&value_); }
+    const Array* AsArray() const { return std::get_if<Array>(&value_); }
+    bool IsNull() const { return std::holds_alternative<std::nullptr_t>(value_); }
 
 private:
     void SerializeInto(std::string& out) const;

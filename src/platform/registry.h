@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace veltra {
 
@@ -16,6 +17,8 @@ public:
     // value of another type gives nullopt.
     virtual std::optional<std::u16string> ReadString(RegistryRoot root, const std::u16string& key,
                                                      const std::u16string& value, std::size_t byteCount) = 0;
+    // Names of the direct sub-keys of a key, in the registry's order; none when the key is missing.
+    virtual std::vector<std::u16string> SubKeyNames(RegistryRoot root, const std::u16string& key) = 0;
 };
 
 }  // namespace veltra

@@ -1,5 +1,7 @@
 #include "fakes/fake_registry.h"
 
+#include <algorithm>
+
 namespace veltra::fakes {
 namespace {
 
@@ -16,7 +18,24 @@ std::u16string Normalised(std::u16string name) {
 
 void FakeRegistry::Set(RegistryRoot root, const std::u16string& key, const std::u16string& value,
                        const std::u16string& text) {
-    keys_[{static_cast<int>(root), Normalised(key)}][Normalised(value)] = text;
+    const Path path{static_cast<int>(root), Normalised(key)};
+    keys_[path][Normalised(value)] = text;
+    std::u16string spelled = key;
+    while (!spelled.empty() && spelled.back() == u'\\') spelled.pop_back();
+    spelling_.emplace(path, spelled);
+}
+
+std::vector<std::u16string> FakeRegistry::SubKeyNames(RegistryRoot root, const std::u16string& key) {
+    // Parent keys exist implicitly, as they do for every key written below them.
+    const std::u16string prefix = Normalised(key) + u'\\';
+    std::vector<std::u16string> names;
+    for (const auto& [path, spelled] : spelling_) {
+        if (path.first != static_cast<int>(root) || !path.second.starts_with(prefix)) continue;
+        std::u16string rest = spelled.substr(prefix.size());
+        rest = rest.substr(0, rest.find(u'\\'));
+        if (std::find(names.begin(), names.end(), rest) == names.end()) names.push_back(rest);
+    }
+    return names;
 }
 
 std::optional<std::u16string> FakeRegistry::ReadString(RegistryRoot root, const std::u16string& key,

@@ -16,11 +16,13 @@ public:
     }
     std::optional<std::u16string> ReadString(RegistryRoot root, const std::u16string& key, const std::u16string& value,
                                              std::size_t byteCount) override;
+    std::vector<std::u16string> SubKeyNames(RegistryRoot root, const std::u16string& key) override;
     int reads = 0;
 
 private:
     using Path = std::pair<int, std::u16string>;  // root and lower-cased key
     std::map<Path, std::map<std::u16string, std::u16string>> keys_;
+    std::map<Path, std::u16string> spelling_;  // each key's name as it was first written
 };
 
 }  // namespace veltra::fakes

@@ -11,6 +11,7 @@ class Win32Registry final : public IRegistry {
 public:
     std::optional<std::u16string> ReadString(RegistryRoot root, const std::u16string& key, const std::u16string& value,
                                              std::size_t byteCount) override;
+    std::vector<std::u16string> SubKeyNames(RegistryRoot root, const std::u16string& key) override;
 };
 
 class Win32SystemVersion final : public ISystemVersion {

@@ -32,4 +32,21 @@ std::optional<std::u16string> Win32Registry::ReadString(RegistryRoot root, const
     return FromWide(text);
 }
 
+std::vector<std::u16string> Win32Registry::SubKeyNames(RegistryRoot root, const std::u16string& key) {
+    std::vector<std::u16string> names;
+    HKEY handle = nullptr;
+    if (RegOpenKeyExW(RootKey(root), ToWide(key).c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &handle) != ERROR_SUCCESS) {
+        return names;
+    }
+    // Key names are at most 255 characters.
+    wchar_t name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = static_cast<DWORD>(std::size(name));
+        if (RegEnumKeyExW(handle, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        names.push_back(FromWide(std::wstring(name, length)));
+    }
+    RegCloseKey(handle);
+    return names;
+}
+
 }  // namespace veltra

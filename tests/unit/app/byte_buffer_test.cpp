@@ -39,11 +39,14 @@ TEST(ByteBuffer, FieldsOutsideTheBufferAreNeitherReadNorWritten) {
     std::array<unsigned char, 4> bytes{1, 2, 3, 4};
     PutU16(bytes, 3, 0xFFFF);
     PutI64(bytes, 0, 7);
+    PutI32(bytes, 1, 7);
     PutText(bytes, 2, 8, "abc");
     PutDateTime(bytes, 0, DateTime{9, 9, 9, 9, 9, 9, 9, 9});
     EXPECT_THAT(bytes, ElementsAre(1, 2, 3, 4));
     EXPECT_EQ(GetU16(bytes, 3), 0);
     EXPECT_EQ(GetI64(bytes, 0), 0);
+    EXPECT_EQ(GetI32(bytes, 1), 0);
+    EXPECT_EQ(GetI32(bytes, 0), 0x04030201);
     EXPECT_EQ(GetText(bytes, 1, 9), "");
     EXPECT_EQ(GetDateTime(bytes, 0), DateTime{});
 }

@@ -74,7 +74,7 @@ TEST(Cli, JsonWorkFolderAndDebugLinesOnStandardError) {
               "\"sHomeModel\":\"QB-7100\",\"sHomeBIOSVersion\":\"1.20\",\"saPciIds\":[\"VEN_8086&DEV_10D3\"],"
               "\"pVGA\":{\"sVendor\":\"\",\"sBIOSVersion\":\"\",\"sBIOSText\":\"\",\"sModelNo\":\"\","
               "\"sDriverVersion\":\"\",\"sProcessor\":\"\",\"sCardName\":\"\",\"nDeviceID\":0}},"
-              "\"dmiBiosMajorRelease4\":false}\n");
+              "\"dmiBiosMajorRelease4\":false,\"dqaTest\":false,\"nvidiaDriverVersion\":\"\",\"installed\":{}}\n");
     EXPECT_THAT(run.err, ::testing::StartsWith("0000 :  Work path = D:\\W\xC3\xA4rk\\\n"));
     EXPECT_THAT(run.err, ::testing::HasSubstr(" :  VT5.nOS = 4096\n\tVT5.sOSName = Windows 7 64Bit\n"));
     EXPECT_FALSE(ProcessDebugLog().Enabled());

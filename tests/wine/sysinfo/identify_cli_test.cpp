@@ -30,7 +30,7 @@ TEST(IdentifyCli, ShowsTheDemoPcAsItsProfileDocuments) {
     EXPECT_EQ(json.exitCode, 0u);
     EXPECT_THAT(json.output, HasSubstr("\"cMB_Model\":\"QB-7100\",\"cMB_BIOS_Version\":\"1.20\","
                                        "\"cMB_BIOS_Vendor\":\"Corvid Firmware Inc.\""));
-    EXPECT_THAT(json.output, HasSubstr("\"dmiBiosMajorRelease4\":false}"));
+    EXPECT_THAT(json.output, HasSubstr("\"dmiBiosMajorRelease4\":false,\"dqaTest\":false,"));
 }
 
 }  // namespace

@@ -1,0 +1,107 @@
+// Figures for the catalogue reading: the tag scanner against a plain read of the same bytes,
+// and the whole check phase of a machine with 40 PCI devices on a large catalogue set.
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+#include "app/vt5_record.h"
+#include "catalogue/catalogue_kinds.h"
+#include "catalogue/check_driver.h"
+#include "catalogue/installed_versions.h"
+#include "catalogue/result_list.h"
+#include "fakes/fake_platform.h"
+#include "large_catalogues.h"
+#include "platform/memory_file.h"
+#include "sysinfo/vga_info.h"
+
+namespace veltra::bench {
+namespace {
+
+const LargeCatalogueSet& Catalogues() {
+    static const LargeCatalogueSet set = MakeLargeCatalogueSet();
+    return set;
+}
+
+const std::vector<unsigned char>& File(const std::u16string& name) {
+    for (const auto& [fileName, bytes] : Catalogues().files) {
+        if (fileName == name) return bytes;
+    }
+    static const std::vector<unsigned char> none;
+    return none;
+}
+
+void BM_PlainRead(benchmark::State& state) {
+    const auto& bytes = File(u"BIOSList.xml");
+    std::array<unsigned char, 65536> chunk{};
+    for (auto _ : state) {
+        ReadOnlyMemoryFile file(bytes);
+        std::size_t total = 0;
+        for (std::size_t got = file.Read(chunk.data(), chunk.size()); got != 0; got = file.Read(chunk.data(), chunk.size())) {
+            total += got;
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_PlainRead);
+
+void BM_TextModeReadByteByByte(benchmark::State& state) {
+    const auto& bytes = File(u"BIOSList.xml");
+    for (auto _ : state) {
+        ReadOnlyMemoryFile file(bytes);
+        TextModeReader reader(file);
+        std::size_t total = 0;
+        while (reader.Next() != TextModeReader::kEnd) ++total;
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_TextModeReadByteByByte);
+
+void BM_ScanBiosList(benchmark::State& state) {
+    const auto& bytes = File(u"BIOSList.xml");
+    Windows1252CodePage codePage;
+    std::size_t items = 0;
+    for (auto _ : state) {
+        ReadOnlyMemoryFile file(bytes);
+        ScanCatalogueFile(&file, BiosListKind(), codePage, [&](const CatalogueItem&) { ++items; });
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+    state.counters["items"] = benchmark::Counter(static_cast<double>(items), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_ScanBiosList);
+
+void BM_CheckPhase(benchmark::State& state) {
+    fakes::FakePlatform fake;
+    const std::u16string work = u"C:\\Veltra\\";
+    fake.fileSystem.AddFolder(work + u"VT5\\LOG");
+    for (const auto& [name, bytes] : Catalogues().files) fake.fileSystem.AddFile(work + u"VT5\\DL_INFO\\" + name, bytes);
+    VT5Record vt5;
+    vt5.sWorkPath = work;
+    vt5.nOS = 4096;
+    vt5.sOSCode = u"W764";
+    vt5.cMB_Model = u"QB-7100";
+    vt5.cMB_BIOS_Version = u"1.20";
+    vt5.cMB_BIOS_Vendor = u"Corvid Firmware Inc.";
+    vt5.saPciIds = Catalogues().pciIds;
+    vt5.pVGA = std::make_shared<VGAInfo>();
+    RegistryInstalledVersions installed(fake.registry, fake.codePage);
+    std::size_t records = 0;
+    for (auto _ : state) {
+        vt5.resultCount = 0;
+        CatalogueFileSet dbf;
+        CheckListState checkList;
+        CheckResultWriter writer(vt5, fake.codePage);
+        CheckContext context{vt5, {}, installed, fake.fileSystem, fake.codePage, dbf, writer};
+        Check_Download_Information(context, checkList, 127);
+        records += static_cast<std::size_t>(vt5.resultCount);
+    }
+    std::size_t totalBytes = 0;
+    for (const auto& file : Catalogues().files) totalBytes += file.second.size();
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * totalBytes));
+    state.counters["results"] = benchmark::Counter(static_cast<double>(records), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_CheckPhase)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace veltra::bench

@@ -1,0 +1,94 @@
+#include "cli/check_command.h"
+
+#include <memory>
+
+#include "app/startup_identification.h"
+#include "app/text.h"
+#include "app/vt5_record.h"
+#include "catalogue/check_driver.h"
+#include "catalogue/installed_versions.h"
+#include "catalogue/result_list.h"
+#include "cli/cli_options.h"
+#include "cli/result_report.h"
+#include "cli/saved_identity.h"
+#include "platform/platform.h"
+
+namespace veltra {
+namespace {
+
+// An identity file is a few kilobytes; anything far larger is not one.
+constexpr std::size_t kMaxIdentityBytes = 4 * 1024 * 1024;
+
+bool IdentifyWorkFolder(const CliOptions& options, Platform& platform, VT5Record& vt5, std::ostream& err) {
+    if (RunStartupIdentification(platform, vt5, options.workFolder)) return true;
+    err << "veltra-cli: the executable's folder path is longer than 255 characters; use --work\n";
+    return false;
+}
+
+std::optional<std::string> ReadSmallFile(IFileSystem& fileSystem, const std::u16string& path) {
+    std::unique_ptr<IFile> file = fileSystem.Open(path, FileOpenMode::ReadOnly);
+    if (!file) return std::nullopt;
+    std::string bytes(kMaxIdentityBytes + 1, '\0');
+    bytes.resize(file->Read(bytes.data(), bytes.size()));
+    if (bytes.size() > kMaxIdentityBytes) return std::nullopt;
+    return bytes;
+}
+
+// The machine whose updates are checked: a saved identity, or this one.
+std::unique_ptr<IInstalledVersions> ChooseMachine(const CliOptions& options, Platform& platform, VT5Record& vt5,
+                                                  CheckInputs& inputs, std::string& error) {
+    if (!options.identityFile) {
+        inputs = GatherMachineFacts(platform).Inputs();
+        return std::make_unique<RegistryInstalledVersions>(platform.registry, platform.codePage);
+    }
+    const std::optional<std::string> text = ReadSmallFile(platform.fileSystem, *options.identityFile);
+    if (!text) {
+        error = "cannot read the identity file " + Utf16ToUtf8(*options.identityFile);
+        return nullptr;
+    }
+    SavedIdentityResult saved = ParseSavedIdentity(*text);
+    if (!saved.identity) {
+        error = saved.error;
+        return nullptr;
+    }
+    ApplySavedIdentity(*saved.identity, vt5);
+    inputs = saved.identity->facts.Inputs();
+    return std::make_unique<RecordedInstalledVersions>(std::move(saved.identity->facts.installed),
+                                                       saved.identity->facts.nvidiaDriverVersion, platform.codePage);
+}
+
+void PrintResults(const CliOptions& options, const ResultList& list, std::ostream& out) {
+    out << (options.json ? ResultJson(list).Serialize() + "\n" : ResultLines(list));
+}
+
+}  // namespace
+
+int RunCheckCommand(const CliOptions& options, Platform& platform, std::ostream& out, std::ostream& err) {
+    VT5Record vt5;
+    if (!IdentifyWorkFolder(options, platform, vt5, err)) return 1;
+    CheckInputs inputs;
+    std::string error;
+    std::unique_ptr<IInstalledVersions> installed = ChooseMachine(options, platform, vt5, inputs, error);
+    if (!installed) {
+        err << "veltra-cli: " << error << '\n';
+        return 2;
+    }
+    CatalogueFileSet dbf;
+    CheckListState checkList;
+    CheckResultWriter writer(vt5, platform.codePage);
+    CheckContext context{vt5, inputs, *installed, platform.fileSystem, platform.codePage, dbf, writer};
+    Check_Download_Information(context, checkList, options.categories);
+    PrintResults(options, checkList.list, out);
+    return 0;
+}
+
+int RunListCommand(const CliOptions& options, Platform& platform, std::ostream& out, std::ostream& err) {
+    VT5Record vt5;
+    if (!IdentifyWorkFolder(options, platform, vt5, err)) return 1;
+    CheckListState checkList;
+    ReloadCheckList(platform.fileSystem, checkList, platform.codePage, vt5);
+    PrintResults(options, checkList.list, out);
+    return 0;
+}
+
+}  // namespace veltra

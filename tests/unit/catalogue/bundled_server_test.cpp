@@ -1,0 +1,86 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app/text.h"
+#include "catalogue/check_driver.h"
+#include "catalogue_fixture.h"
+#include "catalogue/device_tables.h"
+#include "cli/saved_identity.h"
+
+namespace veltra::testing {
+namespace {
+
+using Row = std::vector<std::string>;  // type, item, current version, online version
+
+struct DemoPc : CheckFixture {
+    explicit DemoPc(const std::string& mode) {
+        const std::vector<unsigned char> json = SourceFile("examples/identities/demo-pc.json");
+        SavedIdentityResult saved = ParseSavedIdentity(std::string(json.begin(), json.end()));
+        EXPECT_EQ(saved.error, "");
+        ApplySavedIdentity(*saved.identity, vt5);
+        recorded = std::make_unique<RecordedInstalledVersions>(saved.identity->facts.installed,
+                                                               saved.identity->facts.nvidiaDriverVersion, fake.codePage);
+        context.inputs = saved.identity->facts.Inputs();
+        context.inputs.dqaTest = mode == "DQATest";
+        CopyBundledCatalogues(fake.fileSystem, kWork, mode);
+    }
+    std::vector<Row> Run() {
+        CheckContext withRecorded{vt5, context.inputs, *recorded, fake.fileSystem, fake.codePage, dbf, writer};
+        Check_Download_Information(withRecorded, checkList, 127);
+        std::vector<Row> rows;
+        for (int i = 0; i < checkList.list.count; ++i) {
+            const ResultRow& row = checkList.list.rows[static_cast<std::size_t>(i)];
+            rows.push_back({Utf16ToUtf8(row[1]), Utf16ToUtf8(row[2]), Utf16ToUtf8(row[3]), Utf16ToUtf8(row[4])});
+        }
+        return rows;
+    }
+    std::unique_ptr<RecordedInstalledVersions> recorded;
+};
+
+TEST(BundledServer, DemoPcFindsOneUpdateInEveryCategoryAndNothingThatMustNotMatch) {
+    DemoPc pc("DataBase");
+    EXPECT_THAT(pc.Run(), ::testing::ElementsAre(
+                              Row{"MB BIOS", "QB-7100", "1.20", "1.30"},
+                              Row{"MB Driver", "Norva HD Audio Driver", "Unknown", "6.0.1.5919"},
+                              Row{"MB Driver", "Norva Chipset Driver", "9.1.0.1010", "9.2.0.1021"},
+                              Row{"VGA Driver", "NVIDIA", "190.38", "191.07"},
+                              Row{"VGA BIOS", "QB-7600", "Unknown", "62.94.1A.00.09"},
+                              Row{"norva Utility", "Norva Live Monitor", "1.02", "1.05"},
+                              Row{"norva Utility", "Norva Net Boost", "Unknown", "1.2"},
+                              Row{"Other Utility", "Archive Tool", "Unknown", "9.20"},
+                              Row{"Other Utility", "Media Codec Pack", "5.0", "5.0"}));
+    EXPECT_EQ(pc.checkList.list.rows[0][6], u"Improves memory compatibility.\r\nAdds fan curve presets.");
+    // The same bytes are expected of the Windows program under Wine; a copy in the build tree shows a difference.
+    const auto written = pc.fake.fileSystem.Contents(CheckListPath(kWork));
+    std::ofstream(std::string(VELTRA_BINARY_DIR) + "/demo-pc-CheckList.rec", std::ios::binary)
+        .write(reinterpret_cast<const char*>(written.data()), static_cast<std::streamsize>(written.size()));
+    EXPECT_EQ(written.size(), 9u * 988u);
+    EXPECT_EQ(written, SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec"));
+}
+
+TEST(BundledServer, DemoPcInTestModeSeesTheTestFolder) {
+    DemoPc pc("DQATest");
+    const auto rows = pc.Run();
+    ASSERT_GE(rows.size(), 3u);
+    EXPECT_EQ(rows[0], (Row{"MB BIOS", "QB-7100", "1.20", "1.31T"}));
+    EXPECT_EQ(rows[1], (Row{"MB BIOS", "QB-7100", "1.20", "1.10"}));  // older, offered in test mode only
+    EXPECT_EQ(rows[3], (Row{"MB Driver", "Norva Chipset Driver", "9.1.0.1010", "9.3.0.1100"}));
+}
+
+TEST(BundledServer, DeviceTablesMatchTheirTextForm) {
+    for (const std::string mode : {"DataBase", "DQATest"}) {
+        const auto drivers = SourceFile("examples/tables/" + mode + "/DRVList.txt");
+        const auto devices = SourceFile("examples/tables/" + mode + "/VIDDID.txt");
+        EXPECT_EQ(CompileDriverTable(std::string(drivers.begin(), drivers.end())).bytes,
+                  SourceFile("examples/server/" + mode + "/VT5/DRVList.rec"));
+        EXPECT_EQ(CompileVidDidTable(std::string(devices.begin(), devices.end())).bytes,
+                  SourceFile("examples/server/" + mode + "/VT5/VIDDID.rec"));
+    }
+    EXPECT_EQ(CompileDriverTable("a|b|c\n").error, "line 1: 6 fields expected");
+    EXPECT_EQ(CompileVidDidTable("# note\n\nR|K|VEN_1&DEV_2|x\n").error, "line 3: 3 fields expected");
+}
+
+}  // namespace
+}  // namespace veltra::testing

@@ -1,0 +1,72 @@
+#include "catalogue_fixture.h"
+
+#include <fstream>
+#include <iterator>
+#include <span>
+
+#include "app/text.h"
+
+#include "catalogue/device_tables.h"
+#include "catalogue/check_driver.h"
+
+namespace veltra::testing {
+
+std::vector<unsigned char> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+
+std::vector<unsigned char> VidDidBytes(std::string_view kind, std::string_view key, std::string_view devices) {
+    return SerializeVidDidRow({std::string(kind), std::string(key), std::string(devices)});
+}
+
+std::vector<unsigned char> DriverBytes(std::string_view key, std::string_view systems, std::string_view version,
+                                       std::string_view name, std::string_view webPath, std::string_view size) {
+    return SerializeDriverRow({std::string(key), std::string(systems), std::string(version), std::string(name),
+                               std::string(webPath), std::string(size)});
+}
+
+std::vector<unsigned char> SourceFile(const std::string& relativePath) {
+    std::ifstream input(std::string(VELTRA_SOURCE_DIR) + "/" + relativePath, std::ios::binary);
+    return {std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
+}
+
+void CopyBundledCatalogues(fakes::FakeFileSystem& files, const std::u16string& workPath, const std::string& mode) {
+    for (const CatalogueFileInfo& catalogue : kCatalogueFiles) {
+        const std::string name = Utf16ToUtf8(catalogue.name);
+        const std::string folder = name == "BIOSList.xml" ? mode : mode + "/VT5";
+        files.AddFile(CatalogueFolder(workPath) + catalogue.name, SourceFile("examples/server/" + folder + "/" + name));
+    }
+}
+
+CheckFixture::CheckFixture() {
+    vt5.sWorkPath = kWork;
+    vt5.nOS = 4096;
+    vt5.sOSCode = u"W764";
+    vt5.cMB_Model = u"QB-7100";
+    vt5.cMB_BIOS_Version = u"1.1";
+    vt5.cMB_BIOS_Vendor = u"Corvid Firmware Inc.";
+    vt5.pVGA = std::make_shared<VGAInfo>();
+    fake.fileSystem.AddFolder(std::u16string(kWork) + u"VT5\\LOG");
+    fake.fileSystem.AddFolder(std::u16string(kWork) + u"VT5\\DL_INFO");
+}
+
+void CheckFixture::AddCatalogue(const std::u16string& name, std::vector<unsigned char> bytes) {
+    fake.fileSystem.AddFile(CatalogueFolder(kWork) + name, std::move(bytes));
+}
+
+void CheckFixture::Open(int index) {
+    OpenCatalogueFile(fake.fileSystem, kWork, dbf, index);
+    checkList.file = fake.fileSystem.Open(CheckListPath(kWork), FileOpenMode::ReadWriteTruncate);
+    writer.SetFile(checkList.file.get());
+}
+
+std::vector<CheckRecord> CheckFixture::Records() const {
+    const std::vector<unsigned char> bytes = fake.fileSystem.Contents(CheckListPath(kWork));
+    std::vector<CheckRecord> records;
+    for (std::size_t at = 0; at + CheckRecord::kSize <= bytes.size(); at += CheckRecord::kSize) {
+        records.push_back(ParseCheckRecord(std::span<const unsigned char, CheckRecord::kSize>(bytes.data() + at, CheckRecord::kSize)));
+    }
+    return records;
+}
+
+void CheckFixture::RunAll(int selectMask) { Check_Download_Information(context, checkList, selectMask); }
+
+}  // namespace veltra::testing

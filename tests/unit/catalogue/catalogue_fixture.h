@@ -1,0 +1,50 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "app/vt5_record.h"
+#include "catalogue/catalogue_files.h"
+#include "catalogue/check_context.h"
+#include "catalogue/installed_versions.h"
+#include "catalogue/result_list.h"
+#include "fakes/fake_platform.h"
+#include "sysinfo/vga_info.h"
+
+namespace veltra::testing {
+
+inline constexpr char16_t kWork[] = u"C:\\Veltra\\";
+
+// Bytes of an 8-bit text.
+std::vector<unsigned char> Bytes(std::string_view text);
+
+// One "VIDDID.rec" row and one "DRVList.rec" row, laid out as the server writes them.
+std::vector<unsigned char> VidDidBytes(std::string_view kind, std::string_view key, std::string_view devices);
+std::vector<unsigned char> DriverBytes(std::string_view key, std::string_view systems, std::string_view version,
+                                       std::string_view name, std::string_view webPath = "/drv/x.exe",
+                                       std::string_view size = "1 MB");
+
+// A file of the source tree (examples, fixtures), empty when missing.
+std::vector<unsigned char> SourceFile(const std::string& relativePath);
+// Copies the bundled server's catalogues of one mode ("DataBase" or "DQATest") into a work folder.
+void CopyBundledCatalogues(fakes::FakeFileSystem& files, const std::u16string& workPath, const std::string& mode);
+
+// A machine with a work folder, an identity and the checks' context over fakes.
+struct CheckFixture {
+    CheckFixture();
+    void AddCatalogue(const std::u16string& name, std::vector<unsigned char> bytes);
+    void AddCatalogue(const std::u16string& name, std::string_view text) { AddCatalogue(name, Bytes(text)); }
+    // Opens a catalogue by its index, as the check driver does before a check.
+    void Open(int index);
+    std::vector<CheckRecord> Records() const;  // what "CheckList.rec" holds
+    void RunAll(int selectMask = 127);
+
+    fakes::FakePlatform fake;
+    VT5Record vt5;
+    CatalogueFileSet dbf;
+    CheckListState checkList;
+    RegistryInstalledVersions installed{fake.registry, fake.codePage};
+    CheckResultWriter writer{vt5, fake.codePage};
+    CheckContext context{vt5, {}, installed, fake.fileSystem, fake.codePage, dbf, writer};
+};
+
+}  // namespace veltra::testing

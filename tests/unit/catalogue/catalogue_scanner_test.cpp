@@ -1,0 +1,124 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "catalogue/catalogue_kinds.h"
+#include "catalogue_fixture.h"
+
+namespace veltra::testing {
+namespace {
+
+std::vector<CatalogueItem> Scan(const CatalogueKind& kind, const std::vector<unsigned char>& bytes) {
+    fakes::FakeFileSystem files;
+    files.AddFile(u"C:\\c.xml", bytes);
+    auto file = files.Open(u"C:\\c.xml", FileOpenMode::ReadOnly);
+    Windows1252CodePage codePage;
+    std::vector<CatalogueItem> items;
+    ScanCatalogueFile(file.get(), kind, codePage, [&](const CatalogueItem& item) { items.push_back(item); });
+    return items;
+}
+
+std::vector<CatalogueItem> Scan(const CatalogueKind& kind, std::string_view text) { return Scan(kind, Bytes(text)); }
+
+constexpr std::string_view kBiosItem =
+    "<QB-7100>\r\n<Vendor>Corvid</Vendor><Version>1.5 </Version><WebPath>/b/7100.zip</WebPath>"
+    "<Size>2 MB</Size><VerRangeMin>1.0</VerRangeMin><VerRangeMax>None</VerRangeMax><SkipVer>0</SkipVer>"
+    "<Description>Line one\r\nline two</Description><MarkName>m</MarkName></QB-7100>\r\n";
+
+TEST(CatalogueScanner, BiosItemValuesAreTheBytesBetweenTagAndNextTagVerbatim) {
+    const auto items = Scan(BiosListKind(), kBiosItem);
+    ASSERT_EQ(items.size(), 1u);
+    const auto& f = items[0].fields;
+    EXPECT_EQ(items[0].section, u"QB-7100");
+    EXPECT_EQ(f[kBiosVendor], u"Corvid");
+    EXPECT_EQ(f[kBiosVersion], u"1.5 ");                       // the blank before the end tag is kept
+    EXPECT_EQ(f[kBiosDescription], u"Line one\nline two");  // CR LF reads as LF
+    EXPECT_EQ(f[kBiosMarkName], u"m");
+    EXPECT_EQ(f[kBiosVerRangeMax], u"None");
+}
+
+TEST(CatalogueScanner, SectionTestsDifferPerKind) {
+    // The BIOS list folds case in its section test; a tag with a blank inside is not an item tag.
+    auto items = Scan(BiosListKind(), "<qb-7100><Version >9</Version ><vErSiOn>2.0</version><MarkName>x</MarkName>");
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].section, u"qb-7100");
+    EXPECT_EQ(items[0].fields[kBiosVersion], u"2.0");
+    // The graphics BIOS list does not.
+    EXPECT_TRUE(Scan(VgaBiosListKind(), "<qb-7600><NORVAVer>2</NORVAVer><MarkName>x</MarkName>").empty());
+    EXPECT_EQ(Scan(VgaBiosListKind(), "<QB-7600><NORVAVer>2</NORVAVer><MarkName>x</MarkName>").size(), 1u);
+    // The end tag of a driver section opens no section, so the item after it is skipped.
+    items = Scan(VgaDriverListKind(),
+                 "<NVIDIA><DRVVER>1</DRVVER><ID>0x1</ID></NVIDIA><DRVVER>2</DRVVER><ID>0x2</ID><ATI><ID>0x3</ID>");
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0].section, u"NVIDIA");
+    EXPECT_EQ(items[1].section, u"ATI");
+    EXPECT_EQ(items[1].fields[kVdId], u"0x3");
+    EXPECT_EQ(Scan(UtilityListKind(), "<utl><Description>d</Description><UTL><Description>e</Description>").size(), 1u);
+}
+
+TEST(CatalogueScanner, OneItemPerSectionTagAndTheLaterOfTwoValues) {
+    const auto items = Scan(BiosListKind(),
+                            "<QB-1><Version>1</Version><Version>2</Version><MarkName>a</MarkName>"
+                            "<Version>3</Version><MarkName>b</MarkName>"
+                            "<QB-2><MarkName>c</MarkName>");
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0].fields[kBiosVersion], u"2");
+    EXPECT_EQ(items[0].fields[kBiosMarkName], u"a");
+    EXPECT_EQ(items[1].section, u"QB-2");
+    EXPECT_EQ(items[1].fields[kBiosVersion], u"");  // emptied after every item
+}
+
+TEST(CatalogueScanner, EndsOfFileDropTheUnfinishedItem) {
+    // The file ends inside the last value: the value was never closed, so nothing comes out.
+    EXPECT_TRUE(Scan(BiosListKind(), "<QB-1><Version>1</Version><MarkName>abc").empty());
+    // 0xFF inside a description ends the whole file there.
+    EXPECT_TRUE(Scan(BiosListKind(), "<QB-1><Description>a\xFF</Description><MarkName>m</MarkName>").empty());
+    // 0x1A ends the file as text mode does; the item before it is kept.
+    auto items = Scan(BiosListKind(), "<QB-1><MarkName>m</MarkName>\x1A<QB-2><MarkName>n</MarkName>");
+    ASSERT_EQ(items.size(), 1u);
+    // A lone CR stays; only CR LF pairs become LF.
+    items = Scan(BiosListKind(), "<QB-1><MarkName>a\rb\r\r\nc</MarkName>");
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].fields[kBiosMarkName], u"a\rb\r\nc");
+    EXPECT_TRUE(Scan(BiosListKind(), "").empty());
+}
+
+TEST(CatalogueScanner, LongValuesAndTagsAreCutAtTheirFieldsAndTheBuffer) {
+    const std::string longText(5000, 'v');
+    auto items = Scan(BiosListKind(), "<QB-" + std::string(300, '9') + "><Version>" + longText +
+                                          "</Version><Description>" + longText + "</Description><MarkName>" +
+                                          longText + "</MarkName>");
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].section.size(), 49u);
+    EXPECT_EQ(items[0].fields[kBiosVersion], std::u16string(29, u'v'));
+    EXPECT_EQ(items[0].fields[kBiosDescription].size(), 511u);
+    EXPECT_EQ(items[0].fields[kBiosMarkName].size(), 255u);
+    // Texts without a width keep what the 1023-byte buffer holds.
+    items = Scan(UtilityListKind(), "<UTL><Item>" + longText + "</Item><Description>" + longText + "</Description>");
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].fields[kUtlItem], std::u16string(1023, u'v'));
+    // An unterminated tag longer than the buffer matches nothing and does not run past it.
+    items = Scan(UtilityListKind(), "<UTL><" + longText + "<Description>d</Description>");
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].fields[kUtlDescription], u"d");
+}
+
+TEST(CatalogueScanner, GarbageGivesNoItemsAndNoFault) {
+    std::vector<unsigned char> garbage;
+    unsigned state = 12345;
+    for (int i = 0; i < 100000; ++i) {
+        state = state * 1103515245u + 12345u;
+        garbage.push_back(static_cast<unsigned char>(state >> 16) % 0xFF);  // no 0xFF, so all of it is read
+    }
+    for (const CatalogueKind* kind : {&BiosListKind(), &VgaDriverListKind(), &VgaBiosListKind(), &UtilityListKind()}) {
+        EXPECT_NO_FATAL_FAILURE(Scan(*kind, garbage));
+    }
+}
+
+TEST(CatalogueScanner, ValuesConvertFromTheAnsiCodePage) {
+    const auto items = Scan(UtilityListKind(), "<UTL><Item>Caf\xE9 \x80</Item><Description>\xFC</Description>");
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].fields[kUtlItem], u"Caf\u00E9 \u20AC");
+}
+
+}  // namespace
+}  // namespace veltra::testing

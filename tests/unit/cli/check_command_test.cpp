@@ -1,0 +1,137 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/test_modes.h"
+#include "app/text.h"
+#include "catalogue/result_list.h"
+#include "cli/cli_app.h"
+#include "fakes/fake_platform.h"
+#include "fakes/fake_wmi.h"
+#include "../catalogue/catalogue_fixture.h"
+
+namespace veltra::testing {
+namespace {
+
+using ::testing::HasSubstr;
+
+struct CliRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+struct CheckCli {
+    CheckCli() {
+        fake.fileSystem.AddFolder(u"C:\\W\\VT5\\LOG");
+        CopyBundledCatalogues(fake.fileSystem, u"C:\\W\\", "DataBase");
+        fake.fileSystem.AddFile(u"C:\\id\\demo.json", SourceFile("examples/identities/demo-pc.json"));
+    }
+    CliRun Run(std::vector<std::u16string> arguments) {
+        arguments.insert(arguments.end(), {u"--work", u"C:\\W"});
+        std::ostringstream out, err;
+        const int exitCode = RunCli(arguments, fake.platform, wmi, out, err);
+        return {exitCode, out.str(), err.str()};
+    }
+    void SetIdentity(const std::string& json) { fake.fileSystem.AddFile(u"C:\\id\\x.json", Bytes(json)); }
+    fakes::FakePlatform fake;
+    fakes::FakeWmi wmi;
+};
+
+TEST(CliCheck, ChecksASavedIdentityWritesTheResultFileAndListsItAgain) {
+    CheckCli cli;
+    const CliRun check = cli.Run({u"check", u"--identity", u"C:\\id\\demo.json"});
+    EXPECT_EQ(check.exitCode, 0) << check.err;
+    EXPECT_THAT(check.out, ::testing::StartsWith("1\tMB BIOS\tQB-7100\t1.20\t1.30\tQB-7100/130\n"
+                                                 "2\tMB Driver\tNorva HD Audio Driver\tUnknown\t6.0.1.5919\tAudio/6015919\n"));
+    EXPECT_THAT(check.out, ::testing::EndsWith("\n9 updates\n"));
+    EXPECT_EQ(cli.fake.fileSystem.Contents(CheckListPath(u"C:\\W\\")), SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec"));
+    const CliRun list = cli.Run({u"list"});
+    EXPECT_EQ(list.exitCode, 0);
+    EXPECT_EQ(list.out, check.out);
+    const CliRun json = cli.Run({u"list", u"--json"});
+    EXPECT_THAT(json.out, ::testing::StartsWith(
+                              "{\"count\":9,\"rows\":[{\"index\":\"1\",\"flag\":\"N\",\"type\":\"MB BIOS\",\"item\":\"QB-7100\","
+                              "\"currentVersion\":\"1.20\",\"onlineVersion\":\"1.30\",\"webPath\":\"QB-7100/130\","
+                              "\"description\":\"Improves memory compatibility.\\r\\nAdds fan curve presets.\"}"));
+}
+
+TEST(CliCheck, CategoriesNarrowTheCheckByNameOrNumber) {
+    CheckCli cli;
+    CliRun run = cli.Run({u"check", u"--identity", u"C:\\id\\demo.json", u"--categories", u"vga-bios,other-utility"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_THAT(run.out, HasSubstr("\tVGA BIOS\tQB-7600\t"));
+    EXPECT_THAT(run.out, ::testing::EndsWith("\n3 updates\n"));
+    run = cli.Run({u"check", u"--identity", u"C:\\id\\demo.json", u"--categories", u"2"});
+    EXPECT_EQ(run.out, "1\tMB BIOS\tQB-7100\t1.20\t1.30\tQB-7100/130\n1 update\n");
+    for (const char16_t* bad : {u"0", u"128", u"bios", u"mb-bios,", u""}) {
+        run = cli.Run({u"check", u"--categories", bad});
+        EXPECT_EQ(run.exitCode, 2) << Utf16ToUtf8(bad);
+        EXPECT_THAT(run.err, ::testing::StartsWith("veltra-cli: option --categories takes names from mb-driver,"));
+    }
+}
+
+TEST(CliCheck, ABadIdentityFileGivesOneLineNamingTheProblem) {
+    CheckCli cli;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", "identity file is not JSON: unexpected end at byte 0"},
+        {"[1]", "identity file is not a JSON object"},
+        {"{\"VT5\": {\"nOS\": 1}} x", "identity file is not JSON: unexpected text after the document at byte 20"},
+        {"{}", "identity field \"VT5\" is missing"},
+        {"{\"VT5\":{\"nOS\":\"4096\"}}", "identity field \"VT5.nOS\" is not a 32-bit integer"},
+        {"{\"VT5\":{\"nOS\":4096,\"sOSCode\":\"W764\",\"cMB_Model\":\"QB-1\",\"cMB_BIOS_Version\":\"1\","
+         "\"cMB_BIOS_Vendor\":\"v\",\"saPciIds\":[\"VEN_1&DEV_2\",3]}}",
+         "identity field \"VT5.saPciIds[1]\" is not a text"},
+        {std::string(100, '[') + std::string(100, ']'), "identity file is not JSON: nesting too deep at byte 65"},
+        {"{\"a\":\"\\q\"}", "identity file is not JSON: bad escape in a string at byte 8"},
+    };
+    for (const auto& [json, error] : cases) {
+        cli.SetIdentity(json);
+        const CliRun run = cli.Run({u"check", u"--identity", u"C:\\id\\x.json"});
+        EXPECT_EQ(run.exitCode, 2) << json;
+        EXPECT_EQ(run.err, "veltra-cli: " + error + "\n") << json;
+        EXPECT_EQ(run.out, "");
+    }
+    const CliRun missing = cli.Run({u"check", u"--identity", u"C:\\id\\none.json"});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_EQ(missing.err, "veltra-cli: cannot read the identity file C:\\id\\none.json\n");
+}
+
+TEST(CliCheck, EveryFieldTheChecksReadIsRequired) {
+    CheckCli cli;
+    const std::vector<unsigned char> demo = SourceFile("examples/identities/demo-pc.json");
+    const std::string full(demo.begin(), demo.end());
+    for (const std::string field : {"\"sOSCode\"", "\"cMB_BIOS_Vendor\"", "\"saPciIds\"", "\"nDeviceID\"",
+                                    "\"dqaTest\"", "\"nvidiaDriverVersion\"", "\"installed\""}) {
+        std::string broken = full;
+        broken.replace(broken.find(field), field.size(), "\"renamed\"");
+        cli.SetIdentity(broken);
+        const CliRun run = cli.Run({u"check", u"--identity", u"C:\\id\\x.json"});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_THAT(run.err, HasSubstr(field.substr(1, field.size() - 2) + "\" is missing")) << field;
+    }
+}
+
+TEST(CliCheck, ThisMachineAnswersFromItsRegistryAndIdentifySavesIt) {
+    CheckCli cli;
+    cli.fake.registry.SetHklm(u"SOFTWARE\\Norva\\Drivers\\Media Codec Pack", u"Version", u"4.9");
+    cli.fake.registry.SetHklm(u"SOFTWARE\\Norva\\Live Monitor", u"AppVersion", u"1.01");
+    cli.fake.registry.SetHklm(u"SOFTWARE\\NVIDIA Corporation\\Installer", u"version", u"191.00");
+    cli.fake.registry.SetHklm(u"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", u"BuildLabEx", u"7601.amd64fre");
+    cli.fake.windows.AddTopLevel(kDqaTestWindowTitle, u"Static");
+    cli.fake.PlaceDriverFiles();  // identify reaches the hardware through the drivers
+    const CliRun check = cli.Run({u"check", u"--categories", u"other-utility"});
+    EXPECT_THAT(check.out, HasSubstr("\tMedia Codec Pack\t4.9\t5.0\t"));
+    const CliRun identify = cli.Run({u"identify", u"--json"});
+    // What identify saves, check --identity reads: the same machine checked offline gives the same rows.
+    cli.SetIdentity(identify.out);
+    const CliRun offline = cli.Run({u"check", u"--identity", u"C:\\id\\x.json", u"--categories", u"other-utility"});
+    EXPECT_EQ(offline.exitCode, 0) << offline.err;
+    EXPECT_EQ(offline.out, check.out);
+    EXPECT_THAT(identify.out, HasSubstr(",\"dmiBiosMajorRelease4\":false,\"dqaTest\":true,\"nvidiaDriverVersion\":\"191.00\","
+                                        "\"installed\":{\"Media Codec Pack\":\"4.9\",\"Norva Live Monitor\":\"1.01\"}}"));
+}
+
+}  // namespace
+}  // namespace veltra::testing
