@@ -8,11 +8,18 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 VELTRA_WINE_PERSIST=${VELTRA_WINE_PERSIST:-30}
 
 veltra_wine_display() {
-    # A display of our own when none is set; Xvfb -terminate ends with its last client,
-    # which is Wine's desktop process, so it goes when the wineserver goes.
-    [ -n "${DISPLAY:-}" ] && return 0
-    mkdir -p "$(dirname "$WINEPREFIX")"
+    # A display of our own when none is set, kept until veltra_wine_stop: with -terminate
+    # it would end whenever Wine's desktop process does, which happens between two tests.
     local file="$WINEPREFIX.display"
+    if [ -n "${DISPLAY:-}" ]; then
+        # A display of ours that has gone is replaced, so a test run that exported it goes on.
+        if [ ! -f "$file" ] || [ "$DISPLAY" != ":$(cut -d' ' -f1 "$file")" ] ||
+            kill -0 "$(cut -d' ' -f2 "$file")" 2>/dev/null; then
+            return 0
+        fi
+        unset DISPLAY
+    fi
+    mkdir -p "$(dirname "$WINEPREFIX")"
     if [ -f "$file" ] && kill -0 "$(cut -d' ' -f2 "$file")" 2>/dev/null; then
         export DISPLAY=":$(cut -d' ' -f1 "$file")"
         return 0
@@ -22,7 +29,7 @@ veltra_wine_display() {
     wineserver -k >/dev/null 2>&1 || true
     local fifo
     fifo=$(mktemp -u); mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -terminate 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     local pid=$! number
     read -r -t 10 number <"$fifo" || { rm -f "$fifo"; echo "wine: Xvfb did not start" >&2; return 1; }
     rm -f "$fifo"

@@ -34,6 +34,14 @@ std::uint16_t GetU16(std::span<const unsigned char> record, std::size_t offset) 
     return GetUnsigned<std::uint16_t>(record, offset);
 }
 
+void PutU32(std::span<unsigned char> record, std::size_t offset, std::uint32_t value) {
+    PutUnsigned(record, offset, value);
+}
+
+std::uint32_t GetU32(std::span<const unsigned char> record, std::size_t offset) {
+    return GetUnsigned<std::uint32_t>(record, offset);
+}
+
 void PutI32(std::span<unsigned char> record, std::size_t offset, std::int32_t value) {
     PutUnsigned(record, offset, static_cast<std::uint32_t>(value));
 }

@@ -14,6 +14,8 @@ namespace veltra {
 // zero or empty and is not written.
 void PutU16(std::span<unsigned char> record, std::size_t offset, std::uint16_t value);
 std::uint16_t GetU16(std::span<const unsigned char> record, std::size_t offset);
+void PutU32(std::span<unsigned char> record, std::size_t offset, std::uint32_t value);
+std::uint32_t GetU32(std::span<const unsigned char> record, std::size_t offset);
 void PutI32(std::span<unsigned char> record, std::size_t offset, std::int32_t value);
 std::int32_t GetI32(std::span<const unsigned char> record, std::size_t offset);
 void PutI64(std::span<unsigned char> record, std::size_t offset, std::int64_t value);

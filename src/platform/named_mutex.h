@@ -13,6 +13,8 @@ public:
     virtual bool OpenExisting(const std::u16string& name) = 0;
     // Creates the mutex owned by the caller and keeps its handle.
     virtual MutexCreateResult CreateOwned(const std::u16string& name) = 0;
+    // Creates (or opens) the mutex without owning it and keeps its handle; false on failure.
+    virtual bool CreateUnowned(const std::u16string& name) = 0;
 };
 
 }  // namespace veltra

@@ -125,4 +125,13 @@ bool FakeFileSystem::MakeDirectory(const std::u16string& path) {
     return true;
 }
 
+unsigned FakeFileSystem::DriveType(const std::u16string& root) {
+    constexpr unsigned kNoRootDirectory = 1;
+    constexpr unsigned kFixed = 3;
+    if (root.size() != 3 || root[1] != u':' || root[2] != u'\\') return kNoRootDirectory;
+    const char16_t letter = root[0] >= u'a' && root[0] <= u'z' ? static_cast<char16_t>(root[0] - 32) : root[0];
+    const auto found = driveTypes.find(letter);
+    return found == driveTypes.end() ? kFixed : found->second;
+}
+
 }  // namespace veltra::fakes

@@ -22,6 +22,9 @@ public:
     bool IsDirectory(const std::u16string& path) override;
     std::unique_ptr<IFile> Open(const std::u16string& path, FileOpenMode mode) override;
     bool MakeDirectory(const std::u16string& path) override;
+    // Fixed drives unless set otherwise; a root that is not a letter, colon and backslash has none.
+    unsigned DriveType(const std::u16string& root) override;
+    std::map<char16_t, unsigned> driveTypes;  // by upper-case letter
 
 private:
     static std::u16string Key(const std::u16string& path);

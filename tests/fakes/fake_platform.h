@@ -7,8 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "fakes/fake_devices.h"
+#include "fakes/fake_driver_models.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_registry.h"
+#include "fakes/fake_services.h"
 #include "fakes/fake_windows.h"
 #include "platform/platform.h"
 #include "platform/windows1252.h"
@@ -50,6 +53,11 @@ public:
         if (table_->failCreate) return MutexCreateResult::Failed;
         return table_->names.insert(name).second ? MutexCreateResult::Created : MutexCreateResult::AlreadyExisted;
     }
+    bool CreateUnowned(const std::u16string& name) override {
+        if (table_->failCreate) return false;
+        table_->names.insert(name);
+        return true;
+    }
 
 private:
     std::shared_ptr<MutexTable> table_;
@@ -74,11 +82,27 @@ public:
     DateTime LocalNow() override { return now; }
     void SleepMilliseconds(unsigned milliseconds) override {
         slept += milliseconds;
+        if (journal != nullptr) journal->push_back("Sleep " + std::to_string(milliseconds));
         if (onSleep) onSleep(slept);
     }
     DateTime now{2026, 12, 1, 7, 9, 30, 0, 0};
     unsigned slept = 0;
     std::function<void(unsigned)> onSleep;  // called with the total slept so far
+    Journal* journal = nullptr;             // where each wait is noted, when set
+};
+
+// Ending the process is noted; the caller goes on, as a test needs it to.
+class FakeProcessExit final : public IProcessExit {
+public:
+    explicit FakeProcessExit(Journal& journal) : journal_(journal) {}
+    void Exit(unsigned exitCode) override {
+        exitCodes.push_back(exitCode);
+        journal_.push_back("ExitProcess " + std::to_string(exitCode));
+    }
+    std::vector<unsigned> exitCodes;
+
+private:
+    Journal& journal_;
 };
 
 class FakeProcessInfo final : public IProcessInfo {
@@ -89,6 +113,15 @@ public:
 
 // One of each fake, bundled as the logic's Platform.
 struct FakePlatform {
+    FakePlatform() {
+        clock.journal = &journal;
+        devices.Attach(u"Porvik_1_0_4", porvikDevice);
+        devices.Attach(u"NORVA_NORVABIOS_010507", biosDevice);
+    }
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
+    Journal journal;  // service, device, wait and exit calls in order
     FakeRegistry registry;
     FakeSystemVersion systemVersion;
     std::shared_ptr<MutexTable> mutexTable = std::make_shared<MutexTable>();
@@ -100,8 +133,24 @@ struct FakePlatform {
     Windows1252CodePage codePage;
     FakeProcessInfo processInfo;
     FakeFileSystem fileSystem;
-    Platform platform{registry, systemVersion, mutexes, windows,     messageBox,
-                      launcher, clock,         codePage, processInfo, fileSystem};
+    FakeServiceManager services{fileSystem, journal};
+    FakeDeviceIo devices{services, journal};
+    FakeProcessExit processExit{journal};
+    // The model machine behind the two kernel drivers' devices.
+    ModelMachine machine;
+    FakePorvikDevice porvikDevice{machine};
+    FakeBiosDevice biosDevice;
+    Platform platform{registry,  systemVersion, mutexes,    windows,  messageBox, launcher,   clock,
+                      codePage, processInfo,   fileSystem, services, devices,    processExit};
+
+    // Puts both drivers' files, 32 and 64 bits, beside the executable.
+    void PlaceDriverFiles() {
+        const std::u16string folder = processInfo.path.substr(0, processInfo.path.rfind(u'\\') + 1);
+        for (const char16_t* file :
+             {u"Porvik.sys", u"Porvik_X64.sys", u"norvabios32_100507.sys", u"norvabios64_100507.sys"}) {
+            fileSystem.AddFile(folder + file, {0x4D, 0x5A});
+        }
+    }
 };
 
 }  // namespace veltra::fakes

@@ -12,6 +12,7 @@
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_update_host.h"
+#include "platform/win32/win32_wmi.h"
 
 namespace {
 
@@ -41,7 +42,8 @@ int wmain(int argc, wchar_t** argv) {
     veltra::UpdateServices services{transfers, starter, pump};
     g_transfers = &transfers;
     SetConsoleCtrlHandler(OnConsoleBreak, TRUE);
-    const int exitCode = veltra::RunCli(arguments, platform.Get(), std::cout, std::cerr, &services);
+    veltra::Win32Wmi wmi;
+    const int exitCode = veltra::RunCli(arguments, platform.Get(), wmi, std::cout, std::cerr, &services);
     SetConsoleCtrlHandler(OnConsoleBreak, FALSE);
     g_transfers = nullptr;
     std::cout.flush();

@@ -55,6 +55,8 @@ bool Win32FileSystem::Exists(const std::u16string& path) {
     return true;
 }
 
+unsigned Win32FileSystem::DriveType(const std::u16string& root) { return GetDriveTypeW(ToWide(root).c_str()); }
+
 bool Win32FileSystem::IsDirectory(const std::u16string& path) {
     const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;

@@ -7,6 +7,7 @@ namespace veltra {
 
 Win32NamedMutexes::~Win32NamedMutexes() {
     if (held_ != nullptr) CloseHandle(held_);
+    for (void* marker : markers_) CloseHandle(marker);
 }
 
 bool Win32NamedMutexes::OpenExisting(const std::u16string& name) {
@@ -26,6 +27,13 @@ MutexCreateResult Win32NamedMutexes::CreateOwned(const std::u16string& name) {
     if (held_ != nullptr) CloseHandle(held_);
     held_ = created;
     return MutexCreateResult::Created;
+}
+
+bool Win32NamedMutexes::CreateUnowned(const std::u16string& name) {
+    HANDLE created = CreateMutexW(nullptr, FALSE, ToWide(name).c_str());
+    if (created == nullptr) return false;
+    markers_.push_back(created);
+    return true;
 }
 
 }  // namespace veltra

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -27,9 +28,11 @@ public:
     ~Win32NamedMutexes() override;
     bool OpenExisting(const std::u16string& name) override;
     MutexCreateResult CreateOwned(const std::u16string& name) override;
+    bool CreateUnowned(const std::u16string& name) override;
 
 private:
-    void* held_ = nullptr;  // the owned mutex, closed on destruction
+    void* held_ = nullptr;           // the owned mutex, closed on destruction
+    std::vector<void*> markers_;  // mutexes created without owning them, kept to the end
 };
 
 class Win32Windows final : public IWindows {
@@ -77,6 +80,32 @@ public:
     bool IsDirectory(const std::u16string& path) override;
     std::unique_ptr<IFile> Open(const std::u16string& path, FileOpenMode mode) override;
     bool MakeDirectory(const std::u16string& path) override;
+    unsigned DriveType(const std::u16string& root) override;
+};
+
+class Win32ServiceManager final : public IServiceManager {
+public:
+    ServiceOpenResult OpenManager(std::uint32_t access) override;
+    ServiceOpenResult Create(ServiceHandle manager, const ServiceDefinition& definition) override;
+    ServiceOpenResult Open(ServiceHandle manager, const std::u16string& name, std::uint32_t access) override;
+    std::uint32_t Start(ServiceHandle service) override;
+    std::uint32_t Stop(ServiceHandle service) override;
+    std::uint32_t Delete(ServiceHandle service) override;
+    std::optional<std::uint32_t> QueryStartType(ServiceHandle service) override;
+    void Close(ServiceHandle handle) override;
+};
+
+class Win32DeviceIo final : public IDeviceIo {
+public:
+    DeviceHandle Open(const std::u16string& path, std::uint32_t access, std::uint32_t shareMode) override;
+    bool Control(DeviceHandle device, std::uint32_t code, std::span<const std::uint8_t> input,
+                 std::span<std::uint8_t> output, std::uint32_t& bytesReturned) override;
+    void Close(DeviceHandle device) override;
+};
+
+class Win32ProcessExit final : public IProcessExit {
+public:
+    void Exit(unsigned exitCode) override;
 };
 
 // Owns one of each and hands them out as the logic's Platform.
@@ -95,8 +124,11 @@ private:
     Win32CodePage codePage_;
     Win32ProcessInfo processInfo_;
     Win32FileSystem fileSystem_;
-    Platform platform_{registry_, systemVersion_, mutexes_, windows_,     messageBox_,
-                       launcher_, clock_,         codePage_, processInfo_, fileSystem_};
+    Win32ServiceManager services_;
+    Win32DeviceIo devices_;
+    Win32ProcessExit processExit_;
+    Platform platform_{registry_,  systemVersion_, mutexes_, windows_, messageBox_, launcher_, clock_,
+                       codePage_, processInfo_, fileSystem_, services_, devices_, processExit_};
 };
 
 }  // namespace veltra

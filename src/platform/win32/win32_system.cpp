@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <cstdio>
+
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
 
@@ -16,8 +18,14 @@ OsVersion Win32SystemVersion::GetVersion() {
 }
 
 ProcessorArchitecture Win32SystemVersion::NativeArchitecture() {
+    // Looked up at run time: systems before XP lack it, and then the native word size is 32 bits.
+    using GetNativeSystemInfoFunction = void(WINAPI*)(LPSYSTEM_INFO);
+    const FARPROC found = GetProcAddress(GetModuleHandleW(L"kernel32"), "GetNativeSystemInfo");
+    if (found == nullptr) return ProcessorArchitecture::Other;
+    const auto getNativeSystemInfo =
+        reinterpret_cast<GetNativeSystemInfoFunction>(reinterpret_cast<void (*)()>(found));
     SYSTEM_INFO info{};
-    GetNativeSystemInfo(&info);
+    getNativeSystemInfo(&info);
     switch (info.wProcessorArchitecture) {
         case PROCESSOR_ARCHITECTURE_INTEL: return ProcessorArchitecture::X86;
         case PROCESSOR_ARCHITECTURE_AMD64: return ProcessorArchitecture::Amd64;
@@ -72,6 +80,12 @@ bool Win32ProcessLauncher::Start(const std::u16string& commandLine) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return true;
+}
+
+void Win32ProcessExit::Exit(unsigned exitCode) {
+    // Output written so far (the console front end's report, say) must not be lost.
+    std::fflush(nullptr);
+    ExitProcess(exitCode);
 }
 
 void Win32MessageBox::Show(const std::u16string& text, const std::u16string& title) {

@@ -23,6 +23,18 @@ TEST(ByteBuffer, LittleEndianFieldsAndDates) {
     EXPECT_EQ(GetDateTime(bytes, 10), (DateTime{2010, 5, 5, 7, 23, 59, 58, 999}));
 }
 
+TEST(ByteBuffer, ThirtyTwoBitFieldsOfDriverRequests) {
+    std::array<unsigned char, 6> bytes{};
+    PutU32(bytes, 1, 0x11223344);
+    EXPECT_THAT(bytes, ElementsAre(0, 0x44, 0x33, 0x22, 0x11, 0));
+    EXPECT_EQ(GetU32(bytes, 1), 0x11223344u);
+    PutU32(bytes, 3, 0xFFFFFFFF);  // one byte too far: nothing is written
+    PutU32(bytes, static_cast<std::size_t>(-1), 0xFFFFFFFF);
+    EXPECT_THAT(bytes, ElementsAre(0, 0x44, 0x33, 0x22, 0x11, 0));
+    EXPECT_EQ(GetU32(bytes, 3), 0u);
+    EXPECT_EQ(GetU32(bytes, static_cast<std::size_t>(-2)), 0u);
+}
+
 TEST(ByteBuffer, FieldsOutsideTheBufferAreNeitherReadNorWritten) {
     std::array<unsigned char, 4> bytes{1, 2, 3, 4};
     PutU16(bytes, 3, 0xFFFF);

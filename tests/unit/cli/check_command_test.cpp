@@ -8,6 +8,7 @@
 #include "catalogue/result_list.h"
 #include "cli/cli_app.h"
 #include "fakes/fake_platform.h"
+#include "fakes/fake_wmi.h"
 #include "../catalogue/catalogue_fixture.h"
 
 namespace veltra::testing {
@@ -30,11 +31,12 @@ struct CheckCli {
     CliRun Run(std::vector<std::u16string> arguments) {
         arguments.insert(arguments.end(), {u"--work", u"C:\\W"});
         std::ostringstream out, err;
-        const int exitCode = RunCli(arguments, fake.platform, out, err);
+        const int exitCode = RunCli(arguments, fake.platform, wmi, out, err);
         return {exitCode, out.str(), err.str()};
     }
     void SetIdentity(const std::string& json) { fake.fileSystem.AddFile(u"C:\\id\\x.json", Bytes(json)); }
     fakes::FakePlatform fake;
+    fakes::FakeWmi wmi;
 };
 
 TEST(CliCheck, ChecksASavedIdentityWritesTheResultFileAndListsItAgain) {
@@ -118,6 +120,7 @@ TEST(CliCheck, ThisMachineAnswersFromItsRegistryAndIdentifySavesIt) {
     cli.fake.registry.SetHklm(u"SOFTWARE\\NVIDIA Corporation\\Installer", u"version", u"191.00");
     cli.fake.registry.SetHklm(u"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", u"BuildLabEx", u"7601.amd64fre");
     cli.fake.windows.AddTopLevel(kDqaTestWindowTitle, u"Static");
+    cli.fake.PlaceDriverFiles();  // identify reaches the hardware through the drivers
     const CliRun check = cli.Run({u"check", u"--categories", u"other-utility"});
     EXPECT_THAT(check.out, HasSubstr("\tMedia Codec Pack\t4.9\t5.0\t"));
     const CliRun identify = cli.Run({u"identify", u"--json"});
@@ -126,7 +129,7 @@ TEST(CliCheck, ThisMachineAnswersFromItsRegistryAndIdentifySavesIt) {
     const CliRun offline = cli.Run({u"check", u"--identity", u"C:\\id\\x.json", u"--categories", u"other-utility"});
     EXPECT_EQ(offline.exitCode, 0) << offline.err;
     EXPECT_EQ(offline.out, check.out);
-    EXPECT_THAT(identify.out, HasSubstr(",\"dmiBiosMajorRelease4\":null,\"dqaTest\":true,\"nvidiaDriverVersion\":\"191.00\","
+    EXPECT_THAT(identify.out, HasSubstr(",\"dmiBiosMajorRelease4\":false,\"dqaTest\":true,\"nvidiaDriverVersion\":\"191.00\","
                                         "\"installed\":{\"Media Codec Pack\":\"4.9\",\"Norva Live Monitor\":\"1.01\"}}"));
 }
 

@@ -6,6 +6,7 @@
 #include "app/debug_log.h"
 #include "cli/cli_app.h"
 #include "fakes/fake_platform.h"
+#include "fakes/fake_wmi.h"
 
 namespace veltra {
 namespace {
@@ -18,7 +19,8 @@ struct CliRun {
 
 CliRun RunCommand(fakes::FakePlatform& fake, std::vector<std::u16string> arguments) {
     std::ostringstream out, err;
-    const int exitCode = RunCli(arguments, fake.platform, out, err);
+    fakes::FakeWmi wmi;
+    const int exitCode = RunCli(arguments, fake.platform, wmi, out, err);
     return {exitCode, out.str(), err.str()};
 }
 
@@ -26,6 +28,7 @@ TEST(Cli, IdentifyPrintsOneLinePerFieldInRecordOrder) {
     fakes::FakePlatform fake;
     fake.processInfo.path = u"C:\\Tools\\veltra-cli.exe";
     fake.registry.SetHklm(u"SOFTWARE\\Norva\\Veltra Series\\", u"AppVersion", u"5.0.3");
+    fake.PlaceDriverFiles();
     const CliRun run = RunCommand(fake, {u"identify"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out,
@@ -36,25 +39,42 @@ TEST(Cli, IdentifyPrintsOneLinePerFieldInRecordOrder) {
               "VT5.nOS=2048\n"
               "VT5.sOSName=Windows 7 32Bit\n"
               "VT5.sOSCode=W732\n"
-              "VT5.cMB_Model=\n"
-              "VT5.cMB_BIOS_Version=\n"
+              "VT5.cMB_Model=UNKNOWN\n"
+              "VT5.cMB_BIOS_Version=UNKNOWN\n"
               "VT5.cMB_BIOS_Vendor=\n"
-              "VT5.sHomeModel=\n"
-              "VT5.sHomeBIOSVersion=\n");
+              "VT5.sHomeModel=UNKNOWN\n"
+              "VT5.sHomeBIOSVersion=UNKNOWN\n"
+              "VT5.pVGA.sVendor=\n"
+              "VT5.pVGA.sBIOSVersion=\n"
+              "VT5.pVGA.sBIOSText=\n"
+              "VT5.pVGA.sModelNo=\n"
+              "VT5.pVGA.sDriverVersion=\n"
+              "VT5.pVGA.sProcessor=\n"
+              "VT5.pVGA.sCardName=\n"
+              "VT5.pVGA.nDeviceID=0\n"
+              "DMI.BiosMajorRelease4=0\n");
     EXPECT_EQ(run.err, "");
 }
 
+// A board the BIOS driver knows, with one PCI function.
 TEST(Cli, JsonWorkFolderAndDebugLinesOnStandardError) {
     fakes::FakePlatform fake;
     fake.registry.SetHklm(u"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", u"BuildLabEx", u"7601.amd64fre \"q\"");
+    fake.PlaceDriverFiles();
+    fake.biosDevice.identification = "NORVA";
+    fake.biosDevice.SetRecordString(1, "Corvid Firmware Inc.");
+    fake.biosDevice.SetRecordString(2, "A7100CFW V1.2 031510");
+    fake.machine.AddPciFunction(2, 0, 0, 0x8086, 0x10D3, 0x0200);
     const CliRun run = RunCommand(fake, {u"identify", u"--json", u"--work", u"D:\\W\u00E4rk", u"--debug"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out,
               "{\"VT5\":{\"sWorkPath\":\"D:\\\\W\xC3\xA4rk\\\\\",\"sInstallDir\":\"\",\"sAppVersion\":\"\","
               "\"sLibVersion\":\"1.0.008\",\"nOS\":4096,\"sOSName\":\"Windows 7 64Bit\",\"sOSCode\":\"W764\","
-              "\"cMB_Model\":\"\",\"cMB_BIOS_Version\":\"\",\"cMB_BIOS_Vendor\":\"\",\"sHomeModel\":\"\","
-              "\"sHomeBIOSVersion\":\"\",\"saPciIds\":[],\"pVGA\":null},\"dmiBiosMajorRelease4\":null,"
-              "\"dqaTest\":false,\"nvidiaDriverVersion\":\"\",\"installed\":{}}\n");
+              "\"cMB_Model\":\"QB-7100\",\"cMB_BIOS_Version\":\"1.20\",\"cMB_BIOS_Vendor\":\"Corvid Firmware Inc.\","
+              "\"sHomeModel\":\"QB-7100\",\"sHomeBIOSVersion\":\"1.20\",\"saPciIds\":[\"VEN_8086&DEV_10D3\"],"
+              "\"pVGA\":{\"sVendor\":\"\",\"sBIOSVersion\":\"\",\"sBIOSText\":\"\",\"sModelNo\":\"\","
+              "\"sDriverVersion\":\"\",\"sProcessor\":\"\",\"sCardName\":\"\",\"nDeviceID\":0}},"
+              "\"dmiBiosMajorRelease4\":false,\"dqaTest\":false,\"nvidiaDriverVersion\":\"\",\"installed\":{}}\n");
     EXPECT_THAT(run.err, ::testing::StartsWith("0000 :  Work path = D:\\W\xC3\xA4rk\\\n"));
     EXPECT_THAT(run.err, ::testing::HasSubstr(" :  VT5.nOS = 4096\n\tVT5.sOSName = Windows 7 64Bit\n"));
     EXPECT_FALSE(ProcessDebugLog().Enabled());
@@ -81,12 +101,36 @@ TEST(Cli, HelpExplainsEveryOption) {
     }
 }
 
+// 256 characters: short enough for the I/O driver's path, one too many for the work path.
 TEST(Cli, AnExecutablePathTooLongForTheWorkPathFailsClearly) {
     fakes::FakePlatform fake;
-    fake.processInfo.path = u"C:\\" + std::u16string(300, u'x') + u"\\veltra-cli.exe";
+    fake.processInfo.path = u"C:\\" + std::u16string(238, u'x') + u"\\veltra-cli.exe";
+    ASSERT_EQ(fake.processInfo.path.size(), 256u);
+    fake.PlaceDriverFiles();
     const CliRun run = RunCommand(fake, {u"identify"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_THAT(run.err, ::testing::HasSubstr("longer than 255"));
+}
+
+// Like the program, the console front end ends with 0 when a driver cannot be loaded, and
+// prints nothing on standard output.
+TEST(Cli, WithoutTheDriversIdentifyEndsWithZeroAndSaysWhy) {
+    fakes::FakePlatform noDrivers;
+    const CliRun missing = RunCommand(noDrivers, {u"identify"});
+    EXPECT_EQ(missing.exitCode, 0);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err, "veltra-cli: Driver can't Load !\n");
+    EXPECT_THAT(noDrivers.processExit.exitCodes, ::testing::ElementsAre(0u));
+    EXPECT_TRUE(noDrivers.messageBox.shown.empty()) << "no message box from the console front end";
+
+    fakes::FakePlatform biosRefused;
+    biosRefused.PlaceDriverFiles();
+    biosRefused.services.startErrors[u"NORVA_NORVABIOS_010507"] = 1275;
+    const CliRun refused = RunCommand(biosRefused, {u"identify", u"--debug"});
+    EXPECT_EQ(refused.exitCode, 0);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_THAT(refused.err, ::testing::EndsWith("\n0010 :  Load norvabios fail...\n0011 :  Checking driver...\n"));
+    EXPECT_THAT(biosRefused.processExit.exitCodes, ::testing::ElementsAre(0u));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "cli/update_session.h"
 #include "fakes/fake_message_pump.h"
 #include "fakes/fake_program_starter.h"
+#include "fakes/fake_wmi.h"
 
 namespace veltra::testing {
 namespace {
@@ -34,9 +35,10 @@ struct UpdateCli {
         arguments.insert(arguments.end(), {u"--work", u"C:\\W", u"--server", u"http://up/", u"--identity", u"C:\\id\\demo.json"});
         out.str("");
         err.str("");
-        return RunCli(arguments, fake.platform, out, err, &services);
+        return RunCli(arguments, fake.platform, wmi, out, err, &services);
     }
     fakes::FakePlatform fake;
+    fakes::FakeWmi wmi;
     fakes::FakeUrlTransfers transfers{fake.fileSystem};
     fakes::FakeProgramStarter starter{fake.fileSystem};
     fakes::FakeMessagePump pump{transfers};

@@ -6,6 +6,7 @@
 #include "app/test_modes.h"
 #include "platform/win32/win32_platform.h"
 #include "support/child_process.h"
+#include "support/program_machine.h"
 #include "support/test_window.h"
 
 namespace veltra {
@@ -84,18 +85,20 @@ TEST_F(DebugEditor, BothModesAreSwitchedByWindowsOfAnotherProgram) {
 }
 
 TEST_F(DebugEditor, TheProgramInDebugModeLogsItsStartIntoTheEditor) {
+    const ProgramMachine machine(L"demo-pc");
     TestWindow debugSwitch(L"Veltra Debug");
-    ChildProcess program(L"\"" + ProgramFolder() + L"veltra.exe\"");
+    ChildProcess program(machine.Program(L"veltra.exe"));
     HWND box = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return (box = FindWindowW(nullptr, L"Debug ONLY")) != nullptr; }, 20000));
     EXPECT_EQ(MessageBoxText(box), L"Veltra now is going into Debug Mode");
     DismissMessageBox(box);
-    EXPECT_EQ(program.Wait(20000), 0u);
+    // Every line of the whole identification is typed into the editor one character at a time.
+    EXPECT_EQ(program.Wait(60000), 0u);
     HWND log = FindWindowW(nullptr, L"Veltra 5 Debug Message");
     ASSERT_NE(log, nullptr);
     const std::wstring typed = EditorText(GetWindow(log, GW_CHILD));
     EXPECT_THAT(typed, ::testing::StartsWith(L"0000 :  Programe start and Debug message is open!!\r\n"
-                                             L"0001 :  Work path = " + ProgramFolder() + L"\r\n"));
+                                             L"0001 :  Work path = " + machine.Folder().Path() + L"\r\n"));
     EXPECT_THAT(typed, ::testing::HasSubstr(L" :  NORVA LIB Version = 1.0.008 \r\n"));
 }
 

@@ -3,6 +3,7 @@
 #include <regex>
 
 #include "support/child_process.h"
+#include "support/program_machine.h"
 #include "support/test_window.h"
 
 namespace veltra {
@@ -21,7 +22,7 @@ struct WindowsCase {
 };
 
 // Runs the console front end on a Windows that Wine pretends to be and returns its JSON.
-std::string IdentifyAs(const WindowsCase& row) {
+std::string IdentifyAs(const winetest::ProgramMachine& machine, const WindowsCase& row) {
     ScopedRegistryValue version(HKEY_CURRENT_USER, L"Software\\Wine", L"Version");
     ScopedRegistryValue buildLab(HKEY_LOCAL_MACHINE, kCurrentVersion, L"BuildLabEx");
     ScopedRegistryValue currentVersion(HKEY_LOCAL_MACHINE, kCurrentVersion, L"CurrentVersion");
@@ -32,8 +33,7 @@ std::string IdentifyAs(const WindowsCase& row) {
         buildLab.Remove();
     }
     currentVersion.Set(row.currentVersion);
-    const auto result =
-        winetest::RunChild(L"\"" + winetest::ProgramFolder() + L"veltra-cli.exe\" identify --json");
+    const auto result = winetest::RunChild(machine.Program(L"veltra-cli.exe") + L" identify --json");
     EXPECT_EQ(result.exitCode, 0u);
     return result.output;
 }
@@ -47,8 +47,13 @@ TEST(OsIdentification, XPVistaAnd7WithTheirBuildLabelsEndToEnd) {
         {L"win7", L"7601.17514.x86fre.win7sp1_rtm.101119-1850", L"6.1", 2048, "Windows 7 32Bit"},
         {L"win7", L"7601.17514.amd64fre.win7sp1_rtm.101119-1850", L"6.1", 4096, "Windows 7 64Bit"},
     };
+    const winetest::ProgramMachine machine(L"board");
+    // The 32-bit systems of the table choose the 32-bit BIOS driver file; the simulated
+    // driver, built for this word size only, serves under that name as well.
+    CopyFileW(machine.Folder().DriverPath(winetest::SimDriver::Norvabios).c_str(),
+              (machine.Folder().Path() + L"norvabios32_100507.sys").c_str(), FALSE);
     for (const WindowsCase& row : rows) {
-        const std::string json = IdentifyAs(row);
+        const std::string json = IdentifyAs(machine, row);
         EXPECT_NE(json.find("\"nOS\":" + std::to_string(row.expectedCode) + ","), std::string::npos) << json;
         EXPECT_NE(json.find(std::string("\"sOSName\":\"") + row.expectedName + "\""), std::string::npos) << json;
     }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/child_process.h"
+#include "support/program_machine.h"
 #include "support/test_window.h"
 
 namespace veltra {
@@ -12,8 +13,9 @@ using namespace winetest;
 // With the DQA switch window present, the copy that wins the mutex stops at its mode
 // message and keeps the mutex while the other copy reaches the single-instance check.
 TEST(SingleInstance, TwoRacingCopiesLeaveExactlyOneRefusal) {
+    const ProgramMachine machine(L"demo-pc");
     TestWindow dqaSwitch(L"Veltra DQA TEST");
-    const std::wstring program = L"\"" + ProgramFolder() + L"veltra.exe\"";
+    const std::wstring program = machine.Program(L"veltra.exe");
     ChildProcess first(program);
     ChildProcess second(program);
     ASSERT_TRUE(first.Started() && second.Started());

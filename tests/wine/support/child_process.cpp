@@ -11,40 +11,88 @@ std::wstring ProgramFolder() {
     return path.substr(0, path.rfind(L'\\') + 1);
 }
 
+namespace {
+
+// A pipe whose write end the child inherits and whose read end a thread drains. A process
+// the child starts (Wine starts its system processes from the first program that needs
+// them) may inherit the write end and keep it open, so the reader stops when the child
+// has ended and the pipe holds nothing more, not at the end of the pipe.
+class CapturedStream {
+public:
+    CapturedStream() {
+        SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+        CreatePipe(&read_, &write_, &inherit, 0);
+        SetHandleInformation(read_, HANDLE_FLAG_INHERIT, 0);
+    }
+    CapturedStream(const CapturedStream&) = delete;
+    CapturedStream& operator=(const CapturedStream&) = delete;
+    ~CapturedStream() {
+        CloseWriteEnd();
+        Join();
+        CloseHandle(read_);
+    }
+    HANDLE WriteEnd() const { return write_; }
+    // After the child has its copy: collect into `text` until the child has ended.
+    void Drain(std::string& text, HANDLE child) {
+        CloseWriteEnd();
+        reader_ = std::thread([this, &text, child] {
+            for (;;) {
+                const bool ended = WaitForSingleObject(child, 0) == WAIT_OBJECT_0;
+                DWORD available = 0;
+                if (!PeekNamedPipe(read_, nullptr, 0, nullptr, &available, nullptr)) return;  // closed by all
+                if (available == 0) {
+                    if (ended) return;
+                    Sleep(5);
+                    continue;
+                }
+                std::string chunk(available, '\0');
+                DWORD got = 0;
+                if (!ReadFile(read_, chunk.data(), available, &got, nullptr)) return;
+                text.append(chunk.data(), got);
+            }
+        });
+    }
+    void Join() {
+        if (reader_.joinable()) reader_.join();
+    }
+
+private:
+    void CloseWriteEnd() {
+        if (write_ != nullptr) CloseHandle(write_);
+        write_ = nullptr;
+    }
+    HANDLE read_ = nullptr;
+    HANDLE write_ = nullptr;
+    std::thread reader_;
+};
+
+}  // namespace
+
 ChildResult RunChild(const std::wstring& commandLine, DWORD timeoutMs) {
-    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    CreatePipe(&readEnd, &writeEnd, &inherit, 0);
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    CapturedStream out, err;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    startup.hStdOutput = out.WriteEnd();
+    startup.hStdError = err.WriteEnd();
     startup.hStdInput = nullptr;
     PROCESS_INFORMATION process{};
     std::wstring command = commandLine;
     ChildResult result;
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-        CloseHandle(readEnd);
-        CloseHandle(writeEnd);
         result.exitCode = GetLastError();
         return result;
     }
-    CloseHandle(writeEnd);
-    std::thread reader([&] {
-        char buffer[4096];
-        DWORD got = 0;
-        while (ReadFile(readEnd, buffer, sizeof(buffer), &got, nullptr) && got != 0) result.output.append(buffer, got);
-    });
+    out.Drain(result.output, process.hProcess);
+    err.Drain(result.errors, process.hProcess);
     if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0) {
         result.timedOut = true;
         TerminateProcess(process.hProcess, 99);
         WaitForSingleObject(process.hProcess, 5000);
     }
     GetExitCodeProcess(process.hProcess, &result.exitCode);
-    reader.join();
-    CloseHandle(readEnd);
+    out.Join();
+    err.Join();
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return result;

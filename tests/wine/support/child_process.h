@@ -13,6 +13,7 @@ std::wstring ProgramFolder();
 struct ChildResult {
     DWORD exitCode = STILL_ACTIVE;
     std::string output;  // standard output
+    std::string errors;  // standard error
     bool timedOut = false;
 };
 

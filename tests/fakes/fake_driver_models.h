@@ -1,0 +1,44 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "fakes/fake_devices.h"
+#include "fakes/model_machine.h"
+
+namespace veltra::fakes {
+
+// The port and memory I/O driver: it decodes each request's packed little-endian buffer
+// and answers from a model machine (memory, PCI configuration space, the SMBus ports).
+class FakePorvikDevice final : public FakeDriverDevice {
+public:
+    explicit FakePorvikDevice(ModelMachine& machine) : machine_(machine) {}
+
+protected:
+    bool Answer(std::uint32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
+                std::uint32_t& bytesReturned) override;
+
+private:
+    bool ReadMemory(std::span<const std::uint8_t> input, std::span<std::uint8_t> output, std::uint32_t& bytesReturned);
+    bool ReadPci(std::span<const std::uint8_t> input, std::span<std::uint8_t> output, std::uint32_t& bytesReturned);
+    bool ReadPort(std::span<const std::uint8_t> input, std::span<std::uint8_t> output, std::uint32_t& bytesReturned);
+    bool WritePort(std::span<const std::uint8_t> input);
+
+    ModelMachine& machine_;
+};
+
+// The BIOS-access driver: an identification text (empty for a board it does not know)
+// and the 1028-byte information record it fills in.
+class FakeBiosDevice final : public FakeDriverDevice {
+public:
+    std::string identification;
+    std::array<std::uint8_t, 1028> record{};
+
+    void SetRecordString(int index, const std::string& text);
+
+protected:
+    bool Answer(std::uint32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
+                std::uint32_t& bytesReturned) override;
+};
+
+}  // namespace veltra::fakes

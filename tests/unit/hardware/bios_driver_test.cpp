@@ -1,0 +1,190 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "fakes/fake_platform.h"
+#include "fakes/recording_debug_sink.h"
+#include "hardware/bios_driver.h"
+#include "hardware/bios_startup.h"
+#include "platform/windows1252.h"
+
+namespace veltra {
+namespace {
+
+using ::testing::ElementsAre;
+
+constexpr char16_t kService[] = u"NORVA_NORVABIOS_010507";
+
+struct BiosFixture : ::testing::Test {
+    BiosFixture() {
+        fake.processInfo.path = u"C:\\Veltra\\veltra.exe";
+        fake.PlaceDriverFiles();
+    }
+    fakes::FakePlatform fake;
+    DeviceHandle device = 0;
+};
+
+TEST(BiosDriverFile, ChosenByTheOperatingSystemCode) {
+    for (int code : {0x100, 0x400, 0x1000}) EXPECT_EQ(BiosDriverFileFor(code), u"norvabios64_100507.sys") << code;
+    for (int code : {8, 16, 32, 64, 0x80, 0x200, 0x800}) {
+        EXPECT_EQ(BiosDriverFileFor(code), u"norvabios32_100507.sys") << code;
+    }
+    for (int code : {0, 1, 2, 4}) EXPECT_EQ(BiosDriverFileFor(code), u"") << code;
+}
+
+TEST_F(BiosFixture, LoadInstallsStartsOpensAndMarksTheDriverInUse) {
+    ASSERT_TRUE(LoadBiosDriver(fake.platform, 0x1000, device));
+    EXPECT_THAT(fake.journal,
+                ElementsAre("OpenSCManager 0xF003F", "CreateService NORVA_NORVABIOS_010507",
+                            "OpenService NORVA_NORVABIOS_010507", "StartService NORVA_NORVABIOS_010507",
+                            "CloseServiceHandle", "CloseServiceHandle", "CreateFile \\\\.\\NORVA_NORVABIOS_010507",
+                            "CloseServiceHandle"));
+    const ServiceDefinition& created = fake.services.services.at(kService).definition;
+    EXPECT_EQ(created.binaryPath, u"C:\\Veltra\\norvabios64_100507.sys");
+    EXPECT_EQ(created.displayName, kService);
+    EXPECT_EQ(created.access, 0xF01FFu);
+    EXPECT_EQ(created.type, 1u);
+    EXPECT_EQ(created.startType, 3u);
+    EXPECT_EQ(created.errorControl, 1u);
+    ASSERT_EQ(fake.devices.opens.size(), 1u);
+    EXPECT_EQ(fake.devices.opens[0].access, 0xC0000000u);
+    EXPECT_EQ(fake.devices.opens[0].shareMode, 1u);
+    EXPECT_NE(device, 0u);
+    EXPECT_EQ(fake.mutexTable->names.count(u"CDriverMutex"), 1u);
+    EXPECT_EQ(fake.services.OpenHandles(), 0u);
+}
+
+TEST_F(BiosFixture, SecondStartWithTheServiceRunningStillLoads) {
+    fake.services.AddService(kService, u"C:\\Veltra\\norvabios32_100507.sys", 3, true);
+    ASSERT_TRUE(LoadBiosDriver(fake.platform, 0x800, device));
+    EXPECT_TRUE(fake.services.Running(kService));
+    EXPECT_EQ(fake.devices.OpenHandles(), 1u);
+}
+
+TEST_F(BiosFixture, FailedLoadRemovesTheServiceAndTakesNoMutex) {
+    fake.services.startErrors[kService] = 1275;
+    EXPECT_FALSE(LoadBiosDriver(fake.platform, 0x800, device));
+    EXPECT_EQ(device, 0u);
+    EXPECT_FALSE(fake.services.Exists(kService));
+    EXPECT_EQ(fake.mutexTable->names.count(u"CDriverMutex"), 0u);
+    EXPECT_EQ(fake.services.OpenHandles(), 0u);
+}
+
+TEST_F(BiosFixture, OldSystemsHaveNoDriverFileAndDoNotLoad) {
+    EXPECT_FALSE(LoadBiosDriver(fake.platform, 4, device));
+    EXPECT_THAT(fake.journal, ::testing::Contains("StartService NORVA_NORVABIOS_010507"));
+    EXPECT_FALSE(fake.services.Exists(kService));
+}
+
+TEST_F(BiosFixture, RemoveStopsThenDeletesWithASeparateOpenEach) {
+    fake.services.AddService(kService, u"C:\\Veltra\\norvabios64_100507.sys", 3, true);
+    EXPECT_TRUE(RemoveBiosDriverService(fake.services));
+    EXPECT_THAT(fake.journal,
+                ElementsAre("OpenSCManager 0xF003F", "OpenService NORVA_NORVABIOS_010507",
+                            "ControlService stop NORVA_NORVABIOS_010507", "CloseServiceHandle",
+                            "OpenService NORVA_NORVABIOS_010507", "DeleteService NORVA_NORVABIOS_010507",
+                            "CloseServiceHandle", "CloseServiceHandle"));
+    EXPECT_FALSE(fake.services.Exists(kService));
+    fake.services.refuseManager = true;
+    EXPECT_TRUE(RemoveBiosDriverService(fake.services));
+}
+
+TEST_F(BiosFixture, IdentifyBoardByMarkerOrByteCount) {
+    ASSERT_TRUE(LoadBiosDriver(fake.platform, 0x1000, device));
+    EXPECT_EQ(IdentifyBoard(fake.devices, 0), 0u);
+    EXPECT_TRUE(fake.biosDevice.requests.empty()) << "a zero handle sends nothing";
+
+    const std::pair<std::string, std::uint32_t> rows[] = {
+        {"xx NORVA board", 1},  // the marker
+        {"Z", 2},                // no marker, but the driver returned two bytes
+        {"", 0},                 // a board it does not know
+        {"norva", 6},            // the marker is upper case
+    };
+    for (const auto& [identification, expected] : rows) {
+        fake.biosDevice.identification = identification;
+        EXPECT_EQ(IdentifyBoard(fake.devices, device), expected) << identification;
+    }
+    const auto& request = fake.biosDevice.requests.back();
+    EXPECT_EQ(request.code, 0x222020u);
+    EXPECT_TRUE(request.input.empty());
+    EXPECT_EQ(request.outputSize, 256u);
+
+    // A full reply without a terminator is searched inside its 256 bytes only.
+    fake.biosDevice.identification = std::string(300, 'Q');
+    EXPECT_EQ(IdentifyBoard(fake.devices, device), 256u);
+    fake.biosDevice.identification = std::string(251, 'Q') + "NORVA";
+    EXPECT_EQ(IdentifyBoard(fake.devices, device), 1u);
+    fake.biosDevice.identification = std::string(252, 'Q') + "NORVA";
+    EXPECT_EQ(IdentifyBoard(fake.devices, device), 256u) << "a marker cut at the buffer's end";
+
+    fake.biosDevice.failingCodes.insert(0x222020);
+    EXPECT_EQ(IdentifyBoard(fake.devices, device), 0u);
+}
+
+TEST_F(BiosFixture, ReadBiosInfoSendsTheRecordWithItsStartsZeroed) {
+    ASSERT_TRUE(LoadBiosDriver(fake.platform, 0x1000, device));
+    fake.biosDevice.SetRecordString(1, "Vendor Q");
+    fake.biosDevice.SetRecordString(2, "A1234ABC V1.9 061309");
+    BiosInfoRecord record;
+    record.fill(0xAA);
+    ASSERT_TRUE(ReadBiosInfo(fake.devices, record, device));
+    const auto& request = fake.biosDevice.requests.back();
+    EXPECT_EQ(request.code, 0x222014u);
+    ASSERT_EQ(request.input.size(), 1028u);
+    EXPECT_EQ(request.outputSize, 1028u);
+    for (std::size_t i = 0; i < 1028; ++i) {
+        const bool zeroed = i == 0 || i == 256 || i == 512 || i == 768 || i >= 1024;
+        EXPECT_EQ(request.input[i], zeroed ? 0x00 : 0xAA) << i;
+    }
+    EXPECT_EQ(record, fake.biosDevice.record);
+    Windows1252CodePage codePage;
+    EXPECT_EQ(BiosInfoString(record, kBiosVendorOffset, codePage), u"Vendor Q");
+    EXPECT_EQ(BiosInfoString(record, kBiosIdStringOffset, codePage), u"A1234ABC V1.9 061309");
+
+    record.fill(0xAA);
+    fake.biosDevice.failingCodes.insert(0x222014);
+    EXPECT_FALSE(ReadBiosInfo(fake.devices, record, device));
+    EXPECT_EQ(BiosInfoString(record, kBiosIdStringOffset, codePage), u"") << "the zeroed start stays";
+}
+
+// The start-up step: what it gives the identification, its log lines and the process end.
+struct BiosStep : BiosFixture {
+    fakes::ScopedDebugCapture capture;
+};
+
+TEST_F(BiosStep, LoadFailureLogsTwoLinesAndEndsTheProcessWithoutAMessage) {
+    fake.services.startErrors[kService] = 1275;
+    EXPECT_EQ(QueryBiosDriver(fake.platform, 0x1000), std::nullopt);
+    EXPECT_THAT(capture.Lines(), ElementsAre(u"0000 :  Load norvabios fail...", u"0001 :  Checking driver..."));
+    EXPECT_THAT(fake.processExit.exitCodes, ElementsAre(0u));
+    EXPECT_TRUE(fake.messageBox.shown.empty());
+    EXPECT_EQ(fake.journal.back(), "ExitProcess 0");
+}
+
+TEST_F(BiosStep, UnknownBoardIsReportedWithoutReadingTheRecord) {
+    const std::optional<BiosDriverOutcome> outcome = QueryBiosDriver(fake.platform, 0x1000);
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_FALSE(outcome->identified);
+    EXPECT_EQ(outcome->record, BiosInfoRecord{});
+    ASSERT_EQ(fake.biosDevice.requests.size(), 1u);
+    EXPECT_EQ(fake.biosDevice.requests[0].code, 0x222020u);
+    EXPECT_TRUE(fake.processExit.exitCodes.empty());
+    EXPECT_TRUE(capture.Lines().empty());
+    EXPECT_EQ(fake.services.services.at(kService).definition.binaryPath, u"C:\\Veltra\\norvabios64_100507.sys");
+}
+
+TEST_F(BiosStep, KnownBoardGivesTheRecordTheDriverFilled) {
+    fake.biosDevice.identification = "NORVA QB-1234";
+    fake.biosDevice.SetRecordString(1, "Award Software Intl.");
+    const std::optional<BiosDriverOutcome> outcome = QueryBiosDriver(fake.platform, 0x800);
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_TRUE(outcome->identified);
+    EXPECT_EQ(outcome->record, fake.biosDevice.record);
+    ASSERT_EQ(fake.biosDevice.requests.size(), 2u);
+    EXPECT_EQ(fake.biosDevice.requests[1].code, 0x222014u);
+    EXPECT_EQ(fake.services.services.at(kService).definition.binaryPath, u"C:\\Veltra\\norvabios32_100507.sys");
+}
+
+}  // namespace
+}  // namespace veltra

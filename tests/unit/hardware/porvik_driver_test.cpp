@@ -1,0 +1,307 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "fakes/fake_platform.h"
+#include "hardware/porvik_driver.h"
+#include "hardware/porvik_startup.h"
+
+namespace veltra {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr char16_t kService[] = u"Porvik_1_0_4";
+
+// The executable in C:\Veltra with both driver files beside it.
+struct PorvikFixture : ::testing::Test {
+    PorvikFixture() {
+        fake.processInfo.path = u"C:\\Veltra\\veltra.exe";
+        fake.PlaceDriverFiles();
+    }
+    // The journal lines from `from` on.
+    std::vector<std::string> JournalFrom(std::size_t from) const {
+        return {fake.journal.begin() + static_cast<std::ptrdiff_t>(from), fake.journal.end()};
+    }
+    fakes::FakePlatform fake;
+};
+
+// One open attempt that finds no device: remove, install and open again.
+const std::vector<std::string> kInstallAttempt = {
+    "CreateFile \\\\.\\Porvik_1_0_4",
+    "OpenSCManager 0xF003F", "OpenService Porvik_1_0_4", "CloseServiceHandle",
+    "OpenSCManager 0xF003F", "CreateService Porvik_1_0_4", "CloseServiceHandle", "OpenService Porvik_1_0_4",
+    "StartService Porvik_1_0_4", "CloseServiceHandle", "CloseServiceHandle",
+    "CreateFile \\\\.\\Porvik_1_0_4",
+};
+
+TEST_F(PorvikFixture, DriverFileFollowsTheNativeArchitecture) {
+    const std::pair<ProcessorArchitecture, std::u16string> rows[] = {
+        {ProcessorArchitecture::Amd64, u"C:\\Veltra\\Porvik_X64.sys"},
+        {ProcessorArchitecture::X86, u"C:\\Veltra\\Porvik.sys"},
+        {ProcessorArchitecture::Other, u"C:\\Veltra\\Porvik.sys"},  // also: the query is missing
+    };
+    for (const auto& [architecture, path] : rows) {
+        fakes::FakePlatform machine;
+        machine.processInfo.path = u"C:\\Veltra\\veltra.exe";
+        machine.PlaceDriverFiles();
+        machine.systemVersion.architecture = architecture;
+        CPorvikDriver driver(machine.platform);
+        EXPECT_EQ(driver.Initialize(), kPorvikOk);
+        EXPECT_EQ(driver.DriverPath(), path);
+        EXPECT_EQ(machine.services.services.at(kService).definition.binaryPath, path);
+    }
+}
+
+TEST_F(PorvikFixture, NonNtPlatformGivesUpBeforeTouchingAnything) {
+    fake.systemVersion.version = {4, 10, 1998, 1};
+    CPorvikDriver driver(fake.platform);
+    EXPECT_EQ(driver.Initialize(), kPorvikNotLoaded);
+    EXPECT_TRUE(fake.journal.empty());
+    EXPECT_FALSE(driver.Initialised());
+}
+
+TEST_F(PorvikFixture, FirstStartInstallsTheServiceInOrderAndClosesEveryHandle) {
+    CPorvikDriver driver(fake.platform);
+    ASSERT_EQ(driver.Initialize(), kPorvikOk);
+    EXPECT_EQ(fake.journal, kInstallAttempt);
+    const ServiceDefinition& created = fake.services.services.at(kService).definition;
+    EXPECT_EQ(created.displayName, kService);
+    EXPECT_EQ(created.access, 0xF01FFu);
+    EXPECT_EQ(created.type, 1u);
+    EXPECT_EQ(created.startType, 3u);
+    EXPECT_EQ(created.errorControl, 1u);
+    EXPECT_EQ(fake.services.OpenHandles(), 0u);
+    ASSERT_EQ(fake.devices.opens.size(), 2u);
+    EXPECT_EQ(fake.devices.opens[1].access, 0xC0000000u);
+    EXPECT_EQ(fake.devices.opens[1].shareMode, 0u);
+    EXPECT_TRUE(driver.Initialised());
+    EXPECT_NE(driver.Handle(), kInvalidDevice);
+}
+
+TEST_F(PorvikFixture, ARunningDriverIsOpenedWithoutAnyServiceCall) {
+    fake.services.AddService(kService, u"C:\\Veltra\\Porvik_X64.sys", 3, true);
+    CPorvikDriver driver(fake.platform);
+    ASSERT_EQ(driver.Initialize(), kPorvikOk);
+    EXPECT_THAT(fake.journal, ElementsAre("CreateFile \\\\.\\Porvik_1_0_4"));
+}
+
+// An automatic-start service is left in place; its existing entry (1073) and its running
+// state (1056) are not errors.
+TEST_F(PorvikFixture, ExistingAndRunningAutomaticServiceIsKeptAndNotAnError) {
+    fake.services.AddService(kService, u"C:\\Veltra\\Porvik_X64.sys", 2, true);
+    fake.devices.busyOpens = 1;
+    CPorvikDriver driver(fake.platform);
+    ASSERT_EQ(driver.Initialize(), kPorvikOk);
+    EXPECT_THAT(fake.journal,
+                ElementsAre("CreateFile \\\\.\\Porvik_1_0_4", "OpenSCManager 0xF003F", "OpenService Porvik_1_0_4",
+                            "QueryServiceConfig Porvik_1_0_4", "CloseServiceHandle", "CloseServiceHandle",
+                            "OpenSCManager 0xF003F", "CreateService Porvik_1_0_4", "OpenService Porvik_1_0_4",
+                            "StartService Porvik_1_0_4", "CloseServiceHandle", "CloseServiceHandle",
+                            "CreateFile \\\\.\\Porvik_1_0_4"));
+    EXPECT_TRUE(fake.services.Exists(kService));
+}
+
+TEST_F(PorvikFixture, AStoppedDemandServiceIsRemovedAndInstalledAfresh) {
+    fake.services.AddService(kService, u"D:\\Old\\Porvik_X64.sys", 3, false);
+    CPorvikDriver driver(fake.platform);
+    ASSERT_EQ(driver.Initialize(), kPorvikOk);
+    EXPECT_THAT(JournalFrom(0), ::testing::Contains("DeleteService Porvik_1_0_4"));
+    EXPECT_EQ(fake.services.services.at(kService).definition.binaryPath, u"C:\\Veltra\\Porvik_X64.sys");
+}
+
+TEST_F(PorvikFixture, MissingFileIsTriedFourTimesWithGrowingWaitsThenTheUserIsTold) {
+    fakes::FakePlatform bare;
+    bare.processInfo.path = u"C:\\Veltra\\veltra.exe";
+    EXPECT_EQ(CreatePorvikDriver(bare.platform, bare.messageBox), nullptr);
+    EXPECT_THAT(bare.journal, ElementsAre("Sleep 0", "Sleep 100", "Sleep 200", "Sleep 300", "ExitProcess 0"));
+    EXPECT_THAT(bare.messageBox.shown, ElementsAre(std::pair<std::u16string, std::u16string>(
+                                           u"Driver can't Load !", u"Veltra 5")));
+    EXPECT_THAT(bare.processExit.exitCodes, ElementsAre(0u));
+}
+
+TEST_F(PorvikFixture, NetworkLocationsAreNeverLoaded) {
+    for (const char16_t* executable : {u"\\\\server\\share\\veltra.exe", u"z:\\Veltra\\veltra.exe"}) {
+        fakes::FakePlatform remote;
+        remote.processInfo.path = executable;
+        remote.fileSystem.driveTypes[u'Z'] = kDriveRemote;
+        remote.PlaceDriverFiles();
+        CPorvikDriver driver(remote.platform);
+        EXPECT_EQ(driver.Initialize(), kPorvikNotLoaded) << std::string(executable, executable + 5);
+        EXPECT_THAT(remote.journal, ElementsAre("Sleep 0", "Sleep 100", "Sleep 200", "Sleep 300"));
+        EXPECT_TRUE(remote.services.services.empty());
+    }
+}
+
+TEST_F(PorvikFixture, RefusedStartIsUndoneOnEveryAttempt) {
+    fake.services.startErrors[kService] = 1275;  // the system refuses to load the driver
+    CPorvikDriver driver(fake.platform);
+    EXPECT_EQ(driver.Initialize(), kPorvikNotLoaded);
+    std::vector<std::string> expected;
+    for (const char* wait : {"Sleep 0", "Sleep 100", "Sleep 200", "Sleep 300"}) {
+        expected.insert(expected.end(), kInstallAttempt.begin(), kInstallAttempt.end() - 1);
+        expected.insert(expected.end(), {"OpenSCManager 0xF003F", "OpenService Porvik_1_0_4",
+                                         "QueryServiceConfig Porvik_1_0_4", "ControlService stop Porvik_1_0_4",
+                                         "DeleteService Porvik_1_0_4", "CloseServiceHandle", "CloseServiceHandle",
+                                         wait});
+    }
+    EXPECT_EQ(fake.journal, expected);
+    EXPECT_FALSE(fake.services.Exists(kService));
+    EXPECT_EQ(fake.services.OpenHandles(), 0u);
+    EXPECT_FALSE(driver.Initialised());
+}
+
+TEST_F(PorvikFixture, ZeroDeviceHandleIsReportedAndTheClientReleased) {
+    fake.devices.openGivesNullHandle = true;
+    EXPECT_EQ(CreatePorvikDriver(fake.platform, fake.messageBox), nullptr);
+    EXPECT_THAT(fake.messageBox.shown, ElementsAre(std::pair<std::u16string, std::u16string>(
+                                           u"Driver Handle Can't Load!!", u"Veltra 5")));
+    EXPECT_THAT(fake.processExit.exitCodes, ElementsAre(0u));
+    EXPECT_EQ(fake.devices.OpenHandles(), 0u);
+}
+
+TEST_F(PorvikFixture, CreatedClientSendsRequestsOnTheOpenedDevice) {
+    auto driver = CreatePorvikDriver(fake.platform, fake.messageBox);
+    ASSERT_NE(driver, nullptr);
+    EXPECT_TRUE(fake.messageBox.shown.empty());
+    EXPECT_TRUE(fake.processExit.exitCodes.empty());
+    fake.machine.AddPciFunction(0, 2, 0, 0x10DE, 0x0640, 0x0300);
+    EXPECT_EQ(driver->ReadPciConfigDword(0, 2, 0, 0), 0x064010DEu);
+}
+
+// Release: only the last client removes the service; a failed count keeps it.
+TEST_F(PorvikFixture, ReleaseRemovesTheServiceOnlyForTheLastClient) {
+    struct Row {
+        int otherClients;
+        bool countFails;
+        bool serviceRemains;
+    };
+    for (const Row row : {Row{0, false, false}, Row{1, false, true}, Row{0, true, true}}) {
+        fakes::FakePlatform machine;
+        machine.processInfo.path = u"C:\\Veltra\\veltra.exe";
+        machine.PlaceDriverFiles();
+        auto driver = CreatePorvikDriver(machine.platform, machine.messageBox);
+        ASSERT_NE(driver, nullptr);
+        machine.porvikDevice.otherClients = row.otherClients;
+        if (row.countFails) machine.porvikDevice.failingCodes.insert(CPorvikDriver::kQueryOpenCountCode);
+        driver->Release();
+        EXPECT_EQ(machine.services.Exists(kService), row.serviceRemains) << row.otherClients << row.countFails;
+        EXPECT_EQ(machine.devices.OpenHandles(), 0u);
+        EXPECT_EQ(driver->Handle(), kInvalidDevice);
+        EXPECT_FALSE(driver->Initialised());
+        // A released client sends nothing to the closed handle.
+        const std::size_t requests = machine.porvikDevice.requests.size();
+        EXPECT_EQ(driver->ReadPciConfigDword(0, 0, 0, 0), 0xFFFFFFFFu);
+        EXPECT_EQ(machine.porvikDevice.requests.size(), requests);
+        driver->Release();  // a second release does nothing
+        EXPECT_EQ(machine.devices.OpenHandles(), 0u);
+    }
+}
+
+TEST_F(PorvikFixture, ReleaseLeavesAnAutomaticStartServiceInstalled) {
+    fake.services.AddService(kService, u"C:\\Veltra\\Porvik_X64.sys", 2, true);
+    auto driver = CreatePorvikDriver(fake.platform, fake.messageBox);
+    ASSERT_NE(driver, nullptr);
+    const std::size_t before = fake.journal.size();
+    driver->Release();
+    EXPECT_TRUE(fake.services.Running(kService));
+    EXPECT_THAT(JournalFrom(before), ::testing::Not(::testing::Contains(::testing::StartsWith("ControlService"))));
+    EXPECT_THAT(JournalFrom(before), ::testing::Not(::testing::Contains(::testing::StartsWith("DeleteService"))));
+}
+
+TEST_F(PorvikFixture, AClientThatNeverOpenedSendsNoRequestAndGivesTheFailureValues) {
+    CPorvikDriver driver(fake.platform);
+    std::uint8_t buffer[4] = {};
+    EXPECT_EQ(driver.ReadMemory(0xF0000, 1, 4, buffer), 0u);
+    EXPECT_EQ(driver.ReadPciConfigDword(0, 0, 0, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(driver.ReadPortByte(0x80), 0u);
+    driver.WritePortByte(0x80, 1);
+    EXPECT_EQ(driver.QueryOpenCount(), std::nullopt);
+    driver.Release();
+    EXPECT_TRUE(fake.journal.empty());
+}
+
+struct PorvikRequests : PorvikFixture {
+    PorvikRequests() {
+        driver = CreatePorvikDriver(fake.platform, fake.messageBox);
+        fake.porvikDevice.requests.clear();
+    }
+    const fakes::FakeDriverDevice::Request& Last() const { return fake.porvikDevice.requests.back(); }
+    std::unique_ptr<CPorvikDriver> driver;
+};
+
+TEST_F(PorvikRequests, ReadMemoryLayoutAndExactByteCount) {
+    Bytes rom(256);
+    for (std::size_t i = 0; i < rom.size(); ++i) rom[i] = static_cast<std::uint8_t>(i ^ 0x5A);
+    fake.machine.AddMemory(0xF0100, rom);
+    Bytes read(256);
+    ASSERT_EQ(driver->ReadMemory(0xF0100, 1, 256, read.data()), 256u);
+    EXPECT_EQ(read, rom);
+    EXPECT_EQ(Last().code, 0xC3506104u);
+    EXPECT_THAT(Last().input, ElementsAreArray<std::uint8_t>(
+                                  {0x00, 0x01, 0x0F, 0x00, 0, 0, 0, 0, 0x01, 0, 0, 0, 0x00, 0x01, 0, 0}));
+    EXPECT_EQ(Last().outputSize, 256u);
+
+    fake.porvikDevice.shortReplyBytes = 255;
+    EXPECT_EQ(driver->ReadMemory(0xF0100, 1, 256, read.data()), 0u);
+    fake.porvikDevice.shortReplyBytes.reset();
+    fake.porvikDevice.failingCodes.insert(0xC3506104);
+    EXPECT_EQ(driver->ReadMemory(0xF0100, 1, 256, read.data()), 0u);
+}
+
+TEST_F(PorvikRequests, ReadMemoryRefusesSizesItCannotAskForWithoutSendingAnything) {
+    const std::size_t before = fake.porvikDevice.requests.size();
+    std::uint8_t byte = 0;
+    EXPECT_EQ(driver->ReadMemory(0, 0x10000, 0x10000, &byte), 0u);  // 4 GiB does not fit the request
+    EXPECT_EQ(driver->ReadMemory(0, 1, 1, nullptr), 0u);
+    EXPECT_EQ(fake.porvikDevice.requests.size(), before);
+}
+
+TEST_F(PorvikRequests, PciAddressIsPackedWithDeviceAndFunctionMasked) {
+    fake.machine.AddPciFunction(1, 31, 1, 0x1F3C, 0x5A01, 0x0C05);
+    fake.machine.SetPciRegister(1, 31, 1, 0x10, 0xFEDC0004);
+    // device 0x3F masks to 31, function 9 to 1
+    EXPECT_EQ(driver->ReadPciConfigDword(1, 0x3F, 9, 0x10), 0xFEDC0004u);
+    EXPECT_EQ(Last().code, 0xC3506144u);
+    EXPECT_THAT(Last().input, ElementsAre(0xF9, 0x01, 0, 0, 0x10, 0, 0, 0));
+    EXPECT_EQ(Last().outputSize, 4u);
+    EXPECT_EQ(driver->ReadPciConfigDword(0, 2, 0, 0), 0xFFFFFFFFu) << "absent function";
+    fake.machine.AddPciFunction(0, 0, 0, 0x8086, 0x1234, 0x0600);
+    fake.porvikDevice.shortReplyBytes = 2;
+    EXPECT_EQ(driver->ReadPciConfigDword(0, 0, 0, 0), 0xFFFFFFFFu) << "half a register is no value";
+    fake.porvikDevice.shortReplyBytes.reset();
+    fake.porvikDevice.failingCodes.insert(0xC3506144);
+    EXPECT_EQ(driver->ReadPciConfigDword(0, 0, 0, 0), 0xFFFFFFFFu);
+}
+
+// The SMBus host's registers at 0x1204 keep what is written to them.
+TEST_F(PorvikRequests, PortRequestsLayouts) {
+    fake.machine.SetSmbus(0x1200, 0);
+    driver->WritePortByte(0x1204, 0xAB);
+    EXPECT_EQ(Last().code, 0xC350A0D8u);
+    EXPECT_THAT(Last().input, ElementsAre(0x04, 0x12, 0, 0, 0xAB));
+    EXPECT_EQ(Last().outputSize, 0u);
+    EXPECT_THAT(fake.machine.portWrites, ElementsAre(std::pair<std::uint16_t, std::uint8_t>(0x1204, 0xAB)));
+
+    EXPECT_EQ(driver->ReadPortByte(0x1204), 0xAB);
+    EXPECT_EQ(Last().code, 0xC35060CCu);
+    EXPECT_THAT(Last().input, ElementsAre(0x04, 0x12));
+    EXPECT_EQ(Last().outputSize, 2u);
+
+    fake.porvikDevice.failingCodes.insert(0xC35060CC);
+    EXPECT_EQ(driver->ReadPortByte(0x1204), 0);
+}
+
+TEST_F(PorvikRequests, OpenCountRequestHasNoInputAndFourBytesOut) {
+    fake.porvikDevice.otherClients = 2;
+    EXPECT_EQ(driver->QueryOpenCount(), 3u);
+    EXPECT_EQ(Last().code, 0xC3502004u);
+    EXPECT_TRUE(Last().input.empty());
+    EXPECT_EQ(Last().outputSize, 4u);
+}
+
+}  // namespace
+}  // namespace veltra

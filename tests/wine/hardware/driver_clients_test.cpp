@@ -1,0 +1,182 @@
+// The program's driver clients against the simulated drivers, through the real service
+// manager and device I/O: what the program does and the bytes the drivers logged.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <regex>
+#include <vector>
+
+#include "hardware/porvik_driver.h"
+#include "hardware/porvik_startup.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_platform.h"
+#include "support/child_process.h"
+#include "support/program_machine.h"
+
+namespace veltra {
+namespace {
+
+using namespace winetest;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using Bytes = std::vector<std::uint8_t>;
+
+const std::wstring kPorvikService = L"Porvik_1_0_4";
+const std::wstring kBiosService = L"NORVA_NORVABIOS_010507";
+
+// Runs "veltra-cli identify" in the machine's folder; the program ends with 0 in every case,
+// whether it identified the machine or could not load a driver.
+ChildResult Identify(const ProgramMachine& machine, const std::wstring& options = L"") {
+    const ChildResult run = RunChild(machine.Program(L"veltra-cli.exe") + L" identify" + options);
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 0u) << run.errors;
+    return run;
+}
+
+TEST(DriverClients, ProgramLoadsBothDriversAndAsksTheBiosDriverExactly) {
+    ProgramMachine machine(L"board");
+    const ChildResult run = Identify(machine, L" --debug");
+    EXPECT_THAT(run.output, HasSubstr("VT5.nOS="));
+    EXPECT_THAT(run.errors, HasSubstr(" :  VT5.cMB_Model = QB-7715\n\tVT5.cMB_BIOS_Version = 2.30\n"
+                                      "\tVT5.cMB_BIOS_Vendor = Test Vendor\n"));
+    EXPECT_THAT(machine.Folder().RequestLog(SimDriver::Norvabios),
+                ElementsAre(SimRequest{0x222020, 0, 256, {}}, SimRequest{0x222014, 1028, 1028, Bytes(1028, 0)}));
+    EXPECT_FALSE(machine.Folder().RequestLog(SimDriver::Porvik).empty()) << "the hardware readers use the I/O driver";
+    // Both drivers stay loaded for the next start.
+    EXPECT_TRUE(QueryServiceState(kPorvikService).running);
+    EXPECT_TRUE(QueryServiceState(kBiosService).running);
+}
+
+// The second start finds both services running: the I/O device opens at once, and the BIOS
+// driver's "exists" and "already running" answers are no failure.
+TEST(DriverClients, ASecondStartWithBothServicesRunningStillLoads) {
+    ProgramMachine machine(L"board");
+    const ChildResult first = Identify(machine);
+    const ChildResult second = Identify(machine);
+    EXPECT_EQ(second.errors, "");
+    EXPECT_THAT(first.output, HasSubstr("VT5.nOS="));
+    EXPECT_EQ(second.output, first.output);
+    EXPECT_EQ(machine.Folder().RequestLog(SimDriver::Norvabios).size(), 4u) << "two requests per start";
+}
+
+TEST(DriverClients, RefusedBiosDriverLogsTwoLinesEndsWithZeroAndIsRemoved) {
+    ProgramMachine machine(L"bios-refused");
+    const ChildResult run = Identify(machine, L" --debug");
+    EXPECT_EQ(run.output, "");
+    // The last two debug lines, numbered one after the other.
+    const std::regex lastTwo("([0-9]{4}) :  Load norvabios fail\\.\\.\\.\n([0-9]{4}) :  Checking driver\\.\\.\\.\n$");
+    std::smatch lines;
+    ASSERT_TRUE(std::regex_search(run.errors, lines, lastTwo)) << run.errors;
+    EXPECT_EQ(std::stoi(lines[2].str()), std::stoi(lines[1].str()) + 1);
+    EXPECT_FALSE(QueryServiceState(kBiosService).exists);
+    EXPECT_TRUE(QueryServiceState(kPorvikService).running);
+}
+
+TEST(DriverClients, RefusedIoDriverIsTriedFourTimesAndLeftUninstalled) {
+    ProgramMachine machine(L"refused");
+    const ChildResult run = Identify(machine);
+    EXPECT_EQ(run.output, "");
+    EXPECT_EQ(run.errors, "veltra-cli: Driver can't Load !\n");
+    EXPECT_FALSE(QueryServiceState(kPorvikService).exists);
+    EXPECT_FALSE(QueryServiceState(kBiosService).exists) << "the start-up stopped before the BIOS driver";
+}
+
+class RecordingMessages final : public IMessageBox {
+public:
+    void Show(const std::u16string& text, const std::u16string&) override { shown.push_back(text); }
+    void ShowStop(const std::u16string& text, const std::u16string&) override { shown.push_back(text); }
+    std::vector<std::u16string> shown;
+};
+
+class ExecutableAt final : public IProcessInfo {
+public:
+    explicit ExecutableAt(std::u16string path) : path_(std::move(path)) {}
+    std::u16string ExecutablePath() override { return path_; }
+
+private:
+    std::u16string path_;
+};
+
+// The real Windows layer, with the executable placed in the machine's folder and the
+// messages recorded.
+struct RealPlatformIn {
+    explicit RealPlatformIn(const SimMachineFolder& folder) : processInfo(FromWide(folder.Path()) + u"veltra.exe") {}
+    Win32Platform real;
+    RecordingMessages messages;
+    ExecutableAt processInfo;
+    Platform& base = real.Get();
+    Platform platform{base.registry, base.systemVersion, base.mutexes,  base.windows,  messages,
+                      base.launcher, base.clock,         base.codePage, processInfo,   base.fileSystem,
+                      base.services, base.devices,       base.processExit};
+};
+
+Bytes Le32s(std::initializer_list<std::uint32_t> values) {
+    Bytes bytes;
+    for (std::uint32_t value : values) AppendU32(bytes, value);
+    return bytes;
+}
+
+TEST(DriverClients, IoRequestsReachTheDriverByteForByteAndReleaseRemovesTheService) {
+    ProgramMachine machine(L"board");
+    RealPlatformIn real(machine.Folder());
+    std::unique_ptr<CPorvikDriver> driver = CreatePorvikDriver(real.platform, real.messages);
+    ASSERT_NE(driver, nullptr);
+    EXPECT_TRUE(real.messages.shown.empty());
+
+    std::uint8_t anchor[5] = {};
+    EXPECT_EQ(driver->ReadMemory(0xF0010, 1, 5, anchor), 5u);
+    EXPECT_EQ(std::string(anchor, anchor + 5), "_DMI_");
+    EXPECT_EQ(driver->ReadPciConfigDword(0, 0x1F, 3, 0), 0x5A011F3Cu);
+    EXPECT_EQ(driver->ReadPciConfigDword(0, 0x1F, 3, 0x20), 0x00000401u);
+    EXPECT_EQ(driver->ReadPortByte(0x80), 0x5A);
+    driver->WritePortByte(0x80, 0x11);
+    EXPECT_EQ(driver->ReadPortByte(0x80), 0x11);
+    EXPECT_EQ(driver->QueryOpenCount(), 1u);
+    EXPECT_THAT(machine.Folder().RequestLog(SimDriver::Porvik),
+                ElementsAre(SimRequest{0xC3506104, 16, 5, Le32s({0xF0010, 0, 1, 5})},
+                            SimRequest{0xC3506144, 8, 4, Le32s({0xFB, 0})},
+                            SimRequest{0xC3506144, 8, 4, Le32s({0xFB, 0x20})},
+                            SimRequest{0xC35060CC, 2, 2, {0x80, 0x00}},
+                            SimRequest{0xC350A0D8, 5, 0, {0x80, 0, 0, 0, 0x11}},
+                            SimRequest{0xC35060CC, 2, 2, {0x80, 0x00}},
+                            SimRequest{0xC3502004, 0, 4, {}}));
+
+    driver->Release();  // the only client: the service goes
+    EXPECT_FALSE(QueryServiceState(kPorvikService).exists);
+}
+
+TEST(DriverClients, ShortAndFailingRepliesGiveTheFailureValues) {
+    ProgramMachine machine(L"switches");
+    RealPlatformIn real(machine.Folder());
+    std::unique_ptr<CPorvikDriver> driver = CreatePorvikDriver(real.platform, real.messages);
+    ASSERT_NE(driver, nullptr);
+    Bytes block(256);
+    EXPECT_EQ(driver->ReadMemory(0xF0000, 1, 256, block.data()), 0u) << "16 of 256 bytes";
+    EXPECT_EQ(driver->ReadPciConfigDword(0, 0, 0, 0), 0xFFFFFFFFu);
+}
+
+TEST(DriverClients, AnAutomaticStartServiceIsNeverRemoved) {
+    ProgramMachine machine(L"board");
+    {
+        SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+        SC_HANDLE service = CreateServiceW(manager, kPorvikService.c_str(), kPorvikService.c_str(), SERVICE_ALL_ACCESS,
+                                           SERVICE_KERNEL_DRIVER, SERVICE_AUTO_START, SERVICE_ERROR_NORMAL,
+                                           machine.Folder().DriverPath(SimDriver::Porvik).c_str(), nullptr, nullptr,
+                                           nullptr, nullptr, nullptr);
+        ASSERT_NE(service, nullptr) << GetLastError();
+        ASSERT_TRUE(StartServiceW(service, 0, nullptr)) << GetLastError();
+        CloseServiceHandle(service);
+        CloseServiceHandle(manager);
+    }
+    RealPlatformIn real(machine.Folder());
+    std::unique_ptr<CPorvikDriver> driver = CreatePorvikDriver(real.platform, real.messages);
+    ASSERT_NE(driver, nullptr);
+    driver->Release();
+    const ServiceState state = QueryServiceState(kPorvikService);
+    EXPECT_TRUE(state.exists);
+    EXPECT_TRUE(state.running);
+}
+
+}  // namespace
+}  // namespace veltra

@@ -1,0 +1,47 @@
+#include "support/program_machine.h"
+
+#include "support/child_process.h"
+
+namespace veltra::winetest {
+
+bool CopyProgramsTo(const std::wstring& folder) {
+    bool copied = true;
+    for (const wchar_t* program : {L"veltra.exe", L"veltra-cli.exe"}) {
+        copied = CopyFileW((ProgramFolder() + program).c_str(), (folder + program).c_str(), FALSE) && copied;
+    }
+    return copied;
+}
+
+ProgramMachine::ProgramMachine(const std::wstring& profileName)
+    : folder_(profileName),
+      buildLabel_(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"BuildLabEx") {
+    buildLabel_.Set(sizeof(void*) == 8 ? L"7601.17514.amd64fre.win7sp1_rtm.101119-1850"
+                                       : L"7601.17514.x86fre.win7sp1_rtm.101119-1850");
+    for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios}) RemoveSimService(driver);
+    CopyProgramsTo(folder_.Path());
+}
+
+ProgramMachine::~ProgramMachine() {
+    for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios}) RemoveSimService(driver);
+    // The work folders the program made; the machine's folder then removes its files.
+    for (const wchar_t* folder : {L"VT5\\LOG", L"VT5\\DL_INFO", L"VT5\\DL_FILE", L"VT5\\skin", L"VT5"}) {
+        RemoveDirectoryW((folder_.Path() + folder).c_str());
+    }
+}
+
+ServiceState QueryServiceState(const std::wstring& name) {
+    ServiceState state;
+    SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT);
+    if (manager == nullptr) return state;
+    SC_HANDLE service = OpenServiceW(manager, name.c_str(), SERVICE_QUERY_STATUS);
+    if (service != nullptr) {
+        state.exists = true;
+        SERVICE_STATUS status{};
+        state.running = QueryServiceStatus(service, &status) && status.dwCurrentState == SERVICE_RUNNING;
+        CloseServiceHandle(service);
+    }
+    CloseServiceHandle(manager);
+    return state;
+}
+
+}  // namespace veltra::winetest
