@@ -9,6 +9,7 @@
 #include "catalogue/installed_versions.h"
 #include "catalogue/result_list.h"
 #include "cli/cli_options.h"
+#include "cli/machine_identity.h"
 #include "cli/result_report.h"
 #include "cli/saved_identity.h"
 #include "platform/platform.h"
@@ -40,12 +41,8 @@ bool IdentifyWorkFolder(const CliOptions& options, Platform& platform, VT5Record
     return false;
 }
 
-std::unique_ptr<IInstalledVersions> ChooseMachine(const CliOptions& options, Platform& platform, VT5Record& vt5,
-                                                  CheckInputs& inputs, std::string& error) {
-    if (!options.identityFile) {
-        inputs = GatherMachineFacts(platform).Inputs();
-        return std::make_unique<RegistryInstalledVersions>(platform.registry, platform.codePage);
-    }
+std::unique_ptr<IInstalledVersions> LoadSavedMachine(const CliOptions& options, Platform& platform, VT5Record& vt5,
+                                                     CheckInputs& inputs, std::string& error) {
     const std::optional<std::string> text = ReadSmallFile(platform.fileSystem, *options.identityFile);
     if (!text) {
         error = "cannot read the identity file " + Utf16ToUtf8(*options.identityFile);
@@ -62,16 +59,12 @@ std::unique_ptr<IInstalledVersions> ChooseMachine(const CliOptions& options, Pla
                                                        saved.identity->facts.nvidiaDriverVersion, platform.codePage);
 }
 
-int RunCheckCommand(const CliOptions& options, Platform& platform, std::ostream& out, std::ostream& err) {
+int RunCheckCommand(const CliOptions& options, Platform& platform, IWmi& wmi, std::ostream& out, std::ostream& err) {
     VT5Record vt5;
-    if (!IdentifyWorkFolder(options, platform, vt5, err)) return 1;
     CheckInputs inputs;
-    std::string error;
-    std::unique_ptr<IInstalledVersions> installed = ChooseMachine(options, platform, vt5, inputs, error);
-    if (!installed) {
-        err << "veltra-cli: " << error << '\n';
-        return 2;
-    }
+    std::unique_ptr<IInstalledVersions> installed;
+    const int exitCode = PrepareMachine(options, platform, wmi, vt5, inputs, installed, err);
+    if (exitCode != kIdentified) return exitCode;
     CatalogueFileSet dbf;
     CheckListState checkList;
     CheckResultWriter writer(vt5, platform.codePage);

@@ -6,6 +6,7 @@
 namespace veltra {
 
 class IInstalledVersions;
+class IWmi;
 struct CheckInputs;
 struct CliOptions;
 struct Platform;
@@ -13,12 +14,12 @@ struct VT5Record;
 
 // The start-up identification of the work folder; false (with a message) when it cannot be used.
 bool IdentifyWorkFolder(const CliOptions& options, Platform& platform, VT5Record& vt5, std::ostream& err);
-// The machine whose updates are checked: a saved identity (--identity), or this one.
-std::unique_ptr<IInstalledVersions> ChooseMachine(const CliOptions& options, Platform& platform, VT5Record& vt5,
-                                                  CheckInputs& inputs, std::string& error);
+// The saved identity of --identity applied to vt5, with its check inputs and installed versions.
+std::unique_ptr<IInstalledVersions> LoadSavedMachine(const CliOptions& options, Platform& platform, VT5Record& vt5,
+                                                     CheckInputs& inputs, std::string& error);
 
 // "check": the check phase over the work folder's catalogues, for this machine or a saved one.
-int RunCheckCommand(const CliOptions& options, Platform& platform, std::ostream& out, std::ostream& err);
+int RunCheckCommand(const CliOptions& options, Platform& platform, IWmi& wmi, std::ostream& out, std::ostream& err);
 // "list": the rows of the existing "CheckList.rec".
 int RunListCommand(const CliOptions& options, Platform& platform, std::ostream& out, std::ostream& err);
 

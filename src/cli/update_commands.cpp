@@ -75,10 +75,10 @@ void ChooseScanBoxes(const CliOptions& options, UpdatePage& page) {
 
 }  // namespace
 
-int RunScanCommand(const CliOptions& options, Platform& platform, UpdateServices& services, std::ostream& out,
+int RunScanCommand(const CliOptions& options, Platform& platform, IWmi& wmi, UpdateServices& services, std::ostream& out,
                    std::ostream& err) {
     UpdateSession session(platform, services, err);
-    if (!session.Open(options, err)) return session.exitCode;
+    if (!session.Open(options, wmi, err)) return session.exitCode;
     ChooseScanBoxes(options, *session.page);
     session.page->On_Download_Info_File();
     if (session.transfers.Records().empty()) {
@@ -90,10 +90,10 @@ int RunScanCommand(const CliOptions& options, Platform& platform, UpdateServices
     return OutcomeCode(session, false);
 }
 
-int RunDownloadCommand(const CliOptions& options, Platform& platform, UpdateServices& services, std::ostream& out,
+int RunDownloadCommand(const CliOptions& options, Platform& platform, IWmi& wmi, UpdateServices& services, std::ostream& out,
                        std::ostream& err) {
     UpdateSession session(platform, services, err);
-    if (!session.Open(options, err)) return session.exitCode;
+    if (!session.Open(options, wmi, err)) return session.exitCode;
     for (int index : options.rows) {
         const int row = session.ShowRecord(index);
         if (row == 0) {

@@ -4,6 +4,7 @@
 
 #include "app/text.h"
 #include "cli/check_command.h"
+#include "cli/machine_identity.h"
 #include "cli/cli_options.h"
 #include "cli/update_services.h"
 #include "platform/message_pump.h"
@@ -41,17 +42,10 @@ UpdateSession::UpdateSession(Platform& platform_, UpdateServices& services_, std
       transfers(services_.transfers),
       view(err) {}
 
-bool UpdateSession::Open(const CliOptions& options, std::ostream& err) {
-    exitCode = 1;
-    if (!IdentifyWorkFolder(options, platform, vt5, err)) return false;
+bool UpdateSession::Open(const CliOptions& options, IWmi& wmi, std::ostream& err) {
     CheckInputs inputs;
-    std::string error;
-    installed = ChooseMachine(options, platform, vt5, inputs, error);
-    if (!installed) {
-        err << "veltra-cli: " << error << '\n';
-        exitCode = 2;
-        return false;
-    }
+    exitCode = PrepareMachine(options, platform, wmi, vt5, inputs, installed, err);
+    if (exitCode != kIdentified) return false;
     context = std::make_unique<CheckContext>(
         CheckContext{vt5, inputs, *installed, platform.fileSystem, platform.codePage, dbf, writer});
     history = std::make_unique<HistoryFile>(platform.fileSystem, platform.codePage, HistoryPath(vt5.sWorkPath));

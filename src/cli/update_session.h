@@ -17,6 +17,7 @@
 namespace veltra {
 
 class IRegistry;
+class IWmi;
 struct CliOptions;
 struct Platform;
 struct UpdateServices;
@@ -30,7 +31,7 @@ struct UpdateSession {
 
     // Identifies the work folder and the machine, then sets the page up. False with a
     // message on err; exitCode tells which failure.
-    bool Open(const CliOptions& options, std::ostream& err);
+    bool Open(const CliOptions& options, IWmi& wmi, std::ostream& err);
     // Runs the message loop until the page is back in its list view.
     void WaitForListView();
     // Scrolls record `index` into the six visible rows and gives its visible row, 0 when
