@@ -59,6 +59,7 @@ public:
         return std::make_unique<MemoryFile>(files[path], mode != veltra::FileOpenMode::ReadOnly);
     }
     bool MakeDirectory(const std::u16string&) override { return true; }
+    unsigned DriveType(const std::u16string&) override { return 3; }  // a fixed disk
     std::map<std::u16string, Bytes> files;
 };
 
