@@ -13,11 +13,13 @@ constexpr int kBarMarks = 30;
 
 std::string ConsoleProgressLine(int percent, const std::u16string& text) {
     const int bounded = std::clamp(percent, 0, 100);
-    const int marks = bounded * kBarMarks / 100;
-    std::string number = std::to_string(bounded);
-    number.insert(0, 3 - number.size(), ' ');
-    return "[" + std::string(static_cast<std::size_t>(marks), '#') + std::string(static_cast<std::size_t>(kBarMarks - marks), '.') +
-           "] " + number + "% " + Utf16ToUtf8(text);
+    const auto marks = static_cast<std::size_t>(bounded * kBarMarks / 100);
+    const std::string number = std::to_string(bounded);
+    // Appended piece by piece: GCC 12 warns falsely about prepending to a string at -O2.
+    std::string line(1, '[');
+    line.append(marks, '#').append(static_cast<std::size_t>(kBarMarks) - marks, '.').append("] ");
+    line.append(3 - number.size(), ' ').append(number).append("% ").append(Utf16ToUtf8(text));
+    return line;
 }
 
 void ConsolePageView::DrawBar() {

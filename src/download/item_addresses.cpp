@@ -30,11 +30,11 @@ bool IsReservedDeviceName(std::u16string_view stem) {
 
 std::u16string SafeFileName(std::u16string name) {
     std::replace_if(name.begin(), name.end(), IsUnsafeCharacter, u'_');
-    if (name.find_first_not_of(u". ") == std::u16string::npos) return u"_" + name + u"_";
+    if (name.find_first_not_of(u". ") == std::u16string::npos) return std::u16string(u"_").append(name).append(u"_");
     // The system ignores an extension and trailing blanks after a device name.
     const std::u16string_view stem = std::u16string_view(name).substr(0, name.find(u'.'));
     const std::size_t end = stem.find_last_not_of(u' ');
-    if (IsReservedDeviceName(stem.substr(0, end == std::u16string_view::npos ? 0 : end + 1))) name.insert(0, u"_");
+    if (IsReservedDeviceName(stem.substr(0, end == std::u16string_view::npos ? 0 : end + 1))) name = std::u16string(u"_").append(name);
     return name;
 }
 
