@@ -9,44 +9,13 @@
 
 #include "app/last_scan.h"
 #include "download/history.h"
+#include "platform/memory_file.h"
 #include "platform/windows1252.h"
 
 namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-class MemoryFile final : public veltra::IFile {
-public:
-    MemoryFile(Bytes& bytes, bool writable) : bytes_(bytes), writable_(writable) {}
-    std::size_t Read(void* buffer, std::size_t count) override {
-        const std::size_t n = position_ < bytes_.size() ? std::min(count, bytes_.size() - position_) : 0;
-        if (n != 0) std::memcpy(buffer, bytes_.data() + position_, n);
-        position_ += n;
-        return n;
-    }
-    std::size_t Write(const void* buffer, std::size_t count) override {
-        if (!writable_) return 0;
-        if (bytes_.size() < position_ + count) bytes_.resize(position_ + count);
-        std::memcpy(bytes_.data() + position_, buffer, count);
-        position_ += count;
-        return count;
-    }
-    bool Seek(std::int64_t offset) override {
-        position_ = static_cast<std::size_t>(offset);
-        return offset >= 0;
-    }
-    bool SeekToEnd() override {
-        position_ = bytes_.size();
-        return true;
-    }
-    std::int64_t Tell() override { return static_cast<std::int64_t>(position_); }
-    bool Flush() override { return true; }
-
-private:
-    Bytes& bytes_;
-    bool writable_;
-    std::size_t position_ = 0;
-};
 
 // Files by exact path; every folder exists.
 class MemoryFileSystem final : public veltra::IFileSystem {
@@ -54,13 +23,17 @@ public:
     bool Exists(const std::u16string& path) override { return files.count(path) != 0; }
     bool IsDirectory(const std::u16string&) override { return false; }
     std::unique_ptr<veltra::IFile> Open(const std::u16string& path, veltra::FileOpenMode mode) override {
-        if (mode == veltra::FileOpenMode::ReadWriteTruncate) files[path].clear();
-        if (files.count(path) == 0) return nullptr;
-        return std::make_unique<MemoryFile>(files[path], mode != veltra::FileOpenMode::ReadOnly);
+        std::shared_ptr<Bytes>& bytes = files[path];
+        if (mode == veltra::FileOpenMode::ReadWriteTruncate) bytes = std::make_shared<Bytes>();
+        if (!bytes) {
+            files.erase(path);
+            return nullptr;
+        }
+        return std::make_unique<veltra::MemoryFile>(bytes, mode != veltra::FileOpenMode::ReadOnly);
     }
     bool MakeDirectory(const std::u16string&) override { return true; }
     unsigned DriveType(const std::u16string&) override { return 3; }  // a fixed disk
-    std::map<std::u16string, Bytes> files;
+    std::map<std::u16string, std::shared_ptr<Bytes>> files;
 };
 
 class FixedClock final : public veltra::IClock {
@@ -74,7 +47,7 @@ public:
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     MemoryFileSystem files;
     const Bytes input(data, data + size);
-    for (const char16_t* name : {u"History.rec", u"Veltra.rec", u"LastTime.rec"}) files.files[name] = input;
+    for (const char16_t* name : {u"History.rec", u"Veltra.rec", u"LastTime.rec"}) files.files[name] = std::make_shared<Bytes>(input);
     veltra::Windows1252CodePage codePage;
     FixedClock clock;
 
@@ -84,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     staging.SetItem(codePage, u"MB BIOS", u"Board", u"F2", u"text");
     history.AppendHistory(staging, clock);
     const std::size_t whole = size / veltra::HistoryLayout::kRecordBytes;
-    if (files.files[u"History.rec"].size() != (whole + 1) * veltra::HistoryLayout::kRecordBytes) __builtin_trap();
+    if (files.files[u"History.rec"]->size() != (whole + 1) * veltra::HistoryLayout::kRecordBytes) __builtin_trap();
     const veltra::HistoryList after = history.ReadHistoryList();
     if (after.count != std::min(before.count + 1, veltra::kHistoryEntries)) __builtin_trap();
     if (after.entries[static_cast<std::size_t>(after.count)][3] != u"Board") __builtin_trap();
@@ -93,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     veltra::DateTime tLastScan;
     lastScan.ShowLastScan(tLastScan);
     lastScan.SaveLastScan(1, clock);
-    if (files.files[u"Veltra.rec"].size() < 16) __builtin_trap();
+    if (files.files[u"Veltra.rec"]->size() < 16) __builtin_trap();
     veltra::ReadLastTime(files, u"LastTime.rec", 0);
     return 0;
 }
