@@ -1,9 +1,25 @@
 #include "profile_tokens.h"
 
 #include <cctype>
+#include <cstdio>
 
 namespace veltra::profile {
 namespace {
+
+std::string OneLine(const std::string& message) {
+    std::string line;
+    for (const char c : message) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) {
+            line += c;
+            continue;
+        }
+        char escaped[5];
+        std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+        line += escaped;
+    }
+    return line;
+}
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -29,6 +45,8 @@ std::size_t ReadQuoted(const std::string& line, std::size_t at, std::string& out
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 }  // namespace
+
+ProfileError::ProfileError(const std::string& message) : std::runtime_error(OneLine(message)) {}
 
 std::vector<Token> SplitProfileLine(const std::string& line) {
     std::vector<Token> tokens;

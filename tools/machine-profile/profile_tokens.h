@@ -6,9 +6,11 @@
 
 namespace veltra::profile {
 
-// A mistake in a profile line; the parser adds the line number.
+// A mistake in a profile line; the parser adds the line number. Messages quote the
+// profile's own texts, which may hold any byte through \xHH: control bytes (a zero too)
+// are written back as \xHH, so a message is whole and stays one readable line.
 struct ProfileError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+    explicit ProfileError(const std::string& message);
 };
 
 struct Token {

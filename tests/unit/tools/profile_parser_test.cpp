@@ -160,6 +160,9 @@ TEST(MachineProfileParser, IncludedFilesAddTheirLinesAndReportTheirMistakes) {
               "2: in 'broken.inc' line 2: unknown directive 'frobnicate'");
     EXPECT_EQ(ParseMachineProfile("include \"none.inc\"\n", loader).error, "1: included file 'none.inc' cannot be read");
     EXPECT_EQ(ParseMachineProfile("include board.inc\n", loader).error, "1: include takes one quoted file name");
+    // A name may hold any byte through \xHH; the message still is one line.
+    EXPECT_EQ(ParseMachineProfile("include \"bo\\x0Aard\\x7F\r\\x00.inc\"\n", loader).error,
+              "1: included file 'bo\\x0Aard\\x7F\\x0D\\x00.inc' cannot be read");
     EXPECT_NE(ParseMachineProfile("include \"loop.inc\"\n", loader).error.find("includes nested deeper than 4"),
               std::string::npos);
 }
