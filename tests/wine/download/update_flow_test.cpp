@@ -121,6 +121,14 @@ TEST_F(UpdateFlow, DqaTestModeFetchesFromTheTestFolders) {
     EXPECT_THAT(scan.output, HasSubstr("/tree/DQATest/VT5/VIDDID.rec\",\"file\""));
     EXPECT_THAT(scan.output, HasSubstr("/tree/DQATest/BIOSList.xml\",\"file\""));
     EXPECT_THAT(scan.output, Not(HasSubstr("/DataBase/")));
+    const auto install = winetest::RunChild(L"\"" + winetest::ProgramFolder() + L"veltra-cli.exe\" install 1 --work \"" +
+                                                work_ + L"\" --server " + Tree() + L" --identity \"" + file + L"\"",
+                                            60000);
+    EXPECT_EQ(install.exitCode, 0u) << install.output;
+    EXPECT_THAT(install.output, HasSubstr("Select file has been downloaded \nstarted\n"));
+    EXPECT_THAT(install.output, HasSubstr("/tree/XBIOS/QB-7100/131T/QB-7100.exe\t"));
+    const std::wstring marker = markers_ + L"\\QB-7100.exe.ran";
+    EXPECT_TRUE(winetest::PumpUntil([&] { return GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000));
 }
 
 TEST_F(UpdateFlow, MisbehavingServersFailEachItemAndTheBatchGoesOn) {
