@@ -63,10 +63,10 @@ protected:
     }
     std::wstring Tree() const { return server_.base + L"/tree"; }
     std::wstring Log(const std::wstring& name) const { return work_ + L"\\VT5\\LOG\\" + name; }
-    winetest::ChildResult Cli(const std::wstring& arguments, const std::wstring& server) {
+    winetest::ChildResult Cli(const std::wstring& arguments, const std::wstring& server,
+                              const std::wstring& identity = SourcePath("examples/identities/demo-pc.json")) {
         return winetest::RunChild(L"\"" + winetest::ProgramFolder() + L"veltra-cli.exe\" " + arguments + L" --work \"" +
-                                      work_ + L"\" --server " + server + L" --identity \"" +
-                                      SourcePath("examples/identities/demo-pc.json") + L"\"",
+                                      work_ + L"\" --server " + server + L" --identity \"" + identity + L"\"",
                                   60000);
     }
     // The demo PC's nine results, as the last scan left them.
@@ -114,16 +114,12 @@ TEST_F(UpdateFlow, DqaTestModeFetchesFromTheTestFolders) {
     identity.replace(identity.find("\"dqaTest\": false"), 16, "\"dqaTest\": true");
     const std::wstring file = work_ + L"\\dqa.json";
     std::ofstream(file.c_str(), std::ios::binary) << identity;
-    const auto scan = winetest::RunChild(L"\"" + winetest::ProgramFolder() + L"veltra-cli.exe\" scan --json --work \"" +
-                                             work_ + L"\" --server " + Tree() + L" --identity \"" + file + L"\"",
-                                         60000);
+    const auto scan = Cli(L"scan --json", Tree(), file);
     EXPECT_EQ(scan.exitCode, 0u) << scan.output;
     EXPECT_THAT(scan.output, HasSubstr("/tree/DQATest/VT5/VIDDID.rec\",\"file\""));
     EXPECT_THAT(scan.output, HasSubstr("/tree/DQATest/BIOSList.xml\",\"file\""));
     EXPECT_THAT(scan.output, Not(HasSubstr("/DataBase/")));
-    const auto install = winetest::RunChild(L"\"" + winetest::ProgramFolder() + L"veltra-cli.exe\" install 1 --work \"" +
-                                                work_ + L"\" --server " + Tree() + L" --identity \"" + file + L"\"",
-                                            60000);
+    const auto install = Cli(L"install 1", Tree(), file);
     EXPECT_EQ(install.exitCode, 0u) << install.output;
     EXPECT_THAT(install.output, HasSubstr("Select file has been downloaded \nstarted\n"));
     EXPECT_THAT(install.output, HasSubstr("/tree/XBIOS/QB-7100/131T/QB-7100.exe\t"));
