@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/vt5_record.h"
+#include "core/vt5_record.h"
 #include "catalogue/catalogue_kinds.h"
 #include "catalogue/check_driver.h"
 #include "catalogue/installed_versions.h"

@@ -3,7 +3,7 @@
 // driver's own time per request comes on top on a real machine.
 #include <benchmark/benchmark.h>
 
-#include "app/vt5_record.h"
+#include "core/vt5_record.h"
 #include "fakes/model_machine.h"
 #include "hardware/bios_id_string.h"
 #include "hardware/dmi.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "app/debug_log.h"
+#include "core/debug_log.h"
 #include "platform/windows.h"
 
 namespace veltra {

@@ -1,7 +1,7 @@
 #include "app/hardware_identification.h"
 
-#include "app/debug_log.h"
-#include "app/vt5_record.h"
+#include "core/debug_log.h"
+#include "core/vt5_record.h"
 #include "hardware/bios_id_string.h"
 #include "hardware/bios_info_record.h"
 #include "hardware/vga_bios_reader.h"

@@ -1,10 +1,10 @@
 #include "app/main_setup.h"
 
-#include "app/debug_log.h"
+#include "core/debug_log.h"
 #include "app/debug_window.h"
 #include "app/startup_identification.h"
-#include "app/text.h"
-#include "app/vt5_record.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 #include "platform/platform.h"
 
 namespace veltra {

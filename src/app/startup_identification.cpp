@@ -1,8 +1,8 @@
 #include "app/startup_identification.h"
 
-#include "app/debug_log.h"
-#include "app/text.h"
-#include "app/vt5_record.h"
+#include "core/debug_log.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 #include "app/work_folders.h"
 #include "app/work_path.h"
 #include "platform/platform.h"

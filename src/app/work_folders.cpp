@@ -1,6 +1,6 @@
 #include "app/work_folders.h"
 
-#include "app/debug_log.h"
+#include "core/debug_log.h"
 #include "platform/file_system.h"
 
 namespace veltra {

@@ -1,7 +1,7 @@
 #include "app/work_path.h"
 
-#include "app/debug_log.h"
-#include "app/vt5_record.h"
+#include "core/debug_log.h"
+#include "core/vt5_record.h"
 #include "platform/file_system.h"
 #include "platform/process_info.h"
 #include "platform/registry.h"
@@ -45,9 +45,5 @@ void ReadInstallDir(IRegistry& registry, VT5Record& vt5) {
 }
 
 void ReadAppVersion(IRegistry& registry, std::u16string& target) { ReadProgramValue(registry, u"AppVersion", target); }
-
-int FileExists(IFileSystem& fileSystem, const std::u16string& folder, const std::u16string& name) {
-    return fileSystem.Exists(folder + name) ? 1 : 0;
-}
 
 }  // namespace veltra

@@ -5,7 +5,6 @@ namespace veltra {
 
 class IProcessInfo;
 class IRegistry;
-class IFileSystem;
 struct VT5Record;
 
 // The longest executable path the program runs from (a 256-unit buffer with its terminator).
@@ -18,8 +17,5 @@ bool ReadWorkPath(IProcessInfo& processInfo, VT5Record& vt5);
 // "WorkDir" and "AppVersion" of the program's key, the 64-bit view's key first.
 void ReadInstallDir(IRegistry& registry, VT5Record& vt5);
 void ReadAppVersion(IRegistry& registry, std::u16string& target);
-
-// 1 when a directory search for folder + name finds an entry, else 0.
-int FileExists(IFileSystem& fileSystem, const std::u16string& folder, const std::u16string& name);
 
 }  // namespace veltra

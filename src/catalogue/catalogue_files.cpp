@@ -1,7 +1,7 @@
 #include "catalogue/catalogue_files.h"
 
-#include "app/debug_log.h"
-#include "app/text.h"
+#include "core/debug_log.h"
+#include "core/text.h"
 
 namespace veltra {
 

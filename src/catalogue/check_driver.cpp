@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "app/debug_log.h"
-#include "app/record_file.h"
-#include "app/vt5_record.h"
+#include "core/debug_log.h"
+#include "core/record_file.h"
+#include "core/vt5_record.h"
 #include "catalogue/check_context.h"
 #include "catalogue/checks.h"
 #include "catalogue/result_list.h"

@@ -2,10 +2,10 @@
 #include <map>
 #include <memory>
 
-#include "app/categories.h"
-#include "app/debug_log.h"
-#include "app/text.h"
-#include "app/vt5_record.h"
+#include "core/categories.h"
+#include "core/debug_log.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 #include "catalogue/check_context.h"
 #include "catalogue/checks.h"
 #include "catalogue/device_tables.h"

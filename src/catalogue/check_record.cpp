@@ -1,6 +1,6 @@
 #include "catalogue/check_record.h"
 
-#include "app/byte_buffer.h"
+#include "core/byte_buffer.h"
 
 namespace veltra {
 namespace {

@@ -1,6 +1,6 @@
-#include "app/categories.h"
-#include "app/debug_log.h"
-#include "app/vt5_record.h"
+#include "core/categories.h"
+#include "core/debug_log.h"
+#include "core/vt5_record.h"
 #include "catalogue/check_context.h"
 #include "platform/code_page.h"
 

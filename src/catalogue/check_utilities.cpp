@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "app/categories.h"
-#include "app/text.h"
-#include "app/vt5_record.h"
+#include "core/categories.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 #include "catalogue/catalogue_kinds.h"
 #include "catalogue/check_context.h"
 #include "catalogue/checks.h"

@@ -1,9 +1,9 @@
 #include <array>
 #include <utility>
 
-#include "app/categories.h"
-#include "app/debug_log.h"
-#include "app/vt5_record.h"
+#include "core/categories.h"
+#include "core/debug_log.h"
+#include "core/vt5_record.h"
 #include "catalogue/catalogue_kinds.h"
 #include "catalogue/check_context.h"
 #include "catalogue/checks.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/byte_buffer.h"
+#include "core/byte_buffer.h"
 #include "catalogue/text_compare.h"
 #include "catalogue/text_mode_reader.h"
 

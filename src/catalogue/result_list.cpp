@@ -1,9 +1,9 @@
 #include "catalogue/result_list.h"
 
-#include "app/byte_buffer.h"
-#include "app/record_file.h"
-#include "app/text.h"
-#include "app/vt5_record.h"
+#include "core/byte_buffer.h"
+#include "core/record_file.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 #include "catalogue/check_record.h"
 #include "catalogue/text_compare.h"
 #include "platform/code_page.h"

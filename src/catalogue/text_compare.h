@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/text.h"
+#include "core/text.h"
 
 namespace veltra {
 namespace detail {

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "app/startup_identification.h"
-#include "app/text.h"
-#include "app/vt5_record.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 #include "catalogue/check_driver.h"
 #include "catalogue/installed_versions.h"
 #include "catalogue/result_list.h"

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "app/debug_log.h"
-#include "app/vt5_record.h"
+#include "core/debug_log.h"
+#include "core/vt5_record.h"
 #include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/identify_report.h"

@@ -1,6 +1,6 @@
 #include "cli/cli_options.h"
 
-#include "app/text.h"
+#include "core/text.h"
 
 #include <algorithm>
 

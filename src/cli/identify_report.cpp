@@ -3,8 +3,8 @@
 #include <variant>
 #include <vector>
 
-#include "app/text.h"
-#include "app/vt5_record.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 #include "sysinfo/vga_info.h"
 
 namespace veltra {

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "app/text.h"
+#include "core/text.h"
 
 namespace veltra {
 namespace {

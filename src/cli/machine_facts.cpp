@@ -1,7 +1,7 @@
 #include "cli/machine_facts.h"
 
 #include "app/test_modes.h"
-#include "app/text.h"
+#include "core/text.h"
 #include "catalogue/installed_versions.h"
 #include "platform/platform.h"
 

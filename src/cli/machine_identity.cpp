@@ -1,7 +1,7 @@
 #include "cli/machine_identity.h"
 
 #include "app/hardware_identification.h"
-#include "app/vt5_record.h"
+#include "core/vt5_record.h"
 #include "catalogue/installed_versions.h"
 #include "cli/check_command.h"
 #include "cli/cli_options.h"

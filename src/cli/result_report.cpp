@@ -1,6 +1,6 @@
 #include "cli/result_report.h"
 
-#include "app/text.h"
+#include "core/text.h"
 #include "catalogue/result_list.h"
 
 namespace veltra {

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "app/text.h"
-#include "app/vt5_record.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 #include "cli/json_parse.h"
 #include "sysinfo/vga_info.h"
 

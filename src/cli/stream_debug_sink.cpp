@@ -1,6 +1,6 @@
 #include "cli/stream_debug_sink.h"
 
-#include "app/text.h"
+#include "core/text.h"
 
 namespace veltra {
 

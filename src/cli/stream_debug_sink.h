@@ -1,7 +1,7 @@
 #pragma once
 #include <ostream>
 
-#include "app/debug_log.h"
+#include "core/debug_log.h"
 
 namespace veltra {
 

@@ -1,6 +1,6 @@
 #include "cli/stream_message_box.h"
 
-#include "app/text.h"
+#include "core/text.h"
 
 namespace veltra {
 

@@ -1,6 +1,6 @@
 #include "cli/update_commands.h"
 
-#include "app/text.h"
+#include "core/text.h"
 #include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/json.h"

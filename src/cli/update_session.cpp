@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/text.h"
+#include "core/text.h"
 #include "cli/check_command.h"
 #include "cli/machine_identity.h"
 #include "cli/cli_options.h"

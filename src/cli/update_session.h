@@ -4,8 +4,8 @@
 #include <ostream>
 #include <string>
 
-#include "app/last_scan.h"
-#include "app/vt5_record.h"
+#include "core/last_scan.h"
+#include "core/vt5_record.h"
 #include "catalogue/catalogue_files.h"
 #include "catalogue/check_context.h"
 #include "catalogue/result_list.h"

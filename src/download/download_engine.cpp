@@ -1,9 +1,9 @@
 #include "download/download_engine.h"
 
-#include "app/categories.h"
-#include "app/debug_log.h"
-#include "app/text.h"
-#include "app/vt5_record.h"
+#include "core/categories.h"
+#include "core/debug_log.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 
 namespace veltra {
 namespace {

@@ -3,11 +3,11 @@
 #include <deque>
 #include <utility>
 
-#include "app/byte_buffer.h"
-#include "app/debug_log.h"
-#include "app/record_file.h"
-#include "app/text.h"
-#include "app/vt5_record.h"
+#include "core/byte_buffer.h"
+#include "core/debug_log.h"
+#include "core/record_file.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 
 namespace veltra {
 namespace {

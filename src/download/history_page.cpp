@@ -1,7 +1,7 @@
 #include "download/history_page.h"
 
-#include "app/debug_log.h"
-#include "app/vt5_record.h"
+#include "core/debug_log.h"
+#include "core/vt5_record.h"
 #include "download/list_view_scroll.h"
 
 namespace veltra {

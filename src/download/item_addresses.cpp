@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/text.h"
+#include "core/text.h"
 
 namespace veltra {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/debug_log.h"
+#include "core/debug_log.h"
 #include "platform/code_page.h"
 #include "platform/program_starter.h"
 

@@ -1,8 +1,8 @@
 #include "download/list_view_scroll.h"
 
-#include "app/debug_log.h"
-#include "app/list_scroll.h"
-#include "app/vt5_record.h"
+#include "core/debug_log.h"
+#include "core/list_scroll.h"
+#include "core/vt5_record.h"
 #include "download/page_views.h"
 
 namespace veltra {

@@ -1,8 +1,8 @@
 #include "download/update_page.h"
 
-#include "app/debug_log.h"
-#include "app/text.h"
-#include "app/vt5_record.h"
+#include "core/debug_log.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 #include "download/list_view_scroll.h"
 #include "catalogue/check_context.h"
 #include "catalogue/result_list.h"

@@ -1,9 +1,9 @@
 #include <array>
 
-#include "app/debug_log.h"
-#include "app/last_scan.h"
-#include "app/text.h"
-#include "app/vt5_record.h"
+#include "core/debug_log.h"
+#include "core/last_scan.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 #include "catalogue/check_context.h"
 #include "catalogue/check_driver.h"
 #include "catalogue/result_list.h"

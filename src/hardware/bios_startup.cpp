@@ -1,6 +1,6 @@
 #include "hardware/bios_startup.h"
 
-#include "app/debug_log.h"
+#include "core/debug_log.h"
 #include "hardware/bios_driver.h"
 #include "platform/platform.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/text.h"
+#include "core/text.h"
 #include "hardware/hardware_io.h"
 
 namespace veltra {

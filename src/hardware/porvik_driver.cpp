@@ -3,7 +3,7 @@
 #include <array>
 #include <limits>
 
-#include "app/byte_buffer.h"
+#include "core/byte_buffer.h"
 #include "hardware/kernel_driver_service.h"
 #include "platform/platform.h"
 

@@ -1,6 +1,6 @@
 #include "sysinfo/os_detect.h"
 
-#include "app/text.h"
+#include "core/text.h"
 #include "platform/system_version.h"
 
 namespace veltra {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "app/debug_log.h"
-#include "app/text.h"
-#include "app/vt5_record.h"
+#include "core/debug_log.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 #include "hardware/pci_walk.h"
 
 namespace veltra {

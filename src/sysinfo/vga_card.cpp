@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "app/debug_log.h"
-#include "app/record_file.h"
-#include "app/text.h"
-#include "app/vt5_record.h"
+#include "core/debug_log.h"
+#include "core/record_file.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 #include "hardware/memory_search.h"
 #include "hardware/pci_walk.h"
 #include "platform/code_page.h"

@@ -1,6 +1,6 @@
 #include "sysinfo/wmi_query.h"
 
-#include "app/text.h"
+#include "core/text.h"
 #include "platform/wmi.h"
 
 namespace veltra {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/text.h"
+#include "core/text.h"
 
 namespace veltra::fakes {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/byte_buffer.h"
+#include "core/byte_buffer.h"
 #include "hardware/bios_driver.h"
 #include "hardware/porvik_driver.h"
 

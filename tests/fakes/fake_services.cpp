@@ -1,6 +1,6 @@
 #include "fakes/fake_services.h"
 
-#include "app/text.h"
+#include "core/text.h"
 #include "fakes/fake_devices.h"
 
 namespace veltra::fakes {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/debug_log.h"
+#include "core/debug_log.h"
 #include "platform/windows1252.h"
 
 namespace veltra::fakes {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/last_scan.h"
+#include "core/last_scan.h"
 #include "download/history.h"
 #include "platform/memory_file.h"
 #include "platform/windows1252.h"

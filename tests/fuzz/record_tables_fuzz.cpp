@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/vt5_record.h"
+#include "core/vt5_record.h"
 #include "catalogue/device_tables.h"
 #include "catalogue/result_list.h"
 #include "catalogue/text_mode_reader.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/text.h"
+#include "core/text.h"
 #include "platform/windows1252.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -2,7 +2,7 @@
 #include <memory>
 #include <string>
 
-#include "app/vt5_record.h"
+#include "core/vt5_record.h"
 #include "hardware/porvik_driver.h"
 #include "platform/win32/win32_platform.h"
 

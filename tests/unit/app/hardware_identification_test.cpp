@@ -5,7 +5,7 @@
 
 #include "app/hardware_identification.h"
 #include "app/identification_sequence.h"
-#include "app/vt5_record.h"
+#include "core/vt5_record.h"
 #include "fakes/fake_platform.h"
 #include "fakes/fake_wmi.h"
 #include "fakes/model_machine.h"

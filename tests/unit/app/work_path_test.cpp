@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/vt5_record.h"
+#include "core/vt5_record.h"
 #include "app/work_folders.h"
 #include "app/work_path.h"
+#include "core/record_file.h"
 #include "fakes/fake_platform.h"
 #include "fakes/recording_debug_sink.h"
 

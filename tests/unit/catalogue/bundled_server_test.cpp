@@ -3,7 +3,7 @@
 
 #include <fstream>
 
-#include "app/text.h"
+#include "core/text.h"
 #include "catalogue/check_driver.h"
 #include "catalogue_fixture.h"
 #include "catalogue/device_tables.h"

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <span>
 
-#include "app/text.h"
+#include "core/text.h"
 
 #include "catalogue/device_tables.h"
 #include "catalogue/check_driver.h"

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "app/vt5_record.h"
+#include "core/vt5_record.h"
 #include "catalogue/catalogue_files.h"
 #include "catalogue/check_context.h"
 #include "catalogue/installed_versions.h"

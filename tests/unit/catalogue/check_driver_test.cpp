@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/text.h"
+#include "core/text.h"
 #include "catalogue_fixture.h"
 #include "fakes/recording_debug_sink.h"
 

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "app/test_modes.h"
-#include "app/text.h"
+#include "core/text.h"
 #include "catalogue/result_list.h"
 #include "cli/cli_app.h"
 #include "fakes/fake_platform.h"

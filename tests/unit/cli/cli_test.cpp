@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "app/debug_log.h"
+#include "core/debug_log.h"
 #include "cli/cli_app.h"
 #include "fakes/fake_platform.h"
 #include "fakes/fake_wmi.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/vt5_record.h"
+#include "core/vt5_record.h"
 #include "cli/identify_report.h"
 #include "sysinfo/vga_info.h"
 

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "../catalogue/catalogue_fixture.h"
-#include "app/text.h"
+#include "core/text.h"
 #include "cli/cli_app.h"
 #include "cli/console_page_view.h"
 #include "cli/recorded_transfers.h"

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 
-#include "app/text.h"
-#include "app/vt5_record.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 #include "download/download_engine.h"
 #include "fakes/fake_platform.h"
 #include "fakes/fake_url_transfers.h"

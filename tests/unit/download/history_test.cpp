@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/vt5_record.h"
+#include "core/vt5_record.h"
 #include "download/history.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_platform.h"

@@ -1,7 +1,7 @@
 #include "update_page_fixture.h"
 
 #include "../catalogue/catalogue_fixture.h"
-#include "app/text.h"
+#include "core/text.h"
 #include "cli/saved_identity.h"
 
 namespace veltra::testing {

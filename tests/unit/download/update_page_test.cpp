@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "../catalogue/catalogue_fixture.h"
-#include "app/byte_buffer.h"
+#include "core/byte_buffer.h"
 #include "download/item_addresses.h"
 #include "fakes/recording_debug_sink.h"
 #include "update_page_fixture.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/text.h"
+#include "core/text.h"
 #include "hardware/bios_id_string.h"
 #include "hardware/bios_info_record.h"
 #include "platform/windows1252.h"

@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/vt5_record.h"
+#include "core/vt5_record.h"
 #include "fakes/model_machine.h"
 #include "fakes/recording_debug_sink.h"
 #include "sysinfo/pci_scan.h"

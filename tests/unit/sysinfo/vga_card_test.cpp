@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "app/vt5_record.h"
+#include "core/vt5_record.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_wmi.h"
 #include "fakes/model_machine.h"

@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/debug_log.h"
+#include "core/debug_log.h"
 #include "app/debug_window.h"
 #include "app/test_modes.h"
 #include "platform/win32/win32_platform.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/record_file.h"
+#include "core/record_file.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
 #include "support/child_process.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/vt5_record.h"
+#include "core/vt5_record.h"
 #include "app/work_path.h"
 #include "platform/win32/win32_platform.h"
 #include "support/test_window.h"

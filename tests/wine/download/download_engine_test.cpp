@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/vt5_record.h"
+#include "core/vt5_record.h"
 #include "download/download_engine.h"
 #include "download/test_server.h"
 #include "download/win32/win32_url_transfers.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/text.h"
+#include "core/text.h"
 #include "platform/win32/win32_wmi.h"
 #include "sysinfo/board_wmi.h"
 #include "sysinfo/wmi_query.h"

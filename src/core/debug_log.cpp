@@ -1,8 +1,8 @@
-#include "app/debug_log.h"
+#include "core/debug_log.h"
 
 #include <algorithm>
 
-#include "app/text.h"
+#include "core/text.h"
 #include "platform/code_page.h"
 
 namespace veltra {

@@ -6,6 +6,9 @@
 
 namespace veltra {
 
+// 1 when a directory search for folder + name finds an entry, else 0.
+int FileExists(IFileSystem& fileSystem, const std::u16string& folder, const std::u16string& name);
+
 // Results of OpenRecordFile.
 enum RecordOpenResult : int { kRecordOpened = 1, kRecordCreated = 2, kRecordMissing = 5 };
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/text.h"
+#include "core/text.h"
 #include "platform/windows1252.h"
 
 namespace veltra {

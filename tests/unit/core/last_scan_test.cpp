@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/last_scan.h"
+#include "core/last_scan.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_platform.h"
 #include "fakes/recording_debug_sink.h"

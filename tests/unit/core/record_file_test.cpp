@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/record_file.h"
+#include "core/record_file.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/recording_debug_sink.h"
 

@@ -3,10 +3,10 @@
 
 #include <thread>
 
-#include "app/debug_log.h"
+#include "core/debug_log.h"
 #include "app/debug_window.h"
 #include "app/test_modes.h"
-#include "app/text.h"
+#include "core/text.h"
 #include "fakes/fake_platform.h"
 #include "fakes/recording_debug_sink.h"
 

@@ -1,9 +1,9 @@
-#include "app/list_scroll.h"
+#include "core/list_scroll.h"
 
 #include <algorithm>
 
-#include "app/text.h"
-#include "app/vt5_record.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 
 namespace veltra {
 namespace {

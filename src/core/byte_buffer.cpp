@@ -1,4 +1,4 @@
-#include "app/byte_buffer.h"
+#include "core/byte_buffer.h"
 
 #include <algorithm>
 #include <cstring>

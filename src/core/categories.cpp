@@ -1,4 +1,4 @@
-#include "app/categories.h"
+#include "core/categories.h"
 
 namespace veltra {
 

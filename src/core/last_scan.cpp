@@ -1,11 +1,11 @@
-#include "app/last_scan.h"
+#include "core/last_scan.h"
 
 #include <array>
 #include <utility>
 
-#include "app/byte_buffer.h"
-#include "app/record_file.h"
-#include "app/text.h"
+#include "core/byte_buffer.h"
+#include "core/record_file.h"
+#include "core/text.h"
 
 namespace veltra {
 namespace {

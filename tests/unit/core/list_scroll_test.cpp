@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/list_scroll.h"
-#include "app/vt5_record.h"
+#include "core/list_scroll.h"
+#include "core/vt5_record.h"
 
 namespace veltra {
 namespace {

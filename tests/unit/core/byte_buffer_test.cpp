@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "app/byte_buffer.h"
+#include "core/byte_buffer.h"
 
 namespace veltra {
 namespace {

@@ -1,9 +1,13 @@
-#include "app/record_file.h"
+#include "core/record_file.h"
 
-#include "app/debug_log.h"
-#include "app/work_path.h"
+#include "core/debug_log.h"
 
 namespace veltra {
+
+int FileExists(IFileSystem& fileSystem, const std::u16string& folder, const std::u16string& name) {
+    return fileSystem.Exists(folder + name) ? 1 : 0;
+}
+
 namespace {
 
 FileOpenMode ModeFor(int mode) {
