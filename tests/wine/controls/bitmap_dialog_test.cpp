@@ -110,5 +110,14 @@ TEST(BitmapDialog, PressAnywherePostsACaptionPress) {
     }
 }
 
+TEST(BitmapDialog, ModelessPageIgnoresEnterAndEsc) {
+    PlainDialog page;
+    ASSERT_TRUE(page.Open(L"home_bg.bmp"));
+    for (int command : {IDOK, IDCANCEL}) {
+        SendMessageW(page.Handle(), WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
+        EXPECT_TRUE(IsWindowVisible(page.Handle())) << "command " << command;
+    }
+}
+
 }  // namespace
 }  // namespace veltra
