@@ -37,6 +37,7 @@ private:
     ButtonState CurrentState(const DRAWITEMSTRUCT& item) const;
     HBITMAP PictureHandle(ButtonLook look) const;
     void DrawCaption(HDC dc, RECT area, ButtonLook look) const;
+    bool IsPushed();
     void OnClicked();
 
     ButtonSkin skin_;
