@@ -22,16 +22,14 @@ struct Seen {
 // Finds this thread's message box once it is up, notes what it shows and presses a button.
 Seen seen;
 int pressed = 0;
+BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+    if (!IsWindowVisible(window) || GetDlgItem(window, IDC_MSG_TEXT) == nullptr) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
 void CALLBACK PressWhenShown(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND box = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
-            if (!IsWindowVisible(window) || GetDlgItem(window, IDC_MSG_TEXT) == nullptr) return TRUE;
-            *reinterpret_cast<HWND*>(found) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&box));
+    EnumThreadWindows(GetCurrentThreadId(), &FindBox, reinterpret_cast<LPARAM>(&box));
     if (box == nullptr) return;
     KillTimer(nullptr, timer);
     wchar_t text[200] = {};
