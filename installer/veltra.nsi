@@ -122,9 +122,7 @@ Section "Veltra"
     File /nonfatal "${DRIVERDIR}\norvabios32_100507.sys"
   !endif
   SetOutPath "$INSTDIR\VT5\skin"
-  !if /FileExists "${SKINDIR}\MBG.bmp"
-    File "${SKINDIR}\*.bmp"
-  !endif
+  File "${SKINDIR}\*.bmp"
   CreateDirectory "$INSTDIR\VT5\LOG"
   CreateDirectory "$INSTDIR\VT5\DL_INFO"
   CreateDirectory "$INSTDIR\VT5\DL_FILE"
