@@ -1,0 +1,89 @@
+#include "controls/win32/control.h"
+
+namespace veltra {
+
+namespace {
+
+const wchar_t kObjectProperty[] = L"Veltra.Control";
+
+}  // namespace
+
+CControl::~CControl() { Release(); }
+
+bool CControl::Attach(HWND dialog, int id) { return Subclass(GetDlgItem(dialog, id)); }
+
+bool CControl::Create(HWND parent, int id, const wchar_t* windowClass, DWORD style, int x, int y, int width,
+                      int height, const wchar_t* text) {
+    HWND window = CreateWindowExW(0, windowClass, text, style | WS_CHILD, x, y, width, height, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                                  nullptr);
+    if (window != nullptr) SendMessageW(window, WM_SETFONT, SendMessageW(parent, WM_GETFONT, 0, 0), FALSE);
+    return Subclass(window);
+}
+
+void CControl::Place(int x, int y, int width, int height) const {
+    SetWindowPos(window_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+CControl* CControl::FromHandle(HWND window) {
+    return window != nullptr ? static_cast<CControl*>(GetPropW(window, kObjectProperty)) : nullptr;
+}
+
+bool CControl::Reflect(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_DRAWITEM) {
+        auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        CControl* control = FromHandle(item.hwndItem);
+        result = TRUE;
+        return control != nullptr && control->OnDrawItem(item);
+    }
+    if (message == WM_MEASUREITEM) {
+        auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        CControl* control = FromHandle(GetDlgItem(parent, static_cast<int>(item.CtlID)));
+        result = TRUE;
+        return control != nullptr && control->OnMeasureItem(item);
+    }
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
+        CControl* control = FromHandle(reinterpret_cast<HWND>(lParam));
+        HBRUSH brush = control != nullptr ? control->OnCtlColor(reinterpret_cast<HDC>(wParam)) : nullptr;
+        result = reinterpret_cast<LRESULT>(brush);
+        return brush != nullptr;
+    }
+    return false;
+}
+
+LRESULT CControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) { return Default(message, wParam, lParam); }
+
+LRESULT CControl::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcW(original_, window_, message, wParam, lParam);
+}
+
+bool CControl::Subclass(HWND window) {
+    if (window == nullptr) return false;
+    Release();
+    window_ = window;
+    SetPropW(window, kObjectProperty, this);
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CControl::SubclassProc)));
+    OnAttached();
+    return true;
+}
+
+void CControl::Release() {
+    if (window_ == nullptr) return;
+    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    RemovePropW(window_, kObjectProperty);
+    window_ = nullptr;
+}
+
+LRESULT CALLBACK CControl::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    CControl* self = FromHandle(window);
+    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        WNDPROC original = self->original_;
+        self->Release();
+        return CallWindowProcW(original, window, message, wParam, lParam);
+    }
+    return self->WindowProc(message, wParam, lParam);
+}
+
+}  // namespace veltra

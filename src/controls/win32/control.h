@@ -1,0 +1,51 @@
+#pragma once
+#include <windows.h>
+
+namespace veltra {
+
+// A child control owned by one object: it subclasses a control of a dialog template (or
+// one it creates) and gets its own messages plus the drawing messages its parent reflects.
+class CControl {
+public:
+    CControl() = default;
+    CControl(const CControl&) = delete;
+    CControl& operator=(const CControl&) = delete;
+    virtual ~CControl();
+
+    // Takes over the dialog's control `id`; false when there is none.
+    bool Attach(HWND dialog, int id);
+    // Creates a child window of `windowClass` and takes it over.
+    bool Create(HWND parent, int id, const wchar_t* windowClass, DWORD style, int x, int y, int width,
+                int height, const wchar_t* text = L"");
+
+    HWND Handle() const { return window_; }
+    int Id() const { return GetDlgCtrlID(window_); }
+    void Place(int x, int y, int width, int height) const;
+    void Show(bool show) const { ShowWindow(window_, show ? SW_SHOW : SW_HIDE); }
+    void Enable(bool enable) const { EnableWindow(window_, enable ? TRUE : FALSE); }
+    void Redraw() const {
+        if (window_ != nullptr) InvalidateRect(window_, nullptr, TRUE);
+    }
+
+    static CControl* FromHandle(HWND window);
+    // Hands a parent's WM_DRAWITEM, WM_MEASUREITEM or WM_CTLCOLOR* to the control's object.
+    static bool Reflect(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+protected:
+    virtual void OnAttached() {}
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual bool OnDrawItem(DRAWITEMSTRUCT& /*item*/) { return false; }
+    virtual bool OnMeasureItem(MEASUREITEMSTRUCT& /*item*/) { return false; }
+    virtual HBRUSH OnCtlColor(HDC /*dc*/) { return nullptr; }
+    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool Subclass(HWND window);
+    void Release();
+
+    HWND window_ = nullptr;
+    WNDPROC original_ = nullptr;
+};
+
+}  // namespace veltra

@@ -1,0 +1,98 @@
+#include "controls/win32/dialog.h"
+
+#include "controls/win32/control.h"
+
+namespace veltra {
+
+namespace {
+
+// Messages whose answer a dialog procedure returns itself instead of in DWLP_MSGRESULT.
+bool AnswersDirectly(UINT message) {
+    return (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) || message == WM_COMPAREITEM ||
+           message == WM_VKEYTOITEM || message == WM_CHARTOITEM || message == WM_QUERYDRAGICON ||
+           message == WM_INITDIALOG;
+}
+
+}  // namespace
+
+CDialog::CDialog(UINT templateId) : templateId_(templateId) {}
+
+CDialog::~CDialog() {
+    if (window_ != nullptr) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+}
+
+INT_PTR CDialog::DoModal(HWND parent) {
+    modal_ = true;
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent, DialogProc,
+                           reinterpret_cast<LPARAM>(this));
+}
+
+bool CDialog::Create(HWND parent) {
+    modal_ = false;
+    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent, DialogProc,
+                              reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void CDialog::PlaceItem(int id, int x, int y, int width, int height) const {
+    SetWindowPos(Item(id), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CDialog::Place(int x, int y, int width, int height) const {
+    SetWindowPos(window_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+    if (modal_) ::EndDialog(window_, result);
+}
+
+CDialog* CDialog::FromHandle(HWND window) {
+    return reinterpret_cast<CDialog*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+bool CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message != WM_COMMAND) return false;
+    OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    result = 0;
+    return true;
+}
+
+void CDialog::OnCommand(int id, int /*code*/, HWND /*control*/) {
+    if (id == IDOK) OnOK();
+    if (id == IDCANCEL) OnCancel();
+}
+
+// A modeless page ignores Enter and Esc: ending it would only hide it inside its owner.
+void CDialog::OnOK() { EndDialog(IDOK); }
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<CDialog*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, lParam);
+        self->window_ = window;
+        return self->OnInitDialog();
+    }
+    CDialog* self = FromHandle(window);
+    if (self == nullptr) return FALSE;
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->window_ = nullptr;
+        return FALSE;
+    }
+    return self->Dispatch(message, wParam, lParam);
+}
+
+INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    bool handled = CControl::Reflect(window_, message, wParam, lParam, result);
+    if (!handled) handled = OnMessage(message, wParam, lParam, result);
+    if (!handled) return FALSE;
+    if (AnswersDirectly(message)) return static_cast<INT_PTR>(result);
+    SetWindowLongPtrW(window_, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+}  // namespace veltra

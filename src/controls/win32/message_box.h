@@ -1,0 +1,30 @@
+#pragma once
+#include <string>
+
+#include "controls/win32/bitmap_dialog.h"
+#include "controls/win32/label.h"
+#include "controls/win32/skin_button.h"
+
+namespace veltra {
+
+// The program's own OK/Cancel box, shown modally in the middle of the screen.
+// Mode 0 confirms leaving the program; mode 1 shows the download folder with a Browse button.
+class CMSG : public CBitmapDialog {
+public:
+    enum Mode { kLeaveConfirmation = 0, kDownloadFolder = 1 };
+
+    // workPath ends with a backslash; downloadFolder is shown in mode 1.
+    CMSG(int mode, std::wstring workPath, std::wstring downloadFolder = {});
+
+protected:
+    BOOL OnInitDialog() override;
+
+private:
+    int mode_;
+    std::wstring workPath_;
+    std::wstring downloadFolder_;
+    CLabel text_;
+    CxSkinButton ok_, cancel_, browse_;
+};
+
+}  // namespace veltra

@@ -1,0 +1,149 @@
+#include "controls/win32/skin_button.h"
+
+#include <string>
+
+namespace veltra {
+
+namespace {
+
+HBITMAP LoadPicture(int id) {
+    if (id == 0) return nullptr;
+    return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0));
+}
+
+bool CursorOver(HWND window) {
+    POINT cursor{};
+    return GetCursorPos(&cursor) && WindowFromPoint(cursor) == window;
+}
+
+}  // namespace
+
+void CxSkinButton::SetSkin(int normal, int pressed, int hovered, int disabled) {
+    skin_ = {normal, pressed, hovered, disabled};
+    normal_.reset(LoadPicture(normal));
+    pressed_.reset(LoadPicture(pressed));
+    hovered_.reset(LoadPicture(hovered));
+    disabled_.reset(LoadPicture(disabled));
+    Redraw();
+}
+
+void CxSkinButton::SetKind(Kind kind, int radioGroup) {
+    kind_ = kind;
+    radioGroup_ = radioGroup;
+}
+
+void CxSkinButton::SetCheck(bool checked) {
+    if (checked_ == checked) return;
+    checked_ = checked;
+    Redraw();
+}
+
+void CxSkinButton::OnAttached() {
+    // Only the button type changes; a template's radio or tick box becomes owner-drawn.
+    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+    SetWindowLongPtrW(Handle(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
+}
+
+LRESULT CxSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case BM_GETCHECK: return checked_ ? BST_CHECKED : BST_UNCHECKED;
+    case BM_SETCHECK: SetCheck(wParam == BST_CHECKED); return 0;
+    case WM_MOUSEMOVE:
+        if (!tracking_) {
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+            tracking_ = TrackMouseEvent(&track) != FALSE;
+            Redraw();
+        }
+        break;
+    case WM_MOUSELEAVE:
+        tracking_ = false;
+        Redraw();
+        break;
+    case WM_LBUTTONUP:
+        // Toggle before the click is announced, so the parent reads the new state.
+        if ((Default(BM_GETSTATE, 0, 0) & BST_PUSHED) != 0 && CursorOver(Handle())) OnClicked();
+        break;
+    case WM_ERASEBKGND: return TRUE;  // the drawing covers the whole button
+    default: break;
+    }
+    return Default(message, wParam, lParam);
+}
+
+void CxSkinButton::OnClicked() {
+    if (kind_ == Kind::CheckBox) SetCheck(!checked_);
+    if (kind_ != Kind::Radio) return;
+    for (HWND sibling = GetWindow(GetParent(Handle()), GW_CHILD); sibling != nullptr;
+         sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        auto* other = dynamic_cast<CxSkinButton*>(FromHandle(sibling));
+        if (other != nullptr && other != this && other->kind_ == Kind::Radio && other->radioGroup_ == radioGroup_)
+            other->SetCheck(false);
+    }
+    SetCheck(true);
+}
+
+ButtonState CxSkinButton::CurrentState(const DRAWITEMSTRUCT& item) const {
+    ButtonState state;
+    state.disabled = (item.itemState & ODS_DISABLED) != 0;
+    state.pressed = (item.itemState & ODS_SELECTED) != 0;
+    state.checked = checked_;
+    state.mouseOver = CursorOver(Handle());
+    state.captureHeld = GetCapture() != nullptr;
+    return state;
+}
+
+HBITMAP CxSkinButton::PictureHandle(ButtonLook look) const {
+    switch (look) {
+    case ButtonLook::Disabled: return disabled_ != nullptr ? disabled_.get() : normal_.get();
+    case ButtonLook::Pressed: return pressed_.get();
+    case ButtonLook::Hovered: return hovered_.get();
+    case ButtonLook::Normal: return normal_.get();
+    }
+    return nullptr;
+}
+
+bool CxSkinButton::OnDrawItem(DRAWITEMSTRUCT& item) {
+    const ButtonLook look = ChooseButtonLook(CurrentState(item), skin_);
+    lastLook_ = look;
+    RECT area = item.rcItem;
+    MemoryCanvas canvas(item.hDC, area.right - area.left, area.bottom - area.top);
+    HDC dc = canvas.Dc();
+    if (HBITMAP picture = PictureHandle(look); picture != nullptr)
+        DrawBitmap(dc, picture, 0, 0);
+    else
+        FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    if (border_) DrawEdge(dc, &area, look == ButtonLook::Pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    DrawCaption(dc, area, look);
+    if ((item.itemState & ODS_FOCUS) != 0 && focusMargin_ > 0) {
+        RECT focus = area;
+        InflateRect(&focus, -focusMargin_, -focusMargin_);
+        DrawFocusRect(dc, &focus);
+    }
+    canvas.CopyTo(item.hDC, area.left, area.top);
+    return true;
+}
+
+void CxSkinButton::DrawCaption(HDC dc, RECT area, ButtonLook look) const {
+    const int length = GetWindowTextLengthW(Handle());
+    if (length == 0) return;
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(Handle(), text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
+    SetBkMode(dc, TRANSPARENT);
+    if (look == ButtonLook::Pressed) OffsetRect(&area, 1, 1);
+    const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+    if (look == ButtonLook::Disabled) {
+        // The system's disabled look: a highlight copy one pixel down-right under grey text.
+        RECT shadow = area;
+        OffsetRect(&shadow, 1, 1);
+        ::SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
+        DrawTextW(dc, text.c_str(), length, &shadow, format);
+        ::SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    } else {
+        ::SetTextColor(dc, look == ButtonLook::Hovered ? hoverTextColour_ : textColour_);
+    }
+    DrawTextW(dc, text.c_str(), length, &area, format);
+    SelectObject(dc, previous);
+}
+
+}  // namespace veltra
