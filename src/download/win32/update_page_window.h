@@ -68,7 +68,10 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnCommand(int id, int code, HWND control) override;
     void OnOK() override { page_.RerunChecks(); }
-    void OnCancel() override {}
+    // Esc stops a running transfer; otherwise it does nothing.
+    void OnCancel() override {
+        if (page_.Engine().Busy()) page_.StopTransfer();
+    }
 
 private:
     void SetUpOptions();
