@@ -87,3 +87,4 @@ add_custom_command(OUTPUT ${VELTRA_ART_DIR}/link_hand.cur
 list(APPEND VELTRA_ART_FILES ${VELTRA_ART_DIR}/veltra.ico ${VELTRA_ART_DIR}/link_hand.cur)
 
 add_custom_target(veltra_art ALL DEPENDS ${VELTRA_ART_FILES})
+set_property(GLOBAL PROPERTY VELTRA_ART_FILES ${VELTRA_ART_FILES})

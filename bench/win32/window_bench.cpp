@@ -1,15 +1,11 @@
-// Start-up, page switch and window shape of veltra.exe beside a bare dialog program, under
+// Start-up and page switch of veltra.exe beside a bare dialog program, under
 // Wine, run in the build's bin folder on a prepared machine (bench/window-startup):
 //   veltra-window-bench.exe
 // Prints one line per measure: the program's figure, the yardstick's, and what they mean.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
-#include <vector>
-
-#include "controls/win32/bitmap_dialog.h"
 
 namespace {
 
@@ -86,55 +82,11 @@ double IdentifyMs(const std::wstring& folder) {
     return Now() - t0;
 }
 
-// The classic way to shape a window: one pixel read and one region merge per run.
-HRGN PixelByPixelRegion(HBITMAP bitmap, COLORREF key) {
-    BITMAP info{};
-    GetObjectW(bitmap, sizeof(info), &info);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    for (int y = 0; y < info.bmHeight; ++y) {
-        for (int x = 0; x < info.bmWidth;) {
-            while (x < info.bmWidth && GetPixel(dc, x, y) == key) ++x;
-            const int start = x;
-            while (x < info.bmWidth && GetPixel(dc, x, y) != key) ++x;
-            if (x > start) {
-                HRGN run = CreateRectRgn(start, y, x, y + 1);
-                CombineRgn(region, region, run, RGN_OR);
-                DeleteObject(run);
-            }
-        }
-    }
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return region;
-}
-
-template <typename Build>
-double ShapeMs(HBITMAP bitmap, Build build) {
-    std::vector<double> times;
-    for (int i = 0; i < 5; ++i) {
-        const double t0 = Now();
-        HRGN region = build(bitmap, RGB(255, 0, 0));
-        times.push_back(Now() - t0);
-        DeleteObject(region);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 }  // namespace
 
 int wmain() {
     const std::wstring folder = Folder();
     std::printf("%-34s %12s %12s\n", "measure (ms)", "veltra.exe", "bare dialog");
-    HBITMAP background = static_cast<HBITMAP>(
-        LoadImageW(nullptr, (folder + L"VT5\\skin\\MBG.bmp").c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-    if (background != nullptr) {
-        std::printf("%-34s %12.1f %12.1f  (target < 20; yardstick: GetPixel per pixel)\n", "shape of the 760x560 background",
-                    ShapeMs(background, veltra::KeyColourRegion), ShapeMs(background, PixelByPixelRegion));
-        DeleteObject(background);
-    }
     const double identify = IdentifyMs(folder);
     Started program = Start(L"\"" + folder + L"veltra.exe\"", L"NORVA Veltra 5");
     Started bare = Start(L"\"" + folder + L"veltra-bare-dialog.exe\"", L"Bare Dialog");

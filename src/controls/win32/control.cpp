@@ -29,7 +29,7 @@ CControl* CControl::FromHandle(HWND window) {
     return window != nullptr ? static_cast<CControl*>(GetPropW(window, kObjectProperty)) : nullptr;
 }
 
-bool CControl::Reflect(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool CControl::Reflect(HWND parent, UINT message, LPARAM lParam, LRESULT& result) {
     if (message == WM_DRAWITEM) {
         auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
         CControl* control = FromHandle(item.hwndItem);
@@ -41,12 +41,6 @@ bool CControl::Reflect(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, 
         CControl* control = FromHandle(GetDlgItem(parent, static_cast<int>(item.CtlID)));
         result = TRUE;
         return control != nullptr && control->OnMeasureItem(item);
-    }
-    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
-        CControl* control = FromHandle(reinterpret_cast<HWND>(lParam));
-        HBRUSH brush = control != nullptr ? control->OnCtlColor(reinterpret_cast<HDC>(wParam)) : nullptr;
-        result = reinterpret_cast<LRESULT>(brush);
-        return brush != nullptr;
     }
     return false;
 }

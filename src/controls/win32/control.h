@@ -28,15 +28,14 @@ public:
     }
 
     static CControl* FromHandle(HWND window);
-    // Hands a parent's WM_DRAWITEM, WM_MEASUREITEM or WM_CTLCOLOR* to the control's object.
-    static bool Reflect(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Hands a parent's WM_DRAWITEM or WM_MEASUREITEM to the control's object.
+    static bool Reflect(HWND parent, UINT message, LPARAM lParam, LRESULT& result);
 
 protected:
     virtual void OnAttached() {}
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual bool OnDrawItem(DRAWITEMSTRUCT& /*item*/) { return false; }
     virtual bool OnMeasureItem(MEASUREITEMSTRUCT& /*item*/) { return false; }
-    virtual HBRUSH OnCtlColor(HDC /*dc*/) { return nullptr; }
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:

@@ -87,7 +87,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
 
 INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    bool handled = CControl::Reflect(window_, message, wParam, lParam, result);
+    bool handled = CControl::Reflect(window_, message, lParam, result);
     if (!handled) handled = OnMessage(message, wParam, lParam, result);
     if (!handled) return FALSE;
     if (AnswersDirectly(message)) return static_cast<INT_PTR>(result);

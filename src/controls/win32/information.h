@@ -18,7 +18,6 @@ public:
     // One step through the lines, for the arrow keys of the owning page.
     void ScrollDown() const;
     void ScrollUp() const;
-    CTransparentListBox& List() { return list_; }
 
     int ownerValue = 0;    // kept for the owner; the panel does not use it
     int selectedLine = 0;  // line selected when the panel is set up

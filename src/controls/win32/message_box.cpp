@@ -34,8 +34,8 @@ BOOL CMSG::OnInitDialog() {
     SetDragAnywhere(true);
 
     text_.Attach(Handle(), IDC_MSG_TEXT);
-    text_.Place(24, 44, layout.width - 48, 40);
-    text_.SetTransparent(true).SetTextColor(RGB(230, 232, 238)).SetFontName(L"Arial").SetFontSize(10);
+    text_.Place(14, 46, layout.width - 28, 40);
+    text_.SetTransparent(true).SetTextColor(RGB(230, 232, 238)).SetFontName(L"Arial").SetFontSize(9);
     text_.SetText(mode_ == kDownloadFolder ? L"Save Path = " + downloadFolder_
                                            : L"Are you sure ? Click OK will exit Veltra 5 !!");
 

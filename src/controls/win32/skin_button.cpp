@@ -59,15 +59,24 @@ LRESULT CxSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         tracking_ = false;
         Redraw();
         break;
-    case WM_LBUTTONUP:
+    case WM_LBUTTONUP: {
         // Toggle before the click is announced, so the parent reads the new state.
-        if ((Default(BM_GETSTATE, 0, 0) & BST_PUSHED) != 0 && CursorOver(Handle())) OnClicked();
+        RECT area{};
+        GetClientRect(Handle(), &area);
+        const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (IsPushed() && PtInRect(&area, at)) OnClicked();
+        break;
+    }
+    case WM_KEYUP:
+        if (wParam == VK_SPACE && IsPushed()) OnClicked();
         break;
     case WM_ERASEBKGND: return TRUE;  // the drawing covers the whole button
     default: break;
     }
     return Default(message, wParam, lParam);
 }
+
+bool CxSkinButton::IsPushed() { return (Default(BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }
 
 void CxSkinButton::OnClicked() {
     if (kind_ == Kind::CheckBox) SetCheck(!checked_);

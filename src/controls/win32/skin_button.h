@@ -15,7 +15,8 @@ class CxSkinButton : public CControl {
 public:
     enum class Kind { Push, CheckBox, Radio };
 
-    // Pictures from the bitmap resources; 0 for hovered means none, 0 for disabled the normal one.
+    // Pictures from the bitmap resources, set once the button is attached; 0 for hovered means
+    // none, 0 for disabled the normal one.
     void SetSkin(int normal, int pressed, int hovered, int disabled);
     void SetKind(Kind kind, int radioGroup = 0);
     void SetCheck(bool checked);
@@ -37,6 +38,7 @@ private:
     ButtonState CurrentState(const DRAWITEMSTRUCT& item) const;
     HBITMAP PictureHandle(ButtonLook look) const;
     void DrawCaption(HDC dc, RECT area, ButtonLook look) const;
+    bool IsPushed();
     void OnClicked();
 
     ButtonSkin skin_;

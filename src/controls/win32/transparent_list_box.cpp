@@ -49,8 +49,6 @@ int CTransparentListBox::AddString(const std::wstring& text, LPARAM itemValue) {
     return index;
 }
 
-int CTransparentListBox::Count() const { return static_cast<int>(SendMessageW(Handle(), LB_GETCOUNT, 0, 0)); }
-
 void CTransparentListBox::Clear() { SendMessageW(Handle(), LB_RESETCONTENT, 0, 0); }
 
 bool CTransparentListBox::OnMeasureItem(MEASUREITEMSTRUCT& item) {

@@ -16,7 +16,6 @@ public:
                  bool bold = false);
     // Appends a line with its item value; returns its index, or LB_ERR.
     int AddString(const std::wstring& text, LPARAM itemValue);
-    int Count() const;
     void Clear();
 
 protected:

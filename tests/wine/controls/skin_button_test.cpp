@@ -1,0 +1,103 @@
+// Which picture a skinned button shows, read back from the screen under Xvfb.
+#include "controls/win32/skin_button.h"
+
+#include <gmock/gmock.h>
+
+#include "controls/win32/bitmap_dialog.h"
+#include "ids/bitmaps.h"
+#include "ids/message_box.h"
+#include "support/child_process.h"
+
+namespace veltra {
+namespace {
+
+COLORREF PictureCentre(int id) {
+    auto* bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0));
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    const COLORREF colour = GetPixel(dc, 4, 18);  // inside the tab, away from its caption
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    return colour;
+}
+
+class ButtonDialog : public CBitmapDialog {
+public:
+    ButtonDialog() : CBitmapDialog(IDD_MSG) {}
+    CxSkinButton button;
+};
+
+TEST(SkinButton, PictureInEveryState) {
+    ButtonDialog dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    dialog.Place(0, 0, 300, 100);
+    dialog.button.Attach(dialog.Handle(), IDOK);
+    dialog.button.Place(50, 30, 147, 36);
+    dialog.button.SetSkin(IDB_TAB_NORMAL, IDB_TAB_PRESSED, IDB_TAB_HOVER, IDB_TAB_NORMAL);
+    ShowWindow(dialog.Handle(), SW_SHOWNOACTIVATE);
+    HWND button = dialog.button.Handle();
+    HWND elsewhere = dialog.Item(IDCANCEL);
+
+    struct Case {
+        const char* name;
+        bool enabled, pushed, checked, mouseOver, capture;
+        ButtonLook look;
+        int picture;
+    };
+    const Case cases[] = {
+        {"normal", true, false, false, false, false, ButtonLook::Normal, IDB_TAB_NORMAL},
+        {"mouse over", true, false, false, true, false, ButtonLook::Hovered, IDB_TAB_HOVER},
+        {"mouse over, capture held", true, false, false, true, true, ButtonLook::Normal, IDB_TAB_NORMAL},
+        {"pushed (BM_SETSTATE)", true, true, false, false, false, ButtonLook::Pressed, IDB_TAB_PRESSED},
+        {"checked", true, false, true, true, false, ButtonLook::Pressed, IDB_TAB_PRESSED},
+        {"disabled under the mouse", false, false, true, true, false, ButtonLook::Disabled, IDB_TAB_NORMAL},
+    };
+    for (const Case& c : cases) {
+        EnableWindow(button, c.enabled ? TRUE : FALSE);
+        SendMessageW(button, BM_SETSTATE, c.pushed ? TRUE : FALSE, 0);
+        dialog.button.SetCheck(c.checked);
+        SetCursorPos(c.mouseOver ? 120 : 280, c.mouseOver ? 48 : 90);
+        if (c.capture) SetCapture(elsewhere);
+        RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_EQ(dialog.button.LastLook(), c.look) << c.name;
+        HDC screen = GetDC(button);
+        EXPECT_EQ(GetPixel(screen, 4, 18), PictureCentre(c.picture)) << c.name;
+        ReleaseDC(button, screen);
+        if (c.capture) ReleaseCapture();
+    }
+}
+
+TEST(SkinButton, TickBoxAndRadioKeepTheirCheck) {
+    ButtonDialog dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    CxSkinButton& tick = dialog.button;
+    CxSkinButton radioA, radioB;
+    tick.Attach(dialog.Handle(), IDOK);
+    radioA.Attach(dialog.Handle(), IDCANCEL);
+    radioB.Attach(dialog.Handle(), IDC_MSG_BROWSE);
+    tick.SetKind(CxSkinButton::Kind::CheckBox);
+    radioA.SetKind(CxSkinButton::Kind::Radio, 1);
+    radioB.SetKind(CxSkinButton::Kind::Radio, 1);
+    ShowWindow(dialog.Handle(), SW_SHOWNOACTIVATE);
+    // BM_CLICK presses and releases the button as a mouse click does.
+    struct Step {
+        HWND clicked;
+        LRESULT tick, a, b;
+    };
+    const Step steps[] = {
+        {tick.Handle(), BST_CHECKED, BST_UNCHECKED, BST_UNCHECKED},
+        {tick.Handle(), BST_UNCHECKED, BST_UNCHECKED, BST_UNCHECKED},
+        {radioA.Handle(), BST_UNCHECKED, BST_CHECKED, BST_UNCHECKED},
+        {radioB.Handle(), BST_UNCHECKED, BST_UNCHECKED, BST_CHECKED},
+    };
+    for (const Step& step : steps) {
+        SendMessageW(step.clicked, BM_CLICK, 0, 0);
+        EXPECT_EQ(SendMessageW(tick.Handle(), BM_GETCHECK, 0, 0), step.tick);
+        EXPECT_EQ(SendMessageW(radioA.Handle(), BM_GETCHECK, 0, 0), step.a);
+        EXPECT_EQ(SendMessageW(radioB.Handle(), BM_GETCHECK, 0, 0), step.b);
+    }
+}
+
+}  // namespace
+}  // namespace veltra

@@ -1,0 +1,93 @@
+// The tray icon's records and what its mouse events send to the main window.
+#include "schedule/win32/my_app_tray_icon.h"
+
+#include <gmock/gmock.h>
+
+#include <vector>
+
+#include "ids/bitmaps.h"
+#include "ids/tray.h"
+#include "support/child_process.h"
+#include "support/message_log.h"
+
+namespace veltra {
+namespace {
+
+using winetest::LoggedMessage;
+
+struct ShellCall {
+    DWORD command;
+    DWORD size;
+    UINT id, flags, callback;
+    std::wstring tip;
+    friend bool operator==(const ShellCall&, const ShellCall&) = default;
+};
+std::vector<ShellCall> calls;
+
+// Watches what reaches the shell, and lets the shell do it for real.
+BOOL RecordingNotify(DWORD command, NOTIFYICONDATAW* data) {
+    calls.push_back({command, data->cbSize, data->uID, data->uFlags, data->uCallbackMessage, data->szTip});
+    return Shell_NotifyIconW(command, data);
+}
+
+HICON AppIcon() { return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VELTRA)); }
+
+TEST(TrayIcon, AddShowAndRemove) {
+    calls.clear();
+    {
+        CMyAppTrayIcon icon(nullptr, &RecordingNotify);
+        EXPECT_FALSE(icon.AddIcon(nullptr));
+        ASSERT_NE(AppIcon(), nullptr);
+        EXPECT_TRUE(icon.AddIcon(AppIcon()));
+        EXPECT_TRUE(icon.AddIcon(AppIcon()));
+        EXPECT_EQ(icon.IconCount(), 1u);
+        EXPECT_TRUE(icon.ShowIcon());
+        EXPECT_TRUE(icon.ShowIcon());
+    }
+    const DWORD size = sizeof(void*) == 8 ? 952 : 488;
+    const std::vector<ShellCall> expected = {
+        {NIM_ADD, size, 1, 7, 0x401, L"NORVA Veltra 5"},
+        {NIM_MODIFY, size, 1, 7, 0x401, L"NORVA Veltra 5"},
+        {NIM_DELETE, size, 1, 0, 0x401, L"NORVA Veltra 5"},
+    };
+    EXPECT_EQ(calls, expected);
+}
+
+// Chooses a menu item by keyboard once the tray menu is open.
+UINT menuKeys = 0;
+void CALLBACK ChooseFromMenu(HWND window, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(window, timer);
+    for (UINT i = 0; i < menuKeys; ++i) PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+TEST(TrayIcon, MouseEventsReachTheMainWindow) {
+    struct Case {
+        const char* name;
+        UINT mouse;
+        UINT keys;  // menu items to move down before Enter
+        std::vector<LoggedMessage> seen;
+    };
+    const Case cases[] = {
+        {"double click restores", WM_LBUTTONDBLCLK, 0, {{WM_USER + 5, 0, 0}}},
+        {"menu: Restore", WM_RBUTTONDOWN, 1, {{WM_COMMAND, ID_SYSTRAY_RESTORE, 0}}},
+        {"menu: Exit", WM_RBUTTONDOWN, 2, {{WM_COMMAND, ID_SYSTRAY_EXIT, 0}}},
+        {"left click", WM_LBUTTONDOWN, 0, {}},
+        {"middle click", WM_MBUTTONDOWN, 0, {}},
+        {"mouse move", WM_MOUSEMOVE, 0, {}},
+    };
+    for (const Case& c : cases) {
+        winetest::RecordingWindow main({WM_USER + 5, WM_COMMAND});
+        CMyAppTrayIcon icon(main.Handle(), &RecordingNotify);
+        if (c.mouse == WM_RBUTTONDOWN) {
+            menuKeys = c.keys;
+            SetTimer(main.Handle(), 1, 200, &ChooseFromMenu);
+        }
+        SendMessageW(icon.Window(), CSysTrayIcon::kCallbackMessage, CSysTrayIcon::kIconId, c.mouse);
+        winetest::PumpUntil([&] { return !main.Log().empty(); }, c.seen.empty() ? 200 : 5000);
+        EXPECT_EQ(main.Log(), c.seen) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace veltra
