@@ -159,7 +159,10 @@ TEST(MainWindow, ExitIsConfirmedByTheMessageBox) {
             seen.push_back(Utf16ToUtf8(FromWide(text)));
             PostMessageW(box, WM_COMMAND, answer, 0);
             WaitFor([&] { return !IsWindow(box); });
-            seen.push_back(IsWindowVisible(r.Main()) ? "main window shown" : "main window gone");
+            SendMessageW(r.Main(), WM_NULL, 0, 0);  // the exit handler has returned
+            // After OK the modal loop ends and takes the window with it, shortly after.
+            const bool gone = WaitFor([&] { return !IsWindowVisible(r.Main()); }, answer == IDOK ? 3000 : 0);
+            seen.push_back(gone ? "main window gone" : "main window shown");
         }
     });
     EXPECT_THAT(seen, ElementsAreArray({"Are you sure ? Click OK will exit Veltra 5 !!", "main window shown",
