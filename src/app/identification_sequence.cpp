@@ -8,10 +8,11 @@ namespace veltra {
 
 IdentificationSequenceResult RunIdentificationSequence(Platform& platform, HardwareAccess& hardware,
                                                        const BiosDriverQuery& queryBiosDriver, VT5Record& vt5,
-                                                       const std::u16string& commandLine) {
+                                                       const std::u16string& commandLine,
+                                                       const MainSetupHooks& hooks) {
     IdentificationSequenceResult result;
     CheckDualBios(hardware.io, platform.clock, platform.messageBox);
-    result.setup = RunMainSetup(platform, vt5, commandLine);
+    result.setup = RunMainSetup(platform, vt5, commandLine, hooks);
     if (!result.setup.identified) return result;
     const std::optional<BiosDriverOutcome> outcome = queryBiosDriver();
     result.biosDriverLoaded = outcome.has_value();

@@ -26,6 +26,7 @@ struct IdentificationSequenceResult {
 // hardware identification.
 IdentificationSequenceResult RunIdentificationSequence(Platform& platform, HardwareAccess& hardware,
                                                        const BiosDriverQuery& queryBiosDriver, VT5Record& vt5,
-                                                       const std::u16string& commandLine);
+                                                       const std::u16string& commandLine,
+                                                       const MainSetupHooks& hooks = {});
 
 }  // namespace veltra

@@ -11,10 +11,13 @@ namespace veltra {
 
 bool IsReminderStart(const std::u16string& commandLine) { return ToUpperAscii(commandLine) == u"/REMINDER"; }
 
-MainSetupResult RunMainSetup(Platform& platform, VT5Record& vt5, const std::u16string& commandLine) {
+MainSetupResult RunMainSetup(Platform& platform, VT5Record& vt5, const std::u16string& commandLine,
+                             const MainSetupHooks& hooks) {
     MainSetupResult result;
     vt5.bReminderStart = IsReminderStart(commandLine) ? 1 : 0;
+    if (hooks.afterReminderArgument) hooks.afterReminderArgument();
     result.modes = DetectTestModes(platform.windows, platform.messageBox);
+    if (hooks.afterTestModes) hooks.afterTestModes(result.modes);
     if (result.modes.debug) {
         ProcessDebugLog().Enable(OpenDebugWindow(platform.launcher, platform.windows, platform.clock),
                                  &platform.codePage);

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "app/test_modes.h"
@@ -16,8 +17,16 @@ struct MainSetupResult {
     bool identified = false;
 };
 
+// The main window's own steps between those of the set-up: its icon after the reminder
+// argument, its notice label, title and handle after the test modes. Empty for no window.
+struct MainSetupHooks {
+    std::function<void()> afterReminderArgument;
+    std::function<void(const TestModes&)> afterTestModes;
+};
+
 // The main dialog's set-up steps that need no window of its own: reminder argument, test
 // modes, debug window, then the start-up identification.
-MainSetupResult RunMainSetup(Platform& platform, VT5Record& vt5, const std::u16string& commandLine);
+MainSetupResult RunMainSetup(Platform& platform, VT5Record& vt5, const std::u16string& commandLine,
+                             const MainSetupHooks& hooks = {});
 
 }  // namespace veltra

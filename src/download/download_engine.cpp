@@ -38,7 +38,10 @@ void DownloadEngine::URLDownload(std::u16string sURL, std::u16string sPath) {
         target_.ReturnToListView();
         return;
     }
-    if (!transfers_.Start(sURL, sPath, *this)) messageBox_.ShowStop(u"Could not create the thread.", kBoxTitle);
+    if (transfers_.Start(sURL, sPath, *this)) return;
+    messageBox_.ShowStop(u"Could not create the thread.", kBoxTitle);
+    // No worker will report back: the page must not wait in its progress view.
+    target_.ReturnToListView();
 }
 
 void DownloadEngine::OnDownloadProgress(const DownloadProgress* progress) {

@@ -85,6 +85,8 @@ private:
     void ShowDownloadArea();
     void RestoreListArea();
     int CheckedMask() const;
+    // True, with a message, while a transfer runs: a second one would take over its state.
+    bool RefuseWhileBusy();
     std::u16string CatalogueFolder() const;
 
     UpdatePageServices services_;

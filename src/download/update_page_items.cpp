@@ -29,7 +29,14 @@ void UpdatePage::ChooseSaveFolder() {
     view_.ChooseSaveFolder(vt5_.sSaveFolder);
 }
 
+bool UpdatePage::RefuseWhileBusy() {
+    if (!engine_.Busy()) return false;
+    services_.messageBox.Show(u"A download is running. Please try again when it has ended.", u"Veltra 5");
+    return true;
+}
+
 int UpdatePage::Download_Button_Clicked() {
+    if (RefuseWhileBusy()) return 0;
     DebugLog(u"");
     DebugLog(u"========== Download_Button_Clicked() ==========");
     const int total = vt5_.scl.nTotal;
@@ -67,6 +74,7 @@ int UpdatePage::Download_Button_Clicked() {
 }
 
 void UpdatePage::OnRowDownload(int row) {
+    if (RefuseWhileBusy()) return;
     const int index = vt5_.scl.nCurr + row;
     if (Cell(index, 5).empty()) {
         DebugLog(u"return ! because there is no item there");

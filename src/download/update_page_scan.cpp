@@ -36,6 +36,7 @@ constexpr std::array<CatalogueStep, 7> kCatalogueSteps = {{
 std::u16string UpdatePage::CatalogueFolder() const { return vt5_.sWorkPath + u"VT5\\DL_INFO\\"; }
 
 int UpdatePage::On_Download_Info_File() {
+    if (RefuseWhileBusy()) return 0;
     DebugLog(u"========== On_Download_Info_File() ==========");
     vt5_.nSelectMask = 0;
     vt5_.resultCount = 0;

@@ -7,9 +7,11 @@
 #include "app/identification_sequence.h"
 #include "app/single_instance.h"
 #include "hardware/bios_startup.h"
+#include "hardware/dmi.h"
 #include "hardware/porvik_startup.h"
 #include "platform/win32/win32_wmi.h"
 #include "sysinfo/wmi_query.h"
+#include "ui/win32/vt5_dialog.h"
 
 namespace veltra {
 
@@ -22,14 +24,20 @@ bool CVT5App::InitInstance() {
     InitCommonControlsEx(&controls);
     driver_ = CreatePorvikDriver(platform, platform.messageBox);
     if (!driver_) return false;
-    // The main dialog comes later; until then the program runs the identification of its
-    // set-up, which needs no window of its own, and ends.
+    CVT5Dlg dialog(platform, vt5_, [this](const MainSetupHooks& hooks) { return Identify(hooks); });
+    dialog.DoModal(nullptr);
+    return false;
+}
+
+std::optional<CheckInputs> CVT5App::Identify(const MainSetupHooks& hooks) {
+    Platform& platform = platform_.Get();
     Win32Wmi wmi;
     CWmiQuery query(wmi);
     HardwareAccess hardware{*driver_, query};
-    RunIdentificationSequence(
-        platform, hardware, [&] { return QueryBiosDriver(platform, vt5_.nOS); }, vt5_, commandLine_);
-    return false;
+    const IdentificationSequenceResult result = RunIdentificationSequence(
+        platform, hardware, [&] { return QueryBiosDriver(platform, vt5_.nOS); }, vt5_, commandLine_, hooks);
+    if (!result.biosDriverLoaded) return std::nullopt;
+    return CheckInputs{result.setup.modes.dqa, IsDmiBiosMajorRelease4(*driver_)};
 }
 
 }  // namespace veltra

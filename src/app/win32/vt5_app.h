@@ -1,7 +1,10 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/main_setup.h"
+#include "catalogue/check_context.h"
 #include "core/vt5_record.h"
 #include "hardware/porvik_driver.h"
 #include "platform/win32/win32_platform.h"
@@ -9,17 +12,19 @@
 namespace veltra {
 
 // The application object: single instance, common controls, the I/O driver client, then
-// the main set-up.
+// the main window, whose set-up identifies the machine.
 class CVT5App {
 public:
     explicit CVT5App(std::u16string commandLine);
     CVT5App(const CVT5App&) = delete;
     CVT5App& operator=(const CVT5App&) = delete;
 
-    // Always false: the process ends when the start-up is over.
+    // Always false: the process ends when the main window has closed.
     bool InitInstance();
 
 private:
+    std::optional<CheckInputs> Identify(const MainSetupHooks& hooks);
+
     std::u16string commandLine_;
     Win32Platform platform_;  // holds the instance mutex until the application object goes
     VT5Record vt5_;

@@ -83,6 +83,23 @@ TEST(MainSetup, DebugModeOpensTheEditorAndLogsTheFirstLineThere) {
     EXPECT_NE(typed.find(u"0001 :  Work path = C:\\Program Files\\Norva\\Veltra\\\r\n"), std::u16string::npos);
 }
 
+TEST(MainSetup, WindowStepsRunBetweenReminderArgumentModesAndDebugWindow) {
+    fakes::FakePlatform fake;
+    fake.windows.AddTopLevel(u"Veltra DQA TEST", u"Notepad2");
+    VT5Record vt5;
+    std::vector<std::string> steps;
+    const MainSetupHooks hooks{
+        [&] { steps.push_back("icon, reminder " + std::to_string(vt5.bReminderStart) + ", modes shown " +
+                              std::to_string(fake.messageBox.shown.size())); },
+        [&](const TestModes& modes) {
+            steps.push_back("title, dqa " + std::to_string(modes.dqa) + ", work path '" +
+                            std::string(vt5.sWorkPath.begin(), vt5.sWorkPath.end()) + "'");
+        }};
+    RunMainSetup(fake.platform, vt5, u"/REMINDER", hooks);
+    EXPECT_THAT(steps, ::testing::ElementsAre("icon, reminder 1, modes shown 0", "title, dqa 1, work path ''"));
+    EXPECT_FALSE(vt5.sWorkPath.empty());
+}
+
 TEST(MainSetup, AnExecutablePathTooLongForTheWorkPathIsRefusedWithAMessage) {
     fakes::FakePlatform fake;
     fake.processInfo.path = u"C:\\" + std::u16string(260, u'x') + u"\\veltra.exe";

@@ -228,11 +228,22 @@ TEST(UpdatePageItems, EmptyListsUnknownTypesAndABusyEngineStartNothing) {
     EXPECT_TRUE(f.view.listShown);
     EXPECT_THAT(f.transfers.startedUrls, IsEmpty());
 
+    // While a transfer runs, a row, the Download button or a scan is refused with a message
+    // and leaves the running transfer's mode and view alone.
     f.ServeItem(u"http://srv/vga/item2.exe");
     f.page->OnRowDownload(2);
-    f.page->OnRowDownload(1);  // ignored while the first transfer runs
+    const int mode = f.vt5.nDownloadMode;
+    f.page->OnRowDownload(1);
+    f.page->Download_Button_Clicked();
+    f.page->On_Download_Info_File();
+    EXPECT_EQ(f.fake.messageBox.shown.size(), 3u);
+    EXPECT_EQ(f.vt5.nDownloadMode, mode);
+    EXPECT_EQ(f.page->State(), PageState::Download);
     f.RunTransfers();
     EXPECT_THAT(f.transfers.startedUrls, ElementsAre(u"http://srv/vga/item2.exe"));
+    EXPECT_EQ(f.page->State(), PageState::List);
+    EXPECT_TRUE(f.view.listShown);
+    EXPECT_TRUE(f.view.optionsEnabled);
 }
 
 TEST(UpdatePageList, ScrollEnabledRowsTicksAndDetails) {

@@ -92,14 +92,20 @@ TEST_F(DebugEditor, TheProgramInDebugModeLogsItsStartIntoTheEditor) {
     ASSERT_TRUE(PumpUntil([&] { return (box = FindWindowW(nullptr, L"Debug ONLY")) != nullptr; }, 20000));
     EXPECT_EQ(MessageBoxText(box), L"Veltra now is going into Debug Mode");
     DismissMessageBox(box);
-    // Every line of the whole identification is typed into the editor one character at a time.
-    EXPECT_EQ(program.Wait(60000), 0u);
+    // Every line of the whole identification is typed into the editor one character at a
+    // time before the main window shows.
+    HWND main = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (main = VisibleMainWindowOf(program.Id())) != nullptr; }, 60000));
+    EndMainWindow(main);
+    EXPECT_EQ(program.Wait(10000), 0u);
     HWND log = FindWindowW(nullptr, L"Veltra 5 Debug Message");
     ASSERT_NE(log, nullptr);
     const std::wstring typed = EditorText(GetWindow(log, GW_CHILD));
     EXPECT_THAT(typed, ::testing::StartsWith(L"0000 :  Programe start and Debug message is open!!\r\n"
                                              L"0001 :  Work path = " + machine.Folder().Path() + L"\r\n"));
     EXPECT_THAT(typed, ::testing::HasSubstr(L" :  NORVA LIB Version = 1.0.008 \r\n"));
+    // The window's background comes right after the last identification step.
+    EXPECT_THAT(typed, ::testing::HasSubstr(L"0022 :  NVIDIA VGA Card PCI ID = 0e9d\r\n0023 :  Set background image !!\r\n"));
 }
 
 }  // namespace

@@ -49,6 +49,9 @@ TEST(SingleInstance, TwoRacingCopiesLeaveExactlyOneRefusal) {
     ChildProcess& winner = first.Id() == loserId ? second : first;
     EXPECT_EQ(loser.Wait(10000), 0u);
     DismissMessageBox(winnerBox);
+    HWND main = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (main = VisibleMainWindowOf(winner.Id())) != nullptr; }, 30000));
+    EndMainWindow(main);
     EXPECT_EQ(winner.Wait(10000), 0u);
 }
 

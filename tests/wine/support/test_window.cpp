@@ -66,6 +66,15 @@ std::wstring MessageBoxText(HWND box) {
 
 void DismissMessageBox(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
 
+HWND VisibleMainWindowOf(DWORD processId) {
+    for (HWND window : VisibleWindowsOf(processId)) {
+        if (WindowText(window) == L"NORVA Veltra 5") return window;
+    }
+    return nullptr;
+}
+
+void EndMainWindow(HWND window) { PostMessageW(window, WM_COMMAND, IDOK, 0); }
+
 ScopedRegistryValue::ScopedRegistryValue(HKEY root, const std::wstring& key, const std::wstring& name)
     : root_(root), key_(key), name_(name) {
     wchar_t buffer[2048] = {};

@@ -30,6 +30,12 @@ std::wstring MessageBoxText(HWND box);
 // Presses OK on a message box.
 void DismissMessageBox(HWND box);
 
+// The program's main window ("NORVA Veltra 5") when a process shows it, else null.
+HWND VisibleMainWindowOf(DWORD processId);
+
+// Ends the program's main window as its OK command does, without the exit question.
+void EndMainWindow(HWND window);
+
 // Reads and restores one registry value around a test.
 class ScopedRegistryValue {
 public:

@@ -1,0 +1,11 @@
+// The About page (dialog 133): 1109, 1118 and 1300 to 1309.
+#pragma once
+
+#define IDD_PAGE_ABOUT 133
+#define IDC_ABOUT_TITLE 1109
+#define IDC_ABOUT_SUPPORT 1118
+#define IDC_ABOUT_PRODUCT 1300
+#define IDC_ABOUT_VERSION 1301
+#define IDC_ABOUT_NOTICE1 1302
+#define IDC_ABOUT_NOTICE2 1303
+#define IDC_ABOUT_LINK 1304

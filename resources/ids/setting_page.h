@@ -1,0 +1,13 @@
+// The Setting page (dialog 200): 1110 to 1132.
+#pragma once
+
+#define IDD_PAGE_SETTING 200
+#define IDC_SET_ICON 1110
+#define IDC_SET_TITLE 1111
+#define IDC_SET_FREQUENCY 1119
+#define IDC_SET_FREQUENCY_LABEL 1120
+#define IDC_SET_WEEK_LABEL 1121
+#define IDC_SET_DATE_LABEL 1122
+#define IDC_SET_WEEK 1123
+#define IDC_SET_DATE 1124
+#define IDC_SET_HINT 1132

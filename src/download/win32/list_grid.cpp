@@ -1,0 +1,95 @@
+#include "download/win32/list_grid.h"
+
+#include <commctrl.h>
+
+#include "ids/bitmaps.h"
+#include "platform/win32/wide.h"
+
+namespace veltra {
+namespace {
+
+constexpr int kFirstRowY = 84;
+constexpr int kRowHeight = 26;
+constexpr int kVisibleRows = 6;
+constexpr COLORREF kCellText = RGB(235, 235, 235);
+
+void SkinCell(CxSkinButton& cell, int column, bool tickColumn) {
+    if (column == 0 && tickColumn) {
+        cell.SetKind(CxSkinButton::Kind::CheckBox);
+        cell.SetSkin(IDB_ROW_TICK_OFF, IDB_ROW_TICK_ON, 0, IDB_ROW_TICK_DISABLED);
+    } else if (column == 5) {
+        cell.SetSkin(IDB_ROW_DOWNLOAD_NORMAL, IDB_ROW_DOWNLOAD_PRESSED, IDB_ROW_DOWNLOAD_HOVER, IDB_ROW_DOWNLOAD_DISABLED);
+    } else if (column == 6) {
+        cell.SetSkin(IDB_ROW_DETAILS_NORMAL, IDB_ROW_DETAILS_PRESSED, IDB_ROW_DETAILS_HOVER, IDB_ROW_DETAILS_DISABLED);
+    } else if (column == 7) {
+        cell.SetSkin(IDB_ROW_SPACER, IDB_ROW_SPACER, 0, 0);
+    } else {
+        cell.SetSkin(IDB_ROW_CELL, IDB_ROW_CELL, 0, IDB_ROW_CELL_DISABLED);
+        cell.SetTextColor(kCellText);
+        cell.SetHoverTextColor(kCellText);
+    }
+}
+
+}  // namespace
+
+void ListGrid::Attach(HWND page, const Layout& layout, std::span<const std::u16string> header) {
+    layout_ = layout;
+    for (int k = 0; k < kRows; ++k) {
+        for (int c = 0; c < kColumns; ++c) {
+            CxSkinButton& cell = cells_[k][c];
+            cell.Attach(page, layout.firstId + 8 * k + c);
+            SkinCell(cell, c, layout.tickColumn);
+            cell.Place(layout.x[c], kFirstRowY + kRowHeight * k, layout.width[c], kRowHeight);
+            if (k == 0 && c < static_cast<int>(header.size())) SetWindowTextW(cell.Handle(), ToWide(header[c]).c_str());
+        }
+    }
+    scroll_ = GetDlgItem(page, layout.scrollId);
+    SetWindowPos(scroll_, nullptr, 693, 84, 12, 182, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The header's texts are drawn in the list's title picture instead.
+    for (CxSkinButton& cell : cells_[0]) cell.Show(false);
+}
+
+int ListGrid::RowOf(int id) const {
+    const int offset = id - layout_.firstId;
+    if (offset < kColumns || offset >= kRows * kColumns) return 0;
+    return offset / kColumns;
+}
+
+int ListGrid::ColumnOf(int id) const { return (id - layout_.firstId) % kColumns; }
+
+void ListGrid::SetRowEnabled(int row, bool enabled) {
+    for (int c : {0, 5, 6}) cells_[row][c].Enable(enabled);
+}
+
+void ListGrid::SetRowTexts(int row, std::span<const std::u16string> texts) {
+    const int first = 5 - static_cast<int>(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        CxSkinButton& cell = cells_[row][first + static_cast<int>(i)];
+        SetWindowTextW(cell.Handle(), ToWide(texts[i]).c_str());
+        cell.Redraw();
+    }
+}
+
+void ListGrid::SetRowTicked(int row, bool ticked) { cells_[row][0].SetCheck(ticked); }
+
+void ListGrid::SetScrollBar(int max, bool visible) {
+    SCROLLINFO info{sizeof(SCROLLINFO), SIF_RANGE | SIF_POS, 0, max, 0, 0, 0};
+    SetScrollInfo(scroll_, SB_CTL, &info, TRUE);
+    scrollWanted_ = visible;
+    ShowWindow(scroll_, visible && shown_ ? SW_SHOW : SW_HIDE);
+}
+
+void ListGrid::SetScrollPosition(int position) {
+    SCROLLINFO info{sizeof(SCROLLINFO), SIF_POS, 0, 0, 0, position, 0};
+    SetScrollInfo(scroll_, SB_CTL, &info, TRUE);
+}
+
+void ListGrid::Show(bool show) {
+    shown_ = show;
+    for (int k = 1; k <= kVisibleRows; ++k) {
+        for (CxSkinButton& cell : cells_[k]) cell.Show(show);
+    }
+    ShowWindow(scroll_, show && scrollWanted_ ? SW_SHOW : SW_HIDE);
+}
+
+}  // namespace veltra

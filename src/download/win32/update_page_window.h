@@ -1,0 +1,94 @@
+#pragma once
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "controls/win32/bitmap_dialog.h"
+#include "controls/win32/echo_progress_bar.h"
+#include "controls/win32/information.h"
+#include "controls/win32/label.h"
+#include "controls/win32/skin_button.h"
+#include "download/page_views.h"
+#include "download/update_page.h"
+#include "download/win32/list_grid.h"
+
+namespace veltra {
+
+// What the update page asks of the windows around it.
+class IUpdatePageHost {
+public:
+    virtual ~IUpdatePageHost() = default;
+    // The main window's Scan and Download buttons.
+    virtual void EnableScanButtons(bool enabled) = 0;
+    // The Home page's "Attention required" and "Last Scan" values.
+    virtual void ShowUpdateCount(const std::u16string& count) = 0;
+    virtual void ShowLastScan(const std::u16string& text) = 0;
+    virtual void PostHistoryRefresh() = 0;
+};
+
+// Posted by the main window: start a scan, download the ticked items.
+constexpr UINT WM_START_SCAN = WM_USER + 20;
+constexpr UINT WM_START_DOWNLOAD = WM_USER + 21;
+
+// The update page's window: scan options, the six-row result list, the progress view and
+// the information panel, shown as its controller asks.
+class CPAGE_VELTRA final : public CBitmapDialog, public IUpdatePageView {
+public:
+    CPAGE_VELTRA(UpdatePageServices services, IUpdatePageHost& host);
+    UpdatePage& Page() { return page_; }
+    ListGrid& Grid() { return grid_; }
+    void FocusList() const;
+
+    // IListView
+    void SetRowEnabled(int row, bool enabled) override { grid_.SetRowEnabled(row, enabled); }
+    void SetRowTexts(int row, std::span<const std::u16string> texts) override { grid_.SetRowTexts(row, texts); }
+    void SetScrollBar(int max, bool visible) override { grid_.SetScrollBar(max, visible); }
+    void SetScrollPosition(int position) override { grid_.SetScrollPosition(position); }
+    void ShowInformation(const std::u16string& text) override;
+    // IUpdatePageView
+    void SetRowTicked(int row, bool ticked) override { grid_.SetRowTicked(row, ticked); }
+    void SetProgressBar(int percent) override;
+    void SetProgressText(const std::u16string& text) override;
+    void SetStatusText(const std::u16string& text) override;
+    void ShowProgressArea(ProgressPlace place) override;
+    void HideProgressArea() override;
+    void ShowListArea(bool show) override;
+    void ShowInformationPanel(bool show) override;
+    void ShowScanOptions(const ScanOptions& options, bool enabled) override;
+    void SetUpdateCount(const std::u16string& count) override { host_.ShowUpdateCount(count); }
+    void ShowLastScan(const std::u16string& text) override { host_.ShowLastScan(text); }
+    void PostHistoryRefresh() override { host_.PostHistoryRefresh(); }
+    // The save-path box comes with the Setting page; until then files go to the default folder.
+    void ChooseSaveFolder(std::u16string&) override {}
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void OnCommand(int id, int code, HWND control) override;
+    void OnOK() override { page_.RerunChecks(); }
+    // Esc stops a running transfer; otherwise it does nothing.
+    void OnCancel() override {
+        if (page_.Engine().Busy()) page_.StopTransfer();
+    }
+
+private:
+    void SetUpOptions();
+    void SetUpTooltip();
+    void OnListCommand(int id);
+
+    std::wstring workPath_;
+    IUpdatePageHost& host_;
+    UpdatePage page_;
+    ListGrid grid_;
+    CxSkinButton manual_, automatic_;
+    std::array<CxSkinButton, 7> boxes_;
+    std::array<CLabel, 8> optionLabels_;
+    CEchoProgressBar progress_;
+    CLabel status_, progressText_;
+    CINFORMATION information_;
+    HWND tooltip_ = nullptr;
+};
+
+}  // namespace veltra

@@ -1,0 +1,22 @@
+#include "ui/win32/page_services.h"
+
+#include "core/vt5_record.h"
+#include "platform/platform.h"
+
+namespace veltra {
+
+PageServices::PageServices(Platform& platform_, VT5Record& vt5, CheckInputs inputs, std::u16string serverBase_)
+    : platform(platform_),
+      installed(platform_.registry, platform_.codePage),
+      writer(vt5, platform_.codePage),
+      checks{vt5, inputs, installed, platform_.fileSystem, platform_.codePage, dbf, writer},
+      history(platform_.fileSystem, platform_.codePage, HistoryPath(vt5.sWorkPath)),
+      lastScan(platform_.fileSystem, LastScanPath(vt5.sWorkPath)),
+      serverBase(std::move(serverBase_)) {}
+
+UpdatePageServices PageServices::ForUpdatePage() {
+    return {checks,          checkList, transfers, platform.messageBox, platform.clock,
+            starter,         history,   lastScan,  serverBase};
+}
+
+}  // namespace veltra

@@ -1,0 +1,120 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fakes/recording_debug_sink.h"
+#include "ui/main_dialog.h"
+#include "ui/window_geometry.h"
+
+namespace veltra {
+namespace {
+
+using ::testing::ElementsAreArray;
+
+const char* Name(Page page) {
+    static const char* const kNames[] = {"Home", "Update", "History", "Setting", "About"};
+    return kNames[static_cast<int>(page)];
+}
+
+// Every call of the window and every debug line, in one order.
+class RecordingMainView final : public IMainDialogView {
+public:
+    void ShowPageWindow(Page page, bool show) override { Add(std::string(show ? "show " : "hide ") + Name(page)); }
+    void SetTabPressed(Page page) override { Add(std::string("tab ") + Name(page)); }
+    void ShowSettingButtons(bool show) override { Add(show ? "apply+default shown" : "apply+default hidden"); }
+    void FocusPageList(Page page) override { Add(std::string("focus ") + Name(page)); }
+    void PostStartScan() override { Add("post WM_USER+20"); }
+    void PostStartDownload() override { Add("post WM_USER+21"); }
+
+    void Add(std::string event) {
+        Flush();
+        events.push_back(std::move(event));
+    }
+    // Debug lines written since the last event, as events.
+    void Flush() {
+        for (; logged < capture.Lines().size(); ++logged) {
+            const std::u16string& line = capture.Lines()[logged];
+            events.push_back("log " + std::string(line.begin() + 8, line.end()));
+        }
+    }
+    fakes::ScopedDebugCapture capture;
+    std::size_t logged = 0;
+    std::vector<std::string> events;
+};
+
+struct SwitchCase {
+    const char* name;
+    std::function<void(MainDialog&)> actions;  // after the first page is shown
+    std::vector<std::string> expected;
+    Page visible;
+};
+
+TEST(MainDialog, PageSwitchesAsMessageSequences) {
+    const SwitchCase cases[] = {
+        {"setting tab shows apply and default",
+         [](MainDialog& d) { d.ShowPage(Page::Setting); },
+         {"hide Home", "show Setting", "log Display Page4 : Setting", "apply+default shown"},
+         Page::Setting},
+        {"another tab hides them again",
+         [](MainDialog& d) { d.ShowPage(Page::Setting); d.ShowPage(Page::About); },
+         {"hide Home", "show Setting", "log Display Page4 : Setting", "apply+default shown", "hide Setting",
+          "show About", "log Display Page5 : About", "apply+default hidden"},
+         Page::About},
+        {"the page already shown is only logged again",
+         [](MainDialog& d) { d.ShowPage(Page::Home); },
+         {"log Display Page1 : Home", "apply+default hidden"},
+         Page::Home},
+        {"history takes the focus to its list",
+         [](MainDialog& d) { d.ShowPage(Page::History); },
+         {"hide Home", "show History", "log Display Page3 : History", "apply+default hidden", "focus History"},
+         Page::History},
+        {"scan on the setting page switches through ShowPage",
+         [](MainDialog& d) { d.ShowPage(Page::Setting); d.Scan_Information(); },
+         {"hide Home", "show Setting", "log Display Page4 : Setting", "apply+default shown", "tab Update",
+          "hide Setting", "show Update", "log Display Page2 : Veltra", "apply+default hidden", "focus Update",
+          "log run... Scan_Information()", "post WM_USER+20"},
+         Page::Update},
+        {"download from the about page",
+         [](MainDialog& d) { d.ShowPage(Page::About); d.Download_Item(); },
+         {"hide Home", "show About", "log Display Page5 : About", "apply+default hidden", "tab Update",
+          "hide About", "show Update", "log Display Page2 : Veltra", "apply+default hidden", "focus Update",
+          "log run... Download_Item()", "post WM_USER+21"},
+         Page::Update},
+    };
+    for (const SwitchCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingMainView view;
+        MainDialog dialog(view);
+        dialog.ShowFirstPage();
+        view.events.clear();
+        c.actions(dialog);
+        view.Flush();
+        EXPECT_THAT(view.events, ElementsAreArray(c.expected));
+        for (int p = 0; p < kPageCount; ++p) EXPECT_EQ(dialog.Visible(Page(p)), Page(p) == c.visible) << Name(Page(p));
+        ASSERT_NE(dialog.Current(), nullptr);
+        EXPECT_EQ(*dialog.Current(), c.visible);
+    }
+}
+
+TEST(MainDialog, FirstPageIsHomeWithoutItsLogLine) {
+    RecordingMainView view;
+    MainDialog dialog(view);
+    EXPECT_EQ(dialog.Current(), nullptr);
+    dialog.ShowFirstPage();
+    view.Flush();
+    EXPECT_THAT(view.events, ElementsAreArray({"tab Home", "show Home", "apply+default hidden"}));
+}
+
+TEST(WindowGeometry, RestoredWindowAndMinimisedIconAreCentred) {
+    EXPECT_EQ(MainWindowPlace(1024, 768, 32), (Rect{132, 88, 760, 560}));
+    EXPECT_EQ(MainWindowPlace(1280, 1024, 32), (Rect{260, 216, 760, 560}));
+    EXPECT_EQ(MainWindowPlace(761, 601, 31), (Rect{0, 5, 760, 560}));  // odd remainders round down
+    EXPECT_EQ(CentredIcon(160, 24, 32, 32), (Point{64, -3}));
+    EXPECT_EQ(CentredIcon(37, 37, 32, 32), (Point{3, 3}));
+}
+
+}  // namespace
+}  // namespace veltra

@@ -1,0 +1,148 @@
+#include "main_window_fixture.h"
+
+#include <thread>
+
+#include "catalogue/check_context.h"
+#include "catalogue/result_list.h"
+#include "core/text.h"
+#include "platform/win32/wide.h"
+#include "support/child_process.h"
+#include "sysinfo/vga_info.h"
+
+namespace veltra::winetest {
+namespace {
+
+std::wstring NewWorkFolder() {
+    wchar_t temp[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"veltra-ui-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                std::to_wstring(GetTickCount64()) + L"\\";
+    for (const wchar_t* sub : {L"", L"VT5", L"VT5\\LOG", L"VT5\\DL_INFO", L"VT5\\DL_FILE", L"VT5\\skin"})
+        CreateDirectoryW((folder + sub).c_str(), nullptr);
+    const std::wstring skin = ProgramFolder() + L"VT5\\skin\\";
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((skin + L"*.bmp").c_str(), &found);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
+        CopyFileW((skin + found.cFileName).c_str(), (folder + L"VT5\\skin\\" + found.cFileName).c_str(), FALSE);
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    return folder;
+}
+
+void WriteResults(Platform& platform, VT5Record& vt5, int count) {
+    if (count == 0) return;
+    CheckResultWriter writer(vt5, platform.codePage);
+    std::unique_ptr<IFile> file = platform.fileSystem.Open(CheckListPath(vt5.sWorkPath), FileOpenMode::ReadWriteTruncate);
+    writer.SetFile(file.get());
+    for (int i = 1; i <= count; ++i) {
+        const std::u16string n = DecimalText(i);
+        writer.Write({4, u"Item " + n, u"1." + n, u"2." + n, u"About " + n, u"1 MB", u"vga/item" + n + u".exe"});
+    }
+    vt5.resultCount = 0;
+}
+
+void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            RemoveTree(folder + name + L"\\");
+        } else {
+            DeleteFileW((folder + name).c_str());
+        }
+    }
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace
+
+void SharedLines::WriteLine(const std::u16string& line) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    lines_.push_back(line);
+}
+
+std::vector<std::string> SharedLines::Take() {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<std::string> texts;
+    for (const std::u16string& line : lines_) texts.push_back(Utf16ToUtf8(line.substr(8)));
+    lines_.clear();
+    return texts;
+}
+
+MainWindowRun::MainWindowRun(int results, bool reminderStart) : work_(NewWorkFolder()), reminderStart_(reminderStart) {
+    vt5_.sWorkPath = FromWide(work_);
+    WriteResults(platform_.Get(), vt5_, results);
+    ProcessDebugLog().Enable(lines_, &codePage_);
+    dialog_ = std::make_unique<CVT5Dlg>(platform_.Get(), vt5_, [this](const MainSetupHooks& hooks) {
+        vt5_.bReminderStart = reminderStart_ ? 1 : 0;
+        hooks.afterReminderArgument();
+        hooks.afterTestModes(TestModes{});
+        vt5_.sOSName = u"Windows 7 64Bit";
+        vt5_.sHomeModel = vt5_.cMB_Model = u"NV-X58 Pro";
+        vt5_.sHomeBIOSVersion = u"V1.4";
+        vt5_.sAppVersion = u"5.0.0";
+        vt5_.pVGA = std::make_shared<VGAInfo>();
+        vt5_.pVGA->sCardName = u"NV 9800 GT";
+        vt5_.pVGA->sBIOSVersion = u"62.92.1F.00.05";
+        return std::optional<CheckInputs>(CheckInputs{});
+    });
+}
+
+MainWindowRun::~MainWindowRun() {
+    dialog_.reset();
+    ProcessDebugLog().Disable();
+    RemoveTree(work_);
+}
+
+INT_PTR MainWindowRun::Run(const std::function<void(MainWindowRun&)>& drive) {
+    std::thread driver([&] {
+        // The modal loop shows the window once its set-up is done; a reminder start hides it again.
+        WaitFor([&] {
+            main_ = FindWindowW(nullptr, L"NORVA Veltra 5");
+            return main_ != nullptr && (reminderStart_ || IsWindowVisible(main_));
+        }, 20000);
+        if (main_ == nullptr) return;
+        SendMessageW(main_, WM_NULL, 0, 0);
+        drive(*this);
+    });
+    const INT_PTR result = dialog_->DoModal(nullptr);
+    driver.join();
+    return result;
+}
+
+void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+
+namespace {
+
+struct PopupSearch {
+    HWND main;
+    HWND found;
+};
+
+BOOL CALLBACK FindPopup(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<PopupSearch*>(parameter);
+    if (window == search->main || !IsWindowVisible(window) || GetWindow(window, GW_OWNER) != search->main) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND PopupOf(HWND main) {
+    PopupSearch search{main, nullptr};
+    EnumThreadWindows(GetWindowThreadProcessId(main, nullptr), FindPopup, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+}  // namespace veltra::winetest

@@ -1,0 +1,66 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "core/debug_log.h"
+#include "core/vt5_record.h"
+#include "platform/win32/win32_platform.h"
+#include "platform/windows1252.h"
+#include "ui/win32/vt5_dialog.h"
+
+namespace veltra::winetest {
+
+// Debug lines as the window writes them, read by the test's driving thread.
+class SharedLines final : public IDebugSink {
+public:
+    void WriteLine(const std::u16string& line) override;
+    // The texts (without their numbers) written since the last call.
+    std::vector<std::string> Take();
+
+private:
+    std::mutex mutex_;
+    std::vector<std::u16string> lines_;
+};
+
+// The real main window from the program's resources on a work folder of its own, run
+// modally on the test's thread while a second thread drives it as a user would.
+class MainWindowRun {
+public:
+    // A work folder with the skin and `results` update rows in "CheckList.rec".
+    explicit MainWindowRun(int results, bool reminderStart = false);
+    ~MainWindowRun();
+
+    // Runs the window until it ends; `drive` runs on another thread meanwhile and should
+    // end it (EndMainWindow). Returns the window's result.
+    INT_PTR Run(const std::function<void(MainWindowRun&)>& drive);
+
+    HWND Main() const { return main_; }
+    HWND PageOf(veltra::Page page) const { return dialog_->PageWindow(page); }
+    HWND Item(veltra::Page page, int id) const { return GetDlgItem(PageOf(page), id); }
+    std::vector<std::string> TakeLines() { return lines_->Take(); }
+    const std::wstring& WorkFolder() const { return work_; }
+
+private:
+    std::wstring work_;
+    Win32Platform platform_;
+    VT5Record vt5_;
+    Windows1252CodePage codePage_;
+    std::shared_ptr<SharedLines> lines_ = std::make_shared<SharedLines>();
+    std::unique_ptr<CVT5Dlg> dialog_;
+    HWND main_ = nullptr;
+    bool reminderStart_;
+};
+
+// Presses a button as a click does (BM_CLICK) and waits until the window has handled it.
+void Click(HWND button);
+// A visible window the main window owns (its message box), or null.
+HWND PopupOf(HWND main);
+// Waits, up to the deadline, for a condition checked from the driving thread.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+}  // namespace veltra::winetest

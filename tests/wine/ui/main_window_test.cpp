@@ -1,0 +1,195 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ids/main_dialog.h"
+#include "core/text.h"
+#include "ids/update_page.h"
+#include "main_window_fixture.h"
+#include "support/test_window.h"
+#include "platform/win32/wide.h"
+
+namespace veltra {
+namespace {
+
+using namespace winetest;
+using ::testing::ElementsAreArray;
+
+std::string Visibility(MainWindowRun& run) {
+    static const char* const kNames[] = {"Home", "Update", "History", "Setting", "About"};
+    std::string pages;
+    for (int p = 0; p < kPageCount; ++p) {
+        if (IsWindowVisible(run.PageOf(Page(p)))) pages += std::string(pages.empty() ? "" : "+") + kNames[p];
+    }
+    const bool apply = IsWindowVisible(GetDlgItem(run.Main(), IDC_MAIN_APPLY)) != 0;
+    const bool reset = IsWindowVisible(GetDlgItem(run.Main(), IDC_MAIN_DEFAULT)) != 0;
+    return pages + (apply && reset ? ", apply+default" : apply || reset ? ", one of apply/default" : "");
+}
+
+struct Step {
+    int control;  // a button of the main window, or of the update page when negative
+    std::vector<std::string> lines;
+    std::string visible;
+};
+
+// Each row continues from the one before, as a user goes from tab to tab.
+TEST(MainWindow, SetUpThenTabsScanAndDownloadAsSequences) {
+    const Step steps[] = {
+        {IDC_MAIN_TAB_SETTING, {"Display Page4 : Setting"}, "Setting, apply+default"},
+        {IDC_MAIN_TAB_SETTING, {"Display Page4 : Setting"}, "Setting, apply+default"},
+        {IDC_MAIN_TAB_HISTORY, {"Display Page3 : History"}, "History"},
+        {IDC_MAIN_TAB_SETTING, {"Display Page4 : Setting"}, "Setting, apply+default"},
+        // A manual scan without a category ends at once, leaving the page as it was.
+        {-IDC_UPD_MANUAL, {}, "Setting, apply+default"},
+        {IDC_MAIN_SCAN,
+         {"Display Page2 : Veltra", "run... Scan_Information()", "========== On_Download_Info_File() ==========",
+          "Do manual scan !!", "No Item select  !!"},
+         "Update"},
+        {IDC_MAIN_TAB_ABOUT, {"Display Page5 : About"}, "About"},
+        // Until a scan has loaded a list the page holds six empty rows, none ticked.
+        {IDC_MAIN_DOWNLOAD,
+         {"Display Page2 : Veltra", "run... Download_Item()", "", "========== Download_Button_Clicked() ==========",
+          "num = 1 , ", "num = 2 , ", "num = 3 , ", "num = 4 , ", "num = 5 , ", "num = 6 , ", "No Item selected"},
+         "Update"},
+        {IDC_MAIN_TAB_HOME, {"Display Page1 : Home"}, "Home"},
+    };
+    MainWindowRun run(0);
+    std::vector<std::string> setUp;
+    std::string first;
+    std::vector<std::string> actual, expected;
+    run.Run([&](MainWindowRun& r) {
+        setUp = r.TakeLines();
+        first = Visibility(r);
+        for (const Step& step : steps) {
+            const HWND button = step.control > 0 ? GetDlgItem(r.Main(), step.control) : r.Item(Page::Update, -step.control);
+            Click(button);
+            // The scan and the download are posted: wait for their lines, not longer than needed.
+            std::vector<std::string> lines;
+            WaitFor([&] {
+                for (const std::string& line : r.TakeLines()) lines.push_back(line);
+                return lines.size() >= step.lines.size();
+            }, 2000);
+            for (const std::string& line : lines) actual.push_back(line);
+            actual.push_back("=> " + Visibility(r));
+            for (const std::string& line : step.lines) expected.push_back(line);
+            expected.push_back("=> " + step.visible);
+        }
+        EndMainWindow(r.Main());
+    });
+    // The background, then the pages in their order: Home's last scan, the update page's list.
+    const std::string log = Utf16ToUtf8(FromWide(run.WorkFolder())) + "VT5\\LOG\\";
+    EXPECT_THAT(setUp, ElementsAreArray(std::vector<std::string>{"Set background image !!", "Create : " + log + "Veltra.rec",
+                                         "Create successfully !! " + log + "Veltra.rec",
+                                         "Create : " + log + "CheckList.rec",
+                                         "Create successfully !! " + log + "CheckList.rec"}));
+    EXPECT_EQ(first, "Home");
+    EXPECT_THAT(actual, ElementsAreArray(expected));
+}
+
+std::wstring Text(HWND window) {
+    wchar_t text[256] = L"";
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+struct ListCase {
+    int results;
+    std::vector<std::pair<int, int>> scrolls;  // code, position
+    bool scrollBar;
+    int lastEnabledRow;
+    std::wstring firstItem;  // row 1, column 2
+    std::wstring lastItem;   // row 6, column 2
+};
+
+// The update page's six rows over the result list, as the window shows them.
+TEST(MainWindow, UpdatePageRowsFollowTheResultsAndTheScrollBar) {
+    const ListCase cases[] = {
+        {3, {}, false, 3, L"Item 1", L""},
+        {7, {{SB_LINEDOWN, 0}, {SB_LINEDOWN, 0}}, true, 6, L"Item 2", L"Item 7"},
+        {13, {{SB_THUMBPOSITION, 4}, {SB_PAGEDOWN, 0}}, true, 6, L"Item 8", L"Item 13"},
+        {13, {{SB_THUMBPOSITION, 4}, {SB_PAGEUP, 0}}, true, 6, L"Item 1", L"Item 6"},
+    };
+    for (const ListCase& c : cases) {
+        SCOPED_TRACE(c.results);
+        MainWindowRun run(c.results);
+        bool scrollBar = false;
+        int lastEnabled = 0;
+        std::wstring first, last;
+        run.Run([&](MainWindowRun& r) {
+            Click(GetDlgItem(r.Main(), IDC_MAIN_TAB_VELTRA));
+            const HWND page = r.PageOf(Page::Update);
+            const HWND bar = GetDlgItem(page, IDC_UPD_SCROLL);
+            for (auto [code, position] : c.scrolls)
+                SendMessageW(page, WM_VSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(bar));
+            scrollBar = IsWindowVisible(bar) != 0;
+            for (int row = 1; row <= 6; ++row) {
+                const bool enabled = IsWindowEnabled(GetDlgItem(page, IDC_UPD_LIST_FIRST + 8 * row)) &&
+                                     IsWindowEnabled(GetDlgItem(page, IDC_UPD_LIST_FIRST + 8 * row + 5)) &&
+                                     IsWindowEnabled(GetDlgItem(page, IDC_UPD_LIST_FIRST + 8 * row + 6));
+                if (enabled) lastEnabled = row;
+            }
+            first = Text(GetDlgItem(page, IDC_UPD_LIST_FIRST + 8 + 2));
+            last = Text(GetDlgItem(page, IDC_UPD_LIST_FIRST + 48 + 2));
+            EndMainWindow(r.Main());
+        });
+        EXPECT_EQ(scrollBar, c.scrollBar);
+        EXPECT_EQ(lastEnabled, c.lastEnabledRow);
+        EXPECT_EQ(first, c.firstItem);
+        EXPECT_EQ(last, c.lastItem);
+    }
+}
+
+// The exit button asks first; Cancel keeps the program, OK ends it.
+TEST(MainWindow, ExitIsConfirmedByTheMessageBox) {
+    MainWindowRun run(0);
+    std::vector<std::string> seen;
+    const INT_PTR result = run.Run([&](MainWindowRun& r) {
+        for (const int answer : {IDCANCEL, IDOK}) {
+            PostMessageW(GetDlgItem(r.Main(), IDC_MAIN_EXIT), BM_CLICK, 0, 0);
+            HWND box = nullptr;
+            WaitFor([&] { return (box = PopupOf(r.Main())) != nullptr; });
+            if (box == nullptr) {
+                EndMainWindow(r.Main());
+                return;
+            }
+            wchar_t text[128] = L"";
+            GetDlgItemTextW(box, 1140, text, 128);
+            seen.push_back(Utf16ToUtf8(FromWide(text)));
+            PostMessageW(box, WM_COMMAND, answer, 0);
+            WaitFor([&] { return !IsWindow(box); });
+            SendMessageW(r.Main(), WM_NULL, 0, 0);  // the exit handler has returned
+            // After OK the modal loop ends and takes the window with it, shortly after.
+            const bool gone = WaitFor([&] { return !IsWindowVisible(r.Main()); }, answer == IDOK ? 3000 : 0);
+            seen.push_back(gone ? "main window gone" : "main window shown");
+        }
+    });
+    EXPECT_THAT(seen, ElementsAreArray({"Are you sure ? Click OK will exit Veltra 5 !!", "main window shown",
+                                        "Are you sure ? Click OK will exit Veltra 5 !!", "main window gone"}));
+    EXPECT_EQ(result, IDOK);
+}
+
+// Started with /REMINDER the window leaves the screen at once and comes back, centred,
+// when the tray icon asks for it.
+TEST(MainWindow, ReminderStartHidesTheWindowUntilTheTrayBringsItBack) {
+    MainWindowRun run(0, true);
+    bool hidden = false;
+    RECT place{};
+    run.Run([&](MainWindowRun& r) {
+        hidden = WaitFor([&] { return !IsWindowVisible(r.Main()); }, 2000);
+        SendMessageW(r.Main(), WM_SHOW_MAIN_WINDOW, 0, 0);
+        GetWindowRect(r.Main(), &place);
+        EndMainWindow(r.Main());
+    });
+    EXPECT_TRUE(hidden);
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - 760) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - GetSystemMetrics(SM_CYICON) - 559) / 2;
+    EXPECT_EQ(place.left, x);
+    EXPECT_EQ(place.top, y);
+    EXPECT_EQ(place.right - place.left, 760);
+    EXPECT_EQ(place.bottom - place.top, 560);
+}
+
+}  // namespace
+}  // namespace veltra
