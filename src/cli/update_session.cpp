@@ -52,7 +52,8 @@ bool UpdateSession::Open(const CliOptions& options, IWmi& wmi, std::ostream& err
     lastScan = std::make_unique<LastScanRecord>(platform.fileSystem, LastScanPath(vt5.sWorkPath));
     page = std::make_unique<UpdatePage>(UpdatePageServices{*context, checkList, transfers, platform.messageBox,
                                                            platform.clock, services.starter, *history, *lastScan,
-                                                           UpdateServerBase(platform.registry, options.server)},
+                                                           UpdateServerBase(platform.registry, options.server),
+                                                           ReadTransferLimits(platform.registry)},
                                         view);
     page->Init();
     exitCode = 0;
