@@ -25,8 +25,8 @@ std::u16string ItemFileName(const std::u16string& item, const std::u16string& ve
 // and a name of dots only is replaced.
 std::u16string SafeFileName(std::u16string name);
 
-// path, or when a path of `taken` already names that file (letter case aside), the first
-// of "name_2.ext", "name_3.ext" ... that none names.
+// The path itself, or when a path of `taken` already names that file (letter case aside),
+// the first of "name_2.ext", "name_3.ext" ... that none names.
 std::u16string UniqueFilePath(const std::u16string& path, const std::vector<std::u16string>& taken);
 
 }  // namespace veltra
