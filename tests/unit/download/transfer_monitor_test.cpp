@@ -125,10 +125,10 @@ TEST(TransferAddresses, SchemesHostsAndTemporaryFiles) {
 // The worker follows redirects itself: each Location is checked before it is fetched.
 TEST(TransferMonitor, RedirectRepliesLeadOnOnlyWithinTheRules) {
     TransferMonitor monitor(kUrl, kCatalogue);
-    monitor.Response(302, u"HTTP/1.1 302 Found\r\nLocation: /DataBase/VT5/moved.xml\r\n");
-    EXPECT_EQ(monitor.NextAddress(), u"http://Update.Example:8080/DataBase/VT5/moved.xml");
-    monitor.Response(307, u"HTTP/1.1 307 X\r\nLocation:  http://update.example:8080/again \r\n");
-    EXPECT_EQ(monitor.NextAddress(), u"http://update.example:8080/again");
+    monitor.Response(302, u"HTTP/1.1 302 Found\r\nLocation: /DataBase/moved/VDList.xml\r\n");
+    EXPECT_EQ(monitor.NextAddress(), u"http://Update.Example:8080/DataBase/moved/VDList.xml");
+    monitor.Response(307, u"HTTP/1.1 307 X\r\nLocation:  again.xml \r\n");  // relative to the moved address
+    EXPECT_EQ(monitor.NextAddress(), u"http://Update.Example:8080/DataBase/moved/again.xml");
     monitor.Response(302, u"HTTP/1.1 302 Found\r\nLocation: /third\r\n");
     EXPECT_EQ(monitor.NextAddress(), std::nullopt);  // a third is one too many for kCatalogue
     EXPECT_TRUE(monitor.Refused());
