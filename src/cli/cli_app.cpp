@@ -9,7 +9,10 @@
 #include "cli/identify_report.h"
 #include "cli/machine_facts.h"
 #include "cli/machine_identity.h"
+#include "app/work_folders.h"
+#include "cli/plain_text.h"
 #include "cli/stream_debug_sink.h"
+#include "cli/stream_message_box.h"
 #include "cli/update_commands.h"
 #include "platform/platform.h"
 
@@ -56,6 +59,21 @@ int RunCommand(const CliOptions& options, Platform& platform, IWmi& wmi, UpdateS
     return RunIdentify(options, platform, wmi, out, err);
 }
 
+// A --work folder must be an existing folder where the program's folders exist or can be
+// made; anything else is refused before a byte is written elsewhere.
+bool CheckWorkFolder(const CliOptions& options, IFileSystem& fileSystem, std::ostream& err) {
+    if (!options.workFolder) return true;
+    const std::u16string& folder = *options.workFolder;
+    if (folder.empty() || !fileSystem.IsDirectory(folder)) {
+        err << "veltra-cli: the work folder \"" << PlainText(folder) << "\" is not a folder\n";
+        return false;
+    }
+    const std::u16string workPath = folder.back() == u'\\' ? folder : folder + u'\\';
+    if (EnsureWorkFolders(fileSystem, workPath).empty()) return true;
+    err << "veltra-cli: cannot write in the work folder \"" << PlainText(folder) << "\"\n";
+    return false;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::u16string>& arguments, Platform& platform, IWmi& wmi, std::ostream& out,
@@ -70,8 +88,15 @@ int RunCli(const std::vector<std::u16string>& arguments, Platform& platform, IWm
         out << CliUsage();
         return 0;
     }
+    if (!CheckWorkFolder(options, platform.fileSystem, err)) return 2;
+    // A console program never opens a window: every message box goes to standard error.
+    StreamMessageBox messages(err);
+    Platform console{platform.registry, platform.systemVersion, platform.mutexes,  platform.windows,
+                     messages,          platform.launcher,      platform.clock,    platform.codePage,
+                     platform.processInfo, platform.fileSystem, platform.services, platform.devices,
+                     platform.processExit};
     if (options.debug) ProcessDebugLog().Enable(std::make_shared<StreamDebugSink>(err), &platform.codePage);
-    const int exitCode = RunCommand(options, platform, wmi, services, out, err);
+    const int exitCode = RunCommand(options, console, wmi, services, out, err);
     ProcessDebugLog().Disable();
     return exitCode;
 }

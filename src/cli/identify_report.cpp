@@ -1,5 +1,7 @@
 #include "cli/identify_report.h"
 
+#include "cli/plain_text.h"
+
 #include <variant>
 #include <vector>
 
@@ -58,11 +60,11 @@ void AppendLines(std::string& out, const std::string& prefix, const std::vector<
     for (const Field& field : fields) {
         const std::string start = prefix + field.name + "=";
         if (const auto* text = std::get_if<std::string>(&field.value)) {
-            out += start + *text + "\n";
+            out += start + PlainText(*text) + "\n";
         } else if (const auto* number = std::get_if<int>(&field.value)) {
             out += start + std::to_string(*number) + "\n";
         } else {
-            for (const std::string& item : std::get<std::vector<std::string>>(field.value)) out += start + item + "\n";
+            for (const std::string& item : std::get<std::vector<std::string>>(field.value)) out += start + PlainText(item) + "\n";
         }
     }
 }

@@ -6,6 +6,7 @@
 #include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/machine_facts.h"
+#include "cli/plain_text.h"
 #include "cli/stream_message_box.h"
 #include "hardware/bios_startup.h"
 #include "hardware/dmi.h"
@@ -45,7 +46,7 @@ int PrepareMachine(const CliOptions& options, Platform& platform, IWmi& wmi, VT5
     std::string error;
     installed = LoadSavedMachine(options, platform, vt5, inputs, error);
     if (installed) return kIdentified;
-    err << "veltra-cli: " << error << '\n';
+    err << "veltra-cli: " << PlainText(error) << '\n';
     return 2;
 }
 

@@ -2,14 +2,14 @@
 
 namespace veltra {
 
-bool RecordedTransfers::Start(const std::u16string& url, const std::u16string& path, IDownloadEvents& events) {
-    if (!inner_.Start(url, path, events)) return false;
+bool RecordedTransfers::Start(const std::u16string& url, const std::u16string& path, const TransferRules& rules,
+                              IDownloadEvents& events) {
+    if (!inner_.Start(url, path, rules, events)) return false;
     records_.push_back({url, path, u"", false});
     return true;
 }
 
-std::u16string RecordedTransfers::Finish() {
-    std::u16string result = inner_.Finish();
+std::u16string RecordedTransfers::Ended(std::u16string result) {
     if (!records_.empty()) {
         records_.back().result = result;
         records_.back().ended = true;

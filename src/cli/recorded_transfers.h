@@ -22,13 +22,17 @@ public:
     bool IsValidUrl(const std::u16string& url) override { return inner_.IsValidUrl(url); }
     void DeleteCacheEntry(const std::u16string& url) override { inner_.DeleteCacheEntry(url); }
     bool HasWorker() const override { return inner_.HasWorker(); }
-    bool Start(const std::u16string& url, const std::u16string& path, IDownloadEvents& events) override;
+    bool Start(const std::u16string& url, const std::u16string& path, const TransferRules& rules,
+               IDownloadEvents& events) override;
     void RequestStop() override { inner_.RequestStop(); }
-    std::u16string Finish() override;
+    std::u16string Finish() override { return Ended(inner_.Finish()); }
+    std::u16string Abandon(bool stopRequested) override { return Ended(inner_.Abandon(stopRequested)); }
 
     const std::vector<TransferRecord>& Records() const { return records_; }
 
 private:
+    std::u16string Ended(std::u16string result);
+
     IUrlTransfers& inner_;
     std::vector<TransferRecord> records_;
 };

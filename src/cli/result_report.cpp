@@ -2,6 +2,7 @@
 
 #include "core/text.h"
 #include "catalogue/result_list.h"
+#include "cli/plain_text.h"
 
 namespace veltra {
 namespace {
@@ -9,6 +10,7 @@ namespace {
 enum Column : std::size_t { kFlag, kType, kItem, kCurrent, kOnline, kWebPath, kDescription, kIndex };
 
 std::string Cell(const ResultRow& row, Column column) { return Utf16ToUtf8(row[column]); }
+std::string PlainCell(const ResultRow& row, Column column) { return PlainText(row[column]); }
 
 }  // namespace
 
@@ -16,8 +18,8 @@ std::string ResultLines(const ResultList& list) {
     std::string out;
     for (int i = 0; i < list.count; ++i) {
         const ResultRow& row = list.rows[static_cast<std::size_t>(i)];
-        for (Column column : {kIndex, kType, kItem, kCurrent, kOnline}) out += Cell(row, column) + "\t";
-        out += Cell(row, kWebPath) + "\n";
+        for (Column column : {kIndex, kType, kItem, kCurrent, kOnline}) out += PlainCell(row, column) + "\t";
+        out += PlainCell(row, kWebPath) + "\n";
     }
     out += std::to_string(list.count) + (list.count == 1 ? " update\n" : " updates\n");
     return out;

@@ -44,6 +44,11 @@ public:
             Fail(path, "is not a 32-bit integer");
             return;
         }
+        // Operating-system bits and device ids are never negative.
+        if (*number < 0) {
+            Fail(path, "is negative");
+            return;
+        }
         out = static_cast<Integer>(*number);
     }
 
@@ -122,10 +127,25 @@ void ReadInstalled(FieldReader& reader, const JsonValue& root, SavedIdentity& id
     }
 }
 
+// The file as UTF-8 without a byte-order mark: PowerShell and Notepad write UTF-8 with a
+// mark and UTF-16 LE with one.
+std::optional<std::string> IdentityText(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) return std::string(bytes.substr(3));
+    if (!bytes.starts_with("\xFF\xFE")) return std::string(bytes);
+    if (bytes.size() % 2 != 0) return std::nullopt;
+    std::u16string text;
+    for (std::size_t at = 2; at < bytes.size(); at += 2) {
+        text += static_cast<char16_t>(static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8);
+    }
+    return Utf16ToUtf8(text);
+}
+
 }  // namespace
 
-SavedIdentityResult ParseSavedIdentity(std::string_view json) {
-    const JsonParseResult parsed = ParseJson(json);
+SavedIdentityResult ParseSavedIdentity(std::string_view bytes) {
+    const std::optional<std::string> json = IdentityText(bytes);
+    if (!json) return {std::nullopt, "identity file is not UTF-8 or UTF-16 text"};
+    const JsonParseResult parsed = ParseJson(*json);
     if (!parsed.value) return {std::nullopt, "identity file is not JSON: " + parsed.error};
     const JsonValue& root = *parsed.value;
     if (root.AsObject() == nullptr) return {std::nullopt, "identity file is not a JSON object"};

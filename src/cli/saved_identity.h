@@ -30,7 +30,8 @@ struct SavedIdentityResult {
     std::string error;  // one line naming the field, set when identity is empty
 };
 
-SavedIdentityResult ParseSavedIdentity(std::string_view json);
+// The file's bytes: UTF-8, with or without a byte-order mark, or UTF-16 LE with its mark.
+SavedIdentityResult ParseSavedIdentity(std::string_view bytes);
 
 // Puts the saved identification into the record in place of this machine's.
 void ApplySavedIdentity(const SavedIdentity& identity, VT5Record& vt5);

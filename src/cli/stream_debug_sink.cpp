@@ -1,11 +1,11 @@
 #include "cli/stream_debug_sink.h"
 
-#include "core/text.h"
+#include "cli/plain_text.h"
 
 namespace veltra {
 
 void StreamDebugSink::WriteLine(const std::u16string& line) {
-    stream_ << Utf16ToUtf8(line) << '\n';
+    stream_ << PlainDebugText(line) << '\n';
     stream_.flush();
 }
 

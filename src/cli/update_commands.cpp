@@ -4,6 +4,7 @@
 #include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/json.h"
+#include "cli/plain_text.h"
 #include "cli/result_report.h"
 #include "cli/update_services.h"
 #include "cli/update_session.h"
@@ -35,7 +36,7 @@ JsonValue TransfersJson(const std::vector<TransferRecord>& records) {
 std::string TransferLines(const std::vector<TransferRecord>& records) {
     std::string lines;
     for (const TransferRecord& record : records) {
-        lines += OutcomeText(record) + "\t" + Utf16ToUtf8(record.url) + "\t" + Utf16ToUtf8(record.path) + "\n";
+        lines += OutcomeText(record) + "\t" + PlainText(record.url) + "\t" + PlainText(record.path) + "\n";
     }
     return lines;
 }
@@ -55,9 +56,9 @@ void PrintOutcome(const CliOptions& options, const UpdateSession& session, std::
         return;
     }
     out << TransferLines(records);
-    for (const std::u16string& message : session.view.Messages()) out << Utf16ToUtf8(message) << '\n';
+    for (const std::u16string& message : session.view.Messages()) out << PlainText(message) << '\n';
     const std::u16string& launch = session.page->LastLaunchLine();
-    if (options.command == "install" && AllDownloaded(records)) out << (launch.empty() ? "started" : Utf16ToUtf8(launch)) << '\n';
+    if (options.command == "install" && AllDownloaded(records)) out << (launch.empty() ? "started" : PlainText(launch)) << '\n';
     out << ResultLines(session.checkList.list);
 }
 
@@ -81,7 +82,7 @@ int RunScanCommand(const CliOptions& options, Platform& platform, IWmi& wmi, Upd
     if (!session.Open(options, wmi, err)) return session.exitCode;
     ChooseScanBoxes(options, *session.page);
     session.page->On_Download_Info_File();
-    if (session.transfers.Records().empty()) {
+    if (session.vt5.nSelectMask == 0) {
         err << "veltra-cli: no category selected: the viddid table is fetched with mb-driver\n";
         return 2;
     }
@@ -124,8 +125,8 @@ int RunHistoryCommand(const CliOptions& options, Platform& platform, std::ostrea
     for (int entry = 1; entry <= list.count; ++entry) {
         const HistoryRow& row = list.entries[static_cast<std::size_t>(entry)];
         if (!options.json) {
-            for (std::size_t column : {0, 1, 2, 3}) out << Utf16ToUtf8(row[column]) << '\t';
-            out << Utf16ToUtf8(row[4]) << '\n';
+            for (std::size_t column : {0, 1, 2, 3}) out << PlainText(row[column]) << '\t';
+            out << PlainText(row[4]) << '\n';
             continue;
         }
         JsonValue item;

@@ -7,33 +7,16 @@
 #include "cli/machine_identity.h"
 #include "cli/cli_options.h"
 #include "cli/update_services.h"
+#include "download/update_server.h"
 #include "platform/message_pump.h"
 #include "platform/platform.h"
-
-#ifndef VELTRA_UPDATE_SERVER
-#error "VELTRA_UPDATE_SERVER names the default update server"
-#endif
 
 namespace veltra {
 namespace {
 
-constexpr char16_t kProgramKey[] = u"SOFTWARE\\Norva\\Veltra Series\\";
 constexpr int kThumbPosition = 4;
 
-std::u16string WithoutTrailingSlashes(std::u16string address) {
-    while (!address.empty() && address.back() == u'/') address.pop_back();
-    return address;
-}
-
 }  // namespace
-
-std::u16string UpdateServerBase(IRegistry& registry, const std::optional<std::u16string>& override) {
-    if (override) return WithoutTrailingSlashes(*override);
-    const std::optional<std::u16string> configured =
-        registry.ReadString(RegistryRoot::LocalMachine, kProgramKey, u"UpdateServer", 512);
-    if (configured && !configured->empty()) return WithoutTrailingSlashes(*configured);
-    return WithoutTrailingSlashes(u"" VELTRA_UPDATE_SERVER);
-}
 
 UpdateSession::UpdateSession(Platform& platform_, UpdateServices& services_, std::ostream& err)
     : platform(platform_),
@@ -52,7 +35,8 @@ bool UpdateSession::Open(const CliOptions& options, IWmi& wmi, std::ostream& err
     lastScan = std::make_unique<LastScanRecord>(platform.fileSystem, LastScanPath(vt5.sWorkPath));
     page = std::make_unique<UpdatePage>(UpdatePageServices{*context, checkList, transfers, platform.messageBox,
                                                            platform.clock, services.starter, *history, *lastScan,
-                                                           UpdateServerBase(platform.registry, options.server)},
+                                                           UpdateServerBase(platform.registry, options.server),
+                                                           ReadTransferLimits(platform.registry)},
                                         view);
     page->Init();
     exitCode = 0;

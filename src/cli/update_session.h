@@ -22,9 +22,6 @@ struct CliOptions;
 struct Platform;
 struct UpdateServices;
 
-// The default update server, replaced by the registry value or --server; no trailing slash.
-std::u16string UpdateServerBase(IRegistry& registry, const std::optional<std::u16string>& override);
-
 // The update page hosted for one command, with everything it works on.
 struct UpdateSession {
     UpdateSession(Platform& platform, UpdateServices& services, std::ostream& err);

@@ -4,6 +4,7 @@
 #include "core/debug_log.h"
 #include "core/text.h"
 #include "core/vt5_record.h"
+#include "download/transfer_monitor.h"
 
 namespace veltra {
 namespace {
@@ -27,25 +28,40 @@ std::u16string ProgressText(int downloadMode, int currentCode, int percent) {
 }
 
 DownloadEngine::DownloadEngine(IUrlTransfers& transfers, IMessageBox& messageBox, VT5Record& vt5,
-                               IDownloadTarget& target)
-    : transfers_(transfers), messageBox_(messageBox), vt5_(vt5), target_(target) {}
+                               IDownloadTarget& target, const TransferLimits& limits)
+    : transfers_(transfers),
+      messageBox_(messageBox),
+      vt5_(vt5),
+      target_(target),
+      limits_(limits),
+      watchdog_(limits.stallMilliseconds, limits.transferMilliseconds) {}
 
 void DownloadEngine::URLDownload(std::u16string sURL, std::u16string sPath) {
     DebugLog(u"Run URLDownload");
     if (transfers_.HasWorker()) return;
-    if (sURL.empty() || !transfers_.IsValidUrl(sURL)) {
+    // Any other scheme would reach files, shares or servers the program has no business with.
+    if (sURL.empty() || !IsHttpUrl(sURL) || !transfers_.IsValidUrl(sURL)) {
         messageBox_.ShowStop(u"The URL is invalid.", kBoxTitle);
         target_.ReturnToListView();
         return;
     }
-    if (transfers_.Start(sURL, sPath, *this)) return;
+    watchdog_.Start();
+    const TransferRules rules = limits_.Rules(vt5_.nDownloadMode != kModeCatalogue);
+    if (transfers_.Start(sURL, sPath, rules, *this)) return;
     messageBox_.ShowStop(u"Could not create the thread.", kBoxTitle);
     // No worker will report back: the page must not wait in its progress view.
     target_.ReturnToListView();
 }
 
+void DownloadEngine::RequestStop() {
+    if (!transfers_.HasWorker()) return;
+    watchdog_.StopRequested();
+    transfers_.RequestStop();
+}
+
 void DownloadEngine::OnDownloadProgress(const DownloadProgress* progress) {
     if (progress == nullptr) return;
+    watchdog_.Progress();
     if (progress->ulProgressMax == 0) {
         nPercent = 0;
         target_.RedrawProgressBar(nPercent);
@@ -62,10 +78,21 @@ void DownloadEngine::OnDownloadProgress(const DownloadProgress* progress) {
     nLastPercent = percent;
 }
 
-void DownloadEngine::OnEndDownload() {
+void DownloadEngine::OnTransferTick(std::uint64_t milliseconds) {
+    if (!transfers_.HasWorker()) return;
+    const WatchdogVerdict verdict = watchdog_.Tick(milliseconds);
+    if (verdict == WatchdogVerdict::Running) return;
+    static constexpr const char16_t* kWhy[] = {u"", u"Transfer stalled", u"Transfer took too long", u"Transfer stopped"};
+    DebugLog(kWhy[static_cast<int>(verdict)]);
+    // The service may never return: its worker is let go, and the page goes on now.
+    EndTransfer(transfers_.Abandon(verdict == WatchdogVerdict::Stopped));
+}
+
+void DownloadEngine::OnEndDownload() { EndTransfer(transfers_.Finish()); }
+
+void DownloadEngine::EndTransfer(const std::u16string& sResult) {
     DebugLog(u"");
     DebugLog(u"============== OnEndDownload ===================");
-    const std::u16string sResult = transfers_.Finish();
     if (!sResult.empty()) {
         nWebStop = sResult == u"1" ? kWebStopUserBreak : kWebStopFailed;
         DebugLog(u"nWebStop = " + DecimalText(nWebStop) +

@@ -2,6 +2,8 @@
 #include <string>
 
 #include "download/download_target.h"
+#include "download/transfer_limits.h"
+#include "download/transfer_watchdog.h"
 #include "platform/message_box.h"
 #include "platform/url_transfer.h"
 
@@ -22,30 +24,42 @@ int ProgressPercent(std::uint32_t progress, std::uint32_t total);
 std::u16string ProgressText(int downloadMode, int currentCode, int percent);
 
 // One transfer at a time through the URL service, reported to the update page. Lives as
-// long as the page; runs on the user-interface thread.
+// long as the page; runs on the user-interface thread. Its watchdog ends a transfer that
+// stalls, runs too long or ignores a stop request, whether or not the service returns.
 class DownloadEngine final : public IDownloadEvents {
 public:
-    DownloadEngine(IUrlTransfers& transfers, IMessageBox& messageBox, VT5Record& vt5, IDownloadTarget& target);
+    DownloadEngine(IUrlTransfers& transfers, IMessageBox& messageBox, VT5Record& vt5, IDownloadTarget& target,
+                   const TransferLimits& limits = BuildTransferLimits());
 
-    // Starts fetching sURL into sPath, or does nothing while a transfer runs.
+    // Starts fetching sURL into sPath, or does nothing while a transfer runs. Only http
+    // and https addresses are fetched; a catalogue (mode 1) and an update file have
+    // their own limits.
     void URLDownload(std::u16string sURL, std::u16string sPath);
     bool Busy() const { return transfers_.HasWorker(); }
     // Callers forget the cached copy before each transfer, so the server copy is fetched.
     void DeleteCacheEntry(const std::u16string& url) { transfers_.DeleteCacheEntry(url); }
-    void RequestStop() { transfers_.RequestStop(); }
+    // The stop request (Ctrl+C, the page's stop, closing): the transfer ends as a user
+    // break within a second, whatever the server does.
+    void RequestStop();
 
     void OnDownloadProgress(const DownloadProgress* progress) override;
     void OnEndDownload() override;
+    void OnTransferTick(std::uint64_t milliseconds) override;
+    void OnStopRequested() override { watchdog_.StopRequested(); }
 
     int nWebStop = kWebStopNone;
     int nPercent = 0;
     int nLastPercent = 0;  // kept across transfers
 
 private:
+    void EndTransfer(const std::u16string& sResult);
+
     IUrlTransfers& transfers_;
     IMessageBox& messageBox_;
     VT5Record& vt5_;
     IDownloadTarget& target_;
+    TransferLimits limits_;
+    TransferWatchdog watchdog_;
 };
 
 }  // namespace veltra

@@ -63,19 +63,21 @@ HistoryFile::HistoryFile(IFileSystem& fileSystem, ICodePage& codePage, std::u16s
 
 int HistoryFile::OpenHistoryFile() { return OpenRecordFile(fileSystem_, path_, handle_, 0, 3); }
 
-void HistoryFile::AppendHistory(HistoryRecord& staging, IClock& clock) {
+bool HistoryFile::AppendHistory(HistoryRecord& staging, IClock& clock) {
     const DateTime now = clock.LocalNow();
     DebugLog(TimeLine(now));
     staging.SetDate(now);
     handle_.reset();
     OpenRecordFile(fileSystem_, path_, handle_, 1, 3);
-    if (!handle_) return;
+    if (!handle_) return false;
     // The new record goes on the last whole record's boundary, over any torn tail, so
     // every record stays aligned.
     const std::int64_t whole = ReadWholeRecords(*handle_, [](std::int64_t, const HistoryRecordBytes&) {});
-    handle_->Seek(whole * static_cast<std::int64_t>(L::kRecordBytes));
-    handle_->Write(staging.Bytes().data(), staging.Bytes().size());
+    const bool written = handle_->Seek(whole * static_cast<std::int64_t>(L::kRecordBytes)) &&
+                         handle_->Write(staging.Bytes().data(), staging.Bytes().size()) == staging.Bytes().size() &&
+                         handle_->Flush();
     handle_.reset();
+    return written;
 }
 
 HistoryList HistoryFile::ReadHistoryList() {

@@ -23,7 +23,9 @@ bool IsReservedDeviceName(std::u16string_view stem) {
         if (upper == device) return true;
     }
     const bool numbered = upper.size() == 4 && (upper.starts_with(u"COM") || upper.starts_with(u"LPT"));
-    return numbered && upper[3] >= u'0' && upper[3] <= u'9';
+    // The system also takes superscript one, two and three for device digits.
+    const char16_t digit = numbered ? upper[3] : u'\0';
+    return (digit >= u'0' && digit <= u'9') || digit == u'\u00B9' || digit == u'\u00B2' || digit == u'\u00B3';
 }
 
 }  // namespace
@@ -63,6 +65,21 @@ ItemTransfer ItemAddresses(const ResultRow& row, const std::u16string& boardMode
         return {WithForwardSlashes(base + u"/DVD/UTILITY/OTHER/" + webPath + u"/SUtility.exe"), itemFile};
     }
     return {};
+}
+
+std::u16string UniqueFilePath(const std::u16string& path, const std::vector<std::u16string>& taken) {
+    auto isTaken = [&](const std::u16string& candidate) {
+        const std::u16string upper = ToUpperAscii(candidate);
+        return std::any_of(taken.begin(), taken.end(), [&](const std::u16string& t) { return ToUpperAscii(t) == upper; });
+    };
+    const std::size_t nameAt = path.find_last_of(u'\\') + 1;
+    const std::size_t dot = path.rfind(u'.');
+    const std::size_t extensionAt = dot == std::u16string::npos || dot < nameAt ? path.size() : dot;
+    std::u16string candidate = path;
+    for (int number = 2; isTaken(candidate); ++number) {
+        candidate = path.substr(0, extensionAt) + u"_" + DecimalText(number) + path.substr(extensionAt);
+    }
+    return candidate;
 }
 
 }  // namespace veltra

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "catalogue/result_list.h"
 
@@ -23,5 +24,9 @@ std::u16string ItemFileName(const std::u16string& item, const std::u16string& ve
 // characters become "_", a reserved device name (CON, NUL, COM1 ...) gets a "_" in front,
 // and a name of dots only is replaced.
 std::u16string SafeFileName(std::u16string name);
+
+// The path itself, or when a path of `taken` already names that file (letter case aside),
+// the first of "name_2.ext", "name_3.ext" ... that none names.
+std::u16string UniqueFilePath(const std::u16string& path, const std::vector<std::u16string>& taken);
 
 }  // namespace veltra

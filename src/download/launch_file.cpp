@@ -1,9 +1,6 @@
 #include "download/launch_file.h"
 
-#include <algorithm>
-
 #include "core/debug_log.h"
-#include "platform/code_page.h"
 #include "platform/program_starter.h"
 
 namespace veltra {
@@ -21,22 +18,14 @@ std::u16string OutcomeLine(unsigned result, const std::u16string& path) {
 
 // A path with a blank is quoted: unquoted, the system would first try to start the part
 // before the blank ("C:\Program" for "C:\Program Files\...") as a program of its own.
-std::string CommandLine(const std::string& ansiPath) {
-    return ansiPath.find(' ') == std::string::npos ? ansiPath : '"' + ansiPath + '"';
+std::u16string CommandLine(const std::u16string& path) {
+    return path.find(u' ') == std::u16string::npos ? path : u'"' + path + u'"';
 }
 
 }  // namespace
 
-std::u16string LaunchFile(IProgramStarter& starter, ICodePage& codePage, const std::u16string& path) {
-    const std::string ansi = CommandLine(codePage.ToAnsi(path));
-    ExecBuffer buffer{};
-    std::u16string line;
-    if (ansi.size() >= buffer.size()) {
-        line = path + u" is too long to start.";
-    } else {
-        std::copy(ansi.begin(), ansi.end(), buffer.begin());
-        line = OutcomeLine(starter.Exec(buffer), path);
-    }
+std::u16string LaunchFile(IProgramStarter& starter, const std::u16string& path) {
+    const std::u16string line = OutcomeLine(starter.Start(CommandLine(path)), path);
     if (!line.empty()) DebugLog(line);
     return line;
 }

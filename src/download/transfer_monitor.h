@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/url_transfer.h"
@@ -14,28 +15,69 @@ struct TransferVerdict {
     bool keepFile = false;   // the temporary file may replace the target
 };
 
+// The service's notice that it follows a redirect; its text is the new address.
+constexpr std::uint32_t kStatusRedirecting = 3;
+
 // Watches one transfer on the worker thread and judges it at the end. The service calls
-// an HTTP error page or a connection closed early a success; neither is one here.
+// an error page, a redirect it could not follow, a reply that is not HTTP and a connection
+// closed early a success; only a 2xx reply whose whole announced body arrived is one here.
 class TransferMonitor {
 public:
-    // The record for the progress notice, with the status code folded into 1..25.
+    TransferMonitor(std::u16string url, TransferRules rules) : url_(url), current_(std::move(url)), rules_(rules) {}
+
+    // The record for the progress notice, with the status code folded into 1..25. Checks
+    // redirects and the size limit as the notice arrives.
     DownloadProgress Progress(std::uint32_t progress, std::uint32_t progressMax, std::uint32_t statusCode,
                               const char16_t* statusText);
-    void HttpStatus(std::uint32_t code) { httpStatus_ = code; }
-    // Logs "Run Download" and decides the outcome from the call's result and the size of
-    // the file it wrote.
+    // The final reply: its status and its raw header lines, status line first.
+    void Response(std::uint32_t status, const std::u16string& headers);
+    // True once a rule is broken: the worker aborts the transfer at the next notice.
+    bool Refused() const { return !refusal_.empty(); }
+    // After a redirect reply (301, 302, 303, 307, 308 with a Location), the address to
+    // fetch next when the rules allow it; nothing otherwise. The worker follows redirects
+    // itself, so each one is checked before it is requested.
+    std::optional<std::u16string> NextAddress();
+    // Logs "Run Download" (and why a transfer failed) and decides the outcome from the
+    // call's result and the size of the file it wrote.
     TransferVerdict Finish(TransferCall call, std::uint64_t fileBytes) const;
 
 private:
-    std::uint32_t announcedBytes_ = 0;
+    void Refuse(const std::u16string& reason);
+    void CheckRedirect(const std::u16string& target);
+    std::u16string Fault(std::uint64_t fileBytes) const;
+
+    std::u16string url_;      // the first address
+    std::u16string current_;  // the address now fetched
+    TransferRules rules_;
+    std::u16string refusal_;
+    int redirects_ = 0;
+    std::uint64_t bytes_ = 0;  // the service counts in 32 bits; this does not wrap
+    std::uint32_t lastProgress_ = 0;
+    bool responded_ = false;
     std::uint32_t httpStatus_ = 0;
+    bool httpReply_ = false;
+    bool encoded_ = false;
+    bool badLength_ = false;
+    bool hasHeaders_ = false;
+    std::optional<std::uint64_t> contentLength_;
+    std::u16string location_;
 };
 
 // A scheme (a letter, then letters, digits, "+", "-" or "."), a colon and something after
 // it. The system's own test accepts anything under some hosts; this one holds everywhere.
 bool IsWellFormedUrl(const std::u16string& url);
 
-// The file a transfer writes before it replaces its target: beside it, same folder.
-std::u16string TemporaryDownloadPath(const std::u16string& target);
+// "http://" or "https://" (any case) and a host: the only addresses a transfer may reach.
+bool IsHttpUrl(const std::u16string& url);
+
+// The host and port of an http or https address, in lower case.
+std::u16string UrlAuthority(const std::u16string& url);
+
+// A Location header's address taken relative to the address that answered with it.
+std::u16string ResolveLocation(const std::u16string& base, const std::u16string& location);
+
+// The file a transfer writes before it replaces its target: beside it, same folder, named
+// by the transfer's serial number so that a worker let go of never shares it.
+std::u16string TemporaryDownloadPath(const std::u16string& target, unsigned serial);
 
 }  // namespace veltra

@@ -20,7 +20,7 @@ UpdatePage::UpdatePage(UpdatePageServices services, IUpdatePageView& view)
     : services_(std::move(services)),
       vt5_(services_.checks.vt5),
       view_(view),
-      engine_(services_.transfers, services_.messageBox, vt5_, *this) {}
+      engine_(services_.transfers, services_.messageBox, vt5_, *this, services_.limits) {}
 
 void UpdatePage::Init() {
     engine_.nWebStop = kWebStopNone;

@@ -25,6 +25,7 @@ struct UpdatePageServices {
     HistoryFile& history;
     LastScanRecord& lastScan;
     std::u16string serverBase;  // no trailing slash
+    TransferLimits limits = BuildTransferLimits();
 };
 
 // Which of its views the page shows.
@@ -54,6 +55,7 @@ public:
     void OnVScroll(int code, int position);
     // The Enter key: the checks again on the catalogues already downloaded.
     void RerunChecks();
+    // The stop request of the running transfer (the page's stop, Ctrl+C, closing).
     void StopTransfer() { engine_.RequestStop(); }
 
     PageState State() const { return state_; }
@@ -98,6 +100,7 @@ private:
     PageState state_ = PageState::List;
     std::vector<std::u16string> saMarks_;
     std::u16string lastLaunchLine_;
+    std::vector<std::u16string> batchFiles_;  // local files of this batch so far
 };
 
 }  // namespace veltra

@@ -12,6 +12,7 @@ namespace {
 
 constexpr char16_t kDownloaded[] = u"Select file has been downloaded ";
 constexpr char16_t kFailed[] = u"Download fail ... ";
+constexpr char16_t kHistoryFailed[] = u"History.rec could not be written";
 
 int NumberOf(const std::u16string& text) {
     int value = 0;
@@ -61,6 +62,7 @@ int UpdatePage::Download_Button_Clicked() {
         return 0;
     }
     ShowDownloadArea();
+    batchFiles_.clear();
     for (int i = 1; i <= total; ++i) {
         if (saMarks_[static_cast<std::size_t>(i)] != u"V") continue;
         saMarks_[static_cast<std::size_t>(i)] = u"N";
@@ -82,6 +84,7 @@ void UpdatePage::OnRowDownload(int row) {
     }
     DebugLog(u"OnBnClickedBtn" + DecimalText(row) + u"5 = " + Cell(index, 5));
     lastLaunchLine_.clear();
+    batchFiles_.clear();
     ShowDownloadArea();
     vt5_.nCurrentItem = NumberOf(Cell(index, 7));
     ChooseSaveFolder();
@@ -100,8 +103,11 @@ void UpdatePage::Download_File_Process(int index, int mode, const std::u16string
     if (type == u"Other Utility") DebugLog(u"_oth_UTL");
     ResultRow row;
     for (int column = 0; column < static_cast<int>(row.size()); ++column) row[static_cast<std::size_t>(column)] = Cell(index, column);
-    const ItemTransfer transfer = ItemAddresses(row, vt5_.cMB_Model, base, folder);
+    ItemTransfer transfer = ItemAddresses(row, vt5_.cMB_Model, base, folder);
     if (engine_.Busy()) return;
+    // Two items of one batch whose names come out alike must not overwrite each other.
+    transfer.localFile = UniqueFilePath(transfer.localFile, batchFiles_);
+    batchFiles_.push_back(transfer.localFile);
     staging_.SetItem(services_.checks.codePage, row[1], row[2], row[4], row[6]);
     engine_.nPercent = 0;
     view_.SetProgressBar(0);
@@ -113,7 +119,11 @@ void UpdatePage::Download_File_Process(int index, int mode, const std::u16string
 }
 
 void UpdatePage::RecordDownloaded() {
-    services_.history.AppendHistory(staging_, services_.clock);
+    if (!services_.history.AppendHistory(staging_, services_.clock)) {
+        // The file is there; that its record is not must not go unsaid.
+        DebugLog(kHistoryFailed);
+        view_.ShowInformation(kHistoryFailed);
+    }
     if (services_.checkList.file) MarkCheckRecordDownloaded(*services_.checkList.file, vt5_.nCurrentItem);
     view_.PostHistoryRefresh();
 }
@@ -150,7 +160,7 @@ void UpdatePage::OnNextItem() {
         DebugLog(u"Download finished");
         if (succeeded) {
             RecordDownloaded();
-            lastLaunchLine_ = LaunchFile(services_.starter, services_.checks.codePage, vt5_.sLastFile);
+            lastLaunchLine_ = LaunchFile(services_.starter, vt5_.sLastFile);
         }
         view_.ShowInformation(succeeded ? kDownloaded : kFailed);
         RestoreListArea();

@@ -1,17 +1,16 @@
 #pragma once
-#include <array>
+#include <string>
 
 namespace veltra {
 
-// The 8-bit command line WinExec takes: a zero-filled 256-byte buffer.
-using ExecBuffer = std::array<char, 256>;
-
-// Starts a downloaded program without waiting for it (WinExec, shown normally).
+// Starts a downloaded program without waiting for it, shown normally. The command line is
+// UTF-16, so every path the file system allows can be started.
 class IProgramStarter {
 public:
     virtual ~IProgramStarter() = default;
-    // WinExec's result: above 31 started; 0, 2, 3, 11 or another small code otherwise.
-    virtual unsigned Exec(const ExecBuffer& commandLine) = 0;
+    // WinExec's result codes: above 31 started; 0 out of resources, 2 file not found,
+    // 3 path not found, 11 bad format, another small code otherwise.
+    virtual unsigned Start(const std::u16string& commandLine) = 0;
 };
 
 }  // namespace veltra

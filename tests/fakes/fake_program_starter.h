@@ -7,21 +7,19 @@
 
 namespace veltra::fakes {
 
-// WinExec over the model file system: the program is the quoted first word or, unquoted,
-// the first word up to a blank; an existing file starts (33), a missing one is "file not
-// found" (2), as the system answers for a missing file or folder.
+// The program starter over the model file system: the program is the quoted first word
+// or, unquoted, the first word up to a blank; an existing file starts (33), a missing one
+// is "file not found" (2), as the system answers for a missing file or folder.
 class FakeProgramStarter final : public IProgramStarter {
 public:
     explicit FakeProgramStarter(FakeFileSystem& files) : files_(files) {}
-    unsigned Exec(const ExecBuffer& commandLine) override {
-        const std::string line(commandLine.data());
+    unsigned Start(const std::u16string& line) override {
         started.push_back(line);
-        const bool quoted = !line.empty() && line[0] == '"';
-        const std::string program = quoted ? line.substr(1, line.find('"', 1) - 1) : line.substr(0, line.find(' '));
-        const std::u16string path(program.begin(), program.end());
-        return files_.HasFile(path) ? 33u : 2u;
+        const bool quoted = !line.empty() && line[0] == u'"';
+        const std::u16string program = quoted ? line.substr(1, line.find(u'"', 1) - 1) : line.substr(0, line.find(u' '));
+        return files_.HasFile(program) ? 33u : 2u;
     }
-    std::vector<std::string> started;
+    std::vector<std::u16string> started;
 
 private:
     FakeFileSystem& files_;

@@ -1,7 +1,9 @@
 #include "fakes/fake_url_transfers.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "core/text.h"
 #include "download/transfer_monitor.h"
 
 namespace veltra::fakes {
@@ -9,19 +11,34 @@ namespace {
 
 constexpr std::uint32_t kDownloadingData = 5;
 
+std::u16string HeadersOf(const FakeResponse& response) {
+    std::u16string headers = response.statusLine + u" " + DecimalText(response.httpStatus) + u" Reply\r\n";
+    headers += response.announceLength ? u"Content-Length: " + DecimalText(static_cast<long long>(response.body.size())) + u"\r\n"
+                                       : u"Transfer-Encoding: chunked\r\n";
+    return headers + response.extraHeaders;
+}
+
 }  // namespace
 
 bool FakeUrlTransfers::IsValidUrl(const std::u16string& url) { return IsWellFormedUrl(url); }
 
-bool FakeUrlTransfers::Start(const std::u16string& url, const std::u16string& path, IDownloadEvents& events) {
+bool FakeUrlTransfers::Start(const std::u16string& url, const std::u16string& path, const TransferRules& rules,
+                             IDownloadEvents& events) {
     if (failThreadCreation) return false;
     stopSignalled_ = false;  // the stop event is reset at every start
     events_ = &events;
     url_ = url;
     path_ = path;
+    rules_ = rules;
     running_ = true;
     startedUrls.push_back(url);
+    startedRules.push_back(rules);
     return true;
+}
+
+void FakeUrlTransfers::RequestStop() {
+    stopSignalled_ = true;
+    if (running_) events_->OnStopRequested();
 }
 
 std::u16string FakeUrlTransfers::Finish() {
@@ -29,36 +46,51 @@ std::u16string FakeUrlTransfers::Finish() {
     return result_;
 }
 
-void FakeUrlTransfers::RunWorker() {
-    TransferMonitor monitor;
-    TransferCall call = TransferCall::Failed;
-    std::vector<unsigned char> received;
-    const auto found = server.find(url_);
-    if (found != server.end()) {
-        const FakeResponse& response = found->second;
-        monitor.HttpStatus(response.httpStatus);
-        const auto total = static_cast<std::uint32_t>(response.announceLength ? response.body.size() : 0);
-        const std::size_t delivered = std::min(response.body.size(), response.closeAfter);
-        call = TransferCall::Succeeded;
-        while (received.size() < delivered) {
-            const std::size_t count = std::min(chunkBytes, delivered - received.size());
-            received.insert(received.end(), response.body.begin() + static_cast<std::ptrdiff_t>(received.size()),
-                            response.body.begin() + static_cast<std::ptrdiff_t>(received.size() + count));
-            const DownloadProgress progress =
-                monitor.Progress(static_cast<std::uint32_t>(received.size()), total, kDownloadingData, url_.c_str());
-            events_->OnDownloadProgress(&progress);
-            if (stopSignalled_) {
-                stopSignalled_ = false;
-                events_->OnDownloadProgress(nullptr);
-                call = TransferCall::Aborted;
-                break;
-            }
+std::u16string FakeUrlTransfers::Abandon(bool stopRequested) {
+    running_ = false;
+    ++abandoned;
+    return stopRequested ? u"1" : u"2";
+}
+
+TransferCall FakeUrlTransfers::Play(const std::u16string& url, TransferMonitor& monitor,
+                                   std::vector<unsigned char>& received) {
+    received.clear();
+    const auto found = server.find(url);
+    if (found == server.end()) return TransferCall::Failed;
+    const FakeResponse& response = found->second;
+    monitor.Response(response.httpStatus, HeadersOf(response));
+    const auto total = static_cast<std::uint32_t>(response.announceLength ? response.body.size() : 0);
+    const std::size_t delivered = std::min(response.body.size(), response.closeAfter);
+    while (received.size() < delivered) {
+        const std::size_t count = std::min(chunkBytes, delivered - received.size());
+        received.insert(received.end(), response.body.begin() + static_cast<std::ptrdiff_t>(received.size()),
+                        response.body.begin() + static_cast<std::ptrdiff_t>(received.size() + count));
+        const DownloadProgress progress =
+            monitor.Progress(static_cast<std::uint32_t>(received.size()), total, kDownloadingData, url.c_str());
+        events_->OnDownloadProgress(&progress);
+        if (stopSignalled_ || monitor.Refused()) {
+            stopSignalled_ = false;
+            events_->OnDownloadProgress(nullptr);
+            return TransferCall::Aborted;
         }
+    }
+    return TransferCall::Succeeded;
+}
+
+void FakeUrlTransfers::RunWorker() {
+    TransferMonitor monitor(url_, rules_);
+    std::vector<unsigned char> received;
+    std::u16string url = url_;
+    TransferCall call = Play(url, monitor, received);
+    for (std::optional<std::u16string> next; call == TransferCall::Succeeded && (next = monitor.NextAddress());) {
+        url = *next;
+        call = Play(url, monitor, received);
     }
     const TransferVerdict verdict = monitor.Finish(call, received.size());
     if (verdict.keepFile) files_.AddFile(path_, received);
     result_ = verdict.sResult;
-    events_->OnEndDownload();
+    forgottenAfterTransfer.push_back(url);
+    if (running_) events_->OnEndDownload();
 }
 
 }  // namespace veltra::fakes

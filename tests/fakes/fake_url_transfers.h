@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "download/transfer_monitor.h"
 #include "fakes/fake_file_system.h"
 #include "platform/url_transfer.h"
 
@@ -17,12 +18,15 @@ struct FakeResponse {
     std::vector<unsigned char> body;
     bool announceLength = true;                                        // false: chunked, no total
     std::size_t closeAfter = std::numeric_limits<std::size_t>::max();  // bytes before the connection drops
+    std::u16string statusLine = u"HTTP/1.1";                           // what the reply starts with
+    std::u16string extraHeaders;                                       // header lines, each ending "\r\n"
 };
 
 // A URL service over a map of addresses. Start only records the transfer; RunWorker then
-// plays it as the service does: a progress notice per chunk with a stop check after each,
-// the verdict of the same TransferMonitor the real worker uses, the file written only
-// after a good transfer, and the end notice. Addresses the map lacks are refused.
+// plays it as the worker does: the reply's headers, a progress notice per chunk with a
+// stop and rule check after each, the redirects the monitor allows, the verdict of the
+// same TransferMonitor the real worker uses, the file written only after a good transfer,
+// and the end notice. Addresses the map lacks are refused.
 class FakeUrlTransfers final : public IUrlTransfers {
 public:
     explicit FakeUrlTransfers(FakeFileSystem& files) : files_(files) {}
@@ -30,9 +34,11 @@ public:
     bool IsValidUrl(const std::u16string& url) override;
     void DeleteCacheEntry(const std::u16string& url) override { deletedCacheEntries.push_back(url); }
     bool HasWorker() const override { return running_; }
-    bool Start(const std::u16string& url, const std::u16string& path, IDownloadEvents& events) override;
-    void RequestStop() override { stopSignalled_ = true; }
+    bool Start(const std::u16string& url, const std::u16string& path, const TransferRules& rules,
+               IDownloadEvents& events) override;
+    void RequestStop() override;
     std::u16string Finish() override;
+    std::u16string Abandon(bool stopRequested) override;
 
     void RunWorker();
 
@@ -40,13 +46,19 @@ public:
     std::size_t chunkBytes = 1000;
     bool failThreadCreation = false;
     std::vector<std::u16string> deletedCacheEntries;
+    std::vector<std::u16string> forgottenAfterTransfer;  // cache entries the worker removed at its end
     std::vector<std::u16string> startedUrls;
+    std::vector<TransferRules> startedRules;
+    int abandoned = 0;
 
 private:
+    TransferCall Play(const std::u16string& url, TransferMonitor& monitor, std::vector<unsigned char>& received);
+
     FakeFileSystem& files_;
     IDownloadEvents* events_ = nullptr;
     std::u16string url_;
     std::u16string path_;
+    TransferRules rules_;
     std::u16string result_;
     bool running_ = false;
     bool stopSignalled_ = false;

@@ -1,12 +1,25 @@
 #include "download/win32/bind_status_callback.h"
 
+#include <cstddef>
+
 #include "download/transfer_monitor.h"
 #include "download/win32/download_messages.h"
+#include "download/win32/download_thread.h"
 
 namespace veltra {
 
-CBSCallbackImpl::CBSCallbackImpl(HWND window, HANDLE stop, TransferMonitor& monitor)
-    : window_(window), stop_(stop), monitor_(monitor) {}
+namespace {
+
+constexpr wchar_t kPlainBody[] = L"Accept-Encoding: identity\r\n";
+
+}  // namespace
+
+CBSCallbackImpl::CBSCallbackImpl(DownloadParams& params, TransferMonitor& monitor) : params_(params), monitor_(monitor) {}
+
+void CBSCallbackImpl::Report(const DownloadProgress* progress) const {
+    if (params_.hWnd == nullptr || params_.abandoned) return;
+    SendMessageW(params_.hWnd, WM_DOWNLOAD_PROGRESS, params_.serial, reinterpret_cast<LPARAM>(progress));
+}
 
 STDMETHODIMP CBSCallbackImpl::QueryInterface(REFIID riid, void** ppv) {
     if (ppv == nullptr) return E_POINTER;
@@ -30,22 +43,31 @@ STDMETHODIMP CBSCallbackImpl::OnProgress(ULONG ulProgress, ULONG ulProgressMax, 
     static_assert(sizeof(ULONG) == sizeof(std::uint32_t));
     const DownloadProgress progress = monitor_.Progress(ulProgress, ulProgressMax, ulStatusCode,
                                                         reinterpret_cast<const char16_t*>(szStatusText));
-    if (window_ != nullptr) SendMessageW(window_, WM_DOWNLOAD_PROGRESS, 0, reinterpret_cast<LPARAM>(&progress));
-    if (stop_ != nullptr && WaitForSingleObject(stop_, 0) == WAIT_OBJECT_0) {
-        if (window_ != nullptr) SendMessageW(window_, WM_DOWNLOAD_PROGRESS, 0, 0);
-        return E_ABORT;
-    }
+    Report(&progress);
+    const bool stopped = params_.hStop != nullptr && WaitForSingleObject(params_.hStop, 0) == WAIT_OBJECT_0;
+    if (!stopped && !monitor_.Refused()) return S_OK;
+    Report(nullptr);
+    return E_ABORT;
+}
+
+STDMETHODIMP CBSCallbackImpl::GetBindInfo(DWORD*, BINDINFO* bindInfo) {
+    if (bindInfo != nullptr && bindInfo->cbSize >= offsetof(BINDINFO, dwOptions) + sizeof(bindInfo->dwOptions))
+        bindInfo->dwOptions |= BINDINFO_OPTIONS_DISABLEAUTOREDIRECTS;
     return S_OK;
 }
 
 STDMETHODIMP CBSCallbackImpl::BeginningTransaction(LPCWSTR, LPCWSTR, DWORD, LPWSTR* additionalHeaders) {
-    if (additionalHeaders != nullptr) *additionalHeaders = nullptr;
+    if (additionalHeaders == nullptr) return S_OK;
+    *additionalHeaders = static_cast<LPWSTR>(CoTaskMemAlloc(sizeof(kPlainBody)));
+    if (*additionalHeaders != nullptr) CopyMemory(*additionalHeaders, kPlainBody, sizeof(kPlainBody));
     return S_OK;
 }
 
-STDMETHODIMP CBSCallbackImpl::OnResponse(DWORD responseCode, LPCWSTR, LPCWSTR, LPWSTR* additionalHeaders) {
+STDMETHODIMP CBSCallbackImpl::OnResponse(DWORD responseCode, LPCWSTR responseHeaders, LPCWSTR,
+                                         LPWSTR* additionalHeaders) {
     if (additionalHeaders != nullptr) *additionalHeaders = nullptr;
-    monitor_.HttpStatus(responseCode);
+    const auto* headers = reinterpret_cast<const char16_t*>(responseHeaders);
+    monitor_.Response(responseCode, headers == nullptr ? u"" : headers);
     return S_OK;
 }
 

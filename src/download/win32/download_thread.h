@@ -1,21 +1,36 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
+#include <memory>
 #include <string>
+
+#include "platform/url_transfer.h"
 
 namespace veltra {
 
-// Handed to the worker by address; a member of its owner, so it outlives the worker.
+// One transfer, shared by its owner and its worker: the owner may let go of a worker the
+// service does not give back, and the block then lives on with the worker alone.
 struct DownloadParams {
-    HWND hWnd = nullptr;
-    HANDLE hStop = nullptr;
+    DownloadParams(HWND window, std::wstring url, std::wstring target, TransferRules transferRules, unsigned number);
+    DownloadParams(const DownloadParams&) = delete;
+    DownloadParams& operator=(const DownloadParams&) = delete;
+    ~DownloadParams();
+
+    HWND hWnd;
+    HANDLE hStop;  // auto-reset, not signalled; this transfer's own
     std::wstring sURL;
-    // On entry the local file; on exit empty for success, "1" stopped, "2" failed.
+    std::wstring sTarget;
+    TransferRules rules;
+    unsigned serial;  // travels as wParam, so a message of an earlier transfer is known
+    std::atomic<bool> abandoned{false};
+    // Empty for success, "1" stopped, "2" failed; written by the worker before it posts the end.
     std::wstring sResult;
 };
 
-// The worker: fetches sURL into a temporary file beside the target, lets only a good
-// transfer replace the target, writes sResult and posts the end message. Exit code 0.
-DWORD WINAPI DownloadThreadProc(LPVOID parameter);
+// Starts the worker, which fetches sURL into a temporary file beside the target, lets
+// only a good transfer replace the target, removes the address from the URL cache, writes
+// sResult and, unless it was let go, posts the end message. Null when it cannot start.
+HANDLE StartDownloadThread(const std::shared_ptr<DownloadParams>& params);
 
 }  // namespace veltra

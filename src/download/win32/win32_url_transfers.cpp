@@ -11,6 +11,9 @@ namespace veltra {
 namespace {
 
 constexpr wchar_t kTargetClass[] = L"VeltraDownloadTarget";
+constexpr UINT_PTR kTickTimer = 1;
+constexpr UINT kTickMilliseconds = 200;
+constexpr DWORD kClosingGraceMilliseconds = 1000;
 
 void RegisterTargetClass(WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
@@ -21,18 +24,39 @@ void RegisterTargetClass(WNDPROC procedure) {
     RegisterClassExW(&windowClass);  // fails harmlessly when already registered
 }
 
+// Answers the worker's sends, to no one, until it ends or the time is up.
+bool WaitAnsweringSends(HANDLE thread, DWORD milliseconds) {
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    for (;;) {
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline) return false;
+        const DWORD waited =
+            MsgWaitForMultipleObjects(1, &thread, FALSE, static_cast<DWORD>(deadline - now), QS_SENDMESSAGE);
+        if (waited == WAIT_OBJECT_0) return true;
+        MSG message;
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
 }  // namespace
 
-Win32UrlTransfers::Win32UrlTransfers() : stop_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
+Win32UrlTransfers::Win32UrlTransfers() {
     RegisterTargetClass(&Win32UrlTransfers::TargetProc);
     window_ = CreateWindowExW(0, kTargetClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
                               this);
 }
 
 Win32UrlTransfers::~Win32UrlTransfers() {
-    if (thread_ != nullptr) StopAndWait();
+    if (thread_ != nullptr) {
+        events_ = nullptr;
+        SetEvent(params_->hStop);
+        if (WaitAnsweringSends(thread_, kClosingGraceMilliseconds)) {
+            Release();
+        } else {
+            Abandon(true);
+        }
+    }
     if (window_ != nullptr) DestroyWindow(window_);
-    if (stop_ != nullptr) CloseHandle(stop_);
 }
 
 bool Win32UrlTransfers::IsValidUrl(const std::u16string& url) {
@@ -41,40 +65,43 @@ bool Win32UrlTransfers::IsValidUrl(const std::u16string& url) {
 
 void Win32UrlTransfers::DeleteCacheEntry(const std::u16string& url) { DeleteUrlCacheEntryW(ToWide(url).c_str()); }
 
-bool Win32UrlTransfers::Start(const std::u16string& url, const std::u16string& path, IDownloadEvents& events) {
+bool Win32UrlTransfers::Start(const std::u16string& url, const std::u16string& path, const TransferRules& rules,
+                              IDownloadEvents& events) {
     if (thread_ != nullptr) return false;
-    ResetEvent(stop_);
-    params_ = DownloadParams{window_, stop_, ToWide(url), ToWide(path)};
-    thread_ = CreateThread(nullptr, 0, &DownloadThreadProc, &params_, CREATE_SUSPENDED, nullptr);
+    auto params = std::make_shared<DownloadParams>(window_, ToWide(url), ToWide(path), rules, ++serial_);
+    thread_ = StartDownloadThread(params);
     if (thread_ == nullptr) return false;
+    params_ = std::move(params);
     events_ = &events;
-    ResumeThread(thread_);
+    SetTimer(window_, kTickTimer, kTickMilliseconds, nullptr);
     return true;
 }
 
+void Win32UrlTransfers::RequestStop() { PostMessageW(window_, WM_DOWNLOAD_STOP, 0, 0); }
+
 std::u16string Win32UrlTransfers::Finish() {
     if (thread_ == nullptr) return {};
-    DWORD exitCode = 0;
-    if (GetExitCodeThread(thread_, &exitCode) && exitCode == STILL_ACTIVE) WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-    thread_ = nullptr;
-    events_ = nullptr;
-    std::u16string result = FromWide(params_.sResult);
-    params_.sResult.clear();
+    // The worker has posted its end: only its return is left.
+    WaitForSingleObject(thread_, INFINITE);
+    std::u16string result = FromWide(params_->sResult);
+    Release();
     return result;
 }
 
-void Win32UrlTransfers::StopAndWait() {
-    // The worker may be waiting inside a send to this thread: keep answering sends, to no
-    // one, until it has ended.
-    events_ = nullptr;
-    SetEvent(stop_);
-    while (MsgWaitForMultipleObjects(1, &thread_, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
-        MSG message;
-        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
+std::u16string Win32UrlTransfers::Abandon(bool stopRequested) {
+    if (thread_ == nullptr) return {};
+    params_->abandoned = true;
+    SetEvent(params_->hStop);
+    Release();
+    return stopRequested ? u"1" : u"2";
+}
+
+void Win32UrlTransfers::Release() {
+    KillTimer(window_, kTickTimer);
     CloseHandle(thread_);
     thread_ = nullptr;
+    params_.reset();
+    events_ = nullptr;
 }
 
 LRESULT CALLBACK Win32UrlTransfers::TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -84,13 +111,24 @@ LRESULT CALLBACK Win32UrlTransfers::TargetProc(HWND window, UINT message, WPARAM
     }
     auto* self = reinterpret_cast<Win32UrlTransfers*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    if (self != nullptr && (message == WM_DOWNLOAD_PROGRESS || message == WM_DOWNLOAD_END))
-        return self->OnMessage(message, wParam, lParam);
+    const bool ours = message == WM_DOWNLOAD_PROGRESS || message == WM_DOWNLOAD_END || message == WM_DOWNLOAD_STOP ||
+                      (message == WM_TIMER && wParam == kTickTimer);
+    if (self != nullptr && ours) return self->OnMessage(message, wParam, lParam);
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT Win32UrlTransfers::OnMessage(UINT message, WPARAM, LPARAM lParam) {
-    if (events_ == nullptr) return 0;
+LRESULT Win32UrlTransfers::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (events_ == nullptr || params_ == nullptr) return 0;
+    if (message == WM_TIMER) {
+        events_->OnTransferTick(GetTickCount64());
+        return 0;
+    }
+    if (message == WM_DOWNLOAD_STOP) {
+        SetEvent(params_->hStop);
+        events_->OnStopRequested();
+        return 0;
+    }
+    if (wParam != params_->serial) return 0;  // a transfer that was let go
     if (message == WM_DOWNLOAD_PROGRESS)
         events_->OnDownloadProgress(reinterpret_cast<const DownloadProgress*>(lParam));
     else

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
+
 #include "download/win32/download_thread.h"
 #include "platform/url_transfer.h"
 
@@ -8,34 +10,38 @@ namespace veltra {
 
 // The URL service of urlmon and wininet with one worker thread at a time. The download
 // target is a message-only window of the thread that creates this object: the worker
-// sends it progress and posts it the end, and it hands both to the events of the
-// running transfer.
+// sends it progress and posts it the end, a stop request posts to it from any thread, a
+// timer ticks on it while a worker runs, and it hands them all to the events of the
+// running transfer. A message of a transfer that was
+// let go carries an old serial number and reaches no one.
 class Win32UrlTransfers final : public IUrlTransfers {
 public:
     Win32UrlTransfers();
     Win32UrlTransfers(const Win32UrlTransfers&) = delete;
     Win32UrlTransfers& operator=(const Win32UrlTransfers&) = delete;
-    // A worker still running is stopped and waited for.
+    // A worker still running is stopped, given a second, then let go.
     ~Win32UrlTransfers() override;
 
     bool IsValidUrl(const std::u16string& url) override;
     void DeleteCacheEntry(const std::u16string& url) override;
     bool HasWorker() const override { return thread_ != nullptr; }
-    bool Start(const std::u16string& url, const std::u16string& path, IDownloadEvents& events) override;
-    void RequestStop() override { SetEvent(stop_); }
+    bool Start(const std::u16string& url, const std::u16string& path, const TransferRules& rules,
+               IDownloadEvents& events) override;
+    void RequestStop() override;
     std::u16string Finish() override;
+    std::u16string Abandon(bool stopRequested) override;
 
     HWND TargetWindow() const { return window_; }
 
 private:
     static LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void StopAndWait();
+    void Release();
 
-    HANDLE stop_ = nullptr;  // auto-reset, not signalled
     HWND window_ = nullptr;
     HANDLE thread_ = nullptr;
-    DownloadParams params_;
+    std::shared_ptr<DownloadParams> params_;
+    unsigned serial_ = 0;
     IDownloadEvents* events_ = nullptr;
 };
 

@@ -6,7 +6,8 @@ namespace veltra {
 
 class Win32ProgramStarter final : public IProgramStarter {
 public:
-    unsigned Exec(const ExecBuffer& commandLine) override;
+    // CreateProcessW, with its errors told as WinExec tells them.
+    unsigned Start(const std::u16string& commandLine) override;
 };
 
 // Dispatches the thread's messages, sleeping until one arrives, until the condition holds.

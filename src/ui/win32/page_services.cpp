@@ -1,6 +1,7 @@
 #include "ui/win32/page_services.h"
 
 #include "core/vt5_record.h"
+#include "download/transfer_limits.h"
 #include "platform/platform.h"
 
 namespace veltra {
@@ -16,7 +17,7 @@ PageServices::PageServices(Platform& platform_, VT5Record& vt5, CheckInputs inpu
 
 UpdatePageServices PageServices::ForUpdatePage() {
     return {checks,          checkList, transfers, platform.messageBox, platform.clock,
-            starter,         history,   lastScan,  serverBase};
+            starter,         history,   lastScan,  serverBase, ReadTransferLimits(platform.registry)};
 }
 
 }  // namespace veltra

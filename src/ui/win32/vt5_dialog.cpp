@@ -2,10 +2,10 @@
 
 #include <iterator>
 
-#include "cli/update_session.h"
 #include "controls/win32/message_box.h"
 #include "core/debug_log.h"
 #include "core/vt5_record.h"
+#include "download/update_server.h"
 #include "download/win32/history_page_window.h"
 #include "ids/bitmaps.h"
 #include "ids/main_dialog.h"

@@ -85,6 +85,10 @@ TEST(CliCheck, ABadIdentityFileGivesOneLineNamingTheProblem) {
          "identity field \"VT5.saPciIds[1]\" is not a text"},
         {std::string(100, '[') + std::string(100, ']'), "identity file is not JSON: nesting too deep at byte 65"},
         {"{\"a\":\"\\q\"}", "identity file is not JSON: bad escape in a string at byte 8"},
+        {"{\"VT5\":{\"nOS\":-1}}", "identity field \"VT5.nOS\" is negative"},
+        {std::string("\xFF\xFE{", 3), "identity file is not UTF-8 or UTF-16 text"},
+        {std::string("\xEF\xBB\xBF[1]"), "identity file is not a JSON object"},
+        {std::string("\xFF\xFE[\0""1\0]\0", 8), "identity file is not a JSON object"},
     };
     for (const auto& [json, error] : cases) {
         cli.SetIdentity(json);
@@ -102,6 +106,17 @@ TEST(CliCheck, EveryFieldTheChecksReadIsRequired) {
     CheckCli cli;
     const std::vector<unsigned char> demo = SourceFile("examples/identities/demo-pc.json");
     const std::string full(demo.begin(), demo.end());
+    // PowerShell and Notepad write UTF-8 with a mark and UTF-16 LE with one.
+    std::string utf16 = "\xFF\xFE";
+    for (char c : full) utf16 += std::string{c, '\0'};
+    for (const std::string& text : {"\xEF\xBB\xBF" + full, utf16}) {
+        cli.SetIdentity(text);
+        EXPECT_EQ(cli.Run({u"check", u"--identity", u"C:\\id\\x.json"}).exitCode, 0);
+    }
+    std::string negative = full;
+    negative.replace(negative.find("\"nDeviceID\": ") + 13, 1, "-");
+    cli.SetIdentity(negative);
+    EXPECT_THAT(cli.Run({u"check", u"--identity", u"C:\\id\\x.json"}).err, HasSubstr("\"VT5.pVGA.nDeviceID\" is negative"));
     for (const std::string field : {"\"sOSCode\"", "\"cMB_BIOS_Vendor\"", "\"saPciIds\"", "\"nDeviceID\"",
                                     "\"dqaTest\"", "\"nvidiaDriverVersion\"", "\"installed\""}) {
         std::string broken = full;

@@ -5,6 +5,7 @@
 
 #include "core/debug_log.h"
 #include "cli/cli_app.h"
+#include "cli/plain_text.h"
 #include "fakes/fake_platform.h"
 #include "fakes/fake_wmi.h"
 
@@ -65,6 +66,7 @@ TEST(Cli, JsonWorkFolderAndDebugLinesOnStandardError) {
     fake.biosDevice.SetRecordString(1, "Corvid Firmware Inc.");
     fake.biosDevice.SetRecordString(2, "A7100CFW V1.2 031510");
     fake.machine.AddPciFunction(2, 0, 0, 0x8086, 0x10D3, 0x0200);
+    fake.fileSystem.AddFolder(u"D:\\W\u00E4rk");
     const CliRun run = RunCommand(fake, {u"identify", u"--json", u"--work", u"D:\\W\u00E4rk", u"--debug"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out,
@@ -90,6 +92,37 @@ TEST(Cli, BadCommandLinesGiveOneLineAndExitCode2) {
         EXPECT_THAT(run.err, ::testing::StartsWith("veltra-cli: "));
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     }
+}
+
+// Refused before anything is written, whatever the command.
+TEST(Cli, ABadWorkFolderIsRefusedWithOneLine) {
+    const std::pair<std::u16string, std::string> cases[] = {
+        {u"", "veltra-cli: the work folder \"\" is not a folder\n"},
+        {u"C:\\missing", "veltra-cli: the work folder \"C:\\missing\" is not a folder\n"},
+        {u"C:\\file.txt", "veltra-cli: the work folder \"C:\\file.txt\" is not a folder\n"},
+        {u"C:\\locked\n", "veltra-cli: the work folder \"C:\\locked\\n\" is not a folder\n"},
+        {u"C:\\locked", "veltra-cli: cannot write in the work folder \"C:\\locked\"\n"},
+    };
+    for (const auto& [folder, message] : cases) {
+        for (const char16_t* command : {u"check", u"scan"}) {
+            fakes::FakePlatform fake;
+            fake.PlaceDriverFiles();
+            fake.fileSystem.AddFolder(u"C:\\");
+            fake.fileSystem.AddFile(u"C:\\file.txt", {'x'});
+            fake.fileSystem.MakeReadOnlyFolder(u"C:\\locked");
+            const CliRun run = RunCommand(fake, {command, u"--work", folder});
+            EXPECT_EQ(run.exitCode, 2);
+            EXPECT_EQ(run.err, message);
+            EXPECT_FALSE(fake.fileSystem.Exists(u"C:\\VT5"));
+            EXPECT_FALSE(fake.fileSystem.Exists(u"C:\\locked\\VT5"));
+        }
+    }
+}
+
+TEST(Cli, PlainOutputEscapesControlCharacters) {
+    EXPECT_EQ(PlainText(std::string_view("a\nb\tc\rd\x1b[2Je\x7f\\f\xC2\x85g\xE2\x80\xA8h\xC3\xA4")),
+              "a\\nb\\tc\\rd\\x1b[2Je\\x7f\\f\\u0085g\\u2028h\xC3\xA4");
+    EXPECT_EQ(PlainText(std::u16string_view(u"x\u0000y", 3)), "x\\x00y");
 }
 
 TEST(Cli, HelpExplainsEveryOption) {

@@ -10,6 +10,7 @@
 #include "cli/recorded_transfers.h"
 #include "cli/update_services.h"
 #include "cli/update_session.h"
+#include "download/update_server.h"
 #include "fakes/fake_message_pump.h"
 #include "fakes/fake_program_starter.h"
 #include "fakes/fake_wmi.h"
@@ -31,8 +32,8 @@ struct UpdateCli {
             transfers.server[u"http://up/DataBase/" + Utf8ToUtf16(name)].body = SourceFile(std::string("examples/server/DataBase/") + name);
         }
     }
-    int Run(std::vector<std::u16string> arguments) {
-        arguments.insert(arguments.end(), {u"--work", u"C:\\W", u"--server", u"http://up/", u"--identity", u"C:\\id\\demo.json"});
+    int Run(std::vector<std::u16string> arguments, const std::u16string& server = u"http://up/") {
+        arguments.insert(arguments.end(), {u"--work", u"C:\\W", u"--server", server, u"--identity", u"C:\\id\\demo.json"});
         out.str("");
         err.str("");
         return RunCli(arguments, fake.platform, wmi, out, err, &services);
@@ -67,7 +68,7 @@ TEST(CliUpdate, ScanDownloadInstallAndHistory) {
     EXPECT_EQ(cli.Run({u"install", u"9", u"--json"}), 0) << cli.out.str();
     EXPECT_THAT(cli.out.str(), HasSubstr("\"outcome\":\"downloaded\""));
     EXPECT_THAT(cli.out.str(), HasSubstr("\"launch\":\"\""));
-    EXPECT_THAT(cli.starter.started, ::testing::ElementsAre("C:\\W\\VT5\\DL_FILE\\Media_Codec_Pack_5.0.exe"));
+    EXPECT_THAT(cli.starter.started, ::testing::ElementsAre(u"C:\\W\\VT5\\DL_FILE\\Media_Codec_Pack_5.0.exe"));
 
     EXPECT_EQ(cli.Run({u"history"}), 0);
     EXPECT_EQ(cli.out.str(), "1\t2026/12/7\tnorva Utility\tNorva Net Boost\t1.2\n"
@@ -82,6 +83,14 @@ TEST(CliUpdate, ManualScanBoxesAndCommandLineErrors) {
     EXPECT_THAT(cli.out.str(), StartsWith("downloaded\thttp://up/DataBase/BIOSList.xml\t"));
     EXPECT_THAT(cli.out.str(), HasSubstr("\n1 update\n"));
     EXPECT_EQ(cli.Run({u"scan", u"--categories", u"viddid"}), 2);
+    EXPECT_THAT(cli.err.str(), HasSubstr("no category selected"));
+    // No window from the console program: the page's message box goes to standard error.
+    for (const char16_t* server : {u"", u"ftp://127.0.0.1:21", u"127.0.0.1/updates"}) {
+        EXPECT_EQ(cli.Run({u"scan"}, server), 1);
+        EXPECT_THAT(cli.err.str(), HasSubstr("veltra-cli: The URL is invalid.\n"));
+    }
+    EXPECT_TRUE(cli.fake.messageBox.shown.empty());
+    EXPECT_TRUE(cli.fake.messageBox.stopShown.empty());
     EXPECT_EQ(cli.Run({u"download"}), 2);
     EXPECT_EQ(cli.Run({u"install", u"1", u"2"}), 2);
     EXPECT_EQ(cli.Run({u"list", u"3"}), 2);
@@ -104,16 +113,21 @@ TEST(RecordedTransfers, EachTransferWithItsOutcome) {
     struct : IDownloadEvents {
         void OnDownloadProgress(const DownloadProgress*) override {}
         void OnEndDownload() override { result = transfers->Finish(); }
+        void OnTransferTick(std::uint64_t) override {}
+        void OnStopRequested() override {}
         RecordedTransfers* transfers = nullptr;
         std::u16string result;
     } events;
     events.transfers = &transfers;
     for (const char16_t* url : {u"http://up/a", u"http://up/b", u"http://up/a"}) {
-        ASSERT_TRUE(transfers.Start(url, u"C:\\D\\f", events));
+        ASSERT_TRUE(transfers.Start(url, u"C:\\D\\f", TransferRules{1u << 20, 5, false, false}, events));
         if (transfers.Records().size() == 3) transfers.RequestStop();  // Ctrl+C during the third
         inner.RunWorker();
     }
-    ASSERT_EQ(transfers.Records().size(), 3u);
+    ASSERT_TRUE(transfers.Start(u"http://up/silent", u"C:\\D\\f", TransferRules{}, events));
+    EXPECT_EQ(transfers.Abandon(false), u"2");
+    ASSERT_EQ(transfers.Records().size(), 4u);
+    EXPECT_EQ(OutcomeText(transfers.Records()[3]), "Server is busy or connect fail");
     EXPECT_EQ(OutcomeText(transfers.Records()[0]), "downloaded");
     EXPECT_EQ(OutcomeText(transfers.Records()[1]), "Server is busy or connect fail");
     EXPECT_EQ(OutcomeText(transfers.Records()[2]), "user break");

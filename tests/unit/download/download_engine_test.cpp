@@ -1,7 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-
 #include "core/text.h"
 #include "core/vt5_record.h"
 #include "download/download_engine.h"
@@ -40,7 +39,8 @@ protected:
     fakes::FakeMessageBox boxes;
     VT5Record vt5;
     fakes::RecordingDownloadTarget target;
-    DownloadEngine engine{transfers, boxes, vt5, target};
+    const TransferLimits limits = BuildTransferLimits();
+    DownloadEngine engine{transfers, boxes, vt5, target, limits};
     fakes::ScopedDebugCapture capture;
 };
 
@@ -102,7 +102,9 @@ TEST_F(DownloadEngineTest, RepeatedPercentagesChangeNothingEvenAcrossTransfers) 
 
 TEST_F(DownloadEngineTest, WithoutATotalTheBarStaysAtZeroAndTheTextIsNotTouched) {
     engine.nLastPercent = 42;
-    transfers.server[kUrl] = fakes::FakeResponse{200, Bytes(2500), false};
+    vt5.nDownloadMode = kModeCatalogue;  // an update file must announce its length
+    transfers.server[kUrl].body = Bytes(2500);
+    transfers.server[kUrl].announceLength = false;
     engine.URLDownload(kUrl, kFile);
     transfers.RunWorker();
     EXPECT_THAT(target.bar, ElementsAre(0, 0, 0));
@@ -112,36 +114,66 @@ TEST_F(DownloadEngineTest, WithoutATotalTheBarStaysAtZeroAndTheTextIsNotTouched)
     EXPECT_EQ(files.Contents(kFile), Bytes(2500));
 }
 
-TEST_F(DownloadEngineTest, TheStopEventEndsTheTransferAsAUserBreakAndKeepsTheEarlierCopy) {
+TEST_F(DownloadEngineTest, StopsErrorPagesShortAnswersAndRefusalsTouchNoFile) {
     files.AddFile(kFile, Bytes(7, 'e'));
-    transfers.server[kUrl].body = Bytes(10000);
+    transfers.server[u"http://server/stop"].body = Bytes(10000);
+    transfers.server[u"http://server/missing"].httpStatus = 404;
+    transfers.server[u"http://server/missing"].body = Bytes(160, '<');
+    transfers.server[u"http://server/cut"].body = Bytes(5000);
+    transfers.server[u"http://server/cut"].closeAfter = 1500;
     target.onText = [&] { engine.RequestStop(); };
-    engine.URLDownload(kUrl, kFile);
-    transfers.RunWorker();
-    EXPECT_THAT(target.texts, ElementsAre(u"File download now ... 10 %"));  // the stop notice shows nothing
-    EXPECT_EQ(engine.nWebStop, kWebStopUserBreak);
-    EXPECT_THAT(LinesWith(u"nWebStop"), ElementsAre(u"nWebStop = 1 : user break"));
-    EXPECT_EQ(files.Contents(kFile), Bytes(7, 'e'));
-    EXPECT_EQ(target.nextItems, 1);
-}
-
-TEST_F(DownloadEngineTest, ErrorPagesShortAnswersAndRefusalsAreFailuresThatTouchNoFile) {
-    files.AddFile(kFile, Bytes(7, 'e'));
-    transfers.server[u"http://server/missing"] = fakes::FakeResponse{404, Bytes(160, '<')};
-    transfers.server[u"http://server/busy"] = fakes::FakeResponse{500, Bytes(50, '<'), false};
-    transfers.server[u"http://server/cut"] = fakes::FakeResponse{200, Bytes(5000), true, 1500};
     for (const char16_t* url :
-         {u"http://server/missing", u"http://server/busy", u"http://server/cut", u"http://nobody/at-all"}) {
+         {u"http://server/stop", u"http://server/missing", u"http://server/cut", u"http://nobody/at-all"}) {
         engine.URLDownload(url, kFile);
         transfers.RunWorker();
-        EXPECT_EQ(engine.nWebStop, kWebStopFailed) << Utf16ToUtf8(url);
         EXPECT_EQ(files.Contents(kFile), Bytes(7, 'e'));
+        target.onText = nullptr;
         engine.nWebStop = kWebStopNone;  // as the next-item step does
     }
-    EXPECT_EQ(LinesWith(u"nWebStop").size(), 4u);
-    EXPECT_EQ(LinesWith(u"nWebStop").front(), u"nWebStop = 2 : Server is busy or connect fail");
+    EXPECT_EQ(target.texts.front(), u"File download now ... 10 %");  // the stop notice shows nothing
+    EXPECT_EQ(target.texts[1], u"File download now ... 100 %");
+    EXPECT_THAT(LinesWith(u"nWebStop"), ElementsAre(u"nWebStop = 1 : user break", u"nWebStop = 2 : Server is busy or connect fail",
+                                                    u"nWebStop = 2 : Server is busy or connect fail",
+                                                    u"nWebStop = 2 : Server is busy or connect fail"));
     EXPECT_EQ(target.nextItems, 4);
+    EXPECT_EQ(transfers.forgottenAfterTransfer.size(), 4u);  // every outcome forgets its cached copy
     EXPECT_THAT(boxes.stopShown, IsEmpty());
+}
+
+TEST_F(DownloadEngineTest, TheWatchdogEndsTransfersTheServiceNoLongerReportsOn) {
+    struct Case {
+        int mode;
+        bool stop;
+        std::vector<std::uint64_t> ticks;  // the last one ends the transfer
+        const char16_t* why;
+        int webStop;
+    };
+    const Case cases[] = {
+        {kModeCatalogue, false, {1000, 1000 + limits.stallMilliseconds - 1, 1000 + limits.stallMilliseconds}, u"Transfer stalled", kWebStopFailed},
+        {kModeBatch, true, {5, 400, 505}, u"Transfer stopped", kWebStopUserBreak},
+    };
+    for (const Case& c : cases) {
+        vt5.nDownloadMode = c.mode;
+        const int before = target.nextItems;
+        engine.URLDownload(kUrl, kFile);
+        if (c.stop) engine.RequestStop();
+        for (std::uint64_t at : c.ticks) {
+            EXPECT_EQ(target.nextItems, before);
+            engine.OnTransferTick(at);
+        }
+        EXPECT_EQ(target.nextItems, before + 1);
+        EXPECT_EQ(engine.nWebStop, c.webStop);
+        EXPECT_THAT(LinesWith(c.why), ElementsAre(c.why));
+        engine.nWebStop = kWebStopNone;
+    }
+    EXPECT_EQ(transfers.abandoned, 2);
+    ASSERT_EQ(transfers.startedRules.size(), 2u);
+    EXPECT_EQ(transfers.startedRules[0].maxBytes, limits.catalogueBytes);
+    EXPECT_FALSE(transfers.startedRules[0].needsLength);
+    EXPECT_EQ(transfers.startedRules[1].maxBytes, limits.fileBytes);
+    EXPECT_TRUE(transfers.startedRules[1].needsLength);
+    engine.OnTransferTick(1u << 30);  // no transfer: nothing happens
+    EXPECT_EQ(target.nextItems, 2);
 }
 
 TEST_F(DownloadEngineTest, ASecondRequestWhileBusyIsDroppedAndTheNextCanStartFromTheEnd) {
@@ -167,16 +199,17 @@ TEST_F(DownloadEngineTest, ASecondRequestWhileBusyIsDroppedAndTheNextCanStartFro
 TEST_F(DownloadEngineTest, InvalidAddressesAndAMissingThreadShowTheirBoxes) {
     engine.URLDownload(u"", kFile);
     engine.URLDownload(u"no address", kFile);
-    EXPECT_EQ(target.listViewReturns, 2);
-    ASSERT_EQ(boxes.stopShown.size(), 2u);
+    engine.URLDownload(u"ftp://server/DataBase/VT5/VDList.xml", kFile);
+    EXPECT_EQ(target.listViewReturns, 3);
+    ASSERT_EQ(boxes.stopShown.size(), 3u);
     EXPECT_EQ(boxes.stopShown[0].first, u"The URL is invalid.");
     EXPECT_THAT(transfers.startedUrls, IsEmpty());
 
     transfers.failThreadCreation = true;
     engine.URLDownload(kUrl, kFile);
-    ASSERT_EQ(boxes.stopShown.size(), 3u);
-    EXPECT_EQ(boxes.stopShown[2].first, u"Could not create the thread.");
-    EXPECT_EQ(target.listViewReturns, 3);  // no worker will end it: the list comes back
+    ASSERT_EQ(boxes.stopShown.size(), 4u);
+    EXPECT_EQ(boxes.stopShown[3].first, u"Could not create the thread.");
+    EXPECT_EQ(target.listViewReturns, 4);  // no worker will end it: the list comes back
     EXPECT_FALSE(engine.Busy());
     EXPECT_EQ(target.nextItems, 0);
 }

