@@ -103,6 +103,7 @@ TEST(CheckLD, OneRecordPerDeviceRowAndDriverInNestedOrder) {
                                              Offer{"MB Driver", "Lan new", "2.5", "2.6", "Unknown"}));
     EXPECT_THAT(log.Lines(), ::testing::Contains(u"0002 :  iVIDDID_cnt = 3\n\tiTotalPCI = 2"));
     EXPECT_EQ(log.Lines().back(), u"0027 :  iResult = 3");
+    EXPECT_EQ(Check_LD(f.context), 3) << "the open driver list is read again from its start";
 }
 
 TEST(CheckLD, MissingTablesAndNoDevicesEndQuietly) {
