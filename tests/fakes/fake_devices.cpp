@@ -1,17 +1,12 @@
 #include "fakes/fake_devices.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "core/text.h"
 
 namespace veltra::fakes {
 
-std::string HexText(std::uint32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof(text), "0x%X", static_cast<unsigned>(value));
-    return text;
-}
+std::string HexText(std::uint32_t value) { return "0x" + Utf16ToUtf8(veltra::HexText(value)); }
 
 bool FakeDriverDevice::Handle(std::uint32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
                               std::uint32_t& bytesReturned) {

@@ -40,7 +40,6 @@ std::vector<std::u16string> FakeRegistry::SubKeyNames(RegistryRoot root, const s
 
 std::optional<std::u16string> FakeRegistry::ReadString(RegistryRoot root, const std::u16string& key,
                                                        const std::u16string& value, std::size_t byteCount) {
-    ++reads;
     const auto found = keys_.find({static_cast<int>(root), Normalised(key)});
     if (found == keys_.end()) return std::nullopt;
     const auto entry = found->second.find(Normalised(value));

@@ -32,7 +32,6 @@ public:
 
     std::map<std::u16string, Service> services;
     bool refuseManager = false;
-    std::uint32_t createError = 0;                      // a creation refused with this error
     std::map<std::u16string, std::uint32_t> startErrors;  // starts refused with these errors, by name
 
     ServiceOpenResult OpenManager(std::uint32_t access) override;

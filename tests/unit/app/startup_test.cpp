@@ -1,7 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/categories.h"
 #include "app/main_setup.h"
 #include "app/startup_identification.h"
 #include "core/vt5_record.h"
@@ -12,16 +11,6 @@ namespace veltra {
 namespace {
 
 using ::testing::ElementsAre;
-
-TEST(Categories, OnlySingleKnownBitsHaveNames) {
-    EXPECT_EQ(CategoryName(1), u"MB Driver");
-    EXPECT_EQ(CategoryName(2), u"MB BIOS");
-    EXPECT_EQ(CategoryName(4), u"VGA Driver");
-    EXPECT_EQ(CategoryName(8), u"VGA BIOS");
-    EXPECT_EQ(CategoryName(16), u"norva Utility");
-    EXPECT_EQ(CategoryName(32), u"Other Utility");
-    for (int code : {0, 3, 64, 127, -1}) EXPECT_EQ(CategoryName(code), u"") << code;
-}
 
 TEST(StartupIdentification, RunsItsStepsInOrderWithTheirLogLines) {
     fakes::FakePlatform fake;
@@ -56,11 +45,10 @@ TEST(StartupIdentification, AGivenWorkFolderGetsItsBackslashAndItsSubFolders) {
 }
 
 TEST(MainSetup, ReminderArgumentIsTheWholeCommandLineInAnyCase) {
-    EXPECT_TRUE(IsReminderStart(u"/REMINDER"));
-    EXPECT_TRUE(IsReminderStart(u"/reMinder"));
-    EXPECT_FALSE(IsReminderStart(u"/REMINDER /X"));
-    EXPECT_FALSE(IsReminderStart(u" /REMINDER"));
-    EXPECT_FALSE(IsReminderStart(u""));
+    for (const auto& [line, reminder] : {std::pair{u"/REMINDER", true}, {u"/reMinder", true},
+                                         {u"/REMINDER /X", false}, {u" /REMINDER", false}, {u"", false}}) {
+        EXPECT_EQ(IsReminderStart(line), reminder);
+    }
 }
 
 TEST(MainSetup, DebugModeOpensTheEditorAndLogsTheFirstLineThere) {

@@ -102,18 +102,6 @@ TEST(CatalogueScanner, LongValuesAndTagsAreCutAtTheirFieldsAndTheBuffer) {
     EXPECT_EQ(items[0].fields[kUtlDescription], u"d");
 }
 
-TEST(CatalogueScanner, GarbageGivesNoItemsAndNoFault) {
-    std::vector<unsigned char> garbage;
-    unsigned state = 12345;
-    for (int i = 0; i < 100000; ++i) {
-        state = state * 1103515245u + 12345u;
-        garbage.push_back(static_cast<unsigned char>(state >> 16) % 0xFF);  // no 0xFF, so all of it is read
-    }
-    for (const CatalogueKind* kind : {&BiosListKind(), &VgaDriverListKind(), &VgaBiosListKind(), &UtilityListKind()}) {
-        EXPECT_NO_FATAL_FAILURE(Scan(*kind, garbage));
-    }
-}
-
 TEST(CatalogueScanner, ValuesConvertFromTheAnsiCodePage) {
     const auto items = Scan(UtilityListKind(), "<UTL><Item>Caf\xE9 \x80</Item><Description>\xFC</Description>");
     ASSERT_EQ(items.size(), 1u);

@@ -9,6 +9,7 @@ TEST(VersionRules, NormalizeVersionSpellsLettersAsBase36Numbers) {
     EXPECT_EQ(NormalizeVersion(u"1.2B"), u"1.211");
     EXPECT_EQ(NormalizeVersion(u"1.2A"), u"1.210");
     EXPECT_EQ(NormalizeVersion(u"z9-a"), u"359-10");
+    EXPECT_EQ(NormalizeVersion(u"Z@[`{"), u"35@[`{");  // the letters' ends and the bytes beside them
     // Only the low byte of a unit counts: U+0141 reads as 'A'.
     EXPECT_EQ(NormalizeVersion(u"\u0141"), u"10");
 }

@@ -9,6 +9,9 @@ namespace {
 TEST(Text, Utf8RoundTripsAndBadBytesBecomeReplacementCharacters) {
     const std::u16string text = u"Gr\u00FC\u00DFe \u20AC \U0001F600";
     EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(text)), text);
+    // The boundaries between two-, three- and four-byte forms.
+    EXPECT_EQ(Utf16ToUtf8(u"\u007F\u0080\u07FF\u0800\uFFFF"), "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF");
+    EXPECT_EQ(Utf16ToUtf8(u"\U00010000"), "\xF0\x90\x80\x80");
     EXPECT_EQ(Utf8ToUtf16("a\xFF" "b"), u"a\uFFFDb");
     EXPECT_EQ(Utf8ToUtf16("\xE2\x82"), u"\uFFFD\uFFFD");  // truncated sequence
     EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // encoded surrogate

@@ -66,6 +66,15 @@ TEST(DualBios, NoControllerOrNoUsableBaseMeansNoPortAccess) {
     EXPECT_TRUE(closed.portWrites.empty());
     EXPECT_TRUE(fake.messageBox.shown.empty());
 
+    // The six host registers must stay below port 0x10000.
+    for (const auto& [bar, base] : {std::pair{0xFFFBu, 0xFFFAu}, {0xFFFDu, 0u}}) {
+        fakes::ModelMachine high = MachineWithSmbus(0, 0x04);
+        high.SetPciRegister(0, 31, 3, 0x20, bar);
+        DualBios highBase(high);
+        highBase.GetSmbusBase();
+        EXPECT_EQ(highBase.SmbusBase(), base) << bar;
+    }
+
     std::uint32_t bus = 9, device = 9, function = 9;
     EXPECT_FALSE(DualBios(onBus17).FindSmbusController(bus, device, function));
     EXPECT_EQ(bus + device + function, 0u);

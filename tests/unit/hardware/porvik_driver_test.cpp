@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "fakes/fake_platform.h"
@@ -11,7 +12,6 @@ namespace veltra {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr char16_t kService[] = u"Porvik_1_0_4";
@@ -70,10 +70,9 @@ TEST_F(PorvikFixture, FirstStartInstallsTheServiceInOrderAndClosesEveryHandle) {
     EXPECT_EQ(fake.journal, kInstallAttempt);
     const ServiceDefinition& created = fake.services.services.at(kService).definition;
     EXPECT_EQ(created.displayName, kService);
-    EXPECT_EQ(created.access, 0xF01FFu);
-    EXPECT_EQ(created.type, 1u);
-    EXPECT_EQ(created.startType, 3u);
-    EXPECT_EQ(created.errorControl, 1u);
+    // All access, a kernel driver, started on demand, normal error control.
+    EXPECT_EQ((std::vector<std::uint32_t>{created.access, created.type, created.startType, created.errorControl}),
+              (std::vector<std::uint32_t>{0xF01FF, 1, 3, 1}));
     EXPECT_EQ(fake.services.OpenHandles(), 0u);
     ASSERT_EQ(fake.devices.opens.size(), 2u);
     EXPECT_EQ(fake.devices.opens[1].access, 0xC0000000u);
@@ -163,15 +162,6 @@ TEST_F(PorvikFixture, ZeroDeviceHandleIsReportedAndTheClientReleased) {
     EXPECT_EQ(fake.devices.OpenHandles(), 0u);
 }
 
-TEST_F(PorvikFixture, CreatedClientSendsRequestsOnTheOpenedDevice) {
-    auto driver = CreatePorvikDriver(fake.platform, fake.messageBox);
-    ASSERT_NE(driver, nullptr);
-    EXPECT_TRUE(fake.messageBox.shown.empty());
-    EXPECT_TRUE(fake.processExit.exitCodes.empty());
-    fake.machine.AddPciFunction(0, 2, 0, 0x10DE, 0x0640, 0x0300);
-    EXPECT_EQ(driver->ReadPciConfigDword(0, 2, 0, 0), 0x064010DEu);
-}
-
 // Release: only the last client removes the service; a failed count keeps it.
 TEST_F(PorvikFixture, ReleaseRemovesTheServiceOnlyForTheLastClient) {
     struct Row {
@@ -228,79 +218,65 @@ struct PorvikRequests : PorvikFixture {
     PorvikRequests() {
         driver = CreatePorvikDriver(fake.platform, fake.messageBox);
         fake.porvikDevice.requests.clear();
+        fake.machine.AddMemory(0xF0100, Bytes(256, 0x5A));
+        fake.machine.AddPciFunction(1, 31, 1, 0x1F3C, 0x5A01, 0x0C05);
+        fake.machine.SetPciRegister(1, 31, 1, 0x10, 0xFEDC0004);
+        fake.machine.SetSmbus(0x1200, 0);
     }
-    const fakes::FakeDriverDevice::Request& Last() const { return fake.porvikDevice.requests.back(); }
     std::unique_ptr<CPorvikDriver> driver;
 };
 
-TEST_F(PorvikRequests, ReadMemoryLayoutAndExactByteCount) {
-    Bytes rom(256);
-    for (std::size_t i = 0; i < rom.size(); ++i) rom[i] = static_cast<std::uint8_t>(i ^ 0x5A);
-    fake.machine.AddMemory(0xF0100, rom);
-    Bytes read(256);
-    ASSERT_EQ(driver->ReadMemory(0xF0100, 1, 256, read.data()), 256u);
-    EXPECT_EQ(read, rom);
-    EXPECT_EQ(Last().code, 0xC3506104u);
-    EXPECT_THAT(Last().input, ElementsAreArray<std::uint8_t>(
-                                  {0x00, 0x01, 0x0F, 0x00, 0, 0, 0, 0, 0x01, 0, 0, 0, 0x00, 0x01, 0, 0}));
-    EXPECT_EQ(Last().outputSize, 256u);
-
-    fake.porvikDevice.shortReplyBytes = 255;
-    EXPECT_EQ(driver->ReadMemory(0xF0100, 1, 256, read.data()), 0u);
-    fake.porvikDevice.shortReplyBytes.reset();
-    fake.porvikDevice.failingCodes.insert(0xC3506104);
-    EXPECT_EQ(driver->ReadMemory(0xF0100, 1, 256, read.data()), 0u);
+// Each request's code, packed input and output size; its answer; and what a failed or
+// short reply gives instead (a short reply of `shortBytes` is no value).
+TEST_F(PorvikRequests, EachRequestsLayoutAnswerAndFailureValue) {
+    Bytes memory(256);
+    const struct Row {
+        const char* name;
+        std::function<std::uint64_t()> call;
+        std::uint32_t code;
+        Bytes input;
+        std::size_t outputSize;
+        std::uint64_t answer;
+        std::uint64_t failed;
+        std::uint32_t shortBytes;
+    } rows[] = {
+        {"memory", [&] { return driver->ReadMemory(0xF0100, 1, 256, memory.data()); }, 0xC3506104,
+         {0x00, 0x01, 0x0F, 0x00, 0, 0, 0, 0, 0x01, 0, 0, 0, 0x00, 0x01, 0, 0}, 256, 256, 0, 255},
+        // device 0x3F masks to 31, function 9 to 1
+        {"pci", [&] { return driver->ReadPciConfigDword(1, 0x3F, 9, 0x10); }, 0xC3506144,
+         {0xF9, 0x01, 0, 0, 0x10, 0, 0, 0}, 4, 0xFEDC0004, 0xFFFFFFFF, 2},
+        {"write port", [&] { return driver->WritePortByte(0x1204, 0xAB), 0; }, 0xC350A0D8,
+         {0x04, 0x12, 0, 0, 0xAB}, 0, 0, 0, 0},
+        {"read port", [&] { return driver->ReadPortByte(0x1204); }, 0xC35060CC, {0x04, 0x12}, 2, 0xAB, 0, 0},
+        {"open count", [&] { return driver->QueryOpenCount().value_or(99); }, 0xC3502004, {}, 4, 1, 99, 3},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.call(), row.answer);
+        const auto& request = fake.porvikDevice.requests.back();
+        EXPECT_EQ(request.code, row.code);
+        EXPECT_EQ(request.input, row.input);
+        EXPECT_EQ(request.outputSize, row.outputSize);
+        if (row.outputSize == 0) continue;
+        fake.porvikDevice.shortReplyBytes = row.shortBytes;
+        EXPECT_EQ(row.call(), row.failed);
+        fake.porvikDevice.shortReplyBytes.reset();
+        fake.porvikDevice.failingCodes.insert(row.code);
+        EXPECT_EQ(row.call(), row.failed);
+        fake.porvikDevice.failingCodes.clear();
+    }
+    EXPECT_EQ(memory, Bytes(256, 0x5A));
+    EXPECT_THAT(fake.machine.portWrites, ElementsAre(std::pair<std::uint16_t, std::uint8_t>(0x1204, 0xAB)));
+    EXPECT_EQ(driver->ReadPciConfigDword(0, 2, 0, 0), 0xFFFFFFFFu) << "absent function";
+    EXPECT_TRUE(fake.messageBox.shown.empty());
+    EXPECT_TRUE(fake.processExit.exitCodes.empty());
 }
 
 TEST_F(PorvikRequests, ReadMemoryRefusesSizesItCannotAskForWithoutSendingAnything) {
-    const std::size_t before = fake.porvikDevice.requests.size();
     std::uint8_t byte = 0;
     EXPECT_EQ(driver->ReadMemory(0, 0x10000, 0x10000, &byte), 0u);  // 4 GiB does not fit the request
     EXPECT_EQ(driver->ReadMemory(0, 1, 1, nullptr), 0u);
-    EXPECT_EQ(fake.porvikDevice.requests.size(), before);
-}
-
-TEST_F(PorvikRequests, PciAddressIsPackedWithDeviceAndFunctionMasked) {
-    fake.machine.AddPciFunction(1, 31, 1, 0x1F3C, 0x5A01, 0x0C05);
-    fake.machine.SetPciRegister(1, 31, 1, 0x10, 0xFEDC0004);
-    // device 0x3F masks to 31, function 9 to 1
-    EXPECT_EQ(driver->ReadPciConfigDword(1, 0x3F, 9, 0x10), 0xFEDC0004u);
-    EXPECT_EQ(Last().code, 0xC3506144u);
-    EXPECT_THAT(Last().input, ElementsAre(0xF9, 0x01, 0, 0, 0x10, 0, 0, 0));
-    EXPECT_EQ(Last().outputSize, 4u);
-    EXPECT_EQ(driver->ReadPciConfigDword(0, 2, 0, 0), 0xFFFFFFFFu) << "absent function";
-    fake.machine.AddPciFunction(0, 0, 0, 0x8086, 0x1234, 0x0600);
-    fake.porvikDevice.shortReplyBytes = 2;
-    EXPECT_EQ(driver->ReadPciConfigDword(0, 0, 0, 0), 0xFFFFFFFFu) << "half a register is no value";
-    fake.porvikDevice.shortReplyBytes.reset();
-    fake.porvikDevice.failingCodes.insert(0xC3506144);
-    EXPECT_EQ(driver->ReadPciConfigDword(0, 0, 0, 0), 0xFFFFFFFFu);
-}
-
-// The SMBus host's registers at 0x1204 keep what is written to them.
-TEST_F(PorvikRequests, PortRequestsLayouts) {
-    fake.machine.SetSmbus(0x1200, 0);
-    driver->WritePortByte(0x1204, 0xAB);
-    EXPECT_EQ(Last().code, 0xC350A0D8u);
-    EXPECT_THAT(Last().input, ElementsAre(0x04, 0x12, 0, 0, 0xAB));
-    EXPECT_EQ(Last().outputSize, 0u);
-    EXPECT_THAT(fake.machine.portWrites, ElementsAre(std::pair<std::uint16_t, std::uint8_t>(0x1204, 0xAB)));
-
-    EXPECT_EQ(driver->ReadPortByte(0x1204), 0xAB);
-    EXPECT_EQ(Last().code, 0xC35060CCu);
-    EXPECT_THAT(Last().input, ElementsAre(0x04, 0x12));
-    EXPECT_EQ(Last().outputSize, 2u);
-
-    fake.porvikDevice.failingCodes.insert(0xC35060CC);
-    EXPECT_EQ(driver->ReadPortByte(0x1204), 0);
-}
-
-TEST_F(PorvikRequests, OpenCountRequestHasNoInputAndFourBytesOut) {
-    fake.porvikDevice.otherClients = 2;
-    EXPECT_EQ(driver->QueryOpenCount(), 3u);
-    EXPECT_EQ(Last().code, 0xC3502004u);
-    EXPECT_TRUE(Last().input.empty());
-    EXPECT_EQ(Last().outputSize, 4u);
+    EXPECT_TRUE(fake.porvikDevice.requests.empty());
 }
 
 }  // namespace

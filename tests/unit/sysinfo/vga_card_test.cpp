@@ -27,7 +27,13 @@ struct CardMachine {
 
     CardMachine() { machine.AddMemory(0xC0000, std::vector<std::uint8_t>(0x10100, 0)); }
     void Identify() { IdentifyVgaCard(machine, codePage, vt5); }
+    // Vendor, ROM text and model number; device id, maker-built flag and chip vendor.
+    std::vector<std::u16string> Texts() const { return {vt5.pVGA->sVendor, vt5.pVGA->sBIOSText, vt5.pVGA->sModelNo}; }
+    std::vector<int> Numbers() const { return {vt5.pVGA->nDeviceID, vt5.bMakerCard, vt5.nChipVendor}; }
 };
+
+using Texts = std::vector<std::u16string>;
+using Numbers = std::vector<int>;
 
 TEST(IdentifyVgaCard, AMakerBuiltCardOfEitherChipVendor) {
     for (const auto& [vendor, vendorText, logLine] :
@@ -40,13 +46,9 @@ TEST(IdentifyVgaCard, AMakerBuiltCardOfEitherChipVendor) {
         fakes::ScopedDebugCapture capture;
         m.Identify();
         ASSERT_NE(m.vt5.pVGA, nullptr);
-        EXPECT_EQ(m.vt5.pVGA->sVendor, vendorText);
-        EXPECT_EQ(m.vt5.pVGA->nDeviceID, 0x05E2);
-        EXPECT_EQ(m.vt5.pVGA->sModelNo, u"7700-1GI");
-        EXPECT_EQ(m.vt5.pVGA->sBIOSText, u"QB-7700");
+        EXPECT_EQ(m.Texts(), (Texts{vendorText, u"QB-7700", u"7700-1GI"}));
+        EXPECT_EQ(m.Numbers(), (Numbers{0x05E2, 1, vendor}));
         EXPECT_EQ(m.vt5.pVGA->sBIOSVersion, u"");
-        EXPECT_EQ(m.vt5.bMakerCard, 1);
-        EXPECT_EQ(m.vt5.nChipVendor, vendor);
         EXPECT_THAT(capture.Lines(), ElementsAre(logLine));
     }
 }
@@ -58,30 +60,23 @@ TEST(IdentifyVgaCard, TheLastDisplayFunctionDecides) {
     m.machine.AddPciFunction(17, 0, 0, 0x10DE, 0x0641, 0x0300, kMakerSubsystemVendorId);  // never walked
     m.machine.PutText(0xC0080, "NORVA BIOS for QB.X1 cards");
     m.Identify();
-    EXPECT_EQ(m.vt5.bMakerCard, 0);
-    EXPECT_EQ(m.vt5.nChipVendor, 0);
-    EXPECT_EQ(m.vt5.pVGA->nDeviceID, 0x9440);
-    EXPECT_EQ(m.vt5.pVGA->sVendor, u"UNKNOWN");
-    EXPECT_EQ(m.vt5.pVGA->sBIOSText, u"NORVA BIOS for QB.X1 cards");  // not maker-built: the ROM text stays
-    EXPECT_EQ(m.vt5.pVGA->sModelNo, u"X1");
+    // Not maker-built: the ROM text stays.
+    EXPECT_EQ(m.Texts(), (Texts{u"UNKNOWN", u"NORVA BIOS for QB.X1 cards", u"X1"}));
+    EXPECT_EQ(m.Numbers(), (Numbers{0x9440, 0, 0}));
 }
 
 TEST(IdentifyVgaCard, WithoutTheBannerVendorTextAndModelStayEmpty) {
     CardMachine m;
     m.machine.AddPciFunction(0, 2, 0, 0x10DE, 0x0640, 0x0300, kMakerSubsystemVendorId);
     m.Identify();
-    EXPECT_EQ(m.vt5.pVGA->nDeviceID, 0x0640);
-    EXPECT_EQ(m.vt5.bMakerCard, 1);
-    EXPECT_EQ(m.vt5.pVGA->sVendor, u"");
-    EXPECT_EQ(m.vt5.pVGA->sBIOSText, u"");
+    EXPECT_EQ(m.Texts(), (Texts{u"", u"", u""}));
+    EXPECT_EQ(m.Numbers(), (Numbers{0x0640, 1, 0x10DE}));
 
     CardMachine noModel;  // a ROM text without "QB." and no display at all
     noModel.machine.PutText(0xC0080, "NORVA");
     noModel.Identify();
-    EXPECT_EQ(noModel.vt5.pVGA->sVendor, u"UNKNOWN");
+    EXPECT_EQ(noModel.Texts(), (Texts{u"UNKNOWN", u"NORVA", u""}));
     EXPECT_EQ(noModel.vt5.pVGA->nDeviceID, 0);
-    EXPECT_EQ(noModel.vt5.pVGA->sModelNo, u"");
-    EXPECT_EQ(noModel.vt5.pVGA->sBIOSText, u"NORVA");
 }
 
 TEST(IdentifyVgaCard, AShortRomTextOfAMakerCardIsCutSafely) {
@@ -96,8 +91,7 @@ TEST(IdentifyVgaCard, AShortRomTextOfAMakerCardIsCutSafely) {
     edge.machine.AddMemory(0xC0000, std::vector<std::uint8_t>(0x10000, 0));
     edge.machine.PutText(0xCFFFB, "NORVA");
     edge.Identify();
-    EXPECT_EQ(edge.vt5.pVGA->sBIOSText, u"");
-    EXPECT_EQ(edge.vt5.pVGA->sVendor, u"");
+    EXPECT_EQ(edge.Texts(), (Texts{u"", u"", u""}));
 }
 
 std::vector<unsigned char> CardRecord(const std::string& id, const std::string& name) {

@@ -146,37 +146,5 @@ TEST(DriverClients, IoRequestsReachTheDriverByteForByteAndReleaseRemovesTheServi
     EXPECT_FALSE(QueryServiceState(kPorvikService).exists);
 }
 
-TEST(DriverClients, ShortAndFailingRepliesGiveTheFailureValues) {
-    ProgramMachine machine(L"switches");
-    RealPlatformIn real(machine.Folder());
-    std::unique_ptr<CPorvikDriver> driver = CreatePorvikDriver(real.platform, real.messages);
-    ASSERT_NE(driver, nullptr);
-    Bytes block(256);
-    EXPECT_EQ(driver->ReadMemory(0xF0000, 1, 256, block.data()), 0u) << "16 of 256 bytes";
-    EXPECT_EQ(driver->ReadPciConfigDword(0, 0, 0, 0), 0xFFFFFFFFu);
-}
-
-TEST(DriverClients, AnAutomaticStartServiceIsNeverRemoved) {
-    ProgramMachine machine(L"board");
-    {
-        SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
-        SC_HANDLE service = CreateServiceW(manager, kPorvikService.c_str(), kPorvikService.c_str(), SERVICE_ALL_ACCESS,
-                                           SERVICE_KERNEL_DRIVER, SERVICE_AUTO_START, SERVICE_ERROR_NORMAL,
-                                           machine.Folder().DriverPath(SimDriver::Porvik).c_str(), nullptr, nullptr,
-                                           nullptr, nullptr, nullptr);
-        ASSERT_NE(service, nullptr) << GetLastError();
-        ASSERT_TRUE(StartServiceW(service, 0, nullptr)) << GetLastError();
-        CloseServiceHandle(service);
-        CloseServiceHandle(manager);
-    }
-    RealPlatformIn real(machine.Folder());
-    std::unique_ptr<CPorvikDriver> driver = CreatePorvikDriver(real.platform, real.messages);
-    ASSERT_NE(driver, nullptr);
-    driver->Release();
-    const ServiceState state = QueryServiceState(kPorvikService);
-    EXPECT_TRUE(state.exists);
-    EXPECT_TRUE(state.running);
-}
-
 }  // namespace
 }  // namespace veltra

@@ -65,14 +65,5 @@ TEST(MissingIoDriver, ProgramTriesFourTimesThenSaysDriverCantLoadAndEndsWithZero
     EXPECT_EQ(program.Wait(10000), 0u);
 }
 
-TEST(MissingIoDriver, ConsoleFrontEndSaysSoOnStandardErrorAndEndsWithZero) {
-    FolderWithoutDrivers folder;
-    const ChildResult result = RunChild(folder.Program(L"veltra-cli.exe") + L" identify --debug");
-    EXPECT_FALSE(result.timedOut);
-    EXPECT_EQ(result.exitCode, 0u);
-    EXPECT_EQ(result.output, "");
-    EXPECT_EQ(result.errors, "veltra-cli: Driver can't Load !\n");
-}
-
 }  // namespace
 }  // namespace veltra

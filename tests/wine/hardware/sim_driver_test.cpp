@@ -220,13 +220,5 @@ TEST(SimulatedDrivers, StartRefusedOrProfileMissingFailsStartService) {
     EXPECT_FALSE(SimDevice(SimDriver::Porvik).IsOpen());
 }
 
-TEST(SimulatedNorvabiosDriver, IdentificationCanBeMadeToFail) {
-    StartedDriver driver(SimDriver::Norvabios, L"identify-fails");
-    ASSERT_TRUE(driver.service.Start()) << driver.service.StartError();
-    SimDevice device(SimDriver::Norvabios);
-    ASSERT_TRUE(device.IsOpen());
-    EXPECT_FALSE(device.Control(kIdentify, {}, 256).ok);
-}
-
 }  // namespace
 }  // namespace veltra::winetest

@@ -2,7 +2,6 @@
 
 #include "core/text.h"
 #include "platform/win32/win32_wmi.h"
-#include "sysinfo/board_wmi.h"
 #include "sysinfo/wmi_query.h"
 
 namespace veltra {
@@ -53,15 +52,6 @@ TEST_F(WineWmi, OtherTypesMissingPropertiesAndMissingClasses) {
     EXPECT_EQ(query.Query(u"Name", u"Win32_NoSuchClass"), u"");
     EXPECT_EQ(wmi.FirstInstanceProperty(u"Win32_NoSuchClass", u"Name").type, WmiValueType::None);
     EXPECT_NE(wmi.LastResult(), 0);  // the enumeration's answer is kept: no instance
-}
-
-TEST_F(WineWmi, TheManagementPathOfTheBoardIdentityOnRealAnswers) {
-    const std::u16string manufacturer = query.GetBiosManufacturer();
-    EXPECT_EQ(GetBiosVendorByWmi(query), manufacturer == u"American Megatrends Inc." ? u"AMIBIOS" : u"Award");
-    EXPECT_EQ(GetBiosVersionByWmi(query), BiosVersionFromSmbios(query.GetBiosSmbiosVersion()));
-    const std::u16string model = GetBoardModelByWmi(query);
-    EXPECT_LE(model.size(), 7u);
-    EXPECT_EQ(model, BoardModelFromProduct(query.GetBaseboardProduct()));
 }
 
 }  // namespace
