@@ -78,6 +78,13 @@ for field in '"cMB_Model":"QB-7100"' '"sInstallDir":"C:\\Program Files\\Norva\\V
     "\"sAppVersion\":\"$version\""; do
     echo "$identity" | grep -qF "$field" || fail "installed veltra-cli identify has no $field: $identity"
 done
+# The uninstaller must end a running copy first.
+wine "C:\\Program Files\\Norva\\Veltra\\veltra.exe" </dev/null >/dev/null 2>&1 &
+for _ in $(seq 150); do
+    xdotool search --onlyvisible --name '^NORVA Veltra 5$' >/dev/null 2>&1 && break
+    sleep 0.2
+done
+xdotool search --onlyvisible --name '^NORVA Veltra 5$' >/dev/null 2>&1 || fail "the installed veltra.exe showed no window"
 # What stands for the maker's PC and its drivers' logs goes; the driver files and services stay
 # for the uninstaller to remove.
 while IFS=$'\t' read -r key name; do
@@ -91,8 +98,10 @@ wine reg query 'HKLM\System\CurrentControlSet\Services\Porvik_1_0_4' >/dev/null 
 
 echo "$(date +%T) installer: silent uninstall keeps the downloads"
 echo "an update program" >"$program_dir/VT5/DL_FILE/update.exe"
+pgrep -f 'Veltra.veltra\.exe' >/dev/null || fail "veltra.exe is not running before the uninstall"
 uninstall
 [ -f "$program_dir/VT5/DL_FILE/update.exe" ] || fail "the uninstaller removed the downloads"
+pgrep -f 'Veltra.veltra\.exe' >/dev/null && fail "veltra.exe still runs after the uninstall"
 for file in veltra.exe veltra-cli.exe Porvik_X64.sys norvabios64_100507.sys VT5/LOG VT5/skin; do
     [ ! -e "$program_dir/$file" ] || fail "$file left after uninstall"
 done
