@@ -13,6 +13,10 @@ bool AnswersDirectly(UINT message) {
            message == WM_INITDIALOG;
 }
 
+// The modal loops of this thread share one message filter, set by the outermost.
+thread_local HHOOK messageFilterHook = nullptr;
+thread_local int modalDepth = 0;
+
 }  // namespace
 
 CDialog::CDialog(UINT templateId) : templateId_(templateId) {}
@@ -26,8 +30,34 @@ CDialog::~CDialog() {
 
 INT_PTR CDialog::DoModal(HWND parent) {
     modal_ = true;
-    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent, DialogProc,
-                           reinterpret_cast<LPARAM>(this));
+    if (modalDepth++ == 0) messageFilterHook = SetWindowsHookExW(WH_MSGFILTER, MessageFilter, nullptr, GetCurrentThreadId());
+    const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent,
+                                           DialogProc, reinterpret_cast<LPARAM>(this));
+    if (--modalDepth == 0 && messageFilterHook != nullptr) {
+        UnhookWindowsHookEx(messageFilterHook);
+        messageFilterHook = nullptr;
+    }
+    return result;
+}
+
+LRESULT CALLBACK CDialog::MessageFilter(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == MSGF_DIALOGBOX) {
+        const MSG& message = *reinterpret_cast<const MSG*>(lParam);
+        for (HWND window = message.hwnd; window != nullptr; window = GetParent(window)) {
+            CDialog* dialog = OurDialog(window);
+            if (dialog != nullptr && dialog->PreTranslateMessage(message)) return TRUE;
+        }
+    }
+    return CallNextHookEx(messageFilterHook, code, wParam, lParam);
+}
+
+CDialog* CDialog::OurDialog(HWND window) {
+    // Controls and the system's dialogs keep other things in their user data: only a dialog
+    // running our dialog procedure holds a CDialog.
+    wchar_t className[8] = {};
+    if (GetClassNameW(window, className, 8) != 6 || lstrcmpW(className, L"#32770") != 0) return nullptr;
+    if (GetWindowLongPtrW(window, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(&DialogProc)) return nullptr;
+    return FromHandle(window);
 }
 
 bool CDialog::Create(HWND parent) {

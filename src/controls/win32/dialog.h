@@ -29,6 +29,10 @@ public:
 
     static CDialog* FromHandle(HWND window);
 
+    // Offered each message of a modal loop before the dialog manager handles it, from the
+    // dialog nearest to the message's window outwards; true consumes the message.
+    virtual bool PreTranslateMessage(const MSG&) { return false; }
+
 protected:
     // Set-up after the window and its controls exist; true lets the system set the focus.
     virtual BOOL OnInitDialog() { return TRUE; }
@@ -41,6 +45,9 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, LPARAM lParam);
+    // The dialog object of a window of ours, or null for any other window.
+    static CDialog* OurDialog(HWND window);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     UINT templateId_;

@@ -88,6 +88,21 @@ void CPAGE_VELTRA::SetUpOptions() {
     }
 }
 
+bool CPAGE_VELTRA::PreTranslateMessage(const MSG& message) {
+    if (message.message != WM_KEYDOWN) return false;
+    const bool down = GetKeyState(VK_DOWN) < 0;
+    if (!down && GetKeyState(VK_UP) >= 0) return false;
+    SetFocus(information_.Handle());
+    if (down) {
+        information_.ScrollDown();
+    } else {
+        information_.ScrollUp();
+    }
+    // Handled here alone: the panel's list would move its caret again, and the dialog
+    // manager would move the focus to the next control.
+    return true;
+}
+
 void CPAGE_VELTRA::SetUpTooltip() {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleW(nullptr),

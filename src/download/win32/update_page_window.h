@@ -66,6 +66,8 @@ public:
 protected:
     BOOL OnInitDialog() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // The arrow keys move the information panel, whichever control has the focus.
+    bool PreTranslateMessage(const MSG& message) override;
     void OnCommand(int id, int code, HWND control) override;
     void OnOK() override { page_.RerunChecks(); }
     // Esc stops a running transfer; otherwise it does nothing.

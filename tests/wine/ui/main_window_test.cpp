@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ids/information.h"
 #include "ids/main_dialog.h"
 #include "core/text.h"
 #include "ids/update_page.h"
@@ -189,6 +190,40 @@ TEST(MainWindow, ReminderStartHidesTheWindowUntilTheTrayBringsItBack) {
     EXPECT_EQ(place.top, y);
     EXPECT_EQ(place.right - place.left, 760);
     EXPECT_EQ(place.bottom - place.top, 560);
+}
+
+// Up and Down, pressed anywhere on the update page, move its information panel one line
+// and give it the focus; other keys leave it where it is.
+TEST(MainWindow, ArrowKeysMoveTheInformationPanel) {
+    MainWindowRun run(3);
+    std::vector<int> tops;
+    bool panelFocused = false;
+    run.Run([&](MainWindowRun& r) {
+        Click(GetDlgItem(r.Main(), IDC_MAIN_TAB_VELTRA));
+        const HWND panel = FindWindowExW(r.PageOf(Page::Update), nullptr, L"#32770", nullptr);
+        const HWND list = GetDlgItem(panel, IDC_INFORMATION_LIST);
+        for (int line = 0; line < 12; ++line) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"line"));
+        SetForegroundWindow(r.Main());
+        for (WORD key : {WORD{VK_RIGHT}, WORD{VK_DOWN}, WORD{VK_DOWN}, WORD{VK_UP}}) {
+            const auto before = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+            INPUT presses[2] = {};
+            for (INPUT& press : presses) {
+                press.type = INPUT_KEYBOARD;
+                press.ki.wVk = key;
+            }
+            presses[1].ki.dwFlags = KEYEVENTF_KEYUP;
+            SendInput(2, presses, sizeof(INPUT));
+            WaitFor([&] { return SendMessageW(list, LB_GETTOPINDEX, 0, 0) != before; }, key == VK_RIGHT ? 300 : 3000);
+            tops.push_back(static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0)));
+        }
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof(thread);
+        GetGUIThreadInfo(GetWindowThreadProcessId(r.Main(), nullptr), &thread);
+        panelFocused = thread.hwndFocus == panel || thread.hwndFocus == list;
+        EndMainWindow(r.Main());
+    });
+    EXPECT_THAT(tops, ElementsAreArray({0, 1, 2, 1}));
+    EXPECT_TRUE(panelFocused);
 }
 
 }  // namespace
