@@ -1,4 +1,4 @@
-// Start-up and page switch of veltra.exe beside a bare dialog program, under
+// Start-up of veltra.exe beside a bare dialog program, under
 // Wine, run in the build's bin folder on a prepared machine (bench/window-startup):
 //   veltra-window-bench.exe
 // Prints one line per measure: the program's figure, the yardstick's, and what they mean.
@@ -30,6 +30,21 @@ struct Started {
     double paintedMs = -1;
 };
 
+// True while a visible window of the tree has something left to paint. Asked from outside,
+// so the program paints in its own loop as it does for a user (a cross-process
+// RedrawWindow would send every WM_PAINT across and time that instead).
+bool NeedsPaint(HWND window) {
+    if (GetUpdateRect(window, nullptr, FALSE)) return true;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child) && NeedsPaint(child)) return true;
+    }
+    return false;
+}
+
+void WaitUntilPainted(HWND window, double t0) {
+    while (NeedsPaint(window) && Now() - t0 < 10000) Sleep(1);
+}
+
 // Process start to its titled window visible, then to its first paint done.
 Started Start(const std::wstring& commandLine, const wchar_t* title) {
     Started started;
@@ -45,20 +60,9 @@ Started Start(const std::wstring& commandLine, const wchar_t* title) {
         Sleep(1);
     }
     started.visibleMs = Now() - t0;
-    RedrawWindow(started.window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    WaitUntilPainted(started.window, t0);
     started.paintedMs = Now() - t0;
     return started;
-}
-
-// Mean time of a tab click until the window has painted the new page.
-double PageSwitch(HWND window, int rounds) {
-    const double t0 = Now();
-    for (int i = 0; i < rounds; ++i) {
-        const int tab = i % 2 == 0 ? 1004 : 1002;
-        SendMessageW(GetDlgItem(window, tab), BM_CLICK, 0, 0);
-        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    }
-    return (Now() - t0) / rounds;
 }
 
 void End(Started& started) {
@@ -86,6 +90,9 @@ double IdentifyMs(const std::wstring& folder) {
 
 int wmain() {
     const std::wstring folder = Folder();
+    // Under Wine the first window of a session starts the desktop process (about 0.3 s):
+    // this hidden one pays that here, so neither program measured below does.
+    HWND desktopKeeper = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     std::printf("%-34s %12s %12s\n", "measure (ms)", "veltra.exe", "bare dialog");
     const double identify = IdentifyMs(folder);
     Started program = Start(L"\"" + folder + L"veltra.exe\"", L"NORVA Veltra 5");
@@ -93,11 +100,8 @@ int wmain() {
     std::printf("%-34s %12.1f %12.1f\n", "process start to window visible", program.visibleMs, bare.visibleMs);
     std::printf("%-34s %12.1f %12.1f  (target < 300 + identification %.1f)\n", "process start to window painted",
                 program.paintedMs, bare.paintedMs, identify);
-    if (program.window != nullptr && bare.window != nullptr) {
-        std::printf("%-34s %12.2f %12.2f  (target < 16, one frame)\n", "page switch, click to painted",
-                    PageSwitch(program.window, 40), PageSwitch(bare.window, 40));
-    }
     End(program);
     End(bare);
+    DestroyWindow(desktopKeeper);
     return 0;
 }

@@ -1,6 +1,21 @@
 #include "controls/win32/gdi.h"
 
+#include <map>
+#include <mutex>
+
 namespace veltra {
+
+HBITMAP SharedPicture(int id) {
+    static std::mutex lock;
+    static std::map<int, GdiObject<HBITMAP>> loaded;
+    if (id == 0) return nullptr;
+    const std::lock_guard guard(lock);
+    GdiObject<HBITMAP>& picture = loaded[id];
+    if (picture == nullptr)
+        picture.reset(static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0)));
+    return picture.get();
+}
 
 MemoryCanvas::MemoryCanvas(HDC dc, int width, int height)
     : dc_(CreateCompatibleDC(dc)),

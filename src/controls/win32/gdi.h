@@ -32,6 +32,11 @@ private:
     int height_;
 };
 
+// The bitmap resource `id` of the program, loaded at its first use and kept for the
+// process: the list pages show the same few row pictures on dozens of buttons. The
+// callers share it and never delete it. Null for 0 or a missing resource.
+HBITMAP SharedPicture(int id);
+
 // Draws `bitmap` at (x, y) of `dc`, unscaled.
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 

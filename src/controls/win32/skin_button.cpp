@@ -6,11 +6,6 @@ namespace veltra {
 
 namespace {
 
-HBITMAP LoadPicture(int id) {
-    if (id == 0) return nullptr;
-    return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0));
-}
-
 bool CursorOver(HWND window) {
     POINT cursor{};
     return GetCursorPos(&cursor) && WindowFromPoint(cursor) == window;
@@ -20,10 +15,10 @@ bool CursorOver(HWND window) {
 
 void CxSkinButton::SetSkin(int normal, int pressed, int hovered, int disabled) {
     skin_ = {normal, pressed, hovered, disabled};
-    normal_.reset(LoadPicture(normal));
-    pressed_.reset(LoadPicture(pressed));
-    hovered_.reset(LoadPicture(hovered));
-    disabled_.reset(LoadPicture(disabled));
+    normal_ = SharedPicture(normal);
+    pressed_ = SharedPicture(pressed);
+    hovered_ = SharedPicture(hovered);
+    disabled_ = SharedPicture(disabled);
     Redraw();
 }
 
@@ -95,17 +90,21 @@ ButtonState CxSkinButton::CurrentState(const DRAWITEMSTRUCT& item) const {
     state.disabled = (item.itemState & ODS_DISABLED) != 0;
     state.pressed = (item.itemState & ODS_SELECTED) != 0;
     state.checked = checked_;
-    state.mouseOver = CursorOver(Handle());
-    state.captureHeld = GetCapture() != nullptr;
+    // Only a button with a hover picture asks where the mouse is: the lists paint dozens
+    // of buttons without one, and each question is a round trip to the window system.
+    if (skin_.hovered != 0) {
+        state.mouseOver = CursorOver(Handle());
+        state.captureHeld = GetCapture() != nullptr;
+    }
     return state;
 }
 
 HBITMAP CxSkinButton::PictureHandle(ButtonLook look) const {
     switch (look) {
-    case ButtonLook::Disabled: return disabled_ != nullptr ? disabled_.get() : normal_.get();
-    case ButtonLook::Pressed: return pressed_.get();
-    case ButtonLook::Hovered: return hovered_.get();
-    case ButtonLook::Normal: return normal_.get();
+    case ButtonLook::Disabled: return disabled_ != nullptr ? disabled_ : normal_;
+    case ButtonLook::Pressed: return pressed_;
+    case ButtonLook::Hovered: return hovered_;
+    case ButtonLook::Normal: return normal_;
     }
     return nullptr;
 }

@@ -42,7 +42,7 @@ private:
     void OnClicked();
 
     ButtonSkin skin_;
-    GdiObject<HBITMAP> normal_, pressed_, hovered_, disabled_;
+    HBITMAP normal_ = nullptr, pressed_ = nullptr, hovered_ = nullptr, disabled_ = nullptr;  // shared
     Kind kind_ = Kind::Push;
     int radioGroup_ = 0;
     bool checked_ = false;

@@ -1,5 +1,6 @@
 #include "download/win32/history_page_window.h"
 
+#include "controls/win32/gdi.h"
 #include "core/vt5_record.h"
 #include "ids/bitmaps.h"
 #include "ids/history_page.h"
@@ -27,7 +28,7 @@ BOOL CPAGE_HISTORY::OnInitDialog() {
     SetBitmap(workPath_ + L"VT5\\skin\\history_bg.bmp");
     HWND title = Item(IDC_HIS_TITLE);
     SendMessageW(title, STM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LIST_TITLE_HISTORY))));
+                 reinterpret_cast<LPARAM>(SharedPicture(IDB_LIST_TITLE_HISTORY)));
     PlaceItem(IDC_HIS_TITLE, 73, 76, 619, 34);
     grid_.Attach(Handle(), kLayout, kHeader);
     // Only the description button acts on this page.

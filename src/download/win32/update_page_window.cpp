@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "catalogue/check_context.h"
+#include "controls/win32/gdi.h"
 #include "core/vt5_record.h"
 #include "ids/bitmaps.h"
 #include "ids/strings.h"
@@ -63,7 +64,7 @@ BOOL CPAGE_VELTRA::OnInitDialog() {
 void CPAGE_VELTRA::SetUpOptions() {
     HWND title = Item(IDC_UPD_TITLE);
     SendMessageW(title, STM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LIST_TITLE_UPDATE))));
+                 reinterpret_cast<LPARAM>(SharedPicture(IDB_LIST_TITLE_UPDATE)));
     PlaceItem(IDC_UPD_TITLE, 73, 76, 619, 34);
     const std::pair<CxSkinButton*, int> radios[] = {{&manual_, IDC_UPD_MANUAL}, {&automatic_, IDC_UPD_AUTOMATIC}};
     for (auto [radio, id] : radios) {
