@@ -47,6 +47,20 @@ bool CControl::Reflect(HWND parent, UINT message, LPARAM lParam, LRESULT& result
 
 LRESULT CControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) { return Default(message, wParam, lParam); }
 
+LRESULT CPaintedControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        HDC dc = BeginPaint(Handle(), &paint);
+        Paint(dc);
+        EndPaint(Handle(), &paint);
+        return 0;
+    }
+    case WM_ERASEBKGND: return TRUE;
+    default: return Default(message, wParam, lParam);
+    }
+}
+
 LRESULT CControl::Default(UINT message, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcW(original_, window_, message, wParam, lParam);
 }

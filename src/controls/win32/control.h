@@ -47,4 +47,12 @@ private:
     WNDPROC original_ = nullptr;
 };
 
+// A control that draws itself whole in Paint: its background is never erased first,
+// since Paint covers it.
+class CPaintedControl : public CControl {
+protected:
+    virtual void Paint(HDC dc) const = 0;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
 }  // namespace veltra

@@ -56,17 +56,9 @@ LRESULT CEchoProgressBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         SetRange(static_cast<int>(wParam), static_cast<int>(lParam));
         return MAKELRESULT(previousMinimum, previousMaximum);
     }
-    case WM_PAINT: {
-        PAINTSTRUCT paint{};
-        HDC dc = BeginPaint(Handle(), &paint);
-        Paint(dc);
-        EndPaint(Handle(), &paint);
-        return 0;
-    }
-    case WM_ERASEBKGND: return TRUE;
     default: break;
     }
-    return Default(message, wParam, lParam);
+    return CPaintedControl::WindowProc(message, wParam, lParam);
 }
 
 }  // namespace veltra

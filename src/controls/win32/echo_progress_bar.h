@@ -8,7 +8,7 @@ namespace veltra {
 // The download progress bar: a grey gradient with a bar inset by 3 pixels that darkens
 // from top to bottom. Answers PBM_SETPOS, PBM_GETPOS, PBM_SETRANGE and PBM_SETRANGE32 itself,
 // so it can stand on any control of a template.
-class CEchoProgressBar : public CControl {
+class CEchoProgressBar : public CPaintedControl {
 public:
     void SetRange(int minimum, int maximum);
     // Returns the previous position; the position is kept inside the range.
@@ -20,7 +20,7 @@ protected:
 
 private:
     int Percent() const;
-    void Paint(HDC dc) const;
+    void Paint(HDC dc) const override;
 
     int minimum_ = 0;
     int maximum_ = 100;

@@ -193,14 +193,6 @@ void CLabel::Paint(HDC dc) const {
 
 LRESULT CLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint{};
-        HDC dc = BeginPaint(Handle(), &paint);
-        Paint(dc);
-        EndPaint(Handle(), &paint);
-        return 0;
-    }
-    case WM_ERASEBKGND: return TRUE;
     case WM_SETTEXT: {
         const LRESULT result = Default(message, wParam, lParam);
         InvalidateRect(Handle(), nullptr, TRUE);
@@ -220,7 +212,7 @@ LRESULT CLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     default: break;
     }
-    return Default(message, wParam, lParam);
+    return CPaintedControl::WindowProc(message, wParam, lParam);
 }
 
 }  // namespace veltra

@@ -12,7 +12,7 @@ namespace veltra {
 // A static text with its own font, colours and transparency; optionally a link that opens
 // its target when clicked, and a flashing text or background. Every setter returns the
 // label so calls chain; those that change the look redraw it.
-class CLabel : public CControl {
+class CLabel : public CPaintedControl {
 public:
     enum class LinkType { None = 0, Link = 1, Mail = 2 };
 
@@ -48,7 +48,7 @@ private:
 
     CLabel& Changed();
     void RebuildFont();
-    void Paint(HDC dc) const;
+    void Paint(HDC dc) const override;
     void SetStyleBit(int index, LONG_PTR bit, bool on);
     void StartFlash(Flash what, bool on);
     void OpenLink() const;
