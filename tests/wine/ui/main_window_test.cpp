@@ -1,3 +1,6 @@
+#include <windows.h>
+#include <commctrl.h>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -224,6 +227,49 @@ TEST(MainWindow, ArrowKeysMoveTheInformationPanel) {
     });
     EXPECT_THAT(tops, ElementsAreArray({0, 1, 2, 1}));
     EXPECT_TRUE(panelFocused);
+}
+
+// Resting the mouse on a row's download button shows its tip, yellow on blue.
+TEST(MainWindow, DownloadButtonShowsItsTipOnHover) {
+    MainWindowRun run(3);
+    std::wstring text;
+    int blue = 0, yellow = 0, pixels = 0;
+    run.Run([&](MainWindowRun& r) {
+        Click(GetDlgItem(r.Main(), IDC_MAIN_TAB_VELTRA));
+        RECT button{};
+        GetWindowRect(r.Item(Page::Update, IDC_UPD_LIST_FIRST + 8 + 5), &button);
+        SetCursorPos(button.left + 5, button.top + 5);
+        SetCursorPos(button.left + 10, button.top + 10);
+        HWND tip = nullptr;
+        WaitFor([&] {
+            tip = FindWindowW(TOOLTIPS_CLASSW, nullptr);
+            return tip != nullptr && IsWindowVisible(tip);
+        }, 5000);
+        if (tip != nullptr) {
+            SendMessageW(tip, WM_NULL, 0, 0);  // painted
+            wchar_t tipText[80] = L"";
+            TOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            tool.lpszText = tipText;
+            if (SendMessageW(tip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) text = tipText;
+            RECT place{};
+            GetWindowRect(tip, &place);
+            HDC screen = GetDC(nullptr);
+            for (int y = place.top + 2; y < place.bottom - 2; ++y) {
+                for (int x = place.left + 2; x < place.right - 2; ++x, ++pixels) {
+                    const COLORREF colour = GetPixel(screen, x, y);
+                    blue += colour == RGB(0, 0, 255);
+                    yellow += GetRValue(colour) > 200 && GetGValue(colour) > 200 && GetBValue(colour) < 80;
+                }
+            }
+            ReleaseDC(nullptr, screen);
+        }
+        SetCursorPos(0, 0);
+        EndMainWindow(r.Main());
+    });
+    EXPECT_EQ(text, L"Download and Install");
+    EXPECT_GT(blue, pixels / 2);
+    EXPECT_GT(yellow, 10);
 }
 
 }  // namespace
