@@ -1,6 +1,7 @@
 #include "app/startup_identification.h"
 
 #include "core/debug_log.h"
+#include "core/program_version.h"
 #include "core/text.h"
 #include "core/vt5_record.h"
 #include "app/work_folders.h"
@@ -33,6 +34,7 @@ bool RunStartupIdentification(Platform& platform, VT5Record& vt5, const std::opt
     EnsureWorkFolders(platform.fileSystem, vt5.sWorkPath);
     ReadInstallDir(platform.registry, vt5);
     DebugLog(u"Veltra Install directory = " + vt5.sInstallDir);
+    if (vt5.sAppVersion.empty()) vt5.sAppVersion = ProgramVersion();  // kept when the registry has none
     ReadAppVersion(platform.registry, vt5.sAppVersion);
     DebugLog(u"Veltra Package version = " + vt5.sAppVersion);
     vt5.sLibVersion = kLibVersion;

@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "core/debug_log.h"
+#include "core/program_version.h"
+#include "core/text.h"
 #include "core/vt5_record.h"
 #include "cli/check_command.h"
 #include "cli/cli_options.h"
@@ -86,6 +88,10 @@ int RunCli(const std::vector<std::u16string>& arguments, Platform& platform, IWm
     const CliOptions& options = *parsed.options;
     if (options.command == "help") {
         out << CliUsage();
+        return 0;
+    }
+    if (options.command == "version") {
+        out << "veltra-cli " << Utf16ToUtf8(ProgramVersion()) << '\n';
         return 0;
     }
     if (!CheckWorkFolder(options, platform.fileSystem, err)) return 2;

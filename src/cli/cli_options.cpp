@@ -77,8 +77,8 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
     CliOptions options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string argument = Utf16ToUtf8(arguments[i]);
-        if (argument == "--help" || argument == "-h") {
-            options.command = "help";
+        if (argument == "--help" || argument == "-h" || argument == "--version") {
+            options.command = argument == "--version" ? "version" : "help";
             return {options, {}};
         }
         if (argument == "--debug") {
@@ -147,6 +147,7 @@ std::string CliUsage() {
            "                address the program was built with\n"
            "  --json        print the result as one JSON object\n"
            "  --help        print this help\n"
+           "  --version     print the program's version\n"
            "\n"
            "Ctrl+C stops the running transfer (user break).\n"
            "Exit codes: 0 done, 1 the command failed or a transfer failed, 2 bad command line.\n";

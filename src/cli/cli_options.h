@@ -6,7 +6,7 @@
 namespace veltra {
 
 struct CliOptions {
-    std::string command;  // "identify", "check", "list", "scan", "download", "install", "history" or "help"
+    std::string command;  // "identify", "check", "list", "scan", "download", "install", "history", "help" or "version"
     std::optional<std::u16string> workFolder;
     int categories = 127;  // category bits for "check"; all of them unless --categories narrows it
     bool manualScan = false;  // --categories given: "scan" ticks those boxes

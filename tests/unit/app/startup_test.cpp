@@ -3,6 +3,7 @@
 
 #include "app/main_setup.h"
 #include "app/startup_identification.h"
+#include "core/text.h"
 #include "core/vt5_record.h"
 #include "fakes/fake_platform.h"
 #include "fakes/recording_debug_sink.h"
@@ -42,6 +43,8 @@ TEST(StartupIdentification, AGivenWorkFolderGetsItsBackslashAndItsSubFolders) {
     ASSERT_TRUE(RunStartupIdentification(fake.platform, vt5, u"D:\\Work"));
     EXPECT_EQ(vt5.sWorkPath, u"D:\\Work\\");
     EXPECT_TRUE(fake.fileSystem.IsDirectory(u"D:\\Work\\VT5\\DL_FILE"));
+    // Not installed: no "AppVersion", so the version the program was built as.
+    EXPECT_THAT(Utf16ToUtf8(vt5.sAppVersion), ::testing::MatchesRegex("[0-9]+\\.[0-9]+\\.[0-9]+"));
 }
 
 TEST(MainSetup, ReminderArgumentIsTheWholeCommandLineInAnyCase) {

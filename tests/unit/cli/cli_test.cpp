@@ -4,6 +4,8 @@
 #include <sstream>
 
 #include "core/debug_log.h"
+#include "core/program_version.h"
+#include "core/text.h"
 #include "cli/cli_app.h"
 #include "cli/plain_text.h"
 #include "fakes/fake_platform.h"
@@ -70,7 +72,8 @@ TEST(Cli, JsonWorkFolderAndDebugLinesOnStandardError) {
     const CliRun run = RunCommand(fake, {u"identify", u"--json", u"--work", u"D:\\W\u00E4rk", u"--debug"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out,
-              "{\"VT5\":{\"sWorkPath\":\"D:\\\\W\xC3\xA4rk\\\\\",\"sInstallDir\":\"\",\"sAppVersion\":\"\","
+              "{\"VT5\":{\"sWorkPath\":\"D:\\\\W\xC3\xA4rk\\\\\",\"sInstallDir\":\"\",\"sAppVersion\":\"" +
+                  Utf16ToUtf8(ProgramVersion()) + "\","
               "\"sLibVersion\":\"1.0.008\",\"nOS\":4096,\"sOSName\":\"Windows 7 64Bit\",\"sOSCode\":\"W764\","
               "\"cMB_Model\":\"QB-7100\",\"cMB_BIOS_Version\":\"1.20\",\"cMB_BIOS_Vendor\":\"Corvid Firmware Inc.\","
               "\"sHomeModel\":\"QB-7100\",\"sHomeBIOSVersion\":\"1.20\",\"saPciIds\":[\"VEN_8086&DEV_10D3\"],"
@@ -125,13 +128,16 @@ TEST(Cli, PlainOutputEscapesControlCharacters) {
     EXPECT_EQ(PlainText(std::u16string_view(u"x\u0000y", 3)), "x\\x00y");
 }
 
-TEST(Cli, HelpExplainsEveryOption) {
+TEST(Cli, HelpExplainsEveryOptionAndVersionPrintsTheBuildsVersion) {
     fakes::FakePlatform fake;
     const CliRun run = RunCommand(fake, {u"identify", u"--help"});
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* option : {"identify", "--work DIR", "--debug", "--json", "--help"}) {
+    for (const char* option : {"identify", "--work DIR", "--debug", "--json", "--help", "--version"}) {
         EXPECT_THAT(run.out, ::testing::HasSubstr(option));
     }
+    const CliRun version = RunCommand(fake, {u"--version", u"scan"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_THAT(version.out, ::testing::MatchesRegex("veltra-cli [0-9]+\\.[0-9]+\\.[0-9]+\n"));
 }
 
 // 256 characters: short enough for the I/O driver's path, one too many for the work path.
