@@ -61,6 +61,12 @@ void TransferMonitor::CheckRedirect(const std::u16string& target) {
     else if (!rules_.otherHosts && UrlAuthority(target) != UrlAuthority(url_)) Refuse(u"a redirect to " + target);
 }
 
+void TransferMonitor::RequestHost(const std::u16string& host) {
+    if (host.empty() || LowerAscii(host) == UrlAuthority(current_)) return;
+    const std::size_t scheme = current_.find(u"://");
+    CheckRedirect(current_.substr(0, scheme) + u"://" + host + u"/");
+}
+
 std::optional<std::u16string> TransferMonitor::NextAddress() {
     static constexpr std::uint32_t kRedirects[] = {301, 302, 303, 307, 308};
     if (!refusal_.empty() || location_.empty() || std::find(std::begin(kRedirects), std::end(kRedirects), httpStatus_) == std::end(kRedirects))

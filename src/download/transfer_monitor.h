@@ -31,6 +31,9 @@ public:
                               const char16_t* statusText);
     // The final reply: its status and its raw header lines, status line first.
     void Response(std::uint32_t status, const std::u16string& headers);
+    // The host the reply came from, as the request's Host header names it: the service may
+    // follow a redirect without a notice, and another host than the one asked is one.
+    void RequestHost(const std::u16string& host);
     // True once a rule is broken: the worker aborts the transfer at the next notice.
     bool Refused() const { return !refusal_.empty(); }
     // After a redirect reply (301, 302, 303, 307, 308 with a Location), the address to

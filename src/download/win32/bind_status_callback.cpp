@@ -1,5 +1,7 @@
 #include "download/win32/bind_status_callback.h"
 
+#include <wininet.h>
+
 #include <cstddef>
 
 #include "download/transfer_monitor.h"
@@ -15,6 +17,36 @@ constexpr wchar_t kPlainBody[] = L"Accept-Encoding: identity\r\n";
 }  // namespace
 
 CBSCallbackImpl::CBSCallbackImpl(DownloadParams& params, TransferMonitor& monitor) : params_(params), monitor_(monitor) {}
+
+CBSCallbackImpl::~CBSCallbackImpl() { OnStopBinding(S_OK, nullptr); }
+
+STDMETHODIMP CBSCallbackImpl::OnStartBinding(DWORD, IBinding* binding) {
+    if (binding != nullptr) binding->AddRef();
+    if (binding_ != nullptr) binding_->Release();
+    binding_ = binding;
+    return S_OK;
+}
+
+STDMETHODIMP CBSCallbackImpl::OnStopBinding(HRESULT, LPCWSTR) {
+    if (binding_ != nullptr) binding_->Release();
+    binding_ = nullptr;
+    return S_OK;
+}
+
+std::u16string CBSCallbackImpl::RequestHost() const {
+    IWinInetHttpInfo* info = nullptr;
+    if (binding_ == nullptr || FAILED(binding_->QueryInterface(IID_IWinInetHttpInfo, reinterpret_cast<void**>(&info))))
+        return {};
+    // The binding answers as the ANSI query does.
+    char host[256] = "";
+    DWORD size = sizeof(host) - 1;
+    const HRESULT result = info->QueryInfo(HTTP_QUERY_HOST | HTTP_QUERY_FLAG_REQUEST_HEADERS, host, &size, nullptr, nullptr);
+    info->Release();
+    std::u16string text;
+    if (result != S_OK) return text;
+    for (DWORD i = 0; i < size && host[i] != '\0'; ++i) text.push_back(static_cast<unsigned char>(host[i]));
+    return text;
+}
 
 void CBSCallbackImpl::Report(const DownloadProgress* progress) const {
     if (params_.hWnd == nullptr || params_.abandoned) return;
@@ -68,6 +100,7 @@ STDMETHODIMP CBSCallbackImpl::OnResponse(DWORD responseCode, LPCWSTR responseHea
     if (additionalHeaders != nullptr) *additionalHeaders = nullptr;
     const auto* headers = reinterpret_cast<const char16_t*>(responseHeaders);
     monitor_.Response(responseCode, headers == nullptr ? u"" : headers);
+    monitor_.RequestHost(RequestHost());
     return S_OK;
 }
 

@@ -20,18 +20,18 @@ public:
     CBSCallbackImpl(DownloadParams& params, TransferMonitor& monitor);
     CBSCallbackImpl(const CBSCallbackImpl&) = delete;
     CBSCallbackImpl& operator=(const CBSCallbackImpl&) = delete;
-    virtual ~CBSCallbackImpl() = default;
+    virtual ~CBSCallbackImpl();
 
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
     STDMETHODIMP_(ULONG) AddRef() override;
     // Never frees the object: it is not on the heap.
     STDMETHODIMP_(ULONG) Release() override;
 
-    STDMETHODIMP OnStartBinding(DWORD, IBinding*) override { return S_OK; }
+    STDMETHODIMP OnStartBinding(DWORD, IBinding* binding) override;
     STDMETHODIMP GetPriority(LONG*) override { return E_NOTIMPL; }
     STDMETHODIMP OnLowResource(DWORD) override { return S_OK; }
     STDMETHODIMP OnProgress(ULONG ulProgress, ULONG ulProgressMax, ULONG ulStatusCode, LPCWSTR szStatusText) override;
-    STDMETHODIMP OnStopBinding(HRESULT, LPCWSTR) override { return S_OK; }
+    STDMETHODIMP OnStopBinding(HRESULT, LPCWSTR) override;
     // Asks the service not to follow redirects, so the worker checks each one first.
     STDMETHODIMP GetBindInfo(DWORD*, BINDINFO* bindInfo) override;
     STDMETHODIMP OnDataAvailable(DWORD, DWORD, FORMATETC*, STGMEDIUM*) override { return S_OK; }
@@ -45,10 +45,13 @@ public:
 
 private:
     void Report(const DownloadProgress* progress) const;
+    // The Host header of the request the reply answers; empty when the binding cannot tell.
+    std::u16string RequestHost() const;
 
     LONG count_ = 1;
     DownloadParams& params_;
     TransferMonitor& monitor_;
+    IBinding* binding_ = nullptr;  // held from the start of the binding to its end
 };
 
 }  // namespace veltra

@@ -143,6 +143,13 @@ TEST(TransferMonitor, RedirectRepliesLeadOnOnlyWithinTheRules) {
     elsewhere.Response(301, u"HTTP/1.1 301 Moved\r\nLocation: http://localhost:8080/a\r\n");
     EXPECT_EQ(elsewhere.NextAddress(), std::nullopt);
     EXPECT_TRUE(elsewhere.Refused());
+    // A redirect the service followed without a word shows in the request's Host header.
+    for (const auto& [host, refused] : {std::pair{u"", false}, {u"update.EXAMPLE:8080", false},
+                                        {u"update.example", true}, {u"localhost:8080", true}}) {
+        TransferMonitor followed(kUrl, kCatalogue);
+        followed.RequestHost(host);
+        EXPECT_EQ(followed.Refused(), refused) << Utf16ToUtf8(host);
+    }
 }
 
 struct WatchdogStep {

@@ -63,6 +63,7 @@ REPLIES = {
     "/endless": lambda c, p: endless(c),
     "/redirect-without-location": plain("302 Found", "Content-Length: 0"),
     "/multiple-choices": plain("300 Multiple Choices", "Content-Length: 5", body=b"pick!"),
+    "/redirect-other-host": redirect("http://localhost:PORT/good"),
     "/redirect-mailto": redirect("mailto:someone@example.com"),
     "/redirect-file": redirect("file:///C:/windows/win.ini"),
     "/status-zero": plain("000 None", "Content-Length: 5", body=b"zero!"),

@@ -48,6 +48,7 @@ const HostileCase kCases[] = {
     {L"/endless", kModeCatalogue, kWebStopFailed, u""},
     {L"/redirect-without-location", kModeCatalogue, kWebStopFailed, u"Transfer failed: HTTP status 302"},
     {L"/multiple-choices", kModeBatch, kWebStopFailed, u"Transfer failed: HTTP status 300"},
+    {L"/redirect-other-host", kModeBatch, kWebStopFailed, u""},
     {L"/redirect-mailto", kModeBatch, kWebStopFailed, u""},
     {L"/redirect-file", kModeBatch, kWebStopFailed, u""},
     {L"/status-zero", kModeCatalogue, kWebStopFailed, u""},
