@@ -78,6 +78,21 @@ bool CheckWorkFolder(const CliOptions& options, IFileSystem& fileSystem, std::os
 
 }  // namespace
 
+// The drivers end the program when they cannot be started; the window ends quietly with 0,
+// but a console caller must see that nothing was identified.
+class FailedStartExit final : public IProcessExit {
+public:
+    FailedStartExit(IProcessExit& exit, std::ostream& err) : exit_(exit), err_(err) {}
+    void Exit(unsigned) override {
+        err_ << "veltra-cli: nothing was identified: a driver could not be started\n" << std::flush;
+        exit_.Exit(1);
+    }
+
+private:
+    IProcessExit& exit_;
+    std::ostream& err_;
+};
+
 int RunCli(const std::vector<std::u16string>& arguments, Platform& platform, IWmi& wmi, std::ostream& out,
            std::ostream& err, UpdateServices* services) {
     const CliParseResult parsed = ParseCliArguments(arguments);
@@ -97,10 +112,11 @@ int RunCli(const std::vector<std::u16string>& arguments, Platform& platform, IWm
     if (!CheckWorkFolder(options, platform.fileSystem, err)) return 2;
     // A console program never opens a window: every message box goes to standard error.
     StreamMessageBox messages(err);
+    FailedStartExit failedStart(platform.processExit, err);
     Platform console{platform.registry, platform.systemVersion, platform.mutexes,  platform.windows,
                      messages,          platform.launcher,      platform.clock,    platform.codePage,
                      platform.processInfo, platform.fileSystem, platform.services, platform.devices,
-                     platform.processExit};
+                     failedStart};
     if (options.debug) ProcessDebugLog().Enable(std::make_shared<StreamDebugSink>(err), &platform.codePage);
     const int exitCode = RunCommand(options, console, wmi, services, out, err);
     ProcessDebugLog().Disable();

@@ -20,10 +20,10 @@ int IdentifyThisMachine(const CliOptions& options, Platform& platform, IWmi& wmi
                         MachineFacts& facts, std::ostream& err) {
     StreamMessageBox messages(err);
     const std::unique_ptr<CPorvikDriver> driver = CreatePorvikDriver(platform, messages);
-    if (!driver) return 0;
+    if (!driver) return 1;
     if (!IdentifyWorkFolder(options, platform, vt5, err)) return 1;
     const std::optional<BiosDriverOutcome> outcome = QueryBiosDriver(platform, vt5.nOS);
-    if (!outcome) return 0;
+    if (!outcome) return 1;
     CWmiQuery query(wmi);
     HardwareAccess hardware{*driver, query};
     RunHardwareIdentification(platform, hardware, *outcome, vt5);

@@ -151,25 +151,27 @@ TEST(Cli, AnExecutablePathTooLongForTheWorkPathFailsClearly) {
     EXPECT_THAT(run.err, ::testing::HasSubstr("longer than 255"));
 }
 
-// Like the program, the console front end ends with 0 when a driver cannot be loaded, and
-// prints nothing on standard output.
-TEST(Cli, WithoutTheDriversIdentifyEndsWithZeroAndSaysWhy) {
+// Unlike the window, which ends quietly, the console front end ends with 1 when a driver
+// cannot be started, says so, and prints nothing on standard output.
+TEST(Cli, WithoutTheDriversIdentifyFailsAndSaysWhy) {
     fakes::FakePlatform noDrivers;
     const CliRun missing = RunCommand(noDrivers, {u"identify"});
-    EXPECT_EQ(missing.exitCode, 0);
+    EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.out, "");
-    EXPECT_EQ(missing.err, "veltra-cli: Driver can't Load !\n");
-    EXPECT_THAT(noDrivers.processExit.exitCodes, ::testing::ElementsAre(0u));
+    EXPECT_EQ(missing.err, "veltra-cli: Driver can't Load !\n"
+                           "veltra-cli: nothing was identified: a driver could not be started\n");
+    EXPECT_THAT(noDrivers.processExit.exitCodes, ::testing::ElementsAre(1u));
     EXPECT_TRUE(noDrivers.messageBox.shown.empty()) << "no message box from the console front end";
 
     fakes::FakePlatform biosRefused;
     biosRefused.PlaceDriverFiles();
     biosRefused.services.startErrors[u"NORVA_NORVABIOS_010507"] = 1275;
     const CliRun refused = RunCommand(biosRefused, {u"identify", u"--debug"});
-    EXPECT_EQ(refused.exitCode, 0);
+    EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.out, "");
-    EXPECT_THAT(refused.err, ::testing::EndsWith("\n0010 :  Load norvabios fail...\n0011 :  Checking driver...\n"));
-    EXPECT_THAT(biosRefused.processExit.exitCodes, ::testing::ElementsAre(0u));
+    EXPECT_THAT(refused.err, ::testing::EndsWith("\n0010 :  Load norvabios fail...\n0011 :  Checking driver...\n"
+                                                 "veltra-cli: nothing was identified: a driver could not be started\n"));
+    EXPECT_THAT(biosRefused.processExit.exitCodes, ::testing::ElementsAre(1u));
 }
 
 }  // namespace

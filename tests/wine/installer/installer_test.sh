@@ -6,6 +6,7 @@
 set -euo pipefail
 source_dir=$1 build=$2 installer=$3 version=$4
 . "$source_dir/scripts/lib/wine.sh"
+. "$source_dir/scripts/lib/installed.sh"
 
 work="$build/installer-test"
 rm -rf "$work"
@@ -65,10 +66,7 @@ expect_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Veltra' D
 
 echo "$(date +%T) installer: the installed program on the demo PC (simulated drivers in the program's folder)"
 machine="$work/machine-build"
-mkdir -p "$machine"
-ln -s "$program_dir" "$machine/bin"
-ln -s "$build/sim-drivers" "$machine/sim-drivers"
-ln -s "$build/host" "$machine/host"
+veltra_installed_build "$build" "$program_dir" "$machine"
 "$source_dir/scripts/prepare-machine" "$source_dir/examples/machines/demo-pc" "$machine" >/dev/null
 # The machine's profile sets the program's values too: installing again over the installed
 # program puts the installer's back.
