@@ -39,9 +39,12 @@ int DetectVersion5(const OsVersion& version, IRegistry& registry) {
     return kOsUnknown;
 }
 
-int DetectVersion6(const OsVersion& version, IRegistry& registry) {
+int DetectVersion6(const OsVersion& version, ISystemVersion& systemVersion, IRegistry& registry) {
     if (version.minor != 1) return DetectXPOrVista(registry);
     const std::u16string buildLab = ReadCurrentVersionValue(registry, kCurrentVersionKey, u"BuildLabEx");
+    // Without a build label (a Windows set up without it) the processor's own word size
+    // tells, so a 64-bit Windows is never taken for a 32-bit one and given its driver.
+    if (buildLab.empty()) return systemVersion.NativeArchitecture() == ProcessorArchitecture::Amd64 ? kOsWin7_64 : kOsWin7_32;
     return Contains(buildLab, u"amd64") ? kOsWin7_64 : kOsWin7_32;
 }
 
@@ -53,7 +56,7 @@ int DetectOS(ISystemVersion& systemVersion, IRegistry& registry) {
         case 3: return version.minor == 51 ? kOsNT351 : kOsUnknown;
         case 4: return DetectVersion4(version);
         case 5: return DetectVersion5(version, registry);
-        case 6: return DetectVersion6(version, registry);
+        case 6: return DetectVersion6(version, systemVersion, registry);
         default: return kOsUnknown;
     }
 }

@@ -15,6 +15,7 @@ struct OsRow {
     int code;
     const char16_t* name;
     const char16_t* catalogueCode;
+    ProcessorArchitecture native = ProcessorArchitecture::Amd64;
 };
 
 const OsRow kRows[] = {
@@ -36,7 +37,9 @@ const OsRow kRows[] = {
     {{6, 1, 7601, 2}, u"7601.17514.amd64fre.win7sp1_rtm.101119-1850", u"6.1", 4096, u"Windows 7 64Bit", u"W764"},
     {{6, 1, 7601, 2}, u"7601.17514.x86fre.win7sp1_rtm.101119-1850", u"6.1", 2048, u"Windows 7 32Bit", u"W732"},
     {{6, 1, 7601, 2}, u"7601.17514.AMD64fre.win7sp1_rtm.101119-1850", u"6.1", 2048, u"Windows 7 32Bit", u"W732"},
-    {{6, 1, 7601, 2}, nullptr, nullptr, 2048, u"Windows 7 32Bit", u"W732"},
+    // No build label: the processor's word size decides.
+    {{6, 1, 7601, 2}, nullptr, nullptr, 4096, u"Windows 7 64Bit", u"W764"},
+    {{6, 1, 7601, 2}, nullptr, nullptr, 2048, u"Windows 7 32Bit", u"W732", ProcessorArchitecture::X86},
     {{6, 2, 9200, 2}, u"9200.16384.amd64fre.win8_rtm.120725-1247", u"6.2", 1024, u"Windows Vista 64Bit", u"V64"},
     {{6, 3, 9600, 2}, u"9600.x86fre", u"6.3", 512, u"Windows Vista 32Bit", u"V32"},
     {{10, 0, 19045, 2}, u"19041.amd64fre", u"6.3", 0, u"", u""},
@@ -48,6 +51,7 @@ TEST(DetectOS, EveryRowOfTheTable) {
         fakes::FakeRegistry registry;
         fakes::FakeSystemVersion system;
         system.version = row.version;
+        system.architecture = row.native;
         if (row.buildLab) registry.SetHklm(kKey, u"BuildLabEx", row.buildLab);
         if (row.currentVersion) registry.SetHklm(kKey, u"CurrentVersion", row.currentVersion);
         const int code = DetectOS(system, registry);

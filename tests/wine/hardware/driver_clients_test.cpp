@@ -25,12 +25,14 @@ using Bytes = std::vector<std::uint8_t>;
 const std::wstring kPorvikService = L"Porvik_1_0_4";
 const std::wstring kBiosService = L"NORVA_NORVABIOS_010507";
 
-// Runs "veltra-cli identify" in the machine's folder; the program ends with 0 in every case,
-// whether it identified the machine or could not load a driver.
-ChildResult Identify(const ProgramMachine& machine, const std::wstring& options = L"") {
+constexpr char kNothingIdentified[] = "veltra-cli: nothing was identified: a driver could not be started\n";
+
+// Runs "veltra-cli identify" in the machine's folder: 0 when it identified the machine, 1
+// when a driver could not be loaded.
+ChildResult Identify(const ProgramMachine& machine, const std::wstring& options = L"", DWORD exitCode = 0) {
     const ChildResult run = RunChild(machine.Program(L"veltra-cli.exe") + L" identify" + options);
     EXPECT_FALSE(run.timedOut);
-    EXPECT_EQ(run.exitCode, 0u) << run.errors;
+    EXPECT_EQ(run.exitCode, exitCode) << run.errors;
     return run;
 }
 
@@ -60,12 +62,13 @@ TEST(DriverClients, ASecondStartWithBothServicesRunningStillLoads) {
     EXPECT_EQ(machine.Folder().RequestLog(SimDriver::Norvabios).size(), 4u) << "two requests per start";
 }
 
-TEST(DriverClients, RefusedBiosDriverLogsTwoLinesEndsWithZeroAndIsRemoved) {
+TEST(DriverClients, RefusedBiosDriverLogsTwoLinesEndsWithOneAndIsRemoved) {
     ProgramMachine machine(L"bios-refused");
-    const ChildResult run = Identify(machine, L" --debug");
+    const ChildResult run = Identify(machine, L" --debug", 1);
     EXPECT_EQ(run.output, "");
-    // The last two debug lines, numbered one after the other.
-    const std::regex lastTwo("([0-9]{4}) :  Load norvabios fail\\.\\.\\.\n([0-9]{4}) :  Checking driver\\.\\.\\.\n$");
+    // The last two debug lines, numbered one after the other, then the console's verdict.
+    const std::regex lastTwo("([0-9]{4}) :  Load norvabios fail\\.\\.\\.\n([0-9]{4}) :  Checking driver\\.\\.\\.\n" +
+                             std::string(kNothingIdentified) + "$");
     std::smatch lines;
     ASSERT_TRUE(std::regex_search(run.errors, lines, lastTwo)) << run.errors;
     EXPECT_EQ(std::stoi(lines[2].str()), std::stoi(lines[1].str()) + 1);
@@ -75,9 +78,9 @@ TEST(DriverClients, RefusedBiosDriverLogsTwoLinesEndsWithZeroAndIsRemoved) {
 
 TEST(DriverClients, RefusedIoDriverIsTriedFourTimesAndLeftUninstalled) {
     ProgramMachine machine(L"refused");
-    const ChildResult run = Identify(machine);
+    const ChildResult run = Identify(machine, L"", 1);
     EXPECT_EQ(run.output, "");
-    EXPECT_EQ(run.errors, "veltra-cli: Driver can't Load !\n");
+    EXPECT_EQ(run.errors, "veltra-cli: Driver can't Load !\n" + std::string(kNothingIdentified));
     EXPECT_FALSE(QueryServiceState(kPorvikService).exists);
     EXPECT_FALSE(QueryServiceState(kBiosService).exists) << "the start-up stopped before the BIOS driver";
 }
