@@ -15,61 +15,37 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr std::uint32_t kEntryPoint = 0xF0A20;
 constexpr std::uint32_t kTable = 0x7FFE0000;
 
-std::uint64_t ReadLittleEndian(const Bytes& bytes, std::size_t offset, std::size_t count) {
-    std::uint64_t value = 0;
-    for (std::size_t i = 0; i < count; ++i) value |= std::uint64_t{bytes[offset + i]} << (8 * i);
-    return value;
-}
-
-void PutLittleEndian(Bytes& bytes, std::size_t offset, std::uint64_t value, std::size_t count) {
+void Put(Bytes& bytes, std::size_t offset, std::uint64_t value, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-// A 64-bit entry point ("_SM3_", length at 0x0C, address at 0x10).
-Bytes Sm3EntryPoint(std::uint64_t address, std::uint32_t length) {
-    Bytes entry{'_', 'S', 'M', '3', '_'};
-    entry.resize(0x18);
-    PutLittleEndian(entry, 0x0C, length, 4);
-    PutLittleEndian(entry, 0x10, address, 8);
+// An entry point of either form: "_SM3_" (length at 0x0C, address at 0x10), or "_SM_" with
+// its "_DMI_" half at 0x10 (length at 0x16, address at 0x18).
+Bytes EntryPoint(bool sm3, std::uint64_t address, std::uint32_t length) {
+    Bytes entry(0x20, 0);
+    const std::string anchor = sm3 ? std::string("_SM3_") : std::string("_SM_\0\0\0\0\0\0\0\0\0\0\0\0_DMI_", 0x15);
+    std::copy(anchor.begin(), anchor.end(), entry.begin());
+    Put(entry, sm3 ? 0x0C : 0x16, length, sm3 ? 4 : 2);
+    Put(entry, sm3 ? 0x10 : 0x18, address, sm3 ? 8 : 4);
     return entry;
 }
 
-// A 32-bit entry point: "_SM_" and, 0x10 on, "_DMI_" with the length at 6 and address at 8.
-Bytes DmiEntryPoint(std::uint32_t address, std::uint16_t length) {
-    Bytes entry{'_', 'S', 'M', '_'};
-    entry.resize(0x1F);
-    const std::string anchor = "_DMI_";
-    std::copy(anchor.begin(), anchor.end(), entry.begin() + 0x10);
-    PutLittleEndian(entry, 0x16, length, 2);
-    PutLittleEndian(entry, 0x18, address, 4);
-    return entry;
-}
-
-// The BIOS ROM window with the entry point in it, and the table where it says.
+// The BIOS ROM window with the entry point at 0xF0A20, and the table at kTable.
 fakes::ModelMachine MachineWith(const Bytes& entryPoint, const Bytes& table) {
     fakes::ModelMachine machine;
     Bytes window(0x10000, 0);
-    std::copy(entryPoint.begin(), entryPoint.end(), window.begin() + (kEntryPoint - 0xF0000));
+    std::copy(entryPoint.begin(), entryPoint.end(), window.begin() + 0xA20);
     machine.AddMemory(0xF0000, window);
     machine.AddMemory(kTable, table);
     return machine;
 }
 
-Bytes ReadFixture(const std::string& name) {
-    std::ifstream file(std::string(VELTRA_SOURCE_DIR) + "/tests/fixtures/smbios/" + name, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// Real tables: a dump holds its entry point in the first 0x20 bytes and the table after it; a
-// bare table is given a 64-bit entry point. The expected releases were read by a separate script.
+// Real tables: a dump has its entry point in its first 0x20 bytes and the table after it; a
+// bare table gets a 64-bit entry point. The expected releases were read by a separate script.
 TEST(DmiTable, EveryRealTableGivesTheMajorReleaseOfItsBiosStructure) {
-    const struct {
-        const char* file;
-        std::optional<std::uint8_t> major;
-    } rows[] = {
+    const std::pair<const char*, std::optional<std::uint8_t>> rows[] = {
         {"Beelink-EQ12.dmi", 5},                      // _SM3_ only
         {"Dell-PowerEdge-R630-Dual-Xeon.dmi", 2},     // bare; first structure type 218
         {"HyperV.dmi", std::nullopt},                 // bare; type 0 too short for the field
@@ -80,99 +56,76 @@ TEST(DmiTable, EveryRealTableGivesTheMajorReleaseOfItsBiosStructure) {
         {"satellite_pro_l70_testdata.bin", 1},
         {"smbios_table.bin", 1},                      // _SM3_ only
     };
-    for (const auto& row : rows) {
-        const Bytes file = ReadFixture(row.file);
-        ASSERT_GT(file.size(), 0x20u) << row.file;
+    for (const auto& [name, major] : rows) {
+        std::ifstream in(std::string(VELTRA_SOURCE_DIR) + "/tests/fixtures/smbios/" + name, std::ios::binary);
+        const Bytes file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        ASSERT_GT(file.size(), 0x20u) << name;
         const bool dump = file[0] == '_';
         const bool sm3 = !dump || file[3] == '3';
         Bytes table(file.begin() + (dump ? 0x20 : 0), file.end());
-        Bytes entry = dump ? Bytes(file.begin(), file.begin() + 0x20)
-                           : Sm3EntryPoint(0, static_cast<std::uint32_t>(table.size()));
-        PutLittleEndian(entry, sm3 ? 0x10 : 0x18, kTable, sm3 ? 8 : 4);  // where the table is served
-        const std::size_t length = sm3 ? ReadLittleEndian(entry, 0x0C, 4) : ReadLittleEndian(entry, 0x16, 2);
-        table.resize(std::max(table.size(), length), 0);
+        Bytes entry = dump ? Bytes(file.begin(), file.begin() + 0x20) : EntryPoint(true, 0, 0);
+        if (!dump) Put(entry, 0x0C, table.size(), 4);
+        Put(entry, sm3 ? 0x10 : 0x18, kTable, sm3 ? 8 : 4);  // where the table is served
+        table.resize(std::max<std::size_t>(table.size(), entry[sm3 ? 0x0C : 0x16] | entry[sm3 ? 0x0D : 0x17] << 8));
         fakes::ModelMachine machine = MachineWith(entry, table);
-        EXPECT_EQ(ReadDmiBiosMajorRelease(machine), row.major) << row.file;
-        // The window, the entry point and the table, one request each (and one more window
-        // search for the 64-bit anchor when the 32-bit one is missing).
-        EXPECT_EQ(machine.memoryReads, sm3 ? 4 : 3) << row.file;
-        EXPECT_EQ(IsDmiBiosMajorRelease4(machine), row.major == 4) << row.file;
+        EXPECT_EQ(ReadDmiBiosMajorRelease(machine), major) << name;
+        // One request each for the window, the entry point and the table, and one more
+        // window search when only the 64-bit anchor is there.
+        EXPECT_EQ(machine.memoryReads, sm3 ? 4 : 3) << name;
+        EXPECT_EQ(IsDmiBiosMajorRelease4(machine), major == 4) << name;
     }
 }
 
-// Structures as bytes: type, length, handle, formatted area, then strings ending in 00 00.
-TEST(DmiTable, TheWalkStopsAtTheBiosStructureTheEndOrAnyMalformedStructure) {
+// Structures: type, length, handle, formatted area, then strings that end in 00 00.
+TEST(DmiTable, TheWalkStopsAtTheBiosStructureTheEndOrAMalformedStructure) {
     Bytes bios(0x18, 0);
     bios[1] = 0x18;
     bios[0x14] = 4;
-    const Bytes system{1, 4, 0, 0, 'A', 0, 'B', 'C', 0, 0};
-    const Bytes noStrings{2, 5, 0, 0, 9, 0, 0};
-    auto join = [](std::initializer_list<Bytes> parts) {
-        Bytes all;
-        for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
-        return all;
+    const auto table = [&bios](Bytes before, std::uint8_t biosLength = 0x18) {
+        before.insert(before.end(), bios.begin(), bios.end());
+        before[before.size() - 0x17] = biosLength;
+        before.insert(before.end(), {0, 0});
+        return before;
     };
-    Bytes shortBios = bios;
-    shortBios[1] = 0x14;
-    Bytes shortestWithField = bios;
-    shortestWithField[1] = 0x15;
-    const struct {
-        const char* name;
-        Bytes table;
-        std::optional<std::uint8_t> major;
-    } rows[] = {
-        {"first", join({bios, {0, 0}}), 4},
-        {"after strings", join({system, noStrings, bios, {0, 0}}), 4},
-        {"end of table first", join({{127, 4, 0, 0, 0, 0}, bios, {0, 0}}), std::nullopt},
-        {"too short for the field", join({shortBios, {0, 0}}), std::nullopt},
-        {"just long enough", join({shortestWithField, {0, 0}}), 4},
-        {"cut inside the formatted area", Bytes(bios.begin(), bios.begin() + 0x14), std::nullopt},
-        {"length below the header", join({{1, 3, 0, 0, 0, 0}, bios}), std::nullopt},
-        {"strings never end", {1, 4, 0, 0, 'A', 0, 'B'}, std::nullopt},
-        {"empty", {}, std::nullopt},
+    const std::pair<Bytes, std::optional<std::uint8_t>> rows[] = {
+        {table({1, 4, 0, 0, 'A', 0, 'B', 'C', 0, 0, 2, 5, 0, 0, 9, 0, 0}), 4},  // after two others
+        {table({}, 0x15), 4},
+        {table({}, 0x14), std::nullopt},                                        // too short for the field
+        {table({127, 4, 0, 0, 0, 0}), std::nullopt},                            // end of table first
+        {table({1, 3, 0, 0, 0, 0}), std::nullopt},                              // length below the header
+        {Bytes(bios.begin(), bios.begin() + 0x14), std::nullopt},               // cut in the formatted area
+        {{1, 4, 0, 0, 'A', 0, 'B'}, std::nullopt},                              // strings never end
+        {{}, std::nullopt},
     };
-    for (const auto& row : rows) EXPECT_EQ(FindBiosMajorRelease(row.table), row.major) << row.name;
+    for (const auto& [bytes, major] : rows) EXPECT_EQ(FindBiosMajorRelease(bytes), major) << bytes.size();
 }
 
-TEST(DmiTable, EntryPointsThatCannotBeFollowedGiveFalse) {
+TEST(DmiTable, EntryPointsAndTablesThatCannotBeReadGiveFalse) {
     Bytes table(0x20, 0);
     table[1] = 0x18;
     table[0x14] = 4;
-    fakes::ModelMachine legacy = MachineWith(DmiEntryPoint(kTable, 0x20), table);
-    EXPECT_TRUE(IsDmiBiosMajorRelease4(legacy));
-    fakes::ModelMachine only64 = MachineWith(Sm3EntryPoint(kTable, 0x20), table);
-    EXPECT_TRUE(IsDmiBiosMajorRelease4(only64));
-    // The 32-bit entry point is preferred to the 64-bit one.
-    fakes::ModelMachine both = MachineWith(DmiEntryPoint(kTable, 0x20), table);
-    Bytes other = table;
-    other[0x14] = 3;
-    both.AddMemory(0x10000000, other);
-    const Bytes sm3 = Sm3EntryPoint(0x10000000, 0x20);
-    both.PutText(0xF0100, std::string(sm3.begin(), sm3.end()));
-    EXPECT_EQ(ReadDmiBiosMajorRelease(both), 4);
-
-    const struct {
-        const char* name;
-        Bytes entry;
-    } rows[] = {
-        {"above 4 GiB", Sm3EntryPoint(0x100000000 + kTable, 0x20)},
-        {"runs past 4 GiB", Sm3EntryPoint(0xFFFFFFF0, 0x20)},
-        {"longer than the memory served", DmiEntryPoint(kTable, 0x21)},
-        {"empty table", DmiEntryPoint(kTable, 0)},
-        {"no anchor", Bytes(0x20, '_')},
+    const std::pair<Bytes, bool> rows[] = {
+        {EntryPoint(false, kTable, 0x20), true},
+        {EntryPoint(true, kTable, 0x20), true},
+        {EntryPoint(true, 0x100000000 + kTable, 0x20), false},  // above 4 GiB
+        {EntryPoint(true, 0xFFFFFFF0, 0x20), false},            // runs past 4 GiB
+        {EntryPoint(false, kTable, 0x21), false},               // longer than the memory served
+        {EntryPoint(false, kTable, 0), false},
+        {Bytes(0x20, '_'), false},                              // no anchor
     };
-    for (const auto& row : rows) {
-        fakes::ModelMachine machine = MachineWith(row.entry, table);
-        EXPECT_FALSE(IsDmiBiosMajorRelease4(machine)) << row.name;
+    int row = 0;
+    for (const auto& [entry, result] : rows) {
+        fakes::ModelMachine machine = MachineWith(entry, table);
+        EXPECT_EQ(IsDmiBiosMajorRelease4(machine), result) << "row " << row++;
+        machine.deviceOpen = false;
+        EXPECT_FALSE(IsDmiBiosMajorRelease4(machine));
     }
-
-    fakes::ModelMachine closed = MachineWith(DmiEntryPoint(kTable, 0x20), table);
-    closed.deviceOpen = false;
-    EXPECT_FALSE(IsDmiBiosMajorRelease4(closed));
-    fakes::ModelMachine atWindowEnd;  // the entry point's fields lie past the window
-    atWindowEnd.AddMemory(0xF0000, Bytes(0x10000, 0));
-    atWindowEnd.PutText(0xFFFFB, "_DMI_");
-    EXPECT_FALSE(IsDmiBiosMajorRelease4(atWindowEnd));
+    // Both forms: the 32-bit one decides.
+    fakes::ModelMachine both = MachineWith(EntryPoint(false, kTable, 0x20), table);
+    const Bytes sm3 = EntryPoint(true, 0x10000000, 0x20);
+    both.PutText(0xF0100, std::string(sm3.begin(), sm3.end()));
+    both.AddMemory(0x10000000, Bytes(0x20, 0));
+    EXPECT_TRUE(IsDmiBiosMajorRelease4(both));
 }
 
 }  // namespace
