@@ -11,6 +11,8 @@ namespace {
 constexpr std::uint32_t kDevicesPerBus = 32;
 constexpr std::uint32_t kFunctionsPerDevice = 8;
 constexpr std::uint32_t kBusCount = 256;
+constexpr std::uint32_t kPciHeaderTypeRegister = 0x0C;
+constexpr std::uint32_t kPciBusNumberRegister = 0x18;  // primary, secondary, subordinate bus
 // Register 0x0C holds the header type in bits 16-23: bit 7 multi-function, bits 0-6 the layout.
 constexpr std::uint32_t kMultiFunctionBit = 0x00800000;
 constexpr std::uint32_t kHeaderLayoutMask = 0x007F0000;

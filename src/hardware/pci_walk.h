@@ -11,8 +11,6 @@ class IHardwareIo;
 inline constexpr std::uint32_t kPciAbsent = 0xFFFFFFFF;
 inline constexpr std::uint32_t kPciIdRegister = 0x00;
 inline constexpr std::uint32_t kPciClassRegister = 0x08;
-inline constexpr std::uint32_t kPciHeaderTypeRegister = 0x0C;
-inline constexpr std::uint32_t kPciBusNumberRegister = 0x18;
 inline constexpr std::uint32_t kPciBarRegister4 = 0x20;
 inline constexpr std::uint32_t kPciSubsystemRegister = 0x2C;
 
