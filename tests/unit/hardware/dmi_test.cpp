@@ -108,6 +108,7 @@ TEST(DmiTable, EntryPointsAndTablesThatCannotBeReadGiveFalse) {
         {EntryPoint(false, kTable, 0x20), true},
         {EntryPoint(true, kTable, 0x20), true},
         {EntryPoint(true, 0x100000000 + kTable, 0x20), false},  // above 4 GiB
+        {EntryPoint(true, 0xFFFFFFE0, 0x20), true},             // ends right at 4 GiB
         {EntryPoint(true, 0xFFFFFFF0, 0x20), false},            // runs past 4 GiB
         {EntryPoint(false, kTable, 0x21), false},               // longer than the memory served
         {EntryPoint(false, kTable, 0), false},
@@ -116,6 +117,7 @@ TEST(DmiTable, EntryPointsAndTablesThatCannotBeReadGiveFalse) {
     int row = 0;
     for (const auto& [entry, result] : rows) {
         fakes::ModelMachine machine = MachineWith(entry, table);
+        machine.AddMemory(0xFFFFFFE0, table);
         EXPECT_EQ(IsDmiBiosMajorRelease4(machine), result) << "row " << row++;
         machine.deviceOpen = false;
         EXPECT_FALSE(IsDmiBiosMajorRelease4(machine));
