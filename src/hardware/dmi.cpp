@@ -21,7 +21,8 @@ struct EntryPointForm {
     std::size_t Size() const { return addressOffset + addressBytes; }
 };
 
-// The 32-bit form first: where it exists it is what the test has always read.
+// The 32-bit form first: where it serves, it is what the test has always read; the 64-bit
+// one is tried when it is missing or leads to no BIOS major release.
 constexpr EntryPointForm kEntryPointForms[] = {
     {u"_DMI_", 6, 2, 8, 4},
     {u"_SM3_", 0x0C, 4, 0x10, 8},
@@ -63,6 +64,18 @@ std::optional<SmbiosTable> ReadTableLocation(IHardwareIo& io, const EntryPointFo
     return ParseSmbiosEntryPoint(entryPoint);
 }
 
+std::optional<std::uint8_t> ReadMajorRelease(IHardwareIo& io, const EntryPointForm& form) {
+    const std::optional<SmbiosTable> location = ReadTableLocation(io, form);
+    if (!location) return std::nullopt;
+    const std::uint32_t length = std::min(location->length, kMaxTableRead);
+    if (length == 0 || location->address + length > kAddressLimit) return std::nullopt;
+    std::vector<std::uint8_t> table(length);
+    if (io.ReadMemory(static_cast<std::uint32_t>(location->address), 1, length, table.data()) != length) {
+        return std::nullopt;
+    }
+    return FindBiosMajorRelease(table);
+}
+
 }  // namespace
 
 std::optional<SmbiosTable> ParseSmbiosEntryPoint(std::span<const std::uint8_t> bytes) {
@@ -95,15 +108,7 @@ std::optional<std::uint8_t> FindBiosMajorRelease(std::span<const std::uint8_t> t
 
 std::optional<std::uint8_t> ReadDmiBiosMajorRelease(IHardwareIo& io) {
     for (const EntryPointForm& form : kEntryPointForms) {
-        const std::optional<SmbiosTable> location = ReadTableLocation(io, form);
-        if (!location) continue;
-        const std::uint32_t length = std::min(location->length, kMaxTableRead);
-        if (length == 0 || location->address + length > kAddressLimit) return std::nullopt;
-        std::vector<std::uint8_t> table(length);
-        if (io.ReadMemory(static_cast<std::uint32_t>(location->address), 1, length, table.data()) != length) {
-            return std::nullopt;
-        }
-        return FindBiosMajorRelease(table);
+        if (const std::optional<std::uint8_t> major = ReadMajorRelease(io, form)) return major;
     }
     return std::nullopt;
 }

@@ -24,8 +24,9 @@ std::optional<SmbiosTable> ParseSmbiosEntryPoint(std::span<const std::uint8_t> b
 // or the type 0 structure is too short to hold the field.
 std::optional<std::uint8_t> FindBiosMajorRelease(std::span<const std::uint8_t> table);
 
-// The entry point in the BIOS ROM window (the 32-bit one, else the 64-bit one), then its
-// table in one read of at most 64 KiB below 4 GiB. nullopt on any failed read.
+// The entry point in the BIOS ROM window (the 32-bit one; the 64-bit one when that is missing
+// or gives nothing), then its table in one read of at most 64 KiB below 4 GiB. nullopt when
+// neither gives a release; every read is checked.
 std::optional<std::uint8_t> ReadDmiBiosMajorRelease(IHardwareIo& io);
 
 // True when the BIOS major release read from the DMI table is 4.

@@ -122,12 +122,18 @@ TEST(DmiTable, EntryPointsAndTablesThatCannotBeReadGiveFalse) {
         machine.deviceOpen = false;
         EXPECT_FALSE(IsDmiBiosMajorRelease4(machine));
     }
-    // Both forms: the 32-bit one decides.
+    // Both forms: the 32-bit one decides, and the 64-bit one serves when it gives nothing.
     fakes::ModelMachine both = MachineWith(EntryPoint(false, kTable, 0x20), table);
     const Bytes sm3 = EntryPoint(true, 0x10000000, 0x20);
     both.PutText(0xF0100, std::string(sm3.begin(), sm3.end()));
-    both.AddMemory(0x10000000, Bytes(0x20, 0));
-    EXPECT_TRUE(IsDmiBiosMajorRelease4(both));
+    Bytes other = table;
+    other[0x14] = 3;
+    both.AddMemory(0x10000000, other);
+    EXPECT_EQ(ReadDmiBiosMajorRelease(both), 4);
+    fakes::ModelMachine unusable32 = MachineWith(EntryPoint(false, kTable, 0), table);
+    unusable32.PutText(0xF0100, std::string(sm3.begin(), sm3.end()));
+    unusable32.AddMemory(0x10000000, other);
+    EXPECT_EQ(ReadDmiBiosMajorRelease(unusable32), 3);
 }
 
 }  // namespace
