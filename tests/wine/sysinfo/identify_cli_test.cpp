@@ -1,8 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "support/child_process.h"
 #include "support/program_machine.h"
 
@@ -22,24 +20,13 @@ TEST(IdentifyCli, ShowsTheDemoPcInJson) {
     EXPECT_THAT(json.output, HasSubstr("\"dmiBiosMajorRelease4\":false,\"dqaTest\":false,"));
 }
 
-// The buses that the I/O driver was asked about, from its request log.
-std::set<std::uint32_t> PciBusesAsked(const winetest::ProgramMachine& machine) {
-    constexpr std::uint32_t kReadPciConfig = 0xC3506144;
-    std::set<std::uint32_t> buses;
-    for (const winetest::SimRequest& request : machine.Folder().RequestLog(winetest::SimDriver::Porvik)) {
-        if (request.code == kReadPciConfig && request.input.size() >= 2) buses.insert(request.input[1]);
-    }
-    return buses;
-}
-
 // The demo PCs as their profiles document them, in lines; the PCs of today with devices
 // behind bridges on high buses, SATA and NVMe storage, the 64-bit SMBIOS entry point and a
-// table that does not start with the BIOS structure. Only the buses bridges lead to are probed.
+// table that does not start with the BIOS structure.
 TEST(IdentifyCli, ShowsEachDemoPcAsItsProfileDocuments) {
     const struct {
         const wchar_t* profile;
         std::vector<const char*> lines;
-        std::set<std::uint32_t> buses;
     } rows[] = {
         {L"demo-pc",
          {"\nVT5.cMB_Model=QB-7100\n", "\nVT5.cMB_BIOS_Version=1.20\n", "\nVT5.cMB_BIOS_Vendor=Corvid Firmware Inc.\n",
@@ -47,29 +34,25 @@ TEST(IdentifyCli, ShowsEachDemoPcAsItsProfileDocuments) {
           "\nVT5.saPciIds=VEN_1F3C&DEV_2A10\nVT5.saPciIds=VEN_1F3C&DEV_2A22\nVT5.saPciIds=VEN_1F3C&DEV_2A40\n"
           "VT5.saPciIds=VEN_1E7B&DEV_5A68\nVT5.saPciIds=VEN_10DE&DEV_0E9D\nVT5.saPciIds=VEN_1F3C&DEV_2A82\n"
           "VT5.saPciIds=VEN_1F3C&DEV_2A83\n",
-          "\nVT5.pVGA.sBIOSVersion=62.94.1A.00.07\n", "\nVT5.pVGA.sModelNo=7600-512\n", "\nDMI.BiosMajorRelease4=0\n"},
-         {0x00, 0x01, 0x02, 0x10}},
+          "\nVT5.pVGA.sBIOSVersion=62.94.1A.00.07\n", "\nVT5.pVGA.sModelNo=7600-512\n", "\nDMI.BiosMajorRelease4=0\n"}},
         {L"demo-notebook",
          {"\nVT5.cMB_Model=QB-8400\n", "\nVT5.cMB_BIOS_Version=2.70\n",
           "\nVT5.saPciIds=VEN_1F3C&DEV_3C40\nVT5.saPciIds=VEN_1E5A&DEV_5016\nVT5.saPciIds=VEN_1002&DEV_9E70\n"
           "VT5.saPciIds=VEN_1002&DEV_9E71\nVT5.saPciIds=VEN_1F3C&DEV_3C60\n",
           "\nVT5.pVGA.sVendor=ATI\n", "\nVT5.pVGA.sBIOSText=QB-8600\n", "\nVT5.pVGA.sModelNo=8600-8GD6\n",
-          "\nVT5.pVGA.sBIOSVersion=022.001.002.008.000001\n", "\nDMI.BiosMajorRelease4=1\n"},
-         {0x00, 0x01, 0x02, 0xC4}},
+          "\nVT5.pVGA.sBIOSVersion=022.001.002.008.000001\n", "\nDMI.BiosMajorRelease4=1\n"}},
         {L"demo-workstation",
          {"\nVT5.cMB_Model=QB-9100\n", "\nVT5.cMB_BIOS_Version=1.50\n",
           "\nVT5.saPciIds=VEN_1F3C&DEV_3D17\nVT5.saPciIds=VEN_1F3C&DEV_3D1B\nVT5.saPciIds=VEN_1F3C&DEV_3D1F\n"
           "VT5.saPciIds=VEN_1F3C&DEV_3D1E\nVT5.saPciIds=VEN_1E5A&DEV_5018\nVT5.saPciIds=VEN_1E90&DEV_2000\n"
           "VT5.saPciIds=VEN_1E42&DEV_0A30\n",
-          "\nVT5.pVGA.nDeviceID=8192\n", "\nDMI.BiosMajorRelease4=0\n"},
-         {0x00, 0x02, 0x05, 0x06, 0x3A, 0x3B}},
+          "\nVT5.pVGA.nDeviceID=8192\n", "\nDMI.BiosMajorRelease4=0\n"}},
     };
     for (const auto& row : rows) {
         const winetest::ProgramMachine machine(row.profile);
         const auto lines = winetest::RunChild(machine.Program(L"veltra-cli.exe") + L" identify");
         EXPECT_EQ(lines.exitCode, 0u) << lines.errors;
         for (const char* line : row.lines) EXPECT_THAT(lines.output, HasSubstr(line));
-        EXPECT_EQ(PciBusesAsked(machine), row.buses);
     }
 }
 
