@@ -25,7 +25,7 @@ void FallBackToManagementIdentity(CWmiQuery& wmi, VT5Record& vt5) {
 }
 
 void ReadVideoBiosDetails(HardwareAccess& hardware, ICodePage& codePage, VT5Record& vt5) {
-    CVgaBiosReader reader(hardware.io, hardware.wmi, codePage);
+    CVgaBiosReader reader(hardware.pci, hardware.wmi, codePage);
     reader.Run();
     vt5.pVGA->sCardName = reader.GetAdapterName();
     vt5.pVGA->sBIOSVersion = reader.GetVgaBiosVersion();
@@ -49,8 +49,8 @@ void IdentifyBoardFromBiosDriver(const BiosDriverOutcome& outcome, ICodePage& co
 void RunHardwareIdentification(Platform& platform, HardwareAccess& hardware, const BiosDriverOutcome& outcome,
                                VT5Record& vt5) {
     IdentifyBoardFromBiosDriver(outcome, platform.codePage, vt5);
-    Scan_PCI(hardware.io, vt5);
-    IdentifyVgaCard(hardware.io, platform.codePage, vt5);
+    Scan_PCI(hardware.pci, vt5);
+    IdentifyVgaCard(hardware.pci, platform.codePage, vt5);
     LookupVgaCardList(platform.fileSystem, hardware.wmi, platform.codePage, vt5);
     FallBackToManagementIdentity(hardware.wmi, vt5);
     vt5.sHomeBIOSVersion = vt5.cMB_BIOS_Version;

@@ -4,14 +4,15 @@ namespace veltra {
 
 class CWmiQuery;
 class ICodePage;
-class IHardwareIo;
+class PciBus;
 struct BiosDriverOutcome;
 struct Platform;
 struct VT5Record;
 
-// The two readers of the machine that the identification needs besides the platform.
+// The two readers of the machine that the identification needs besides the platform; the
+// I/O driver is reached through the PCI bus, which is enumerated once for every reader.
 struct HardwareAccess {
-    IHardwareIo& io;
+    PciBus& pci;
     CWmiQuery& wmi;
 };
 

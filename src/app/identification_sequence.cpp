@@ -11,7 +11,7 @@ IdentificationSequenceResult RunIdentificationSequence(Platform& platform, Hardw
                                                        const std::u16string& commandLine,
                                                        const MainSetupHooks& hooks) {
     IdentificationSequenceResult result;
-    CheckDualBios(hardware.io, platform.clock, platform.messageBox);
+    CheckDualBios(hardware.pci, platform.clock, platform.messageBox);
     result.setup = RunMainSetup(platform, vt5, commandLine, hooks);
     if (!result.setup.identified) return result;
     const std::optional<BiosDriverOutcome> outcome = queryBiosDriver();

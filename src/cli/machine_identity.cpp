@@ -10,6 +10,7 @@
 #include "cli/stream_message_box.h"
 #include "hardware/bios_startup.h"
 #include "hardware/dmi.h"
+#include "hardware/pci_walk.h"
 #include "hardware/porvik_startup.h"
 #include "platform/platform.h"
 #include "sysinfo/wmi_query.h"
@@ -25,7 +26,8 @@ int IdentifyThisMachine(const CliOptions& options, Platform& platform, IWmi& wmi
     const std::optional<BiosDriverOutcome> outcome = QueryBiosDriver(platform, vt5.nOS);
     if (!outcome) return 1;
     CWmiQuery query(wmi);
-    HardwareAccess hardware{*driver, query};
+    PciBus pci(*driver);
+    HardwareAccess hardware{pci, query};
     RunHardwareIdentification(platform, hardware, *outcome, vt5);
     facts = GatherMachineFacts(platform);
     facts.dmiBiosMajorRelease4 = IsDmiBiosMajorRelease4(*driver);

@@ -1,8 +1,8 @@
 #include "hardware/dmi.h"
 
-#include <array>
-#include <cstdint>
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "hardware/hardware_io.h"
@@ -11,29 +11,108 @@
 namespace veltra {
 namespace {
 
-constexpr std::uint32_t kTableAddressOffset = 8;
-constexpr std::uint32_t kMajorReleaseOffset = 0x14;
+struct EntryPointForm {
+    std::u16string_view anchor;
+    std::size_t lengthOffset;
+    std::size_t lengthBytes;
+    std::size_t addressOffset;
+    std::size_t addressBytes;
 
-bool AddWithoutWrap(std::uint32_t base, std::uint32_t offset, std::uint32_t& sum) {
-    sum = base + offset;
-    return sum >= base;
+    std::size_t Size() const { return addressOffset + addressBytes; }
+};
+
+// The 32-bit form first: where it serves, it is what the test has always read; the 64-bit
+// one is tried when it is missing or leads to no BIOS major release.
+constexpr EntryPointForm kEntryPointForms[] = {
+    {u"_DMI_", 6, 2, 8, 4},
+    {u"_SM3_", 0x0C, 4, 0x10, 8},
+};
+
+constexpr std::size_t kStructureHeaderBytes = 4;
+constexpr std::size_t kMajorReleaseOffset = 0x14;
+constexpr std::uint8_t kBiosInformation = 0;
+constexpr std::uint8_t kEndOfTable = 127;
+constexpr std::uint32_t kMaxTableRead = 0x10000;
+constexpr std::uint64_t kAddressLimit = 0x100000000;  // the driver takes 32-bit addresses
+
+std::uint64_t LittleEndian(std::span<const std::uint8_t> bytes, std::size_t offset, std::size_t count) {
+    std::uint64_t value = 0;
+    for (std::size_t i = count; i-- > 0;) value = (value << 8) | bytes[offset + i];
+    return value;
+}
+
+bool StartsWithAnchor(std::span<const std::uint8_t> bytes, std::u16string_view anchor) {
+    return bytes.size() >= anchor.size() &&
+           std::equal(anchor.begin(), anchor.end(), bytes.begin(), [](char16_t a, std::uint8_t b) { return a == b; });
+}
+
+// The offset just past the strings that follow a structure's formatted area (they end with
+// two zero bytes), or nullopt when the table ends first.
+std::optional<std::size_t> PastStrings(std::span<const std::uint8_t> table, std::size_t from) {
+    for (std::size_t at = from; at + 1 < table.size(); ++at) {
+        if (table[at] == 0 && table[at + 1] == 0) return at + 2;
+    }
+    return std::nullopt;
+}
+
+std::optional<SmbiosTable> ReadTableLocation(IHardwareIo& io, const EntryPointForm& form) {
+    std::vector<std::u16string> matches;
+    if (FindMemorySignature(io, form.anchor, matches) == 0) return std::nullopt;
+    std::vector<std::uint8_t> entryPoint(form.Size());
+    const auto size = static_cast<std::uint32_t>(entryPoint.size());
+    if (io.ReadMemory(HexToNumber(matches.front()), 1, size, entryPoint.data()) != size) return std::nullopt;
+    return ParseSmbiosEntryPoint(entryPoint);
+}
+
+std::optional<std::uint8_t> ReadMajorRelease(IHardwareIo& io, const EntryPointForm& form) {
+    const std::optional<SmbiosTable> location = ReadTableLocation(io, form);
+    if (!location) return std::nullopt;
+    const std::uint32_t length = std::min(location->length, kMaxTableRead);
+    if (length == 0 || location->address + length > kAddressLimit) return std::nullopt;
+    std::vector<std::uint8_t> table(length);
+    if (io.ReadMemory(static_cast<std::uint32_t>(location->address), 1, length, table.data()) != length) {
+        return std::nullopt;
+    }
+    return FindBiosMajorRelease(table);
 }
 
 }  // namespace
 
-bool IsDmiBiosMajorRelease4(IHardwareIo& io) {
-    std::vector<std::u16string> matches;
-    if (FindMemorySignature(io, u"_DMI_", matches) == 0) return false;
-    std::uint32_t tableField = 0;
-    if (!AddWithoutWrap(HexToNumber(matches.front()), kTableAddressOffset, tableField)) return false;
-    std::array<std::uint8_t, 4> table{};
-    if (io.ReadMemory(tableField, 1, 4, table.data()) != 4) return false;
-    const std::uint32_t tableAddress = table[0] | (table[1] << 8) | (table[2] << 16) | (std::uint32_t{table[3]} << 24);
-    std::uint32_t majorField = 0;
-    if (!AddWithoutWrap(tableAddress, kMajorReleaseOffset, majorField)) return false;
-    std::uint8_t major = 0;
-    if (io.ReadMemory(majorField, 1, 1, &major) != 1) return false;
-    return major == 4;
+std::optional<SmbiosTable> ParseSmbiosEntryPoint(std::span<const std::uint8_t> bytes) {
+    for (const EntryPointForm& form : kEntryPointForms) {
+        if (!StartsWithAnchor(bytes, form.anchor)) continue;
+        if (bytes.size() < form.Size()) return std::nullopt;
+        return SmbiosTable{LittleEndian(bytes, form.addressOffset, form.addressBytes),
+                           static_cast<std::uint32_t>(LittleEndian(bytes, form.lengthOffset, form.lengthBytes))};
+    }
+    return std::nullopt;
 }
+
+std::optional<std::uint8_t> FindBiosMajorRelease(std::span<const std::uint8_t> table) {
+    std::size_t at = 0;
+    while (at + kStructureHeaderBytes <= table.size()) {
+        const std::uint8_t type = table[at];
+        const std::size_t length = table[at + 1];
+        if (length < kStructureHeaderBytes || length > table.size() - at) return std::nullopt;
+        if (type == kBiosInformation) {
+            if (length <= kMajorReleaseOffset) return std::nullopt;
+            return table[at + kMajorReleaseOffset];
+        }
+        if (type == kEndOfTable) return std::nullopt;
+        const std::optional<std::size_t> next = PastStrings(table, at + length);
+        if (!next) return std::nullopt;
+        at = *next;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::uint8_t> ReadDmiBiosMajorRelease(IHardwareIo& io) {
+    for (const EntryPointForm& form : kEntryPointForms) {
+        if (const std::optional<std::uint8_t> major = ReadMajorRelease(io, form)) return major;
+    }
+    return std::nullopt;
+}
+
+bool IsDmiBiosMajorRelease4(IHardwareIo& io) { return ReadDmiBiosMajorRelease(io) == 4; }
 
 }  // namespace veltra

@@ -24,7 +24,7 @@ constexpr unsigned kTransactionWaitMs = 10;
 }  // namespace
 
 bool DualBios::FindSmbusController(std::uint32_t& bus, std::uint32_t& device, std::uint32_t& function) {
-    const auto found = WalkPci(io_, kPciScanBuses, [](const PciFunction& f) { return f.ClassValue() == kPciClassSmbus; });
+    const auto found = WalkPci(pci_, [](const PciFunction& f) { return f.ClassValue() == kPciClassSmbus; });
     bus = found ? found->bus : 0;
     device = found ? found->device : 0;
     function = found ? found->function : 0;
@@ -34,7 +34,7 @@ bool DualBios::FindSmbusController(std::uint32_t& bus, std::uint32_t& device, st
 void DualBios::GetSmbusBase() {
     std::uint32_t bus = 0, device = 0, function = 0;
     if (!FindSmbusController(bus, device, function)) return;
-    const std::uint32_t bar = io_.ReadPciConfigDword(bus, device, function, kPciBarRegister4);
+    const std::uint32_t bar = pci_.Io().ReadPciConfigDword(bus, device, function, kPciBarRegister4);
     if (bar == kPciAbsent || (bar & kIoSpaceIndicator) == 0) return;
     const std::uint32_t base = bar - kIoSpaceIndicator;
     if (base <= kHighestPortBase) smbusBase_ = base;
@@ -42,16 +42,16 @@ void DualBios::GetSmbusBase() {
 
 std::uint8_t DualBios::ReadStatus(IClock& clock) {
     for (const PortWrite& write : kReadByteDataTransaction) {
-        io_.WritePortByte(static_cast<std::uint16_t>(smbusBase_ + write.offset), write.value);
+        pci_.Io().WritePortByte(static_cast<std::uint16_t>(smbusBase_ + write.offset), write.value);
     }
     clock.SleepMilliseconds(kTransactionWaitMs);
-    return io_.ReadPortByte(static_cast<std::uint16_t>(smbusBase_ + kData0Offset));
+    return pci_.Io().ReadPortByte(static_cast<std::uint16_t>(smbusBase_ + kData0Offset));
 }
 
 bool IsSecondBiosRom(std::uint8_t status) { return (status & 0x0C) != 0; }
 
-void CheckDualBios(IHardwareIo& io, IClock& clock, IMessageBox& messageBox) {
-    DualBios dualBios(io);
+void CheckDualBios(PciBus& pci, IClock& clock, IMessageBox& messageBox) {
+    DualBios dualBios(pci);
     dualBios.GetSmbusBase();
     if (dualBios.SmbusBase() == 0) return;
     if (IsSecondBiosRom(dualBios.ReadStatus(clock))) messageBox.Show(kSecondBiosMessage, u"NORVA Veltra 5");

@@ -4,8 +4,8 @@
 namespace veltra {
 
 class IClock;
-class IHardwareIo;
 class IMessageBox;
+class PciBus;
 
 inline constexpr char16_t kSecondBiosMessage[] =
     u"You are currently using the second BIOS ROM, NORVA strongly recommend you to update your BIOS via NORVA "
@@ -14,12 +14,12 @@ inline constexpr char16_t kSecondBiosMessage[] =
 // Asks the dual-BIOS controller on the SMBus which ROM the board booted from.
 class DualBios {
 public:
-    explicit DualBios(IHardwareIo& io) : io_(io) {}
+    explicit DualBios(PciBus& pci) : pci_(pci) {}
     virtual ~DualBios() = default;
     DualBios(const DualBios&) = delete;
     DualBios& operator=(const DualBios&) = delete;
 
-    // The first SMBus controller (class 0x0C05) on buses 0 to 16.
+    // The first SMBus controller (class 0x0C05).
     bool FindSmbusController(std::uint32_t& bus, std::uint32_t& device, std::uint32_t& function);
     // Finds the controller and keeps its I/O base; 0 when there is none or its base
     // register holds no usable I/O address.
@@ -29,7 +29,7 @@ public:
     std::uint8_t ReadStatus(IClock& clock);
 
 private:
-    IHardwareIo& io_;
+    PciBus& pci_;
     std::uint32_t smbusBase_ = 0;
 };
 
@@ -38,6 +38,6 @@ bool IsSecondBiosRom(std::uint8_t status);
 
 // The first step of the main set-up: tells the user when the board booted from its second
 // ROM. Without an SMBus controller no port is touched.
-void CheckDualBios(IHardwareIo& io, IClock& clock, IMessageBox& messageBox);
+void CheckDualBios(PciBus& pci, IClock& clock, IMessageBox& messageBox);
 
 }  // namespace veltra

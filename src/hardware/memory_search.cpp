@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 #include "core/text.h"
 #include "hardware/hardware_io.h"
@@ -20,7 +21,7 @@ std::u16string AddressText(std::uint32_t address) {
 }
 
 // Every start offset at which the whole pattern fits in the block is compared, the last included.
-void SearchBlock(const std::array<std::uint8_t, kMemoryBlockBytes>& block, std::uint32_t blockAddress,
+void SearchBlock(std::span<const std::uint8_t> block, std::uint32_t blockAddress,
                  const std::string& pattern, std::vector<std::u16string>& matches, int& count) {
     if (pattern.empty() || pattern.size() > block.size()) return;
     for (std::size_t offset = 0; offset + pattern.size() <= block.size(); ++offset) {
@@ -38,9 +39,16 @@ int FindInMemoryWindow(IHardwareIo& io, MemoryWindow window, std::u16string_view
                        std::vector<std::u16string>& matches) {
     const std::string narrow = NarrowPattern(pattern);
     int count = 0;
-    std::array<std::uint8_t, kMemoryBlockBytes> block{};
-    for (std::uint32_t address = window.start; address < window.end; address += kMemoryBlockBytes) {
-        if (io.ReadMemory(address, 1, kMemoryBlockBytes, block.data()) != kMemoryBlockBytes) continue;
+    // Each request costs a trip to the driver: the window is asked for at once, and block by
+    // block only when that fails, so that an unreadable block still skips only itself.
+    const std::size_t blockCount = (window.end - window.start + kMemoryBlockBytes - 1) / kMemoryBlockBytes;
+    std::vector<std::uint8_t> bytes(blockCount * kMemoryBlockBytes);
+    const auto size = static_cast<std::uint32_t>(bytes.size());
+    const bool wholeWindow = io.ReadMemory(window.start, 1, size, bytes.data()) == size;
+    for (std::size_t index = 0; index < blockCount; ++index) {
+        const std::span<std::uint8_t> block(bytes.data() + index * kMemoryBlockBytes, kMemoryBlockBytes);
+        const auto address = static_cast<std::uint32_t>(window.start + index * kMemoryBlockBytes);
+        if (!wholeWindow && io.ReadMemory(address, 1, kMemoryBlockBytes, block.data()) != kMemoryBlockBytes) continue;
         SearchBlock(block, address, narrow, matches, count);
     }
     return count;

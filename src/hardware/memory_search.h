@@ -21,7 +21,7 @@ inline constexpr MemoryWindow kVideoRomWindow{0xC0000, 0xCFFFF};
 inline constexpr std::size_t kMemoryBlockBytes = 256;
 
 // Searches the window block by block; a block that cannot be read whole is skipped and a
-// match across two blocks is not found. Each match address is appended as eight upper-case
+// match across two blocks is not found. The window is read in one request when it can be. Each match address is appended as eight upper-case
 // hex digits; returns the number of matches.
 int FindInMemoryWindow(IHardwareIo& io, MemoryWindow window, std::u16string_view pattern,
                        std::vector<std::u16string>& matches);

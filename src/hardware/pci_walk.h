@@ -2,18 +2,17 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace veltra {
 
 class IHardwareIo;
 
 inline constexpr std::uint32_t kPciAbsent = 0xFFFFFFFF;
-inline constexpr std::uint32_t kPciClassRegister = 0x08;
 inline constexpr std::uint32_t kPciIdRegister = 0x00;
-inline constexpr std::uint32_t kPciSubsystemRegister = 0x2C;
+inline constexpr std::uint32_t kPciClassRegister = 0x08;
 inline constexpr std::uint32_t kPciBarRegister4 = 0x20;
-// Buses probed by the identification walks; the video BIOS reader probes more.
-inline constexpr std::uint32_t kPciScanBuses = 17;
+inline constexpr std::uint32_t kPciSubsystemRegister = 0x2C;
 
 inline constexpr std::uint16_t kPciClassVga = 0x0300;
 inline constexpr std::uint16_t kPciClassSmbus = 0x0C05;
@@ -32,12 +31,32 @@ struct PciFunction {
     std::uint16_t ClassValue() const { return static_cast<std::uint16_t>(classRegister >> 16); }
 };
 
-// Visits every present function (register 0x08 not 0xFFFFFFFF) on buses 0 to busCount - 1,
-// devices 0 to 31 and functions 0 to 7, bus outermost. Every function is probed: the
-// multi-function bit is not consulted. Stops at the first function for which `visit`
-// returns true and returns it.
-std::optional<PciFunction> WalkPci(IHardwareIo& io, std::uint32_t busCount,
-                                   const std::function<bool(const PciFunction&)>& visit);
+// The present PCI functions of the machine, found once and shared by every reader that
+// looks for a device: each probe is a driver request, so the bus is walked only once.
+class PciBus {
+public:
+    explicit PciBus(IHardwareIo& io) : io_(io) {}
+    PciBus(const PciBus&) = delete;
+    PciBus& operator=(const PciBus&) = delete;
+
+    IHardwareIo& Io() const { return io_; }
+    // In ascending bus, device, function order; enumerated on the first call.
+    const std::vector<PciFunction>& Functions();
+
+private:
+    IHardwareIo& io_;
+    std::optional<std::vector<PciFunction>> functions_;
+};
+
+// Follows the bridges from bus 0: every device of a bus that a PCI-to-PCI bridge leads to
+// (its secondary bus, when that lies above the bridge's own bus and not above its
+// subordinate bus) is probed; functions 1 to 7 only where function 0 is multi-function.
+// A function is present when register 0x08 does not read 0xFFFFFFFF.
+std::vector<PciFunction> EnumeratePci(IHardwareIo& io);
+
+// Visits the present functions in order; stops at the first for which `visit` returns
+// true and returns it.
+std::optional<PciFunction> WalkPci(PciBus& pci, const std::function<bool(const PciFunction&)>& visit);
 
 std::uint32_t ReadPciRegister(IHardwareIo& io, const PciFunction& at, std::uint32_t offset);
 

@@ -11,9 +11,6 @@
 namespace veltra {
 namespace {
 
-// The video BIOS reader probes twice as many buses as the identification walks.
-constexpr std::uint32_t kDisplayVendorBuses = 33;
-
 std::u16string TrimmedWhiteSpace(const std::u16string& text) {
     constexpr char16_t kWhite[] = u" \t\r\n\v\f";
     const std::size_t first = text.find_first_not_of(kWhite);
@@ -32,8 +29,8 @@ int VendorCodeOf(std::uint32_t idRegister) {
 
 }  // namespace
 
-CVgaBiosReader::CVgaBiosReader(IHardwareIo& io, CWmiQuery& wmi, ICodePage& codePage)
-    : io_(io), wmi_(wmi), codePage_(codePage) {
+CVgaBiosReader::CVgaBiosReader(PciBus& pci, CWmiQuery& wmi, ICodePage& codePage)
+    : pci_(pci), wmi_(wmi), codePage_(codePage) {
     readers_[kNvidia] = &CVgaBiosReader::ReadNvidiaVersion;
     readers_[kIntel] = &CVgaBiosReader::ReadIntelVersion;
     readers_[kAti] = &CVgaBiosReader::ReadAtiVersion;
@@ -48,13 +45,12 @@ void CVgaBiosReader::Run() {
 }
 
 void CVgaBiosReader::DetectDisplayVendor(int& code) {
-    const auto display =
-        WalkPci(io_, kDisplayVendorBuses, [](const PciFunction& f) { return f.ClassValue() == kPciClassVga; });
-    if (display) code = VendorCodeOf(ReadPciRegister(io_, *display, kPciIdRegister));
+    const auto display = WalkPci(pci_, [](const PciFunction& f) { return f.ClassValue() == kPciClassVga; });
+    if (display) code = VendorCodeOf(ReadPciRegister(pci_.Io(), *display, kPciIdRegister));
 }
 
 void CVgaBiosReader::ReadBannerVersion(std::u16string_view banner, std::string (*cutVersion)(std::string_view)) {
-    if (const std::optional<std::string> text = ReadVideoRomBannerText(io_, banner)) {
+    if (const std::optional<std::string> text = ReadVideoRomBannerText(pci_.Io(), banner)) {
         vgaBiosVersion_ = codePage_.FromAnsi(cutVersion(*text));
     }
 }

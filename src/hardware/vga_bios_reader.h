@@ -8,7 +8,7 @@ namespace veltra {
 
 class CWmiQuery;
 class ICodePage;
-class IHardwareIo;
+class PciBus;
 
 // Reads the adapter name from the management service and the video BIOS version from the
 // vendor's banner in the legacy video ROM window.
@@ -16,12 +16,12 @@ class CVgaBiosReader {
 public:
     enum VendorCode : int { kNvidia = 0, kIntel = 1, kAti = 2, kOther = 3 };
 
-    CVgaBiosReader(IHardwareIo& io, CWmiQuery& wmi, ICodePage& codePage);
+    CVgaBiosReader(PciBus& pci, CWmiQuery& wmi, ICodePage& codePage);
 
     void Run();
     std::u16string GetAdapterName() const { return adapterName_; }
     std::u16string GetVgaBiosVersion() const { return vgaBiosVersion_; }
-    // The vendor of the first VGA-compatible display function on buses 0 to 32; `code`
+    // The vendor of the first VGA-compatible display function; `code`
     // stays as it is when there is none.
     void DetectDisplayVendor(int& code);
 
@@ -36,7 +36,7 @@ private:
 
     std::u16string adapterName_;
     std::u16string vgaBiosVersion_;
-    IHardwareIo& io_;
+    PciBus& pci_;
     CWmiQuery& wmi_;
     ICodePage& codePage_;
     std::map<int, Reader> readers_;

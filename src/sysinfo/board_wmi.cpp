@@ -1,5 +1,7 @@
 #include "sysinfo/board_wmi.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -12,6 +14,19 @@ constexpr char16_t kUnknown[] = u"UNKNOWN";
 constexpr std::size_t kVersionBufferCharacters = 15;  // the value is cut to its first 15 characters
 constexpr std::size_t kModelCharacters = 7;
 constexpr int kLargestLetterValue = 35;
+
+struct VendorSpelling {
+    std::u16string_view manufacturer;
+    const char16_t* vendor;
+};
+
+// The names the firmware makers report in the SMBIOS BIOS structure, as they have spelt them
+// over the years; anything else, Phoenix-Award firmware included, is "Award".
+constexpr VendorSpelling kVendorSpellings[] = {
+    {u"American Megatrends Inc.", u"AMIBIOS"},
+    {u"American Megatrends International, LLC.", u"AMIBIOS"},
+};
+constexpr char16_t kOtherVendor[] = u"Award";
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
@@ -43,7 +58,9 @@ std::optional<char16_t> RunCharacter(std::u16string_view run) {
 }  // namespace
 
 std::u16string BiosVendorFromManufacturer(std::u16string_view manufacturer) {
-    return manufacturer == u"American Megatrends Inc." ? u"AMIBIOS" : u"Award";
+    const auto found = std::find_if(std::begin(kVendorSpellings), std::end(kVendorSpellings),
+                                    [manufacturer](const VendorSpelling& row) { return row.manufacturer == manufacturer; });
+    return found == std::end(kVendorSpellings) ? kOtherVendor : found->vendor;
 }
 
 std::u16string BiosVersionFromSmbios(std::u16string_view smbiosVersion) {

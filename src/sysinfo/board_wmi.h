@@ -9,7 +9,8 @@ class CWmiQuery;
 // The management path of the board identity, used when the BIOS driver's identification
 // string did not give a model and a version.
 
-// "AMIBIOS" for exactly "American Megatrends Inc.", "Award" for anything else.
+// "AMIBIOS" for the firmware maker's spellings ("American Megatrends Inc.", "American
+// Megatrends International, LLC."), exactly as written; "Award" for anything else.
 std::u16string GetBiosVendorByWmi(CWmiQuery& wmi);
 // The SMBIOS BIOS version in the catalogue's notation, or "UNKNOWN".
 std::u16string GetBiosVersionByWmi(CWmiQuery& wmi);

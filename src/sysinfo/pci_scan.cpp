@@ -17,7 +17,7 @@ struct DeviceClass {
 };
 
 // The labels are padded so the arrows line up in the log.
-constexpr std::array<DeviceClass, 7> kClassesOfInterest{{
+constexpr std::array<DeviceClass, 9> kClassesOfInterest{{
     {0x0180, u"Silicon  -> "},
     {0x0104, u"RAID     -> "},
     {0x0101, u"IDE      -> "},
@@ -25,6 +25,8 @@ constexpr std::array<DeviceClass, 7> kClassesOfInterest{{
     {0x0C05, u"SMBUS    -> "},
     {0x0403, u"HD audio -> "},
     {0x0300, u"SVGA     -> "},
+    {0x0106, u"SATA     -> "},
+    {0x0108, u"NVMe     -> "},
 }};
 
 const DeviceClass* ClassOfInterest(std::uint16_t value) {
@@ -44,13 +46,13 @@ void AddPciId(std::vector<std::u16string>& ids, const std::u16string& id) {
     if (!known) ids.push_back(id);
 }
 
-void Scan_PCI(IHardwareIo& io, VT5Record& vt5) {
+void Scan_PCI(PciBus& pci, VT5Record& vt5) {
     DebugLog(u"");
     DebugLog(u"========== Scan_PCI() ==========");
-    WalkPci(io, kPciScanBuses, [&](const PciFunction& found) {
+    WalkPci(pci, [&](const PciFunction& found) {
         const DeviceClass* deviceClass = ClassOfInterest(found.ClassValue());
         if (deviceClass == nullptr) return false;
-        const std::u16string id = PciIdText(ReadPciRegister(io, found, kPciIdRegister));
+        const std::u16string id = PciIdText(ReadPciRegister(pci.Io(), found, kPciIdRegister));
         AddPciId(vt5.saPciIds, id);
         DebugLog(deviceClass->label + id);
         return false;

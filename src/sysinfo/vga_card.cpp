@@ -78,9 +78,10 @@ void MatchCardList(IFile& file, const std::u16string& key, ICodePage& codePage, 
 
 }  // namespace
 
-void IdentifyVgaCard(IHardwareIo& io, ICodePage& codePage, VT5Record& vt5) {
+void IdentifyVgaCard(PciBus& pci, ICodePage& codePage, VT5Record& vt5) {
+    IHardwareIo& io = pci.Io();
     vt5.pVGA = std::make_shared<VGAInfo>();
-    WalkPci(io, kPciScanBuses, [&](const PciFunction& found) {
+    WalkPci(pci, [&](const PciFunction& found) {
         if (found.ClassValue() == kPciClassVga) NoteDisplayFunction(io, found, vt5);
         return false;
     });

@@ -6,7 +6,7 @@ namespace veltra {
 class CWmiQuery;
 class ICodePage;
 class IFileSystem;
-class IHardwareIo;
+class PciBus;
 struct VT5Record;
 
 // The board maker's own PCI vendor id, found as the subsystem vendor of the cards it builds.
@@ -20,8 +20,8 @@ inline constexpr unsigned kVgaCardNameOffset = 58;
 inline constexpr unsigned kVgaCardNameBytes = 82;
 
 // Creates vt5.pVGA and fills vendor, device id, ROM text and model number from the last
-// VGA-compatible display function on buses 0 to 16 and the maker's banner in the video ROM.
-void IdentifyVgaCard(IHardwareIo& io, ICodePage& codePage, VT5Record& vt5);
+// VGA-compatible display function and the maker's banner in the video ROM.
+void IdentifyVgaCard(PciBus& pci, ICodePage& codePage, VT5Record& vt5);
 
 // The card name from "VT5\DL_INFO\VGACardList.rec" (the last record whose id contains the
 // device id in hex), then processor and driver version from the management service when

@@ -75,6 +75,18 @@ void ModelMachine::SetPciRegister(std::uint32_t bus, std::uint32_t device, std::
     pci_.at({bus, device, function}).at(offset / 4) = value;
 }
 
+void ModelMachine::SetMultiFunction(std::uint32_t bus, std::uint32_t device) {
+    pci_.at({bus, device, 0}).at(0x0C / 4) |= 0x00800000;
+}
+
+void ModelMachine::AddPciBridge(std::uint32_t bus, std::uint32_t device, std::uint32_t function,
+                                std::uint8_t secondary, std::uint8_t subordinate) {
+    AddPciFunction(bus, device, function, 0x8086, 0x2448, 0x0604);
+    auto& space = pci_.at({bus, device, function});
+    space[0x0C / 4] = 0x00010000;
+    space[0x18 / 4] = (std::uint32_t{subordinate} << 16) | (std::uint32_t{secondary} << 8) | bus;
+}
+
 std::uint32_t ModelMachine::ReadPciConfigDword(std::uint32_t bus, std::uint32_t device, std::uint32_t function,
                                                std::uint32_t offset) {
     ++pciReads;

@@ -27,6 +27,11 @@ public:
                         std::uint16_t deviceId, std::uint16_t classValue, std::uint16_t subsystemVendor = 0);
     void SetPciRegister(std::uint32_t bus, std::uint32_t device, std::uint32_t function, std::uint32_t offset,
                         std::uint32_t value);
+    // Sets the multi-function bit of function 0's header type: functions 1 to 7 are probed.
+    void SetMultiFunction(std::uint32_t bus, std::uint32_t device);
+    // A PCI-to-PCI bridge (class 0x0604, header layout 1) with its secondary and subordinate bus.
+    void AddPciBridge(std::uint32_t bus, std::uint32_t device, std::uint32_t function, std::uint8_t secondary,
+                      std::uint8_t subordinate);
 
     // The SMBus host controller's I/O base and the dual-BIOS controller's status byte.
     void SetSmbus(std::uint16_t base, std::uint8_t dualBiosStatus);

@@ -60,6 +60,19 @@ void SetConfigDword(MachineProfile& profile, const Args& args) {
     PutDword(config, offset, ParseNumber(args[2], "value"));
 }
 
+// Header layout 1 at 0x0E (the multi-function bit of a "pci-dword" line before is kept) and
+// the bus numbers at 0x18: primary (this function's bus), secondary, subordinate.
+void SetBridge(MachineProfile& profile, const Args& args) {
+    auto& config = DefinedFunction(profile, args[0]);
+    const std::uint32_t bus = PciAddress(args[0]) / 256;
+    const std::uint32_t secondary = ParseNumberUpTo(args[1], 0xFF, "secondary bus");
+    const std::uint32_t subordinate = ParseNumberUpTo(args[2], 0xFF, "subordinate bus");
+    if (secondary <= bus || subordinate < secondary)
+        throw ProfileError("bridge buses must satisfy bus < secondary <= subordinate");
+    config[0x0E] = static_cast<std::uint8_t>((config[0x0E] & 0x80) | 0x01);
+    PutDword(config, 0x18, bus | secondary << 8 | subordinate << 16);
+}
+
 std::uint32_t DriverId(const Token& token) {
     if (token.text == "porvik") return SIM_DRIVER_PORVIK;
     if (token.text == "norvabios") return SIM_DRIVER_NORVABIOS;
@@ -105,6 +118,7 @@ void AddDeviceDirectives(DirectiveTable& table) {
     table["pci"] = {4, 5, AddFunction};
     table["pci-subsystem"] = {3, 3, SetSubsystem};
     table["pci-dword"] = {3, 3, SetConfigDword};
+    table["pci-bridge"] = {3, 3, SetBridge};
     table["port"] = {2, 2, [](MachineProfile& p, const Args& a) {
         p.ports[ParseNumberUpTo(a[0], 0xFFFF, "port")] = static_cast<std::uint8_t>(ParseNumberUpTo(a[1], 0xFF, "value"));
     }};

@@ -8,6 +8,7 @@
 #include "app/single_instance.h"
 #include "hardware/bios_startup.h"
 #include "hardware/dmi.h"
+#include "hardware/pci_walk.h"
 #include "hardware/porvik_startup.h"
 #include "platform/win32/win32_wmi.h"
 #include "sysinfo/wmi_query.h"
@@ -33,7 +34,8 @@ std::optional<CheckInputs> CVT5App::Identify(const MainSetupHooks& hooks) {
     Platform& platform = platform_.Get();
     Win32Wmi wmi;
     CWmiQuery query(wmi);
-    HardwareAccess hardware{*driver_, query};
+    PciBus pci(*driver_);
+    HardwareAccess hardware{pci, query};
     const IdentificationSequenceResult result = RunIdentificationSequence(
         platform, hardware, [&] { return QueryBiosDriver(platform, vt5_.nOS); }, vt5_, commandLine_, hooks);
     if (!result.biosDriverLoaded) return std::nullopt;

@@ -12,6 +12,7 @@
 #include "fakes/model_machine.h"
 #include "fakes/recording_debug_sink.h"
 #include "hardware/dual_bios.h"
+#include "hardware/pci_walk.h"
 #include "sysinfo/vga_card.h"
 #include "sysinfo/vga_info.h"
 #include "sysinfo/wmi_query.h"
@@ -37,7 +38,8 @@ struct DemoPc {
     fakes::ModelMachine machine;
     FakeWmi wmi;
     CWmiQuery query{wmi};
-    HardwareAccess hardware{machine, query};
+    PciBus pci{machine};
+    HardwareAccess hardware{pci, query};
     VT5Record vt5;
 
     explicit DemoPc(std::uint8_t dualBiosStatus = 0) {
@@ -46,7 +48,9 @@ struct DemoPc {
             fake.fileSystem.AddFolder(folder);
         }
         machine.AddPciFunction(0, 2, 0, 0x10DE, 0x0640, 0x0300, kMakerSubsystemVendorId);
+        machine.AddPciFunction(0, 31, 0, 0x8086, 0x3A18, 0x0601);
         machine.AddPciFunction(0, 31, 3, 0x8086, 0x3A30, 0x0C05);
+        machine.SetMultiFunction(0, 31);
         machine.SetPciRegister(0, 31, 3, 0x20, 0x0401);
         machine.SetSmbus(0x0400, dualBiosStatus);
         machine.AddMemory(0xC0000, std::vector<std::uint8_t>(0x10100, 0));
@@ -92,6 +96,10 @@ TEST(IdentificationSequence, StepsAndLogLinesInTheirOrder) {
     EXPECT_EQ(pc.fake.messageBox.shown[0].first, kSecondBiosMessage);
     EXPECT_EQ(BoardOf(pc.vt5), (Board{u"QB-1234", u"1.92", u"Norva BIOS", u"QB-1234", u"1.92"}));
     EXPECT_THAT(pc.vt5.saPciIds, ElementsAre(u"VEN_10DE&DEV_0640", u"VEN_8086&DEV_3A30"));
+    // One enumeration of bus 0 (32 probes, 7 for the multi-function device, 3 header reads)
+    // serves all four readers, which add their own register reads: the SMBus base (1),
+    // the scan's ids (2), the card's id and subsystem (2), the video BIOS vendor (1).
+    EXPECT_EQ(pc.machine.pciReads, 32 + 7 + 3 + 1 + 2 + 2 + 1);
     const VGAInfo& vga = *pc.vt5.pVGA;
     // The adapter name replaces the list's name.
     EXPECT_EQ((std::vector<std::u16string>{vga.sVendor, vga.sBIOSText, vga.sModelNo, vga.sCardName, vga.sBIOSVersion,
@@ -129,8 +137,8 @@ TEST(IdentificationSequence, WithoutTheBiosDriverNothingElseIsRead) {
     const auto result = pc.Run([] { return std::optional<BiosDriverOutcome>(); });
     EXPECT_FALSE(result.biosDriverLoaded);
     EXPECT_TRUE(result.setup.identified);
-    const int dualBiosReads = 17 * 32 * 8;  // at most one walk, stopped early at the SMBus controller
-    EXPECT_LT(pc.machine.pciReads - pciReadsBefore, dualBiosReads);
+    // Only the dual-BIOS check's enumeration and the SMBus base register.
+    EXPECT_EQ(pc.machine.pciReads - pciReadsBefore, 32 + 7 + 3 + 1);
     EXPECT_TRUE(pc.vt5.saPciIds.empty());
     EXPECT_EQ(pc.vt5.pVGA, nullptr);
     EXPECT_EQ(pc.wmi.queries, 0);

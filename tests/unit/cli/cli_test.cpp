@@ -67,6 +67,7 @@ TEST(Cli, JsonWorkFolderAndDebugLinesOnStandardError) {
     fake.biosDevice.identification = "NORVA";
     fake.biosDevice.SetRecordString(1, "Corvid Firmware Inc.");
     fake.biosDevice.SetRecordString(2, "A7100CFW V1.2 031510");
+    fake.machine.AddPciBridge(0, 28, 0, 2, 2);
     fake.machine.AddPciFunction(2, 0, 0, 0x8086, 0x10D3, 0x0200);
     fake.fileSystem.AddFolder(u"D:\\W\u00E4rk");
     const CliRun run = RunCommand(fake, {u"identify", u"--json", u"--work", u"D:\\W\u00E4rk", u"--debug"});

@@ -4,6 +4,7 @@
 #include "fakes/fake_platform.h"
 #include "fakes/model_machine.h"
 #include "hardware/dual_bios.h"
+#include "hardware/pci_walk.h"
 
 namespace veltra {
 namespace {
@@ -13,10 +14,15 @@ using ::testing::Pair;
 
 constexpr std::uint16_t kBase = 0x0500;
 
-fakes::ModelMachine MachineWithSmbus(std::uint32_t bus, std::uint8_t status) {
+// The controller is function 3 of a multi-function device; a bus above 0 is reached through
+// a bridge unless `bridged` is false.
+fakes::ModelMachine MachineWithSmbus(std::uint8_t bus, std::uint8_t status, bool bridged = true) {
     fakes::ModelMachine machine;
     machine.AddPciFunction(0, 0, 0, 0x8086, 0x1234, 0x0600);
+    if (bus != 0 && bridged) machine.AddPciBridge(0, 1, 0, bus, bus);
+    machine.AddPciFunction(bus, 31, 0, 0x8086, 0x3A18, 0x0601);
     machine.AddPciFunction(bus, 31, 3, 0x8086, 0x3A30, 0x0C05);
+    machine.SetMultiFunction(bus, 31);
     machine.SetPciRegister(bus, 31, 3, 0x20, kBase | 1);
     machine.SetSmbus(kBase, status);
     return machine;
@@ -25,7 +31,8 @@ fakes::ModelMachine MachineWithSmbus(std::uint32_t bus, std::uint8_t status) {
 TEST(DualBios, TheTransactionIsWrittenInOrderThenDataRegisterZeroIsRead) {
     fakes::ModelMachine machine = MachineWithSmbus(0, 0x04);
     fakes::FakeClock clock;
-    DualBios dualBios(machine);
+    PciBus pci(machine);
+    DualBios dualBios(pci);
     dualBios.GetSmbusBase();
     EXPECT_EQ(dualBios.SmbusBase(), kBase);
     EXPECT_EQ(dualBios.ReadStatus(clock), 0x04);
@@ -41,7 +48,8 @@ TEST(DualBios, OnlyBits2And3ShowTheMessageOnce) {
              {0x00, false}}) {
         fakes::ModelMachine machine = MachineWithSmbus(2, status);
         fakes::FakePlatform fake;
-        CheckDualBios(machine, fake.clock, fake.messageBox);
+        PciBus pci(machine);
+        CheckDualBios(pci, fake.clock, fake.messageBox);
         ASSERT_EQ(fake.messageBox.shown.size(), shown ? 1u : 0u) << int{status};
         if (shown) {
             EXPECT_EQ(fake.messageBox.shown[0].first, kSecondBiosMessage);
@@ -51,18 +59,21 @@ TEST(DualBios, OnlyBits2And3ShowTheMessageOnce) {
 
 TEST(DualBios, NoControllerOrNoUsableBaseMeansNoPortAccess) {
     fakes::FakePlatform fake;
-    fakes::ModelMachine onBus17 = MachineWithSmbus(17, 0x04);
-    CheckDualBios(onBus17, fake.clock, fake.messageBox);
-    EXPECT_TRUE(onBus17.portWrites.empty());
+    fakes::ModelMachine unbridged = MachineWithSmbus(2, 0x04, false);
+    PciBus unbridgedBus(unbridged);
+    CheckDualBios(unbridgedBus, fake.clock, fake.messageBox);
+    EXPECT_TRUE(unbridged.portWrites.empty());
 
     fakes::ModelMachine memoryBar = MachineWithSmbus(0, 0x04);
     memoryBar.SetPciRegister(0, 31, 3, 0x20, 0xFED00000);  // a memory-space base register
-    CheckDualBios(memoryBar, fake.clock, fake.messageBox);
+    PciBus memoryBarBus(memoryBar);
+    CheckDualBios(memoryBarBus, fake.clock, fake.messageBox);
     EXPECT_TRUE(memoryBar.portWrites.empty());
 
     fakes::ModelMachine closed = MachineWithSmbus(0, 0x04);
     closed.deviceOpen = false;
-    CheckDualBios(closed, fake.clock, fake.messageBox);
+    PciBus closedBus(closed);
+    CheckDualBios(closedBus, fake.clock, fake.messageBox);
     EXPECT_TRUE(closed.portWrites.empty());
     EXPECT_TRUE(fake.messageBox.shown.empty());
 
@@ -70,21 +81,26 @@ TEST(DualBios, NoControllerOrNoUsableBaseMeansNoPortAccess) {
     for (const auto& [bar, base] : {std::pair{0xFFFBu, 0xFFFAu}, {0xFFFDu, 0u}}) {
         fakes::ModelMachine high = MachineWithSmbus(0, 0x04);
         high.SetPciRegister(0, 31, 3, 0x20, bar);
-        DualBios highBase(high);
+        PciBus highBus(high);
+        DualBios highBase(highBus);
         highBase.GetSmbusBase();
         EXPECT_EQ(highBase.SmbusBase(), base) << bar;
     }
 
     std::uint32_t bus = 9, device = 9, function = 9;
-    EXPECT_FALSE(DualBios(onBus17).FindSmbusController(bus, device, function));
+    EXPECT_FALSE(DualBios(unbridgedBus).FindSmbusController(bus, device, function));
     EXPECT_EQ(bus + device + function, 0u);
 }
 
 TEST(DualBios, TheFirstControllerInBusOrderIsUsed) {
     fakes::ModelMachine machine = MachineWithSmbus(3, 0x08);
+    machine.AddPciBridge(0, 3, 0, 1, 1);
+    machine.AddPciFunction(1, 2, 0, 0x1022, 0x7808, 0x0C03);
     machine.AddPciFunction(1, 2, 5, 0x1022, 0x780B, 0x0C05);
+    machine.SetMultiFunction(1, 2);
     std::uint32_t bus = 0, device = 0, function = 0;
-    EXPECT_TRUE(DualBios(machine).FindSmbusController(bus, device, function));
+    PciBus pci(machine);
+    EXPECT_TRUE(DualBios(pci).FindSmbusController(bus, device, function));
     EXPECT_EQ(bus, 1u);
     EXPECT_EQ(device, 2u);
     EXPECT_EQ(function, 5u);

@@ -4,6 +4,7 @@
 #include "core/vt5_record.h"
 #include "fakes/model_machine.h"
 #include "fakes/recording_debug_sink.h"
+#include "hardware/pci_walk.h"
 #include "sysinfo/pci_scan.h"
 
 namespace veltra {
@@ -11,42 +12,68 @@ namespace {
 
 using ::testing::ElementsAre;
 
-TEST(ScanPci, DevicesOfInterestInOrderOncePerIdLoggedPerFunction) {
+// A notebook of today: graphics and two HD audio functions on bus 0xC4, NVMe behind a
+// bridge of a bridge, and functions that no enumeration may reach.
+fakes::ModelMachine TodaysNotebook() {
     fakes::ModelMachine machine;
     machine.AddPciFunction(0, 0, 0, 0x8086, 0x2E10, 0x0600);   // host bridge: not of interest
     machine.AddPciFunction(0, 2, 0, 0x10DE, 0x0640, 0x0300);
     machine.AddPciFunction(0, 2, 1, 0x10DE, 0x0BE5, 0x0403);
+    machine.SetMultiFunction(0, 2);
+    machine.AddPciFunction(0, 5, 0, 0x1B21, 0x0612, 0x0180);
+    machine.AddPciFunction(0, 5, 3, 0x1B21, 0x0613, 0x0101);   // function 0 not multi-function: never probed
     machine.AddPciFunction(0, 27, 0, 0x8086, 0x3A3E, 0x0403);
-    machine.AddPciFunction(0, 31, 2, 0x8086, 0x3A22, 0x0106);  // AHCI: not in the table
+    machine.AddPciBridge(0, 28, 0, 0x02, 0x03);
+    machine.AddPciBridge(0, 28, 4, 0xC4, 0xC4);                // found before bus 2, scanned after it
+    machine.SetMultiFunction(0, 28);
+    machine.AddPciBridge(0, 29, 0, 0x00, 0x00);                // unconfigured
+    machine.AddPciFunction(0, 31, 0, 0x8086, 0x3A16, 0x0601);
+    machine.AddPciFunction(0, 31, 2, 0x8086, 0x3A22, 0x0106);  // SATA AHCI
     machine.AddPciFunction(0, 31, 3, 0x8086, 0x3a30, 0x0C05);
-    machine.AddPciFunction(1, 0, 0, 0x1102, 0x0007, 0x0380);   // not VGA-compatible
+    machine.SetMultiFunction(0, 31);
     machine.AddPciFunction(2, 0, 0, 0x10EC, 0x8168, 0x0200);
     machine.AddPciFunction(2, 0, 1, 0x10EC, 0x8168, 0x0200);   // a second identical port
-    machine.AddPciFunction(3, 0, 3, 0x197B, 0x2368, 0x0101);   // only function 3 of its device
-    machine.AddPciFunction(4, 0, 0, 0x1095, 0x3132, 0x0180);
-    machine.AddPciFunction(5, 9, 0, 0x1103, 0x2340, 0x0104);
-    machine.AddPciFunction(16, 31, 7, 0x1AF4, 0x1000, 0x0200); // the last bus scanned
-    machine.AddPciFunction(17, 0, 0, 0x1AF4, 0x1041, 0x0200);  // beyond it
+    machine.SetMultiFunction(2, 0);
+    machine.AddPciBridge(2, 1, 0, 0x03, 0x03);
+    machine.AddPciFunction(3, 0, 0, 0x144D, 0xA808, 0x0108);   // NVMe
+    machine.AddPciFunction(3, 1, 3, 0x197B, 0x2368, 0x0101);   // function 0 absent: never probed
+    machine.AddPciFunction(0xC4, 0, 0, 0x1002, 0x1681, 0x0300);
+    machine.AddPciFunction(0xC4, 0, 1, 0x1002, 0x1640, 0x0403);
+    machine.AddPciFunction(0xC4, 0, 6, 0x1022, 0x15E3, 0x0403);
+    machine.SetMultiFunction(0xC4, 0);
+    machine.AddPciBridge(0xC4, 1, 0, 0x01, 0x01);              // leads backwards: ignored
+    machine.AddPciFunction(1, 0, 0, 0x1103, 0x2340, 0x0104);   // so bus 1 is never probed
+    machine.AddPciFunction(0x11, 0, 0, 0x1AF4, 0x1041, 0x0200);  // no bridge leads here
+    return machine;
+}
+
+TEST(ScanPci, FollowsTheBridgesAndListsDevicesOfInterestInOrderOncePerId) {
+    fakes::ModelMachine machine = TodaysNotebook();
     fakes::ScopedDebugCapture capture;
     VT5Record vt5;
-    Scan_PCI(machine, vt5);
+    PciBus pci(machine);
+    Scan_PCI(pci, vt5);
     EXPECT_THAT(vt5.saPciIds,
-                ElementsAre(u"VEN_10DE&DEV_0640", u"VEN_10DE&DEV_0BE5", u"VEN_8086&DEV_3A3E", u"VEN_8086&DEV_3A30",
-                            u"VEN_10EC&DEV_8168", u"VEN_197B&DEV_2368", u"VEN_1095&DEV_3132", u"VEN_1103&DEV_2340",
-                            u"VEN_1AF4&DEV_1000"));
+                ElementsAre(u"VEN_10DE&DEV_0640", u"VEN_10DE&DEV_0BE5", u"VEN_1B21&DEV_0612", u"VEN_8086&DEV_3A3E",
+                            u"VEN_8086&DEV_3A22", u"VEN_8086&DEV_3A30", u"VEN_10EC&DEV_8168", u"VEN_144D&DEV_A808",
+                            u"VEN_1002&DEV_1681", u"VEN_1002&DEV_1640", u"VEN_1022&DEV_15E3"));
     EXPECT_THAT(capture.Lines(), ElementsAre(u"0000 :  ", u"0001 :  ========== Scan_PCI() ==========",
                                              u"0002 :  SVGA     -> VEN_10DE&DEV_0640",
                                              u"0003 :  HD audio -> VEN_10DE&DEV_0BE5",
-                                             u"0004 :  HD audio -> VEN_8086&DEV_3A3E",
-                                             u"0005 :  SMBUS    -> VEN_8086&DEV_3A30",
-                                             u"0006 :  NetWork  -> VEN_10EC&DEV_8168",
-                                             u"0007 :  NetWork  -> VEN_10EC&DEV_8168",
-                                             u"0008 :  IDE      -> VEN_197B&DEV_2368",
-                                             u"0009 :  Silicon  -> VEN_1095&DEV_3132",
-                                             u"0010 :  RAID     -> VEN_1103&DEV_2340",
-                                             u"0011 :  NetWork  -> VEN_1AF4&DEV_1000"));
-    // Every function of buses 0 to 16 is probed once, plus one id read per device of interest.
-    EXPECT_EQ(machine.pciReads, 17 * 32 * 8 + 10);
+                                             u"0004 :  Silicon  -> VEN_1B21&DEV_0612",
+                                             u"0005 :  HD audio -> VEN_8086&DEV_3A3E",
+                                             u"0006 :  SATA     -> VEN_8086&DEV_3A22",
+                                             u"0007 :  SMBUS    -> VEN_8086&DEV_3A30",
+                                             u"0008 :  NetWork  -> VEN_10EC&DEV_8168",
+                                             u"0009 :  NetWork  -> VEN_10EC&DEV_8168",
+                                             u"0010 :  NVMe     -> VEN_144D&DEV_A808",
+                                             u"0011 :  SVGA     -> VEN_1002&DEV_1681",
+                                             u"0012 :  HD audio -> VEN_1002&DEV_1640",
+                                             u"0013 :  HD audio -> VEN_1022&DEV_15E3"));
+    // Buses 0, 2, 3 and 0xC4: 32 probes each, 7 more for each of the 5 multi-function
+    // devices, a header read per present function (19), a bus-number read per bridge (5),
+    // an id read per function of interest (12).
+    EXPECT_EQ(machine.pciReads, 4 * 32 + 5 * 7 + 19 + 5 + 12);
 }
 
 TEST(ScanPci, AClosedDriverFindsNothing) {
@@ -54,8 +81,10 @@ TEST(ScanPci, AClosedDriverFindsNothing) {
     machine.AddPciFunction(0, 2, 0, 0x10DE, 0x0640, 0x0300);
     machine.deviceOpen = false;
     VT5Record vt5;
-    Scan_PCI(machine, vt5);
+    PciBus pci(machine);
+    Scan_PCI(pci, vt5);
     EXPECT_TRUE(vt5.saPciIds.empty());
+    EXPECT_EQ(machine.pciReads, 32);
 }
 
 TEST(ScanPci, AddPciIdSkipsIdsAlreadyContained) {

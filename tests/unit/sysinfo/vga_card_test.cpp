@@ -8,6 +8,7 @@
 #include "fakes/fake_wmi.h"
 #include "fakes/model_machine.h"
 #include "fakes/recording_debug_sink.h"
+#include "hardware/pci_walk.h"
 #include "platform/windows1252.h"
 #include "sysinfo/vga_card.h"
 #include "sysinfo/vga_info.h"
@@ -26,7 +27,10 @@ struct CardMachine {
     VT5Record vt5;
 
     CardMachine() { machine.AddMemory(0xC0000, std::vector<std::uint8_t>(0x10100, 0)); }
-    void Identify() { IdentifyVgaCard(machine, codePage, vt5); }
+    void Identify() {
+        PciBus pci(machine);
+        IdentifyVgaCard(pci, codePage, vt5);
+    }
     // Vendor, ROM text and model number; device id, maker-built flag and chip vendor.
     std::vector<std::u16string> Texts() const { return {vt5.pVGA->sVendor, vt5.pVGA->sBIOSText, vt5.pVGA->sModelNo}; }
     std::vector<int> Numbers() const { return {vt5.pVGA->nDeviceID, vt5.bMakerCard, vt5.nChipVendor}; }
@@ -41,6 +45,7 @@ TEST(IdentifyVgaCard, AMakerBuiltCardOfEitherChipVendor) {
              {0x10DE, u"NVIDIA", u"0000 :  NVIDIA VGA Card PCI ID = 05e2"},
              {0x1002, u"ATI", u"0000 :  ATI VGA Card PCI ID = 05e2"}}) {
         CardMachine m;
+        m.machine.AddPciBridge(0, 1, 0, 1, 1);
         m.machine.AddPciFunction(1, 0, 0, vendor, 0x05E2, 0x0300, kMakerSubsystemVendorId);
         m.machine.PutText(0xC0080, "NORVA7700 QB.7700-1GI Graphics");
         fakes::ScopedDebugCapture capture;
@@ -56,8 +61,9 @@ TEST(IdentifyVgaCard, AMakerBuiltCardOfEitherChipVendor) {
 TEST(IdentifyVgaCard, TheLastDisplayFunctionDecides) {
     CardMachine m;
     m.machine.AddPciFunction(0, 2, 0, 0x10DE, 0x0640, 0x0300, kMakerSubsystemVendorId);
-    m.machine.AddPciFunction(3, 0, 0, 0x1002, 0x9440, 0x0300, 0x1043);
-    m.machine.AddPciFunction(17, 0, 0, 0x10DE, 0x0641, 0x0300, kMakerSubsystemVendorId);  // never walked
+    m.machine.AddPciBridge(0, 28, 0, 0xC4, 0xC4);
+    m.machine.AddPciFunction(0xC4, 0, 0, 0x1002, 0x9440, 0x0300, 0x1043);
+    m.machine.AddPciFunction(0xC5, 0, 0, 0x10DE, 0x0641, 0x0300, kMakerSubsystemVendorId);  // no bridge leads here
     m.machine.PutText(0xC0080, "NORVA BIOS for QB.X1 cards");
     m.Identify();
     // Not maker-built: the ROM text stays.

@@ -54,11 +54,20 @@ TEST(CWmiQuery, TheFirstInstanceAnswersAndAnUnreachableServiceAnswersNothing) {
     EXPECT_EQ(query.GetBiosSmbiosVersion(), u"");
 }
 
-TEST(BoardByWmi, VendorIsAmibiosOnlyForTheExactManufacturer) {
-    EXPECT_EQ(BiosVendorFromManufacturer(u"American Megatrends Inc."), u"AMIBIOS");
-    EXPECT_EQ(BiosVendorFromManufacturer(u"American Megatrends Inc"), u"Award");
-    EXPECT_EQ(BiosVendorFromManufacturer(u"american megatrends inc."), u"Award");
-    EXPECT_EQ(BiosVendorFromManufacturer(u""), u"Award");
+// The manufacturers of the real SMBIOS tables in the fixtures, and near misses.
+TEST(BoardByWmi, VendorIsAmibiosOnlyForTheMakersExactSpellings) {
+    const std::pair<const char16_t*, const char16_t*> rows[] = {
+        {u"American Megatrends Inc.", u"AMIBIOS"},
+        {u"American Megatrends International, LLC.", u"AMIBIOS"},
+        {u"American Megatrends International, LLC", u"Award"},
+        {u"American Megatrends Inc", u"Award"},
+        {u"american megatrends inc.", u"Award"},
+        {u"Phoenix Technologies LTD", u"Award"},
+        {u"Insyde Corp.", u"Award"},
+        {u"LENOVO", u"Award"},
+        {u"", u"Award"},
+    };
+    for (const auto& [manufacturer, vendor] : rows) EXPECT_EQ(BiosVendorFromManufacturer(manufacturer), vendor);
 }
 
 TEST(BoardByWmi, VersionFromTheSmbiosVersion) {

@@ -41,6 +41,10 @@ TEST(MachineProfileParser, MistakesGiveOneLineWithTheLineNumber) {
         {"pci-dword 00:01.0 0x20 1\n", "1: PCI function 00:01.0 has no 'pci' line before"},
         {"pci 00:01.0 0x8086 0x1234 0x030000\npci-dword 00:01.0 0x22 1\n",
          "2: register offset '0x22' is not a multiple of 4"},
+        {"pci 02:00.0 0x8086 0x1234 0x060400\npci-bridge 02:00.0 2 3\n",
+         "2: bridge buses must satisfy bus < secondary <= subordinate"},
+        {"pci 02:00.0 0x8086 0x1234 0x060400\npci-bridge 02:00.0 4 3\n",
+         "2: bridge buses must satisfy bus < secondary <= subordinate"},
         {"bios-ident \"" + std::string(257, 'A') + "\"\n", "1: identification text longer than 256 bytes"},
         {"bios-info 4 \"x\"\n", "1: string index '4' is out of range"},
         {"port 0x10000 1\n", "1: port '0x10000' is out of range"},
@@ -79,7 +83,10 @@ TEST(MachineProfileParser, PciLinesBuildTheConfigurationSpace) {
     const MachineProfile profile = Parsed(
         "pci 10:1f.7 0x10DE 0x0A7F 0x030000 0xA2\n"
         "pci-subsystem 10:1f.7 0xF157 0x7745\n"
-        "pci-dword 10:1f.7 0x20 0x00000401\n");
+        "pci-dword 10:1f.7 0x20 0x00000401\n"
+        "pci c4:00.0 0x1F3C 0x2A1C 0x060400\n"
+        "pci-dword c4:00.0 0x0C 0x00800010\n"
+        "pci-bridge c4:00.0 0xc5 0xc7\n");
     const auto found = profile.pci.find(0x10u * 256 + 0x1F * 8 + 7);
     ASSERT_NE(found, profile.pci.end());
     const std::vector<std::uint8_t> config(found->second.begin(), found->second.end());
@@ -88,6 +95,12 @@ TEST(MachineProfileParser, PciLinesBuildTheConfigurationSpace) {
     EXPECT_EQ(U32At(config, 0x20), 0x00000401u);
     EXPECT_EQ(U32At(config, 0x2C), 0x7745F157u);
     EXPECT_EQ(U32At(config, 0x04), 0u);
+    // A multi-function bridge on a high bus: layout 1 beside the multi-function bit.
+    const auto bridge = profile.pci.find(0xC4u * 256);
+    ASSERT_NE(bridge, profile.pci.end());
+    const std::vector<std::uint8_t> bridgeConfig(bridge->second.begin(), bridge->second.end());
+    EXPECT_EQ(U32At(bridgeConfig, 0x0C), 0x00810010u);
+    EXPECT_EQ(U32At(bridgeConfig, 0x18), 0x00C7C5C4u);
 }
 
 TEST(MachineProfileCompiler, WritesTheLayoutTheDriversRead) {

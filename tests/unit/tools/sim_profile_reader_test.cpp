@@ -35,7 +35,8 @@ bool IsValid(const std::vector<std::uint8_t>& bytes) {
 }
 
 TEST(SimProfileReader, AcceptsEveryDemoMachineAndFindsItsParts) {
-    for (const char* name : {"demo-pc", "demo-ati", "demo-no-ident", "demo-dual-bios", "demo-thirdparty"}) {
+    for (const char* name :
+         {"demo-pc", "demo-ati", "demo-no-ident", "demo-dual-bios", "demo-thirdparty", "demo-workstation"}) {
         const std::vector<std::uint8_t> bytes = CompiledExample(name);
         ASSERT_TRUE(IsValid(bytes)) << name;
         const SimProfile profile{bytes.data(), static_cast<ULONG>(bytes.size())};

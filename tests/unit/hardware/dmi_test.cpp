@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fakes/model_machine.h"
+#include "hardware/dmi.h"
+
+namespace veltra {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::uint32_t kTable = 0x7FFE0000;
+
+void Put(Bytes& bytes, std::size_t offset, std::uint64_t value, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// An entry point of either form: "_SM3_" (length at 0x0C, address at 0x10), or "_SM_" with
+// its "_DMI_" half at 0x10 (length at 0x16, address at 0x18).
+Bytes EntryPoint(bool sm3, std::uint64_t address, std::uint32_t length) {
+    Bytes entry(0x20, 0);
+    const std::string anchor = sm3 ? std::string("_SM3_") : std::string("_SM_\0\0\0\0\0\0\0\0\0\0\0\0_DMI_", 0x15);
+    std::copy(anchor.begin(), anchor.end(), entry.begin());
+    Put(entry, sm3 ? 0x0C : 0x16, length, sm3 ? 4 : 2);
+    Put(entry, sm3 ? 0x10 : 0x18, address, sm3 ? 8 : 4);
+    return entry;
+}
+
+// The BIOS ROM window with the entry point at 0xF0A20, and the table at kTable.
+fakes::ModelMachine MachineWith(const Bytes& entryPoint, const Bytes& table) {
+    fakes::ModelMachine machine;
+    Bytes window(0x10000, 0);
+    std::copy(entryPoint.begin(), entryPoint.end(), window.begin() + 0xA20);
+    machine.AddMemory(0xF0000, window);
+    machine.AddMemory(kTable, table);
+    return machine;
+}
+
+// Real tables: a dump has its entry point in its first 0x20 bytes and the table after it; a
+// bare table gets a 64-bit entry point. The expected releases were read by a separate script.
+TEST(DmiTable, EveryRealTableGivesTheMajorReleaseOfItsBiosStructure) {
+    const std::pair<const char*, std::optional<std::uint8_t>> rows[] = {
+        {"Beelink-EQ12.dmi", 5},                      // _SM3_ only
+        {"Dell-PowerEdge-R630-Dual-Xeon.dmi", 2},     // bare; first structure type 218
+        {"HyperV.dmi", std::nullopt},                 // bare; type 0 too short for the field
+        {"Lenovo-ThinkPad-T480.bin", 1},              // _SM3_ only; first structure type 222
+        {"Lenovo-ThinkPad-W510.bin", 1},
+        {"Synology-RS3614xsp.bin", 4},
+        {"VMWare.bin", 4},
+        {"satellite_pro_l70_testdata.bin", 1},
+        {"smbios_table.bin", 1},                      // _SM3_ only
+    };
+    for (const auto& [name, major] : rows) {
+        std::ifstream in(std::string(VELTRA_SOURCE_DIR) + "/tests/fixtures/smbios/" + name, std::ios::binary);
+        const Bytes file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        ASSERT_GT(file.size(), 0x20u) << name;
+        const bool dump = file[0] == '_';
+        const bool sm3 = !dump || file[3] == '3';
+        Bytes table(file.begin() + (dump ? 0x20 : 0), file.end());
+        Bytes entry = dump ? Bytes(file.begin(), file.begin() + 0x20) : EntryPoint(true, 0, 0);
+        if (!dump) Put(entry, 0x0C, table.size(), 4);
+        Put(entry, sm3 ? 0x10 : 0x18, kTable, sm3 ? 8 : 4);  // where the table is served
+        table.resize(std::max<std::size_t>(table.size(), entry[sm3 ? 0x0C : 0x16] | entry[sm3 ? 0x0D : 0x17] << 8));
+        fakes::ModelMachine machine = MachineWith(entry, table);
+        EXPECT_EQ(ReadDmiBiosMajorRelease(machine), major) << name;
+        // One request each for the window, the entry point and the table, and one more
+        // window search when only the 64-bit anchor is there.
+        EXPECT_EQ(machine.memoryReads, sm3 ? 4 : 3) << name;
+        EXPECT_EQ(IsDmiBiosMajorRelease4(machine), major == 4) << name;
+    }
+}
+
+// Structures: type, length, handle, formatted area, then strings that end in 00 00.
+TEST(DmiTable, TheWalkStopsAtTheBiosStructureTheEndOrAMalformedStructure) {
+    Bytes bios(0x18, 0);
+    bios[1] = 0x18;
+    bios[0x14] = 4;
+    const auto table = [&bios](Bytes before, std::uint8_t biosLength = 0x18) {
+        before.insert(before.end(), bios.begin(), bios.end());
+        before[before.size() - 0x17] = biosLength;
+        before.insert(before.end(), {0, 0});
+        return before;
+    };
+    const std::pair<Bytes, std::optional<std::uint8_t>> rows[] = {
+        {table({1, 4, 0, 0, 'A', 0, 'B', 'C', 0, 0, 2, 5, 0, 0, 9, 0, 0}), 4},  // after two others
+        {table({}, 0x15), 4},
+        {table({}, 0x14), std::nullopt},                                        // too short for the field
+        {table({127, 4, 0, 0, 0, 0}), std::nullopt},                            // end of table first
+        {table({1, 3, 0, 0, 0, 0}), std::nullopt},                              // length below the header
+        {Bytes(bios.begin(), bios.begin() + 0x14), std::nullopt},               // cut in the formatted area
+        {{1, 4, 0, 0, 'A', 0, 'B'}, std::nullopt},                              // strings never end
+        {{}, std::nullopt},
+    };
+    for (const auto& [bytes, major] : rows) EXPECT_EQ(FindBiosMajorRelease(bytes), major) << bytes.size();
+}
+
+TEST(DmiTable, EntryPointsAndTablesThatCannotBeReadGiveFalse) {
+    Bytes table(0x20, 0);
+    table[1] = 0x18;
+    table[0x14] = 4;
+    const std::pair<Bytes, bool> rows[] = {
+        {EntryPoint(false, kTable, 0x20), true},
+        {EntryPoint(true, kTable, 0x20), true},
+        {EntryPoint(true, 0x100000000 + kTable, 0x20), false},  // above 4 GiB
+        {EntryPoint(true, 0xFFFFFFE0, 0x20), true},             // ends right at 4 GiB
+        {EntryPoint(true, 0xFFFFFFF0, 0x20), false},            // runs past 4 GiB
+        {EntryPoint(false, kTable, 0x21), false},               // longer than the memory served
+        {EntryPoint(false, kTable, 0), false},
+        {Bytes(0x20, '_'), false},                              // no anchor
+    };
+    int row = 0;
+    for (const auto& [entry, result] : rows) {
+        fakes::ModelMachine machine = MachineWith(entry, table);
+        machine.AddMemory(0xFFFFFFE0, table);
+        EXPECT_EQ(IsDmiBiosMajorRelease4(machine), result) << "row " << row++;
+        machine.deviceOpen = false;
+        EXPECT_FALSE(IsDmiBiosMajorRelease4(machine));
+    }
+    // Both forms: the 32-bit one decides, and the 64-bit one serves when it gives nothing.
+    fakes::ModelMachine both = MachineWith(EntryPoint(false, kTable, 0x20), table);
+    const Bytes sm3 = EntryPoint(true, 0x10000000, 0x20);
+    both.PutText(0xF0100, std::string(sm3.begin(), sm3.end()));
+    Bytes other = table;
+    other[0x14] = 3;
+    both.AddMemory(0x10000000, other);
+    EXPECT_EQ(ReadDmiBiosMajorRelease(both), 4);
+    fakes::ModelMachine unusable32 = MachineWith(EntryPoint(false, kTable, 0), table);
+    unusable32.PutText(0xF0100, std::string(sm3.begin(), sm3.end()));
+    unusable32.AddMemory(0x10000000, other);
+    EXPECT_EQ(ReadDmiBiosMajorRelease(unusable32), 3);
+}
+
+}  // namespace
+}  // namespace veltra
