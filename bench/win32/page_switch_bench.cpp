@@ -9,6 +9,7 @@
 #include <string>
 
 #include "bare_dialog_window.h"
+#include "bench_support.h"
 #include "core/vt5_record.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/wide.h"
@@ -19,32 +20,18 @@ namespace {
 constexpr int kRounds = 40;
 constexpr UINT_PTR kMeasureTimer = 1;
 
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-std::wstring Folder() {
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    return folder.substr(0, folder.find_last_of(L'\\') + 1);
-}
-
 const wchar_t* g_title = nullptr;
 double g_switchMs = -1;
 
 // Mean time of a click on the History or the Home tab until every window has painted.
 double PageSwitch(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    const double t0 = Now();
+    const double t0 = NowMs();
     for (int i = 0; i < kRounds; ++i) {
         SendMessageW(GetDlgItem(window, i % 2 == 0 ? 1004 : 1002), BM_CLICK, 0, 0);
         RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
-    return (Now() - t0) / kRounds;
+    return (NowMs() - t0) / kRounds;
 }
 
 // Fires in the window's modal loop once it is up: measures, then ends the window.
@@ -59,7 +46,7 @@ void CALLBACK MeasureOnce(HWND, UINT, UINT_PTR timer, DWORD) {
 double MainWindowSwitch() {
     veltra::Win32Platform platform;
     veltra::VT5Record vt5;
-    vt5.sWorkPath = veltra::FromWide(Folder());
+    vt5.sWorkPath = veltra::FromWide(ExecutableFolder());
     veltra::CVT5Dlg dialog(platform.Get(), vt5, [&](const veltra::MainSetupHooks& hooks) {
         hooks.afterReminderArgument();
         hooks.afterTestModes(veltra::TestModes{});

@@ -7,21 +7,9 @@
 #include <cstdio>
 #include <string>
 
+#include "bench_support.h"
+
 namespace {
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-std::wstring Folder() {
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    return folder.substr(0, folder.find_last_of(L'\\') + 1);
-}
 
 struct Started {
     PROCESS_INFORMATION process{};
@@ -42,7 +30,7 @@ bool NeedsPaint(HWND window) {
 }
 
 void WaitUntilPainted(HWND window, double t0) {
-    while (NeedsPaint(window) && Now() - t0 < 10000) Sleep(1);
+    while (NeedsPaint(window) && NowMs() - t0 < 10000) Sleep(1);
 }
 
 // Process start to its titled window visible, then to its first paint done.
@@ -51,17 +39,17 @@ Started Start(const std::wstring& commandLine, const wchar_t* title) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     std::wstring line = commandLine;
-    const double t0 = Now();
+    const double t0 = NowMs();
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started.process))
         return started;
-    while (Now() - t0 < 60000) {
+    while (NowMs() - t0 < 60000) {
         started.window = FindWindowW(nullptr, title);
         if (started.window != nullptr && IsWindowVisible(started.window)) break;
         Sleep(1);
     }
-    started.visibleMs = Now() - t0;
+    started.visibleMs = NowMs() - t0;
     WaitUntilPainted(started.window, t0);
-    started.paintedMs = Now() - t0;
+    started.paintedMs = NowMs() - t0;
     return started;
 }
 
@@ -77,19 +65,19 @@ double IdentifyMs(const std::wstring& folder) {
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
     std::wstring line = L"\"" + folder + L"veltra-cli.exe\" identify";
-    const double t0 = Now();
+    const double t0 = NowMs();
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process))
         return -1;
     WaitForSingleObject(process.hProcess, 60000);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
-    return Now() - t0;
+    return NowMs() - t0;
 }
 
 }  // namespace
 
 int wmain() {
-    const std::wstring folder = Folder();
+    const std::wstring folder = ExecutableFolder();
     // Under Wine the first window of a session starts the desktop process (about 0.3 s):
     // this hidden one pays that here, so neither program measured below does.
     HWND desktopKeeper = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
