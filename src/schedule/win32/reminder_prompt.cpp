@@ -30,18 +30,21 @@ BOOL CREMINDER::OnInitDialog() {
     close_.Place(kPromptWidth - 26, 8, 18, 18);
     struct ButtonPlace {
         CxSkinButton& button;
-        int id, x, y;
+        int id, x, y, width;
     };
-    for (const ButtonPlace& place : {ButtonPlace{yes_, IDC_REM_YES, 40, 80}, ButtonPlace{no_, IDC_REM_NO, 166, 80},
-                                     ButtonPlace{later_, IDC_REM_LATER, 40, 108}, ButtonPlace{never_, IDC_REM_NEVER, 166, 108}}) {
+    // The two longer answers take the width of the row, on their own wider pictures.
+    for (const ButtonPlace& place : {ButtonPlace{yes_, IDC_REM_YES, 40, 80, 80}, ButtonPlace{no_, IDC_REM_NO, 166, 80, 80},
+                                     ButtonPlace{later_, IDC_REM_LATER, 14, 108, 124},
+                                     ButtonPlace{never_, IDC_REM_NEVER, 148, 108, 124}}) {
         place.button.Attach(Handle(), place.id);
-        place.button.SetSkin(IDB_SMALL_NORMAL, IDB_SMALL_PRESSED, IDB_SMALL_HOVER, 0);
+        if (place.width == 80) {
+            place.button.SetSkin(IDB_SMALL_NORMAL, IDB_SMALL_PRESSED, IDB_SMALL_HOVER, 0);
+        } else {
+            place.button.SetSkin(IDB_ANSWER_NORMAL, IDB_ANSWER_PRESSED, IDB_ANSWER_HOVER, 0);
+        }
         place.button.SetTextColor(RGB(255, 255, 255));
-        place.button.Place(place.x, place.y, 80, 24);
+        place.button.Place(place.x, place.y, place.width, 24);
     }
-    // The two longer answers take the width of the row.
-    later_.Place(14, 108, 124, 24);
-    never_.Place(148, 108, 124, 24);
     return FALSE;
 }
 
