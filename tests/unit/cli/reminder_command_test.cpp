@@ -3,7 +3,6 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
-#include "core/byte_buffer.h"
 #include "fakes/fake_platform.h"
 #include "fakes/fake_wmi.h"
 
@@ -16,17 +15,16 @@ class ReminderCommandTest : public ::testing::Test {
 protected:
     ReminderCommandTest() {
         fake.processInfo.path = u"C:\\V\\veltra-cli.exe";
-        fake.fileSystem.AddFolder(u"C:\\V");
-        // Started last on Friday 2026-12-04 (UTC, the fake zone); today is Monday the 7th.
-        std::vector<unsigned char> lastTime(8);
-        PutI64(lastTime, 0, 1'796'342'400);
         fake.fileSystem.AddFolder(u"C:\\V\\VT5\\LOG");
-        fake.fileSystem.AddFile(u"C:\\V\\VT5\\LOG\\LastTime.rec", lastTime);
+        // Started last on Friday 2026-12-04 (UTC, the fake zone); today is Monday the 7th.
+        fake.fileSystem.AddFile(u"C:\\V\\VT5\\LOG\\LastTime.rec", {0x80, 0x02, 0x12, 0x6B, 0, 0, 0, 0});
     }
     std::string Run(std::vector<std::u16string> arguments, int expectedExit = 0) {
         std::ostringstream out, err;
         fakes::FakeWmi wmi;
         EXPECT_EQ(RunCli(arguments, fake.platform, wmi, out, err), expectedExit) << err.str();
+        const std::string errors = err.str();
+        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), expectedExit == 0 ? 0 : 1) << errors;
         return out.str();
     }
     fakes::FakePlatform fake;
@@ -53,14 +51,9 @@ TEST_F(ReminderCommandTest, SetWritesTheRecordAsApplyDoesAndReportsTheSchedule) 
 
 TEST_F(ReminderCommandTest, BadSchedulesAreRefusedWithoutWriting) {
     for (const std::vector<std::u16string>& arguments : std::vector<std::vector<std::u16string>>{
-             {u"reminder", u"set"},
-             {u"reminder", u"set", u"yearly"},
-             {u"reminder", u"set", u"week", u"--weekday", u"funday"},
-             {u"reminder", u"set", u"month", u"--date", u"32"},
-             {u"reminder", u"set", u"month", u"--date", u"0"},
-             {u"reminder", u"--date", u"3"},
-             {u"reminder", u"clear"},
-             {u"history", u"set"}}) {
+             {u"reminder", u"set"}, {u"reminder", u"set", u"yearly"}, {u"reminder", u"set", u"week", u"--weekday", u"funday"},
+             {u"reminder", u"set", u"month", u"--date", u"32"}, {u"reminder", u"set", u"month", u"--date", u"0"},
+             {u"reminder", u"--date", u"3"}, {u"reminder", u"clear"}, {u"history", u"set"}}) {
         Run(arguments, 2);
         EXPECT_FALSE(fake.fileSystem.HasFile(kReminder));
     }

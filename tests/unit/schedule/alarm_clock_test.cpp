@@ -30,9 +30,7 @@ struct AlarmCase {
 TEST(AlarmFiresNow, OncePerPeriodWhateverTheClockDoes) {
     const ReminderRecord sunday{kEveryWeek, 0, 1, Local(2010, 5, 8)};
     const AlarmCase cases[] = {
-        {"weekly Sunday: midnight, a step back, the next week",
-         sunday,
-         Wall(2010, 5, 8, 12),
+        {"weekly Sunday: midnight, a step back, the next week", sunday, Wall(2010, 5, 8, 12),
          {{Wall(2010, 5, 8, 23, 59, 59), false},
           {Wall(2010, 5, 9), true},
           {Wall(2010, 5, 9, 0, 0, 1), false},
@@ -40,30 +38,16 @@ TEST(AlarmFiresNow, OncePerPeriodWhateverTheClockDoes) {
           {Wall(2010, 5, 9), false},      // the same midnight again
           {Wall(2010, 5, 15, 23, 59, 59), false},
           {Wall(2010, 5, 16), true}}},
-        {"weekly Sunday: the clock jumps over midnight",
-         sunday,
-         Wall(2010, 5, 8, 12),
+        {"weekly Sunday: the clock jumps over midnight", sunday, Wall(2010, 5, 8, 12),
          {{Wall(2010, 5, 8, 23, 30), false}, {Wall(2010, 5, 10, 8), true}, {Wall(2010, 5, 10, 8, 0, 1), false}}},
-        {"weekly Sunday: applied after this week's midnight",
-         sunday,
-         Wall(2010, 5, 9, 0, 0, 1),
+        {"weekly Sunday: applied after this week's midnight", sunday, Wall(2010, 5, 9, 0, 0, 1),
          {{Wall(2010, 5, 9, 0, 0, 2), false}, {Wall(2010, 5, 16), true}}},
-        {"monthly 31: the last day of April, then May 31st",
-         {kEveryMonth, 1, 31, Local(2010, 4, 2)},
+        {"monthly 31 (saved in February): the last day of April, then May 31st", {kEveryMonth, 1, 31, Local(2010, 2, 2)},
          Wall(2010, 4, 10),
-         {{Wall(2010, 4, 29, 23, 59, 59), false},
-          {Wall(2010, 4, 30), true},
-          {Wall(2010, 5, 30), false},
-          {Wall(2010, 5, 31), true}}},
-        {"3 months from November: February, then May",
-         {kEvery3Months, 1, 15, Local(2010, 11, 20)},
-         Wall(2010, 11, 20, 9),
-         {{Wall(2010, 12, 15), false},
-          {Wall(2011, 1, 15), false},
-          {Wall(2011, 2, 14, 23, 59, 59), false},
-          {Wall(2011, 2, 15), true},
-          {Wall(2011, 3, 15), false},
-          {Wall(2011, 5, 15), true}}},
+         {{Wall(2010, 4, 29, 23, 59, 59), false}, {Wall(2010, 4, 30), true}, {Wall(2010, 5, 30), false}, {Wall(2010, 5, 31), true}}},
+        {"3 months from November: February, then May", {kEvery3Months, 1, 15, Local(2010, 11, 20)}, Wall(2010, 11, 20, 9),
+         {{Wall(2011, 1, 15), false}, {Wall(2011, 2, 14, 23, 59, 59), false}, {Wall(2011, 2, 15), true},
+          {Wall(2011, 3, 15), false}, {Wall(2011, 5, 15), true}}},
         {"never", {kNever, 1, 1, Local(2010, 5, 8)}, Wall(2010, 5, 8), {{Wall(2010, 6, 1), false}, {Wall(2011, 6, 1), false}}},
     };
     for (const AlarmCase& test : cases) {
@@ -72,11 +56,10 @@ TEST(AlarmFiresNow, OncePerPeriodWhateverTheClockDoes) {
             EXPECT_EQ(AlarmFiresNow(state, tick.now), tick.fires) << test.what << " at " << FromWallSeconds(tick.now).day;
         }
     }
-}
-
-TEST(ClockTarget, MidnightOfTheDateInTheSavedMonth) {
-    EXPECT_EQ(ClockTarget({kEveryMonth, 1, 15, Local(2010, 11, 20, 13, 5)}), Wall(2010, 11, 15));
-    EXPECT_EQ(ClockTarget({kEveryMonth, 1, 31, Local(2011, 2, 3)}), Wall(2011, 2, 28));
+    const AlarmState sundays = AppliedState(sunday, Wall(2010, 5, 9, 0, 0, 1));
+    EXPECT_EQ(NextAlarm(sundays, Wall(2010, 5, 9, 0, 0, 1)), Wall(2010, 5, 16));
+    EXPECT_EQ(NextAlarm(sundays, Wall(2010, 5, 1)), Wall(2010, 5, 16)) << "a clock set back waits for the next period";
+    EXPECT_EQ(NextAlarm(AppliedState({kNever, 0, 1, Local(2010, 5, 8)}, 0), 0), std::nullopt);
 }
 
 // The thread with a fake clock that moves one second per turn and is set back once.
