@@ -26,7 +26,8 @@ std::int64_t LatestOccurrence(const AlarmState& state, std::int64_t now) {
         }
         return 0;
     }
-    // Every three months: the target's month plus a multiple of three, never the target itself.
+    // Every three months: the target's month plus a multiple of three, never the target
+    // itself; so each reminder's period runs three months on from the one before.
     const int monthsSince = (today.year - target.year) * 12 + today.month - target.month;
     for (int months = monthsSince - monthsSince % 3; months >= 3; months -= 3) {
         const std::int64_t latest = WallSeconds(MonthDay(target.year, target.month, months, state.date)) + timeOfDay;
@@ -50,8 +51,6 @@ bool AlarmFiresNow(AlarmState& state, std::int64_t now) {
     const std::int64_t latest = LatestOccurrence(state, now);
     if (latest <= state.settled) return false;
     state.settled = latest;
-    // The next three-month period counts from the reminder just given.
-    if (state.frequency == kEvery3Months) state.target = latest;
     return true;
 }
 

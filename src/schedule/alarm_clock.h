@@ -15,7 +15,7 @@ struct AlarmState {
     std::int32_t frequency = kEveryWeek;
     std::int32_t weekday = 0;
     std::int32_t date = 1;    // a day past a month's end means its last day
-    std::int64_t target = 0;  // the period's reference: its month and time of day
+    std::int64_t target = 0;  // the first period's reference: its month and time of day
     // The last occurrence that fired (or the time the schedule was applied). An occurrence
     // fires once when it is the latest at or before now and later than this, so a clock
     // that jumps ahead fires once and a clock set back does not fire the same period again.
