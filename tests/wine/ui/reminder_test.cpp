@@ -128,6 +128,7 @@ TEST(ReminderPrompt, DueAtAReminderStartItSlidesUpAndItsButtonsDecideWhatFollows
     RECT shown{};
     std::vector<bool> seen;  // in the order of the checks below
     std::vector<std::string> lines;
+    std::string never;
     run.Run([&](MainWindowRun& r) {
         seen.push_back(WaitFor([&] { return !IsWindowVisible(r.Main()); }, 2000));
         Click(r.Item(Page::Update, IDC_UPD_MANUAL));
@@ -155,6 +156,9 @@ TEST(ReminderPrompt, DueAtAReminderStartItSlidesUpAndItsButtonsDecideWhatFollows
             return lines.size() >= 4;
         }, 3000);
         seen.push_back(IsWindowVisible(r.Main()) != FALSE);
+        SendMessageW(prompt, WM_TIMER, kPromptStart, 0);
+        Click(GetDlgItem(prompt, IDC_REM_NEVER));
+        never = ReadBytes(log + L"Reminder.rec").substr(0, 12);
         EndMainWindow(r.Main());
     });
     // Hidden main window; Later: hidden below the edge, timer 99 set, 100 not; close box:
@@ -170,7 +174,8 @@ TEST(ReminderPrompt, DueAtAReminderStartItSlidesUpAndItsButtonsDecideWhatFollows
     lines.resize(4);
     EXPECT_THAT(lines, ElementsAre("Display Page2 : Veltra", "run... Scan_Information()",
                                    "========== On_Download_Info_File() ==========", "Do automatic scan !!"));
-    // A monthly schedule's last run is this exit, in the work folder.
+    EXPECT_EQ(never, std::string("\3\0\0\0\0\0\0\0\1\0\0\0", 12)) << "Never remind me: never, Sunday, the 1st";
+    // The last run is this exit, in the work folder.
     const std::string lastTime = ReadBytes(log + L"LastTime.rec");
     ASSERT_EQ(lastTime.size(), 8u);
     EXPECT_GT(GetI64(Span(lastTime), 0), 1'600'000'000);
