@@ -54,6 +54,7 @@ foreach(sheet
     "list_title_history;619;34;list_title_history"
     "chooser;120;17;chooser_normal;chooser_pressed;chooser_hover;chooser_disabled"
     "small;80;24;small_normal;small_pressed;small_hover"
+    "answer;124;24;answer_normal;answer_pressed;answer_hover"
     "close;18;18;close_normal;close_pressed;close_hover")
   list(POP_FRONT sheet sheetName width height)
   set(index 0)

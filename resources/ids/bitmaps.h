@@ -58,4 +58,8 @@
 #define IDB_CLOSE_NORMAL 353
 #define IDB_CLOSE_PRESSED 354
 #define IDB_CLOSE_HOVER 355
+// The reminder prompt's longer answers, 124 x 24.
+#define IDB_ANSWER_NORMAL 356
+#define IDB_ANSWER_PRESSED 357
+#define IDB_ANSWER_HOVER 358
 // The About page's support button, 107 x 32, uses the action button pictures.

@@ -13,6 +13,7 @@
 #include "cli/machine_identity.h"
 #include "app/work_folders.h"
 #include "cli/plain_text.h"
+#include "cli/reminder_command.h"
 #include "cli/stream_debug_sink.h"
 #include "cli/stream_message_box.h"
 #include "cli/update_commands.h"
@@ -55,6 +56,7 @@ int RunCommand(const CliOptions& options, Platform& platform, IWmi& wmi, UpdateS
     if (options.command == "check") return RunCheckCommand(options, platform, wmi, out, err);
     if (options.command == "list") return RunListCommand(options, platform, out, err);
     if (options.command == "history") return RunHistoryCommand(options, platform, out, err);
+    if (options.command == "reminder") return RunReminderCommand(options, platform, out, err);
     if (options.command == "scan" || options.command == "download" || options.command == "install") {
         return RunUpdateCommand(options, platform, wmi, services, out, err);
     }

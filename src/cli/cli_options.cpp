@@ -3,11 +3,12 @@
 #include "core/text.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace veltra {
 namespace {
 
-constexpr const char* kCommands[] = {"identify", "check", "list", "scan", "download", "install", "history"};
+constexpr const char* kCommands[] = {"identify", "check", "list", "scan", "download", "install", "history", "reminder"};
 
 bool IsKnownCommand(const std::string& name) {
     for (const char* command : kCommands) {
@@ -25,6 +26,35 @@ bool IsRowNumber(const std::string& text) {
 }
 
 CliParseResult Fail(std::string error) { return {std::nullopt, std::move(error)}; }
+
+// The index of `word` in `words`, ignoring ASCII case; -1 when absent.
+template <std::size_t N>
+int WordIndex(const std::string& word, const char* const (&words)[N]) {
+    for (std::size_t i = 0; i < N; ++i) {
+        const std::string name = words[i];
+        const bool same = name.size() == word.size() &&
+                          std::equal(name.begin(), name.end(), word.begin(), [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+        if (same) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+constexpr const char* kFrequencyWords[] = {"week", "month", "3months", "never"};
+constexpr const char* kWeekdayWords[] = {"sunday", "monday", "tuesday", "wednesday", "thursday", "friday", "saturday"};
+
+// "reminder set FREQUENCY": the words after the command.
+std::string TakeReminderWord(CliOptions& options, const std::string& argument) {
+    if (options.command != "reminder" || options.reminderFrequency) return "unexpected argument " + argument + " (see --help)";
+    if (!options.reminderSet) {
+        if (argument != "set") return "unexpected argument " + argument + " (see --help)";
+        options.reminderSet = true;
+        return {};
+    }
+    const int frequency = WordIndex(argument, kFrequencyWords);
+    if (frequency < 0) return "reminder set takes week, month, 3months or never";
+    options.reminderFrequency = frequency;
+    return {};
+}
 
 struct CategoryWord {
     const char* name;
@@ -99,12 +129,23 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
         } else if (argument == "--work") {
             if (i + 1 >= arguments.size()) return Fail("option --work needs a folder");
             options.workFolder = arguments[++i];
+        } else if (argument == "--weekday") {
+            if (i + 1 >= arguments.size()) return Fail("option --weekday needs a day's name");
+            options.reminderWeekday = WordIndex(Utf16ToUtf8(arguments[++i]), kWeekdayWords);
+            if (*options.reminderWeekday < 0) return Fail("option --weekday takes a day's name, Sunday to Saturday");
+        } else if (argument == "--date") {
+            if (i + 1 >= arguments.size()) return Fail("option --date needs a day of the month");
+            const std::string date = Utf16ToUtf8(arguments[++i]);
+            const bool number = !date.empty() && date.size() <= 2 && date.find_first_not_of("0123456789") == std::string::npos;
+            if (!number || std::stoi(date) < 1 || std::stoi(date) > 31) return Fail("option --date takes a day of the month, 1 to 31");
+            options.reminderDate = std::stoi(date);
         } else if (argument.starts_with("-")) {
             return Fail("unknown option " + argument + " (see --help)");
         } else if (TakesRows(options.command) && IsRowNumber(argument)) {
             options.rows.push_back(std::stoi(argument));
         } else if (!options.command.empty()) {
-            return Fail("unexpected argument " + argument + " (see --help)");
+            const std::string error = TakeReminderWord(options, argument);
+            if (!error.empty()) return Fail(error);
         } else if (!IsKnownCommand(argument)) {
             return Fail("unknown command " + argument + " (see --help)");
         } else {
@@ -112,6 +153,9 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
         }
     }
     if (options.command.empty()) return Fail("no command given (see --help)");
+    if (options.reminderSet && !options.reminderFrequency) return Fail("reminder set needs week, month, 3months or never");
+    const bool reminderValues = options.reminderWeekday || options.reminderDate;
+    if (reminderValues && !options.reminderSet) return Fail("--weekday and --date belong to reminder set");
     if (options.command == "download" && options.rows.empty()) return Fail("download needs the numbers of the updates (see list)");
     if (options.command == "install" && options.rows.size() != 1) return Fail("install takes the number of one update (see list)");
     return {options, {}};
@@ -134,6 +178,11 @@ std::string CliUsage() {
            "                them) into VT5\\DL_FILE\\ and record them in the history\n"
            "  install N     fetch one update's file and start it\n"
            "  history       print the download history (VT5\\LOG\\History.rec)\n"
+           "  reminder      print the reminder schedule (VT5\\LOG\\Reminder.rec), whether a\n"
+           "                reminder is due now and when the clock gives the next one\n"
+           "  reminder set week|month|3months|never [--weekday NAME] [--date N]\n"
+           "                store a schedule as the Setting page's Apply does; values\n"
+           "                not given keep what is stored\n"
            "\n"
            "Options:\n"
            "  --work DIR    use DIR as the work folder instead of the executable's folder\n"
@@ -145,6 +194,9 @@ std::string CliUsage() {
            "  --server URL  the update server for this run; otherwise the registry value\n"
            "                UpdateServer under HKLM\\SOFTWARE\\Norva\\Veltra Series\\, or the\n"
            "                address the program was built with\n"
+           "  --weekday NAME  the day of a weekly reminder, Sunday to Saturday\n"
+           "  --date N      the day of the month of a monthly or 3-monthly reminder;\n"
+           "                in shorter months the month's last day\n"
            "  --json        print the result as one JSON object\n"
            "  --help        print this help\n"
            "  --version     print the program's version\n"

@@ -12,16 +12,16 @@ namespace {
 
 constexpr std::size_t kLastTimeBytes = 8;
 
-LastScanTexts TextsFor(const std::u16string& date) {
-    return {date, u"Last scan : " + date + u" \nDo you want to scan your computer for updating ?"};
-}
-
 // "%02d/%02d/%02d" with year, month and day.
 std::u16string DateText(const DateTime& time) {
     return DecimalText(time.year, 2) + u"/" + DecimalText(time.month, 2) + u"/" + DecimalText(time.day, 2);
 }
 
 }  // namespace
+
+LastScanTexts LastScanTextsFor(const std::u16string& date) {
+    return {date, u"Last scan : " + date + u" \nDo you want to scan your computer for updating ?"};
+}
 
 LastScanRecord::LastScanRecord(IFileSystem& fileSystem, std::u16string path)
     : fileSystem_(fileSystem), path_(std::move(path)) {}
@@ -31,12 +31,12 @@ LastScanTexts LastScanRecord::ShowLastScan(DateTime& tLastScan) {
     if (OpenRecordFile(fileSystem_, path_, handle_, 1, 3) == kRecordCreated) {
         if (handle_) handle_->Write(bytes.data(), bytes.size());
         handle_.reset();
-        return TextsFor(u"None");
+        return LastScanTextsFor(u"None");
     }
     // A record that cannot be read whole counts as zeros rather than leaving stale fields.
     if (handle_ && handle_->Seek(0) && handle_->Read(bytes.data(), bytes.size()) != bytes.size()) bytes.fill(0);
     tLastScan = GetDateTime(bytes, 0);
-    return TextsFor(DateText(tLastScan));
+    return LastScanTextsFor(DateText(tLastScan));
 }
 
 void LastScanRecord::SaveLastScan(int flag, IClock& clock) {

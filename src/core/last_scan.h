@@ -13,6 +13,8 @@ struct LastScanTexts {
     std::u16string home;
     std::u16string popup;
 };
+// The texts for a date as the Home page shows it ("2010/05/07" or "None").
+LastScanTexts LastScanTextsFor(const std::u16string& date);
 
 // "Veltra.rec": the local date-time of the last completed scan, 16 bytes, all zero for
 // "never". The file opened by ShowLastScan stays open for SaveLastScan.

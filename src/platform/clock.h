@@ -21,6 +21,9 @@ public:
     virtual ~IClock() = default;
     virtual DateTime LocalNow() = 0;
     virtual void SleepMilliseconds(unsigned milliseconds) = 0;
+    // Seconds since 1970-01-01 00:00 UTC of a local time, and back, in the system's zone.
+    virtual std::int64_t ToSeconds(const DateTime& local) = 0;
+    virtual DateTime ToLocal(std::int64_t seconds) = 0;
 };
 
 }  // namespace veltra

@@ -46,7 +46,15 @@ void MainDialog::Scan_Information() {
     view_.SetTabPressed(Page::Update);
     ShowPage(Page::Update);
     DebugLog(u"run... Scan_Information()");
+    view_.StopReminderPrompt();
     view_.PostStartScan();
+    view_.ApplyScheduleToClock();
+}
+
+void MainDialog::Apply() {
+    view_.StopReminderPrompt();
+    view_.SaveSchedule();
+    view_.ApplyScheduleToClock();
 }
 
 void MainDialog::Download_Item() {

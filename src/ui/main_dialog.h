@@ -27,6 +27,13 @@ public:
     virtual void FocusPageList(Page page) = 0;
     virtual void PostStartScan() = 0;
     virtual void PostStartDownload() = 0;
+    // The reminder prompt moved below the screen, hidden and its timers stopped (WM_USER+28).
+    virtual void StopReminderPrompt() = 0;
+    // The Setting page's schedule written to "Reminder.rec".
+    virtual void SaveSchedule() = 0;
+    // WM_USER+26 to the Setting page: the stored schedule into the clock.
+    virtual void ApplyScheduleToClock() = 0;
+    virtual void RestoreDefaultSchedule() = 0;
 };
 
 // The main dialog without its window: which page is current and visible, and how Scan
@@ -41,6 +48,8 @@ public:
     // Both switch through ShowPage so the page they leave is hidden and becomes a tab away.
     void Scan_Information();
     void Download_Item();
+    void Apply();
+    void Default() { view_.RestoreDefaultSchedule(); }
 
     // Null until the set-up has shown Home.
     const Page* Current() const { return hasCurrent_ ? &current_ : nullptr; }

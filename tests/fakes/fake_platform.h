@@ -7,12 +7,14 @@
 #include <utility>
 #include <vector>
 
+#include "core/calendar.h"
 #include "fakes/fake_devices.h"
 #include "fakes/fake_driver_models.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_windows.h"
+#include "core/calendar.h"
 #include "platform/platform.h"
 #include "platform/windows1252.h"
 
@@ -85,7 +87,11 @@ public:
         if (journal != nullptr) journal->push_back("Sleep " + std::to_string(milliseconds));
         if (onSleep) onSleep(slept);
     }
+    // A zone `utcOffset` seconds ahead of UTC, without daylight saving.
+    std::int64_t ToSeconds(const DateTime& local) override { return WallSeconds(local) - utcOffset; }
+    DateTime ToLocal(std::int64_t seconds) override { return FromWallSeconds(seconds + utcOffset); }
     DateTime now{2026, 12, 1, 7, 9, 30, 0, 0};
+    std::int64_t utcOffset = 0;
     unsigned slept = 0;
     std::function<void(unsigned)> onSleep;  // called with the total slept so far
     Journal* journal = nullptr;             // where each wait is noted, when set

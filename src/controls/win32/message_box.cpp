@@ -1,5 +1,7 @@
 #include "controls/win32/message_box.h"
 
+#include <shlobj.h>
+
 #include <utility>
 
 #include "ids/bitmaps.h"
@@ -51,6 +53,29 @@ BOOL CMSG::OnInitDialog() {
     browse_.Place(24, 98, 80, 24);
     browse_.Show(mode_ == kDownloadFolder);
     return TRUE;
+}
+
+void CMSG::OnCommand(int id, int code, HWND control) {
+    if (id == IDC_MSG_BROWSE && code == BN_CLICKED) return BrowseForFolder();
+    CBitmapDialog::OnCommand(id, code, control);
+}
+
+// The shell's folder chooser; a chosen folder is taken at once, with a closing backslash.
+void CMSG::BrowseForFolder() {
+    BROWSEINFOW info{};
+    info.hwndOwner = Handle();
+    info.lpszTitle = L"Select a directory...";
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
+    LPITEMIDLIST chosen = SHBrowseForFolderW(&info);
+    if (chosen == nullptr) return;
+    wchar_t path[MAX_PATH] = L"";
+    if (SHGetPathFromIDListW(chosen, path)) {
+        downloadFolder_ = path;
+        // A drive's root already ends with one.
+        if (downloadFolder_.empty() || downloadFolder_.back() != L'\\') downloadFolder_ += L'\\';
+        text_.SetText(L"Save Path = " + downloadFolder_);
+    }
+    CoTaskMemFree(chosen);
 }
 
 }  // namespace veltra

@@ -15,11 +15,16 @@ public:
 
     // workPath ends with a backslash; downloadFolder is shown in mode 1.
     CMSG(int mode, std::wstring workPath, std::wstring downloadFolder = {});
+    // Mode 1: the folder shown, changed by Browse.
+    const std::wstring& DownloadFolder() const { return downloadFolder_; }
 
 protected:
     BOOL OnInitDialog() override;
+    void OnCommand(int id, int code, HWND control) override;
 
 private:
+    void BrowseForFolder();
+
     int mode_;
     std::wstring workPath_;
     std::wstring downloadFolder_;

@@ -6,6 +6,7 @@
 
 #include "catalogue/check_context.h"
 #include "controls/win32/gdi.h"
+#include "controls/win32/message_box.h"
 #include "core/vt5_record.h"
 #include "ids/bitmaps.h"
 #include "ids/strings.h"
@@ -212,6 +213,13 @@ void CPAGE_VELTRA::ShowScanOptions(const ScanOptions& options, bool enabled) {
     }
     for (CLabel& label : optionLabels_) label.SetTextColor(enabled ? kOptionEnabled : kOptionDisabled);
     host_.EnableScanButtons(enabled);
+}
+
+// The save-path box: its answer is not examined, the folder it leaves is used.
+void CPAGE_VELTRA::ChooseSaveFolder(std::u16string& folder) {
+    CMSG box(CMSG::kDownloadFolder, workPath_, ToWide(folder));
+    box.DoModal(Handle());
+    folder = FromWide(box.DownloadFolder());
 }
 
 }  // namespace veltra

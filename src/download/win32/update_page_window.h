@@ -60,8 +60,7 @@ public:
     void SetUpdateCount(const std::u16string& count) override { host_.ShowUpdateCount(count); }
     void ShowLastScan(const std::u16string& text) override { host_.ShowLastScan(text); }
     void PostHistoryRefresh() override { host_.PostHistoryRefresh(); }
-    // The save-path box comes with the Setting page; until then files go to the default folder.
-    void ChooseSaveFolder(std::u16string&) override {}
+    void ChooseSaveFolder(std::u16string& folder) override;
 
 protected:
     BOOL OnInitDialog() override;

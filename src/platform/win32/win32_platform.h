@@ -61,6 +61,8 @@ class Win32Clock final : public IClock {
 public:
     DateTime LocalNow() override;
     void SleepMilliseconds(unsigned milliseconds) override;
+    std::int64_t ToSeconds(const DateTime& local) override;
+    DateTime ToLocal(std::int64_t seconds) override;
 };
 
 class Win32CodePage final : public ICodePage {

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdint>
 
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
@@ -33,10 +34,39 @@ ProcessorArchitecture Win32SystemVersion::NativeArchitecture() {
     }
 }
 
+namespace {
+
+DateTime FromSystemTime(const SYSTEMTIME& time) {
+    return {time.wYear, time.wMonth, time.wDayOfWeek, time.wDay, time.wHour, time.wMinute, time.wSecond, time.wMilliseconds};
+}
+
+// 100-nanosecond intervals between 1601-01-01 and 1970-01-01.
+constexpr std::int64_t kUnixEpochInFileTime = 116'444'736'000'000'000;
+
+}  // namespace
+
 DateTime Win32Clock::LocalNow() {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    return {now.wYear, now.wMonth, now.wDayOfWeek, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
+    return FromSystemTime(now);
+}
+
+std::int64_t Win32Clock::ToSeconds(const DateTime& local) {
+    const SYSTEMTIME wall{local.year, local.month, local.dayOfWeek, local.day, local.hour, local.minute, local.second, 0};
+    SYSTEMTIME utc{};
+    FILETIME file{};
+    if (!TzSpecificLocalTimeToSystemTime(nullptr, &wall, &utc) || !SystemTimeToFileTime(&utc, &file)) return 0;
+    const auto ticks = static_cast<std::int64_t>((static_cast<std::uint64_t>(file.dwHighDateTime) << 32) | file.dwLowDateTime);
+    return (ticks - kUnixEpochInFileTime) / 10'000'000;
+}
+
+DateTime Win32Clock::ToLocal(std::int64_t seconds) {
+    const auto ticks = static_cast<std::uint64_t>(seconds * 10'000'000 + kUnixEpochInFileTime);
+    const FILETIME file{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+    SYSTEMTIME utc{};
+    SYSTEMTIME local{};
+    if (!FileTimeToSystemTime(&file, &utc) || !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) return {};
+    return FromSystemTime(local);
 }
 
 void Win32Clock::SleepMilliseconds(unsigned milliseconds) { Sleep(milliseconds); }

@@ -4,6 +4,7 @@
 
 #include "controls/win32/message_box.h"
 #include "core/debug_log.h"
+#include "core/last_scan.h"
 #include "core/vt5_record.h"
 #include "download/update_server.h"
 #include "download/win32/history_page_window.h"
@@ -136,10 +137,11 @@ void CVT5Dlg::SetUpButtons() {
 void CVT5Dlg::CreatePages(CheckInputs inputs) {
     services_ = std::make_unique<PageServices>(platform_, vt5_, inputs, UpdateServerBase(platform_.registry, std::nullopt));
     const std::wstring work = ToWide(vt5_.sWorkPath);
-    home_ = std::make_unique<CPAGE_HOME>(vt5_, services_->lastScan.ShowLastScan(vt5_.tLastScan).home);
+    const LastScanTexts lastScan = services_->lastScan.ShowLastScan(vt5_.tLastScan);
+    home_ = std::make_unique<CPAGE_HOME>(vt5_, lastScan.home);
     update_ = std::make_unique<CPAGE_VELTRA>(services_->ForUpdatePage(), static_cast<IUpdatePageHost&>(*this));
     history_ = std::make_unique<CPAGE_HISTORY>(services_->history, vt5_);
-    setting_ = std::make_unique<CPAGE_SETTING>(work);
+    setting_ = std::make_unique<CPAGE_SETTING>(platform_, vt5_, Handle(), ToWide(lastScan.popup));
     about_ = std::make_unique<CPAGE_ABOUT>(work, ToWide(vt5_.sAppVersion), BuiltInAboutLinks());
     home_->Create(Handle());
     update_->Create(Handle());
@@ -190,6 +192,8 @@ void CVT5Dlg::OnCommand(int id, int code, HWND control) {
     switch (id) {
     case IDC_MAIN_SCAN: return model_.Scan_Information();
     case IDC_MAIN_DOWNLOAD: return model_.Download_Item();
+    case IDC_MAIN_APPLY: return model_.Apply();
+    case IDC_MAIN_DEFAULT: return model_.Default();
     case IDC_MAIN_HIDE: ShowWindow(Handle(), SW_HIDE); return;
     case IDC_MAIN_EXIT:
     case ID_SYSTRAY_EXIT: return ConfirmedExit();
@@ -258,6 +262,18 @@ void CVT5Dlg::PostStartScan() { PostMessageW(update_->Handle(), WM_START_SCAN, 0
 
 void CVT5Dlg::PostStartDownload() { PostMessageW(update_->Handle(), WM_START_DOWNLOAD, 0, 0); }
 
+void CVT5Dlg::StopReminderPrompt() {
+    CREMINDER& prompt = setting_->Prompt();
+    prompt.StopAndHide();
+    SendMessageW(prompt.Handle(), WM_STOP_PROMPT, 0, 0);
+}
+
+void CVT5Dlg::SaveSchedule() { setting_->Save(); }
+
+void CVT5Dlg::ApplyScheduleToClock() { SendMessageW(setting_->Handle(), WM_SCHEDULE_TO_CLOCK, 0, 0); }
+
+void CVT5Dlg::RestoreDefaultSchedule() { setting_->RestoreDefaults(); }
+
 void CVT5Dlg::EnableScanButtons(bool enabled) {
     scan_.Enable(enabled);
     download_.Enable(enabled);
@@ -269,6 +285,7 @@ void CVT5Dlg::ShowUpdateCount(const std::u16string& count) {
 
 void CVT5Dlg::ShowLastScan(const std::u16string& text) {
     if (home_) home_->ShowLastScan(text);
+    if (setting_) setting_->Prompt().SetLastScanText(ToWide(LastScanTextsFor(text).popup));
 }
 
 void CVT5Dlg::PostHistoryRefresh() { PostMessageW(history_->Handle(), WM_HISTORY_REFRESH, 0, 0); }

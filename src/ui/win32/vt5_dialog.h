@@ -13,6 +13,7 @@
 #include "controls/win32/label.h"
 #include "controls/win32/skin_button.h"
 #include "download/win32/update_page_window.h"
+#include "schedule/win32/reminder_prompt.h"
 #include "ui/main_dialog.h"
 
 namespace veltra {
@@ -28,7 +29,6 @@ struct VT5Record;
 
 // Messages the main window answers besides its commands.
 constexpr UINT WM_SHOW_MAIN_WINDOW = WM_USER + 5;
-constexpr UINT WM_SCAN_NOW = WM_USER + 30;
 constexpr UINT_PTR kReminderTimer = 555;
 
 // The set-up's identification of the machine (the dual-BIOS check to the video BIOS), with
@@ -42,6 +42,7 @@ public:
     ~CVT5Dlg() override;
 
     const MainDialog& Model() const { return model_; }
+    CPAGE_SETTING* SettingPageWindow() const { return setting_.get(); }
     HWND PageWindow(Page page) const;
     CPAGE_VELTRA* UpdatePageWindow() const { return update_.get(); }
     CPAGE_HISTORY* HistoryPageWindow() const { return history_.get(); }
@@ -72,6 +73,10 @@ private:
     void FocusPageList(Page page) override;
     void PostStartScan() override;
     void PostStartDownload() override;
+    void StopReminderPrompt() override;
+    void SaveSchedule() override;
+    void ApplyScheduleToClock() override;
+    void RestoreDefaultSchedule() override;
     // IUpdatePageHost
     void EnableScanButtons(bool enabled) override;
     void ShowUpdateCount(const std::u16string& count) override;

@@ -28,6 +28,10 @@ public:
     void FocusPageList(Page page) override { Add(std::string("focus ") + Name(page)); }
     void PostStartScan() override { Add("post WM_USER+20"); }
     void PostStartDownload() override { Add("post WM_USER+21"); }
+    void StopReminderPrompt() override { Add("prompt hidden, send WM_USER+28"); }
+    void SaveSchedule() override { Add("save Reminder.rec"); }
+    void ApplyScheduleToClock() override { Add("send WM_USER+26"); }
+    void RestoreDefaultSchedule() override { Add("default schedule"); }
 
     void Add(std::string event) {
         Flush();
@@ -75,8 +79,13 @@ TEST(MainDialog, PageSwitchesAsMessageSequences) {
          [](MainDialog& d) { d.ShowPage(Page::Setting); d.Scan_Information(); },
          {"hide Home", "show Setting", "log Display Page4 : Setting", "apply+default shown", "tab Update",
           "hide Setting", "show Update", "log Display Page2 : Veltra", "apply+default hidden", "focus Update",
-          "log run... Scan_Information()", "post WM_USER+20"},
+          "log run... Scan_Information()", "prompt hidden, send WM_USER+28", "post WM_USER+20", "send WM_USER+26"},
          Page::Update},
+        {"apply and default stay on the setting page",
+         [](MainDialog& d) { d.ShowPage(Page::Setting); d.Apply(); d.Default(); },
+         {"hide Home", "show Setting", "log Display Page4 : Setting", "apply+default shown",
+          "prompt hidden, send WM_USER+28", "save Reminder.rec", "send WM_USER+26", "default schedule"},
+         Page::Setting},
         {"download from the about page",
          [](MainDialog& d) { d.ShowPage(Page::About); d.Download_Item(); },
          {"hide Home", "show About", "log Display Page5 : About", "apply+default hidden", "tab Update",

@@ -9,6 +9,7 @@
 #include "ids/information.h"
 #include "ids/message_box.h"
 #include "support/child_process.h"
+#include "support/test_window.h"
 
 namespace veltra {
 namespace {
@@ -78,6 +79,59 @@ TEST(InformationPanel, LinesAndTheirItemValues) {
     for (int i = 0; i < 3; ++i) EXPECT_EQ(SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(i), 0), values[i]);
     EXPECT_EQ(SendMessageW(list, LB_GETTEXTLEN, 2, 0), 0) << "only line feeds: one empty line";
     EXPECT_GT(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), 8) << "measured on the list's font";
+}
+
+// The download folder box: Browse opens the shell's folder chooser, whose OK takes the
+// folder it shows; then the box's own OK.
+struct FolderChoice {
+    int stage = 0;
+    int ticks = 0;
+    HWND box = nullptr;
+    std::wstring before, after;
+} choice;
+BOOL CALLBACK FindChooser(HWND window, LPARAM found) {
+    if (!IsWindowVisible(window) || FindWindowExW(window, nullptr, L"SysTreeView32", nullptr) == nullptr) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+void CALLBACK ChooseFolderWhenShown(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND chooser = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindChooser, reinterpret_cast<LPARAM>(&chooser));
+    if (++choice.ticks > 200) {  // ten seconds: give up, the test fails on the texts
+        KillTimer(nullptr, timer);
+        if (chooser != nullptr) PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
+        if (choice.box != nullptr) PostMessageW(choice.box, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    if (choice.stage == 0) {
+        EnumThreadWindows(GetCurrentThreadId(), &FindBox, reinterpret_cast<LPARAM>(&choice.box));
+        if (choice.box == nullptr) return;
+        choice.before = winetest::WindowText(GetDlgItem(choice.box, IDC_MSG_TEXT));
+        PostMessageW(GetDlgItem(choice.box, IDC_MSG_BROWSE), BM_CLICK, 0, 0);
+        choice.stage = 1;
+    } else if (choice.stage == 1 && chooser != nullptr) {
+        PostMessageW(chooser, WM_COMMAND, IDOK, 0);
+        choice.stage = 2;
+    } else if (choice.stage == 2 && chooser == nullptr) {
+        choice.after = winetest::WindowText(GetDlgItem(choice.box, IDC_MSG_TEXT));
+        KillTimer(nullptr, timer);
+        PostMessageW(GetDlgItem(choice.box, IDOK), BM_CLICK, 0, 0);
+    }
+}
+
+TEST(DownloadFolderBox, BrowseTakesTheChosenFolderWithABackslash) {
+    CMSG box(CMSG::kDownloadFolder, winetest::ProgramFolder(), L"C:\\Veltra\\VT5\\DL_FILE\\");
+    choice = {};
+    SetTimer(nullptr, 0, 50, &ChooseFolderWhenShown);
+    EXPECT_EQ(box.DoModal(nullptr), IDOK);
+    EXPECT_EQ(choice.before, L"Save Path = C:\\Veltra\\VT5\\DL_FILE\\");
+    const std::wstring folder = box.DownloadFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), L'\\');
+    EXPECT_NE(folder, L"C:\\Veltra\\VT5\\DL_FILE\\") << "the chooser's folder was taken";
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    EXPECT_EQ(choice.after, L"Save Path = " + folder);
 }
 
 }  // namespace

@@ -60,6 +60,7 @@ TEST(Resources, PicturesAtTheirSizes) {
     const Case cases[] = {
         {IDB_TAB_NORMAL, 147, 36}, {IDB_ACTION_HOVER, 107, 32}, {IDB_EXIT_PRESSED, 37, 30},
         {IDB_ROW_DOWNLOAD_DISABLED, 30, 26}, {IDB_LIST_TITLE_HISTORY, 619, 34}, {IDB_CHOOSER_NORMAL, 120, 17},
+        {IDB_ANSWER_HOVER, 124, 24},
     };
     for (const Case& c : cases) {
         auto* bitmap = static_cast<HBITMAP>(LoadImageW(Program(), MAKEINTRESOURCEW(c.id), IMAGE_BITMAP, 0, 0, 0));

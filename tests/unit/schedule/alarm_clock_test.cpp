@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <string>
+#include <vector>
+
+#include "fakes/fake_platform.h"
+#include "schedule/alarm_clock.h"
+#include "schedule_times.h"
+
+namespace veltra {
+namespace {
+
+using testing_times::Local;
+using testing_times::Wall;
+
+struct Tick {
+    std::int64_t now;
+    bool fires;
+};
+
+struct AlarmCase {
+    const char* what;
+    ReminderRecord record;
+    std::int64_t appliedAt;
+    std::vector<Tick> ticks;
+};
+
+TEST(AlarmFiresNow, OncePerPeriodWhateverTheClockDoes) {
+    const ReminderRecord sunday{kEveryWeek, 0, 1, Local(2010, 5, 8)};
+    const AlarmCase cases[] = {
+        {"weekly Sunday: midnight, a step back, the next week", sunday, Wall(2010, 5, 8, 12),
+         {{Wall(2010, 5, 8, 23, 59, 59), false},
+          {Wall(2010, 5, 9), true},
+          {Wall(2010, 5, 9, 0, 0, 1), false},
+          {Wall(2010, 5, 8, 23), false},  // clock set back an hour
+          {Wall(2010, 5, 9), false},      // the same midnight again
+          {Wall(2010, 5, 15, 23, 59, 59), false},
+          {Wall(2010, 5, 16), true}}},
+        {"weekly Sunday: the clock jumps over midnight", sunday, Wall(2010, 5, 8, 12),
+         {{Wall(2010, 5, 8, 23, 30), false}, {Wall(2010, 5, 10, 8), true}, {Wall(2010, 5, 10, 8, 0, 1), false}}},
+        {"weekly Sunday: applied after this week's midnight", sunday, Wall(2010, 5, 9, 0, 0, 1),
+         {{Wall(2010, 5, 9, 0, 0, 2), false}, {Wall(2010, 5, 16), true}}},
+        {"monthly 31 (saved in February): the last day of April, then May 31st", {kEveryMonth, 1, 31, Local(2010, 2, 2)},
+         Wall(2010, 4, 10),
+         {{Wall(2010, 4, 29, 23, 59, 59), false}, {Wall(2010, 4, 30), true}, {Wall(2010, 5, 30), false}, {Wall(2010, 5, 31), true}}},
+        {"3 months from November: February, then May", {kEvery3Months, 1, 15, Local(2010, 11, 20)}, Wall(2010, 11, 20, 9),
+         {{Wall(2011, 1, 15), false}, {Wall(2011, 2, 14, 23, 59, 59), false}, {Wall(2011, 2, 15), true},
+          {Wall(2011, 3, 15), false}, {Wall(2011, 5, 15), true}}},
+        {"never", {kNever, 1, 1, Local(2010, 5, 8)}, Wall(2010, 5, 8), {{Wall(2010, 6, 1), false}, {Wall(2011, 6, 1), false}}},
+    };
+    for (const AlarmCase& test : cases) {
+        AlarmState state = AppliedState(test.record, test.appliedAt);
+        for (const Tick& tick : test.ticks) {
+            EXPECT_EQ(AlarmFiresNow(state, tick.now), tick.fires) << test.what << " at " << FromWallSeconds(tick.now).day;
+        }
+    }
+    const AlarmState sundays = AppliedState(sunday, Wall(2010, 5, 9, 0, 0, 1));
+    EXPECT_EQ(NextAlarm(sundays, Wall(2010, 5, 9, 0, 0, 1)), Wall(2010, 5, 16));
+    EXPECT_EQ(NextAlarm(sundays, Wall(2010, 5, 1)), Wall(2010, 5, 16)) << "a clock set back waits for the next period";
+    EXPECT_EQ(NextAlarm(AppliedState({kNever, 0, 1, Local(2010, 5, 8)}, 0), 0), std::nullopt);
+}
+
+// The thread with a fake clock that moves one second per turn and is set back once.
+class CountingClock : public CAlarmClock {
+public:
+    using CAlarmClock::CAlarmClock;
+    ~CountingClock() override { Stop(); }
+    std::atomic<int> alarms{0};
+
+protected:
+    void OnAlarm() override { ++alarms; }
+};
+
+TEST(CAlarmClock, ThreadFiresAtMidnightOnceAcrossASetBack) {
+    fakes::FakeClock clock;
+    clock.now = Local(2010, 5, 8, 23, 59, 50);  // Saturday
+    std::promise<void> finished;
+    clock.onSleep = [&](unsigned slept) {
+        const std::int64_t step = slept == 15'000 ? -20 : 1;  // 5 s after midnight, 20 s back
+        clock.now = FromWallSeconds(WallSeconds(clock.now) + step);
+        if (slept == 40'000) finished.set_value();
+    };
+    CountingClock alarm(clock);
+    alarm.ApplyToClock({kEveryWeek, 0, 1, Local(2010, 5, 1)});
+    alarm.Start();
+    ASSERT_EQ(finished.get_future().wait_for(std::chrono::seconds(20)), std::future_status::ready);
+    alarm.Stop();
+    EXPECT_EQ(alarm.alarms, 1);
+    EXPECT_EQ(alarm.State().settled, Wall(2010, 5, 9));
+}
+
+}  // namespace
+}  // namespace veltra

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "fakes/fake_file_system.h"
+#include "fakes/fake_platform.h"
+#include "schedule/reminder_record.h"
+
+namespace veltra {
+namespace {
+
+constexpr char16_t kPath[] = u"C:\\V\\VT5\\LOG\\Reminder.rec";
+
+std::vector<unsigned char> Bytes(const ReminderRecord& record) {
+    const auto bytes = ReminderBytes(record);
+    return {bytes.begin(), bytes.end()};
+}
+
+class ReminderRecordTest : public ::testing::Test {
+protected:
+    ReminderRecordTest() { files.AddFolder(u"C:\\V\\VT5\\LOG"); }
+    fakes::FakeFileSystem files;
+    fakes::FakeClock clock;
+    const ReminderRecord defaults{kEveryMonth, 1, 1, clock.now};
+};
+
+TEST_F(ReminderRecordTest, TwentyEightLittleEndianBytesLoadedAndSaved) {
+    EXPECT_EQ(ReminderPath(u"C:\\V\\"), kPath);
+    EXPECT_EQ(LoadReminder(files, kPath, clock), defaults) << "missing: created";
+    EXPECT_EQ(files.Contents(kPath), Bytes(defaults));
+    const ReminderRecord record{kEvery3Months, 6, 31, {2010, 11, 6, 20, 13, 5, 9, 700}};
+    const std::vector<unsigned char> expected{2, 0, 0, 0, 6, 0, 0, 0, 31, 0, 0, 0, 0xDA, 0x07, 11, 0,
+                                              6, 0, 20, 0, 13, 0, 5,  0, 9, 0, 0xBC, 0x02};
+    files.AddFile(kPath, expected);
+    EXPECT_EQ(LoadReminder(files, kPath, clock), record);
+    EXPECT_EQ(files.Contents(kPath), expected) << "a sound record is not rewritten";
+    for (std::int32_t weekday : {0, 6}) {  // Sunday and Saturday are in range
+        files.AddFile(kPath, Bytes({kEveryWeek, weekday, 1, record.saved}));
+        EXPECT_EQ(LoadReminder(files, kPath, clock).weekday, weekday);
+    }
+    EXPECT_EQ(FrequencyName(4) + WeekdayName(7) + WeekdayName(-1), u"");
+    ReminderRecord saved = record;
+    SaveReminder(files, kPath, saved, clock);
+    EXPECT_EQ(files.Contents(kPath), Bytes({kEvery3Months, 6, 31, clock.now})) << "stamped with now";
+}
+
+TEST_F(ReminderRecordTest, UnusableFilesGiveTheDefaultsAndAreRewritten) {
+    struct Case {
+        const char* what;
+        std::size_t size, offset;
+        std::vector<unsigned char> patch;  // over a sound record's bytes
+    };
+    const Case cases[] = {
+        {"empty", 0, 0, {}},           {"short", 27, 0, {}},       {"long", 29, 0, {}},
+        {"frequency 4", 28, 0, {4}},   {"frequency -1", 28, 0, {0xFF, 0xFF, 0xFF, 0xFF}},
+        {"weekday 7", 28, 4, {7}},     {"date 0", 28, 8, {0}},     {"date 32", 28, 8, {32}},
+        {"month 13", 28, 14, {13}},    {"year 1899", 28, 12, {0x6B, 0x07}},
+        {"2010-02-30", 28, 14, {2, 0, 0, 0, 30}},
+    };
+    for (const Case& test : cases) {
+        std::vector<unsigned char> bytes = Bytes({kEveryWeek, 3, 15, {2010, 5, 1, 3, 0, 0, 0, 0}});
+        bytes.resize(test.size, 0);
+        std::copy(test.patch.begin(), test.patch.end(), bytes.begin() + static_cast<std::ptrdiff_t>(test.offset));
+        files.AddFile(kPath, bytes);
+        EXPECT_EQ(LoadReminder(files, kPath, clock), defaults) << test.what;
+        EXPECT_EQ(files.Contents(kPath), Bytes(defaults)) << test.what;
+    }
+}
+
+}  // namespace
+}  // namespace veltra

@@ -1,0 +1,185 @@
+// The Setting page and the reminder prompt in the real main window; a due state is
+// arranged through the files the program reads at start.
+#include <gmock/gmock.h>
+
+#include <fstream>
+
+#include "core/byte_buffer.h"
+#include "ids/main_dialog.h"
+#include "ids/reminder.h"
+#include "ids/setting_page.h"
+#include "ids/update_page.h"
+#include "main_window_fixture.h"
+#include "schedule/reminder_record.h"
+#include "support/source_tree.h"
+#include "support/test_window.h"
+
+namespace veltra {
+namespace {
+
+using namespace winetest;
+using ::testing::ElementsAre;
+
+void WriteBytes(const std::wstring& path, std::span<const unsigned char> bytes) {
+    std::ofstream(path.c_str(), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::span<const unsigned char> Span(const std::string& bytes) { return {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()}; }
+
+// A visible top-level window of the main window's thread holding the control `id`.
+HWND WindowWith(HWND main, int id) {
+    std::pair<int, HWND> search{id, nullptr};
+    EnumThreadWindows(GetWindowThreadProcessId(main, nullptr), [](HWND window, LPARAM found) -> BOOL {
+        auto* s = reinterpret_cast<std::pair<int, HWND>*>(found);
+        if (IsWindowVisible(window) && GetDlgItem(window, s->first) != nullptr) s->second = window;
+        return s->second == nullptr;
+    }, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+RECT RectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+// Whether a window of another thread has a timer set: its own thread asks, by stopping it.
+std::pair<HWND, UINT_PTR> g_probed;
+bool g_timerSet = false;
+const UINT kProbe = RegisterWindowMessageW(L"Veltra test timer probe");
+bool TimerSet(HWND window, UINT_PTR timer) {
+    g_probed = {window, timer};
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && sent->message == kProbe) g_timerSet = KillTimer(g_probed.first, g_probed.second) != FALSE;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }, nullptr, GetWindowThreadProcessId(window, nullptr));
+    SendMessageW(window, kProbe, 0, 0);
+    UnhookWindowsHookEx(hook);
+    return g_timerSet;
+}
+
+// Opens a chooser's list and picks an item as a click in the list does.
+void Choose(MainWindowRun& run, int chooser, int index) {
+    Click(run.Item(Page::Setting, chooser));
+    HWND popup = WindowWith(run.Main(), IDC_LIST_ITEMS);
+    ASSERT_NE(popup, nullptr);
+    HWND list = GetDlgItem(popup, IDC_LIST_ITEMS);
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(popup, WM_COMMAND, MAKEWPARAM(IDC_LIST_ITEMS, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    EXPECT_TRUE(WaitFor([&] { return WindowWith(run.Main(), IDC_LIST_ITEMS) == nullptr; }, 2000));
+}
+
+TEST(SettingPage, AppliedChoicesSurviveARestartAsReminderRecBytes) {
+    std::string stored;
+    RECT button{}, popup{};
+    bool closedAgain = false;
+    MainWindowRun run(0);
+    run.Run([&](MainWindowRun& r) {
+        Click(GetDlgItem(r.Main(), IDC_MAIN_TAB_SETTING));
+        HWND frequency = r.Item(Page::Setting, IDC_SET_FREQUENCY);
+        Click(frequency);
+        button = RectOf(frequency);
+        popup = RectOf(WindowWith(r.Main(), IDC_LIST_ITEMS));
+        Click(frequency);
+        closedAgain = WindowWith(r.Main(), IDC_LIST_ITEMS) == nullptr;
+        Choose(r, IDC_SET_FREQUENCY, 0);
+        Choose(r, IDC_SET_WEEK, 1);
+        Click(GetDlgItem(r.Main(), IDC_MAIN_APPLY));
+        stored = ReadBytes(r.WorkFolder() + L"VT5\\LOG\\Reminder.rec");
+        EndMainWindow(r.Main());
+    });
+    EXPECT_EQ(std::vector<LONG>({popup.left, popup.top, popup.right - popup.left, popup.bottom - popup.top}),
+              std::vector<LONG>({button.left, button.top + 20, 120, 65}));
+    EXPECT_TRUE(closedAgain);
+    ASSERT_EQ(stored.size(), kReminderBytes);
+    SYSTEMTIME today{};
+    GetLocalTime(&today);
+    EXPECT_THAT((std::vector<int>{GetI32(Span(stored), 0), GetI32(Span(stored), 4), GetI32(Span(stored), 8),
+                                  GetDateTime(Span(stored), 12).year}),
+                ElementsAre(kEveryWeek, 1, 1, today.wYear));
+
+    MainWindowRun restart(0);
+    WriteBytes(restart.WorkFolder() + L"VT5\\LOG\\Reminder.rec", Span(stored));
+    std::vector<std::wstring> shown;
+    restart.Run([&](MainWindowRun& r) {
+        for (int id : {IDC_SET_FREQUENCY, IDC_SET_WEEK, IDC_SET_DATE}) {
+            HWND chooser = r.Item(Page::Setting, id);
+            shown.push_back(WindowText(chooser) + (IsWindowEnabled(chooser) ? L"" : L" (disabled)"));
+        }
+        EndMainWindow(r.Main());
+    });
+    EXPECT_THAT(shown, ElementsAre(L"every week", L"Monday", L"01 (disabled)"));
+    EXPECT_EQ(ReadBytes(restart.WorkFolder() + L"VT5\\LOG\\Reminder.rec"), stored);
+}
+
+TEST(ReminderPrompt, DueAtAReminderStartItSlidesUpAndItsButtonsDecideWhatFollows) {
+    MainWindowRun run(0, true);
+    // Monthly on the 1st, last run and last scanned on 5 January 2010.
+    const std::wstring log = run.WorkFolder() + L"VT5\\LOG\\";
+    WriteBytes(log + L"Reminder.rec", ReminderBytes({kEveryMonth, 1, 1, {2010, 1, 2, 5, 12, 0, 0, 0}}));
+    std::vector<unsigned char> bytes(kDateTimeBytes);
+    PutI64(bytes, 0, 1'262'649'600);
+    WriteBytes(log + L"LastTime.rec", std::span(bytes).first(8));
+    PutDateTime(bytes, 0, {2010, 1, 2, 5, 12, 0, 0, 0});
+    WriteBytes(log + L"Veltra.rec", bytes);
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    std::vector<LONG> tops;
+    RECT shown{};
+    std::vector<bool> seen;  // in the order of the checks below
+    std::vector<std::string> lines;
+    std::string never;
+    run.Run([&](MainWindowRun& r) {
+        seen.push_back(WaitFor([&] { return !IsWindowVisible(r.Main()); }, 2000));
+        Click(r.Item(Page::Update, IDC_UPD_MANUAL));
+        HWND prompt = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (prompt = WindowWith(r.Main(), IDC_REM_YES)) != nullptr; }, 5000));
+        // Positions sampled while the window's thread pumps its timers.
+        WaitFor([&] {
+            if (tops.empty() || tops.back() != RectOf(prompt).top) tops.push_back(RectOf(prompt).top);
+            return tops.back() <= height - 192;
+        }, 10000);
+        shown = RectOf(prompt);
+        Click(GetDlgItem(prompt, IDC_REM_LATER));
+        seen.push_back(!IsWindowVisible(prompt) && RectOf(prompt).top == height);
+        seen.push_back(TimerSet(prompt, kPromptStart));
+        seen.push_back(TimerSet(prompt, kPromptSlideUp));
+        SendMessageW(prompt, WM_TIMER, kPromptStart, 0);  // as if the ten minutes had passed
+        Click(GetDlgItem(prompt, IDOK));
+        seen.push_back(TimerSet(prompt, kPromptStart));
+        SendMessageW(prompt, WM_TIMER, kPromptStart, 0);
+        r.TakeLines();
+        Click(GetDlgItem(prompt, IDC_REM_YES));
+        seen.push_back(TimerSet(prompt, kPromptStart));
+        WaitFor([&] {
+            for (const std::string& line : r.TakeLines()) lines.push_back(line);
+            return lines.size() >= 4;
+        }, 3000);
+        seen.push_back(IsWindowVisible(r.Main()) != FALSE);
+        SendMessageW(prompt, WM_TIMER, kPromptStart, 0);
+        Click(GetDlgItem(prompt, IDC_REM_NEVER));
+        never = ReadBytes(log + L"Reminder.rec").substr(0, 12);
+        EndMainWindow(r.Main());
+    });
+    // Hidden main window; Later: hidden below the edge, timer 99 set, 100 not; close box:
+    // 99 set; Yes: 99 not set, the main window shown.
+    EXPECT_THAT(seen, ElementsAre(true, true, true, false, true, false, true));
+    ASSERT_GE(tops.size(), 10u) << "slid, not jumped";
+    EXPECT_GE(tops.front(), height - 30);
+    EXPECT_TRUE(std::is_sorted(tops.rbegin(), tops.rend()));
+    EXPECT_EQ(tops.back(), height - 192);
+    EXPECT_EQ(std::vector<LONG>({shown.left, shown.right - shown.left, shown.bottom - shown.top}),
+              std::vector<LONG>({width - 286 - 30, 286, 141}));
+    // Yes scans automatically although the update page was set to a manual scan.
+    lines.resize(4);
+    EXPECT_THAT(lines, ElementsAre("Display Page2 : Veltra", "run... Scan_Information()",
+                                   "========== On_Download_Info_File() ==========", "Do automatic scan !!"));
+    EXPECT_EQ(never, std::string("\3\0\0\0\0\0\0\0\1\0\0\0", 12)) << "Never remind me: never, Sunday, the 1st";
+    // The last run is this exit, in the work folder.
+    const std::string lastTime = ReadBytes(log + L"LastTime.rec");
+    ASSERT_EQ(lastTime.size(), 8u);
+    EXPECT_GT(GetI64(Span(lastTime), 0), 1'600'000'000);
+}
+
+}  // namespace
+}  // namespace veltra
