@@ -39,14 +39,18 @@ bool CBitmapDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         return true;
     }
     if (message == WM_LBUTTONDOWN && dragAnywhere_) {
-        // The move loop takes the press in screen coordinates, as a real caption press gives it.
-        POINT press{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        ClientToScreen(Handle(), &press);
-        PostMessageW(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(press.x, press.y));
+        DragWindowFromPress(Handle(), Handle(), lParam);
         result = 0;
         return true;
     }
     return CDialog::OnMessage(message, wParam, lParam, result);
+}
+
+void DragWindowFromPress(HWND window, HWND pressed, LPARAM lParam) {
+    // The move loop takes the press in screen coordinates, as a real caption press gives it.
+    POINT press{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    ClientToScreen(pressed, &press);
+    PostMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(press.x, press.y));
 }
 
 HRGN KeyColourRegion(HBITMAP bitmap, COLORREF key) {

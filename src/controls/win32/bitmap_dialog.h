@@ -35,6 +35,10 @@ private:
     bool dragAnywhere_ = false;
 };
 
+// Starts the system's move loop on `window` for a left-button press on `pressed` (lParam in
+// its client coordinates), as a press on a caption would.
+void DragWindowFromPress(HWND window, HWND pressed, LPARAM lParam);
+
 // The region of a background picture without its key-colour pixels, in the picture's
 // coordinates, built from the bitmap's bits in one pass; null when the bits cannot be read.
 HRGN KeyColourRegion(HBITMAP bitmap, COLORREF key);

@@ -136,7 +136,7 @@ bool CPAGE_SETTING::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
             // A press on the background closes the list and drags the main window.
             ClosePopup();
             ReleaseCapture();
-            PostMessageW(mainWindow_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+            DragWindowFromPress(mainWindow_, Handle(), lParam);
             return true;
         case WM_DESTROY: OnDestroy(); break;
         default: break;
