@@ -20,17 +20,14 @@ const std::u16string kHeader[] = {u"", u"Type", u"Item", u"Curr ver.", u"Online 
 }  // namespace
 
 CPAGE_HISTORY::CPAGE_HISTORY(HistoryFile& history, VT5Record& vt5)
-    : CBitmapDialog(IDD_PAGE_HISTORY), workPath_(ToWide(vt5.sWorkPath)), page_(history, vt5, *this),
-      information_(workPath_) {}
+    : CListPage(IDD_PAGE_HISTORY, ToWide(vt5.sWorkPath)), page_(history, vt5, *this) {}
 
 BOOL CPAGE_HISTORY::OnInitDialog() {
-    Place(0, 0, 760, 385);
-    SetBitmap(workPath_ + L"VT5\\skin\\history_bg.bmp");
+    SetUpList(L"history_bg.bmp", kLayout, kHeader);
     HWND title = Item(IDC_HIS_TITLE);
     SendMessageW(title, STM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(SharedPicture(IDB_LIST_TITLE_HISTORY)));
     PlaceItem(IDC_HIS_TITLE, 73, 76, 619, 34);
-    grid_.Attach(Handle(), kLayout, kHeader);
     // Only the description button acts on this page.
     for (int row = 1; row <= 6; ++row) grid_.Cell(row, 5).Show(false);
     page_.RefreshHistory();
@@ -39,35 +36,20 @@ BOOL CPAGE_HISTORY::OnInitDialog() {
     LoadStringW(GetModuleHandleW(nullptr), IDS_DOWNLOAD_HISTORY, text, 64);
     title_.SetTransparent(true).SetTextColor(RGB(255, 255, 255)).SetText(text);
     title_.Place(120, 40, 200, 30);
-    information_.Create(Handle());
-    information_.Place(73, 270, 619, 98);
-    ShowWindow(information_.Handle(), SW_SHOW);
     return FALSE;
 }
-
-void CPAGE_HISTORY::FocusList() const { SetFocus(grid_.ScrollBar()); }
 
 bool CPAGE_HISTORY::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_HISTORY_REFRESH: result = page_.RefreshHistory(); return true;
-    case WM_VSCROLL:
-        if (reinterpret_cast<HWND>(lParam) != grid_.ScrollBar()) break;
-        page_.OnVScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
-        result = 0;
-        return true;
     default: break;
     }
-    return CBitmapDialog::OnMessage(message, wParam, lParam, result);
+    return CListPage::OnMessage(message, wParam, lParam, result);
 }
 
 void CPAGE_HISTORY::OnCommand(int id, int code, HWND control) {
     if (code == BN_CLICKED && grid_.RowOf(id) != 0 && grid_.ColumnOf(id) == 6) return page_.OnDescription(grid_.RowOf(id));
-    CBitmapDialog::OnCommand(id, code, control);
-}
-
-void CPAGE_HISTORY::ShowInformation(const std::u16string& text) {
-    information_.Clear();
-    information_.SetInformation(ToWide(text));
+    CListPage::OnCommand(id, code, control);
 }
 
 }  // namespace veltra

@@ -38,25 +38,16 @@ std::wstring LoadText(int id) {
 }  // namespace
 
 CPAGE_VELTRA::CPAGE_VELTRA(UpdatePageServices services, IUpdatePageHost& host)
-    : CBitmapDialog(IDD_PAGE_VELTRA),
-      workPath_(ToWide(services.checks.vt5.sWorkPath)),
-      host_(host),
-      page_(std::move(services), *this),
-      information_(workPath_) {}
+    : CListPage(IDD_PAGE_VELTRA, ToWide(services.checks.vt5.sWorkPath)), host_(host), page_(std::move(services), *this) {}
 
 BOOL CPAGE_VELTRA::OnInitDialog() {
-    Place(0, 0, 760, 385);
-    SetBitmap(workPath_ + L"VT5\\skin\\veltra_bg.bmp");
-    grid_.Attach(Handle(), kLayout, kHeader);
+    SetUpList(L"veltra_bg.bmp", kLayout, kHeader);
     progress_.Attach(Handle(), IDC_UPD_PROGRESS);
     progress_.SetRange(0, 100);
     status_.Attach(Handle(), IDC_UPD_STATUS);
     progressText_.Attach(Handle(), IDC_UPD_PROGRESS_TEXT);
     for (CLabel* label : {&status_, &progressText_}) label->SetTransparent(true).SetTextColor(RGB(255, 255, 255));
     SetUpOptions();
-    information_.Create(Handle());
-    information_.Place(73, 270, 619, 98);
-    ShowWindow(information_.Handle(), SW_SHOW);
     page_.Init();
     SetUpTooltip();
     return FALSE;
@@ -122,24 +113,17 @@ void CPAGE_VELTRA::SetUpTooltip() {
     SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, RGB(255, 255, 0), 0);
 }
 
-void CPAGE_VELTRA::FocusList() const { SetFocus(grid_.ScrollBar()); }
-
 bool CPAGE_VELTRA::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_START_SCAN: result = page_.On_Download_Info_File(); return true;
     case WM_START_DOWNLOAD: result = page_.Download_Button_Clicked(); return true;
-    case WM_VSCROLL:
-        if (reinterpret_cast<HWND>(lParam) != grid_.ScrollBar()) break;
-        page_.OnVScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
-        result = 0;
-        return true;
     default: break;
     }
-    return CBitmapDialog::OnMessage(message, wParam, lParam, result);
+    return CListPage::OnMessage(message, wParam, lParam, result);
 }
 
 void CPAGE_VELTRA::OnCommand(int id, int code, HWND control) {
-    if (code != BN_CLICKED) return CBitmapDialog::OnCommand(id, code, control);
+    if (code != BN_CLICKED) return CListPage::OnCommand(id, code, control);
     if (id == IDC_UPD_MANUAL) return page_.SetManualScan();
     if (id == IDC_UPD_AUTOMATIC) return page_.SetAutomaticScan();
     if (id >= IDC_UPD_BOX_FIRST && id < IDC_UPD_BOX_FIRST + 6) {
@@ -147,7 +131,7 @@ void CPAGE_VELTRA::OnCommand(int id, int code, HWND control) {
         return page_.SetCategoryBox(box, boxes_[box].IsChecked());
     }
     if (grid_.RowOf(id) != 0) return OnListCommand(id);
-    CBitmapDialog::OnCommand(id, code, control);
+    CListPage::OnCommand(id, code, control);
 }
 
 void CPAGE_VELTRA::OnListCommand(int id) {
@@ -158,11 +142,6 @@ void CPAGE_VELTRA::OnListCommand(int id) {
     case 6: page_.OnRowDetails(row); break;
     default: break;
     }
-}
-
-void CPAGE_VELTRA::ShowInformation(const std::u16string& text) {
-    information_.Clear();
-    information_.SetInformation(ToWide(text));
 }
 
 void CPAGE_VELTRA::SetProgressBar(int percent) {

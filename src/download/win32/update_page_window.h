@@ -5,14 +5,12 @@
 #include <memory>
 #include <string>
 
-#include "controls/win32/bitmap_dialog.h"
 #include "controls/win32/echo_progress_bar.h"
-#include "controls/win32/information.h"
 #include "controls/win32/label.h"
 #include "controls/win32/skin_button.h"
 #include "download/page_views.h"
 #include "download/update_page.h"
-#include "download/win32/list_grid.h"
+#include "download/win32/list_page_window.h"
 
 namespace veltra {
 
@@ -34,19 +32,11 @@ constexpr UINT WM_START_DOWNLOAD = WM_USER + 21;
 
 // The update page's window: scan options, the six-row result list, the progress view and
 // the information panel, shown as its controller asks.
-class CPAGE_VELTRA final : public CBitmapDialog, public IUpdatePageView {
+class CPAGE_VELTRA final : public CListPage<IUpdatePageView> {
 public:
     CPAGE_VELTRA(UpdatePageServices services, IUpdatePageHost& host);
     UpdatePage& Page() { return page_; }
-    ListGrid& Grid() { return grid_; }
-    void FocusList() const;
 
-    // IListView
-    void SetRowEnabled(int row, bool enabled) override { grid_.SetRowEnabled(row, enabled); }
-    void SetRowTexts(int row, std::span<const std::u16string> texts) override { grid_.SetRowTexts(row, texts); }
-    void SetScrollBar(int max, bool visible) override { grid_.SetScrollBar(max, visible); }
-    void SetScrollPosition(int position) override { grid_.SetScrollPosition(position); }
-    void ShowInformation(const std::u16string& text) override;
     // IUpdatePageView
     void SetRowTicked(int row, bool ticked) override { grid_.SetRowTicked(row, ticked); }
     void SetProgressBar(int percent) override;
@@ -69,6 +59,7 @@ protected:
     bool PreTranslateMessage(const MSG& message) override;
     void OnCommand(int id, int code, HWND control) override;
     void OnOK() override { page_.RerunChecks(); }
+    void OnListScroll(int code, int position) override { page_.OnVScroll(code, position); }
     // Esc stops a running transfer; otherwise it does nothing.
     void OnCancel() override {
         if (page_.Engine().Busy()) page_.StopTransfer();
@@ -79,16 +70,13 @@ private:
     void SetUpTooltip();
     void OnListCommand(int id);
 
-    std::wstring workPath_;
     IUpdatePageHost& host_;
     UpdatePage page_;
-    ListGrid grid_;
     CxSkinButton manual_, automatic_;
     std::array<CxSkinButton, 7> boxes_;
     std::array<CLabel, 8> optionLabels_;
     CEchoProgressBar progress_;
     CLabel status_, progressText_;
-    CINFORMATION information_;
     HWND tooltip_ = nullptr;
 };
 

@@ -1,0 +1,65 @@
+#pragma once
+#include <windows.h>
+
+#include <span>
+#include <string>
+
+#include "controls/win32/bitmap_dialog.h"
+#include "controls/win32/information.h"
+#include "download/page_views.h"
+#include "download/win32/list_grid.h"
+#include "platform/win32/wide.h"
+
+namespace veltra {
+
+// A page built around the six-row list (the update page, the History page): the list
+// view's calls go to its grid and to the information panel below it, and the grid's
+// scroll bar to the page's controller. `View` is the controller's view interface.
+template <typename View>
+class CListPage : public CBitmapDialog, public View {
+public:
+    ListGrid& Grid() { return grid_; }
+    void FocusList() const { SetFocus(grid_.ScrollBar()); }
+
+    // IListView
+    void SetRowEnabled(int row, bool enabled) override { grid_.SetRowEnabled(row, enabled); }
+    void SetRowTexts(int row, std::span<const std::u16string> texts) override { grid_.SetRowTexts(row, texts); }
+    void SetScrollBar(int max, bool visible) override { grid_.SetScrollBar(max, visible); }
+    void SetScrollPosition(int position) override { grid_.SetScrollPosition(position); }
+    void ShowInformation(const std::u16string& text) override {
+        information_.Clear();
+        information_.SetInformation(ToWide(text));
+    }
+
+protected:
+    CListPage(int templateId, std::wstring workPath)
+        : CBitmapDialog(templateId), workPath_(std::move(workPath)), information_(workPath_) {}
+
+    // The page's background, its list and the information panel under it.
+    void SetUpList(const wchar_t* background, const ListGrid::Layout& layout, std::span<const std::u16string> header) {
+        Place(0, 0, 760, 385);
+        SetBitmap(workPath_ + L"VT5\\skin\\" + background);
+        grid_.Attach(Handle(), layout, header);
+        information_.Create(Handle());
+        information_.Place(73, 270, 619, 98);
+        ShowWindow(information_.Handle(), SW_SHOW);
+    }
+
+    // The scroll bar moved: code and thumb position as WM_VSCROLL gives them.
+    virtual void OnListScroll(int code, int position) = 0;
+
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        if (message == WM_VSCROLL && reinterpret_cast<HWND>(lParam) == grid_.ScrollBar()) {
+            OnListScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+            result = 0;
+            return true;
+        }
+        return CBitmapDialog::OnMessage(message, wParam, lParam, result);
+    }
+
+    std::wstring workPath_;
+    ListGrid grid_;
+    CINFORMATION information_;
+};
+
+}  // namespace veltra
