@@ -26,14 +26,17 @@ void WriteBytes(const std::wstring& path, std::span<const unsigned char> bytes) 
 
 std::span<const unsigned char> Span(const std::string& bytes) { return {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()}; }
 
+// Callbacks are named functions: the 32-bit build needs their calling convention.
+BOOL CALLBACK FindWindowWith(HWND window, LPARAM found) {
+    auto* s = reinterpret_cast<std::pair<int, HWND>*>(found);
+    if (IsWindowVisible(window) && GetDlgItem(window, s->first) != nullptr) s->second = window;
+    return s->second == nullptr;
+}
+
 // A visible top-level window of the main window's thread holding the control `id`.
 HWND WindowWith(HWND main, int id) {
     std::pair<int, HWND> search{id, nullptr};
-    EnumThreadWindows(GetWindowThreadProcessId(main, nullptr), [](HWND window, LPARAM found) -> BOOL {
-        auto* s = reinterpret_cast<std::pair<int, HWND>*>(found);
-        if (IsWindowVisible(window) && GetDlgItem(window, s->first) != nullptr) s->second = window;
-        return s->second == nullptr;
-    }, reinterpret_cast<LPARAM>(&search));
+    EnumThreadWindows(GetWindowThreadProcessId(main, nullptr), FindWindowWith, reinterpret_cast<LPARAM>(&search));
     return search.second;
 }
 
@@ -47,13 +50,15 @@ RECT RectOf(HWND window) {
 std::pair<HWND, UINT_PTR> g_probed;
 bool g_timerSet = false;
 const UINT kProbe = RegisterWindowMessageW(L"Veltra test timer probe");
+LRESULT CALLBACK ProbeTimer(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == kProbe) g_timerSet = KillTimer(g_probed.first, g_probed.second) != FALSE;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 bool TimerSet(HWND window, UINT_PTR timer) {
     g_probed = {window, timer};
-    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (code == HC_ACTION && sent->message == kProbe) g_timerSet = KillTimer(g_probed.first, g_probed.second) != FALSE;
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }, nullptr, GetWindowThreadProcessId(window, nullptr));
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, ProbeTimer, nullptr, GetWindowThreadProcessId(window, nullptr));
     SendMessageW(window, kProbe, 0, 0);
     UnhookWindowsHookEx(hook);
     return g_timerSet;
