@@ -3,27 +3,22 @@
 
 #include <gmock/gmock.h>
 
-#include "controls/win32/bitmap_dialog.h"
-#include "ids/message_box.h"
+#include "host_dialog.h"
 #include "support/child_process.h"
 
 namespace veltra {
 namespace {
 
-class LabelDialog : public CBitmapDialog {
-public:
-    LabelDialog() : CBitmapDialog(IDD_MSG) {}
-    CLabel label;
-};
+using LabelDialog = winetest::HostDialog<CLabel>;
 
 TEST(Label, TransparentShowsTheDialogPictureBehindIt) {
     LabelDialog dialog;
     ASSERT_TRUE(dialog.Create(nullptr));
     ASSERT_TRUE(dialog.SetBitmap(winetest::ProgramFolder() + L"VT5\\skin\\MBG.bmp"));
     dialog.Place(0, 0, 760, 560);
-    dialog.label.Attach(dialog.Handle(), IDC_MSG_TEXT);
-    dialog.label.Place(10, 10, 200, 40);  // over the logo, so the picture differs from a plain fill
-    dialog.label.SetText(L"");
+    dialog.control.Attach(dialog.Handle(), IDC_MSG_TEXT);
+    dialog.control.Place(10, 10, 200, 40);  // over the logo, so the picture differs from a plain fill
+    dialog.control.SetText(L"");
     ShowWindow(dialog.Handle(), SW_SHOWNOACTIVATE);
 
     HDC picture = CreateCompatibleDC(nullptr);
@@ -41,25 +36,25 @@ TEST(Label, TransparentShowsTheDialogPictureBehindIt) {
     SelectObject(picture, previous);
     DeleteDC(picture);
     for (const Case& c : cases) {
-        dialog.label.SetTransparent(c.transparent).SetBkColor(RGB(10, 20, 30));
-        UpdateWindow(dialog.label.Handle());
-        HDC dc = GetDC(dialog.label.Handle());
+        dialog.control.SetTransparent(c.transparent).SetBkColor(RGB(10, 20, 30));
+        UpdateWindow(dialog.control.Handle());
+        HDC dc = GetDC(dialog.control.Handle());
         EXPECT_EQ(GetPixel(dc, c.at.x, c.at.y), c.expected) << c.at.x << "," << c.at.y;
-        ReleaseDC(dialog.label.Handle(), dc);
+        ReleaseDC(dialog.control.Handle(), dc);
     }
 }
 
 TEST(Label, FontOperationsChain) {
     LabelDialog dialog;
     ASSERT_TRUE(dialog.Create(nullptr));
-    ASSERT_TRUE(dialog.label.Attach(dialog.Handle(), IDC_MSG_TEXT));
-    dialog.label.SetFontName(L"Arial").SetFontBold(true).SetFontSize(16).SetTextColor(RGB(255, 0, 0));
-    EXPECT_EQ(dialog.label.Font().weight, 700);
-    EXPECT_EQ(dialog.label.Font().face, u"Arial");
-    EXPECT_EQ(dialog.label.TextColor(), RGB(255, 0, 0));
-    dialog.label.SetFontBold(false).SetTransparent(true);
-    EXPECT_EQ(dialog.label.Font().weight, 400);
-    EXPECT_NE(GetWindowLongPtrW(dialog.label.Handle(), GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
+    ASSERT_TRUE(dialog.control.Attach(dialog.Handle(), IDC_MSG_TEXT));
+    dialog.control.SetFontName(L"Arial").SetFontBold(true).SetFontSize(16).SetTextColor(RGB(255, 0, 0));
+    EXPECT_EQ(dialog.control.Font().weight, 700);
+    EXPECT_EQ(dialog.control.Font().face, u"Arial");
+    EXPECT_EQ(dialog.control.TextColor(), RGB(255, 0, 0));
+    dialog.control.SetFontBold(false).SetTransparent(true);
+    EXPECT_EQ(dialog.control.Font().weight, 400);
+    EXPECT_NE(GetWindowLongPtrW(dialog.control.Handle(), GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
 }
 
 }  // namespace

@@ -4,25 +4,20 @@
 #include <commctrl.h>
 #include <gmock/gmock.h>
 
-#include "controls/win32/bitmap_dialog.h"
-#include "ids/message_box.h"
+#include "host_dialog.h"
 
 namespace veltra {
 namespace {
 
-class BarDialog : public CBitmapDialog {
-public:
-    BarDialog() : CBitmapDialog(IDD_MSG) {}
-    CEchoProgressBar bar;
-};
+using BarDialog = winetest::HostDialog<CEchoProgressBar>;
 
 TEST(EchoProgressBar, PixelsAtZeroAndHundred) {
     BarDialog dialog;
     ASSERT_TRUE(dialog.Create(nullptr));
     dialog.Place(0, 0, 300, 100);
-    dialog.bar.Attach(dialog.Handle(), IDC_MSG_TEXT);
-    dialog.bar.Place(10, 10, 100, 30);
-    SendMessageW(dialog.bar.Handle(), PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+    dialog.control.Attach(dialog.Handle(), IDC_MSG_TEXT);
+    dialog.control.Place(10, 10, 100, 30);
+    SendMessageW(dialog.control.Handle(), PBM_SETRANGE, 0, MAKELPARAM(0, 100));
     ShowWindow(dialog.Handle(), SW_SHOWNOACTIVATE);
 
     // Row 15: grey 204 - 4 * 15 = 144; bar row 12 of 24: 255 - 9 * 12, 112 - 4 * 12, 127 - 5 * 12.
@@ -41,14 +36,14 @@ TEST(EchoProgressBar, PixelsAtZeroAndHundred) {
         {100, 2, grey},
     };
     for (const Case& c : cases) {
-        SendMessageW(dialog.bar.Handle(), PBM_SETPOS, static_cast<WPARAM>(c.position), 0);
-        UpdateWindow(dialog.bar.Handle());
-        HDC dc = GetDC(dialog.bar.Handle());
+        SendMessageW(dialog.control.Handle(), PBM_SETPOS, static_cast<WPARAM>(c.position), 0);
+        UpdateWindow(dialog.control.Handle());
+        HDC dc = GetDC(dialog.control.Handle());
         EXPECT_EQ(GetPixel(dc, c.x, 15), c.colour) << "position " << c.position << " x " << c.x;
-        ReleaseDC(dialog.bar.Handle(), dc);
+        ReleaseDC(dialog.control.Handle(), dc);
     }
-    EXPECT_EQ(SendMessageW(dialog.bar.Handle(), PBM_SETPOS, 250, 0), 100);
-    EXPECT_EQ(SendMessageW(dialog.bar.Handle(), PBM_GETPOS, 0, 0), 100) << "kept inside the range";
+    EXPECT_EQ(SendMessageW(dialog.control.Handle(), PBM_SETPOS, 250, 0), 100);
+    EXPECT_EQ(SendMessageW(dialog.control.Handle(), PBM_GETPOS, 0, 0), 100) << "kept inside the range";
 }
 
 }  // namespace

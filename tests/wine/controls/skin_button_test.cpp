@@ -3,9 +3,8 @@
 
 #include <gmock/gmock.h>
 
-#include "controls/win32/bitmap_dialog.h"
+#include "host_dialog.h"
 #include "ids/bitmaps.h"
-#include "ids/message_box.h"
 #include "support/child_process.h"
 
 namespace veltra {
@@ -22,21 +21,17 @@ COLORREF PictureCentre(int id) {
     return colour;
 }
 
-class ButtonDialog : public CBitmapDialog {
-public:
-    ButtonDialog() : CBitmapDialog(IDD_MSG) {}
-    CxSkinButton button;
-};
+using ButtonDialog = winetest::HostDialog<CxSkinButton>;
 
 TEST(SkinButton, PictureInEveryState) {
     ButtonDialog dialog;
     ASSERT_TRUE(dialog.Create(nullptr));
     dialog.Place(0, 0, 300, 100);
-    dialog.button.Attach(dialog.Handle(), IDOK);
-    dialog.button.Place(50, 30, 147, 36);
-    dialog.button.SetSkin(IDB_TAB_NORMAL, IDB_TAB_PRESSED, IDB_TAB_HOVER, IDB_TAB_NORMAL);
+    dialog.control.Attach(dialog.Handle(), IDOK);
+    dialog.control.Place(50, 30, 147, 36);
+    dialog.control.SetSkin(IDB_TAB_NORMAL, IDB_TAB_PRESSED, IDB_TAB_HOVER, IDB_TAB_NORMAL);
     ShowWindow(dialog.Handle(), SW_SHOWNOACTIVATE);
-    HWND button = dialog.button.Handle();
+    HWND button = dialog.control.Handle();
     HWND elsewhere = dialog.Item(IDCANCEL);
 
     struct Case {
@@ -56,11 +51,11 @@ TEST(SkinButton, PictureInEveryState) {
     for (const Case& c : cases) {
         EnableWindow(button, c.enabled ? TRUE : FALSE);
         SendMessageW(button, BM_SETSTATE, c.pushed ? TRUE : FALSE, 0);
-        dialog.button.SetCheck(c.checked);
+        dialog.control.SetCheck(c.checked);
         SetCursorPos(c.mouseOver ? 120 : 280, c.mouseOver ? 48 : 90);
         if (c.capture) SetCapture(elsewhere);
         RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        EXPECT_EQ(dialog.button.LastLook(), c.look) << c.name;
+        EXPECT_EQ(dialog.control.LastLook(), c.look) << c.name;
         HDC screen = GetDC(button);
         EXPECT_EQ(GetPixel(screen, 4, 18), PictureCentre(c.picture)) << c.name;
         ReleaseDC(button, screen);
@@ -71,7 +66,7 @@ TEST(SkinButton, PictureInEveryState) {
 TEST(SkinButton, TickBoxAndRadioKeepTheirCheck) {
     ButtonDialog dialog;
     ASSERT_TRUE(dialog.Create(nullptr));
-    CxSkinButton& tick = dialog.button;
+    CxSkinButton& tick = dialog.control;
     CxSkinButton radioA, radioB;
     tick.Attach(dialog.Handle(), IDOK);
     radioA.Attach(dialog.Handle(), IDCANCEL);
