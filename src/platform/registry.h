@@ -8,7 +8,8 @@ namespace veltra {
 
 enum class RegistryRoot { LocalMachine, CurrentUser };
 
-// Read-only view of the registry: the program never writes it.
+// The registry as the program uses it: it reads its settings and those of other programs,
+// and writes one thing, the last accepted update manifest's sequence number.
 class IRegistry {
 public:
     virtual ~IRegistry() = default;
@@ -19,6 +20,9 @@ public:
                                                      const std::u16string& value, std::size_t byteCount) = 0;
     // Names of the direct sub-keys of a key, in the registry's order; none when the key is missing.
     virtual std::vector<std::u16string> SubKeyNames(RegistryRoot root, const std::u16string& key) = 0;
+    // Stores a REG_SZ value, creating the key when it is missing; false when refused.
+    virtual bool WriteString(RegistryRoot root, const std::u16string& key, const std::u16string& value,
+                             const std::u16string& text) = 0;
 };
 
 }  // namespace veltra

@@ -25,6 +25,12 @@ void FakeRegistry::Set(RegistryRoot root, const std::u16string& key, const std::
     spelling_.emplace(path, spelled);
 }
 
+bool FakeRegistry::WriteString(RegistryRoot root, const std::u16string& key, const std::u16string& value,
+                               const std::u16string& text) {
+    Set(root, key, value, text);
+    return true;
+}
+
 std::vector<std::u16string> FakeRegistry::SubKeyNames(RegistryRoot root, const std::u16string& key) {
     // Parent keys exist implicitly, as they do for every key written below them.
     const std::u16string prefix = Normalised(key) + u'\\';

@@ -17,6 +17,8 @@ public:
     std::optional<std::u16string> ReadString(RegistryRoot root, const std::u16string& key, const std::u16string& value,
                                              std::size_t byteCount) override;
     std::vector<std::u16string> SubKeyNames(RegistryRoot root, const std::u16string& key) override;
+    bool WriteString(RegistryRoot root, const std::u16string& key, const std::u16string& value,
+                     const std::u16string& text) override;
 
 private:
     using Path = std::pair<int, std::u16string>;  // root and lower-cased key

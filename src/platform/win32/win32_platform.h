@@ -12,6 +12,8 @@ public:
     std::optional<std::u16string> ReadString(RegistryRoot root, const std::u16string& key, const std::u16string& value,
                                              std::size_t byteCount) override;
     std::vector<std::u16string> SubKeyNames(RegistryRoot root, const std::u16string& key) override;
+    bool WriteString(RegistryRoot root, const std::u16string& key, const std::u16string& value,
+                     const std::u16string& text) override;
 };
 
 class Win32SystemVersion final : public ISystemVersion {

@@ -49,4 +49,20 @@ std::vector<std::u16string> Win32Registry::SubKeyNames(RegistryRoot root, const 
     return names;
 }
 
+bool Win32Registry::WriteString(RegistryRoot root, const std::u16string& key, const std::u16string& value,
+                                const std::u16string& text) {
+    HKEY handle = nullptr;
+    if (RegCreateKeyExW(RootKey(root), ToWide(key).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle,
+                        nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    const std::wstring wide = ToWide(text);
+    // The terminator is stored with the text, as REG_SZ readers expect.
+    const DWORD bytes = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
+    const LONG status = RegSetValueExW(handle, ToWide(value).c_str(), 0, REG_SZ,
+                                       reinterpret_cast<const BYTE*>(wide.c_str()), bytes);
+    RegCloseKey(handle);
+    return status == ERROR_SUCCESS;
+}
+
 }  // namespace veltra
