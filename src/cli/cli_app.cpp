@@ -17,6 +17,7 @@
 #include "cli/stream_debug_sink.h"
 #include "cli/stream_message_box.h"
 #include "cli/update_commands.h"
+#include "cli/verify_command.h"
 #include "platform/platform.h"
 
 namespace veltra {
@@ -48,6 +49,7 @@ int RunUpdateCommand(const CliOptions& options, Platform& platform, IWmi& wmi, U
         return 1;
     }
     if (options.command == "scan") return RunScanCommand(options, platform, wmi, *services, out, err);
+    if (options.command == "verify") return RunVerifyCommand(options, platform, *services, out, err);
     return RunDownloadCommand(options, platform, wmi, *services, out, err);
 }
 
@@ -57,7 +59,8 @@ int RunCommand(const CliOptions& options, Platform& platform, IWmi& wmi, UpdateS
     if (options.command == "list") return RunListCommand(options, platform, out, err);
     if (options.command == "history") return RunHistoryCommand(options, platform, out, err);
     if (options.command == "reminder") return RunReminderCommand(options, platform, out, err);
-    if (options.command == "scan" || options.command == "download" || options.command == "install") {
+    if (options.command == "scan" || options.command == "download" || options.command == "install" ||
+        options.command == "verify") {
         return RunUpdateCommand(options, platform, wmi, services, out, err);
     }
     return RunIdentify(options, platform, wmi, out, err);

@@ -8,7 +8,7 @@
 namespace veltra {
 namespace {
 
-constexpr const char* kCommands[] = {"identify", "check", "list", "scan", "download", "install", "history", "reminder"};
+constexpr const char* kCommands[] = {"identify", "check", "list", "scan", "download", "install", "history", "reminder", "verify"};
 
 bool IsKnownCommand(const std::string& name) {
     for (const char* command : kCommands) {
@@ -126,6 +126,9 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
         } else if (argument == "--server") {
             if (i + 1 >= arguments.size()) return Fail("option --server needs an address");
             options.server = arguments[++i];
+        } else if (argument == "--tree") {
+            if (i + 1 >= arguments.size()) return Fail("option --tree needs a folder");
+            options.tree = arguments[++i];
         } else if (argument == "--work") {
             if (i + 1 >= arguments.size()) return Fail("option --work needs a folder");
             options.workFolder = arguments[++i];
@@ -156,6 +159,7 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
     if (options.reminderSet && !options.reminderFrequency) return Fail("reminder set needs week, month, 3months or never");
     const bool reminderValues = options.reminderWeekday || options.reminderDate;
     if (reminderValues && !options.reminderSet) return Fail("--weekday and --date belong to reminder set");
+    if (options.tree && options.command != "verify") return Fail("--tree belongs to verify");
     if (options.command == "download" && options.rows.empty()) return Fail("download needs the numbers of the updates (see list)");
     if (options.command == "install" && options.rows.size() != 1) return Fail("install takes the number of one update (see list)");
     return {options, {}};
@@ -183,6 +187,10 @@ std::string CliUsage() {
            "  reminder set week|month|3months|never [--weekday NAME] [--date N]\n"
            "                store a schedule as the Setting page's Apply does; values\n"
            "                not given keep what is stored\n"
+           "  verify        check the update server (or with --tree a copy of its tree)\n"
+           "                against the maker's key this build pins: each folder's signed\n"
+           "                list (DataBase, DQATest), its sequence and expiry, then every\n"
+           "                file it lists: ok, missing, size mismatch or hash mismatch\n"
            "\n"
            "Options:\n"
            "  --work DIR    use DIR as the work folder instead of the executable's folder\n"
@@ -194,6 +202,7 @@ std::string CliUsage() {
            "  --server URL  the update server for this run; otherwise the registry value\n"
            "                UpdateServer under HKLM\\SOFTWARE\\Norva\\Veltra Series\\, or the\n"
            "                address the program was built with\n"
+           "  --tree DIR    verify the server tree in DIR instead of the server\n"
            "  --weekday NAME  the day of a weekly reminder, Sunday to Saturday\n"
            "  --date N      the day of the month of a monthly or 3-monthly reminder;\n"
            "                in shorter months the month's last day\n"

@@ -7,13 +7,14 @@ namespace veltra {
 
 struct CliOptions {
     std::string command;  // "identify", "check", "list", "scan", "download", "install", "history", "reminder",
-                          // "help" or "version"
+                          // "verify", "help" or "version"
     std::optional<std::u16string> workFolder;
     int categories = 127;  // category bits for "check"; all of them unless --categories narrows it
     bool manualScan = false;  // --categories given: "scan" ticks those boxes
     std::vector<int> rows;    // record indexes for "download" and "install"
     std::optional<std::u16string> server;  // --server: the update server for this run
     std::optional<std::u16string> identityFile;
+    std::optional<std::u16string> tree;  // --tree: "verify" reads a local copy of the server's tree
     // "reminder set FREQUENCY [--weekday NAME] [--date N]": the values to store.
     bool reminderSet = false;
     std::optional<int> reminderFrequency;

@@ -20,6 +20,7 @@ std::u16string RecordedTransfers::Ended(std::u16string result) {
 std::string OutcomeText(const TransferRecord& record) {
     if (!record.ended) return "not ended";
     if (record.result.empty()) return "downloaded";
+    if (record.result == u"3") return "refused: not as the signed file list gives";
     return record.result == u"1" ? "user break" : "Server is busy or connect fail";
 }
 

@@ -10,7 +10,7 @@ namespace veltra {
 struct TransferRecord {
     std::u16string url;
     std::u16string path;
-    std::u16string result;  // empty success, "1" user break, "2" failed
+    std::u16string result;  // empty success, "1" user break, "2" failed, "3" refused
     bool ended = false;
 };
 
@@ -37,7 +37,7 @@ private:
     std::vector<TransferRecord> records_;
 };
 
-// "downloaded", "user break" or "Server is busy or connect fail".
+// "downloaded", "user break", "Server is busy or connect fail" or the refusal.
 std::string OutcomeText(const TransferRecord& record);
 
 }  // namespace veltra

@@ -58,11 +58,13 @@ void PrintOutcome(const CliOptions& options, const UpdateSession& session, std::
     out << TransferLines(records);
     for (const std::u16string& message : session.view.Messages()) out << PlainText(message) << '\n';
     const std::u16string& launch = session.page->LastLaunchLine();
-    if (options.command == "install" && AllDownloaded(records)) out << (launch.empty() ? "started" : PlainText(launch)) << '\n';
+    // A file refused before its transfer leaves no record, and nothing was started.
+    if (options.command == "install" && !records.empty() && AllDownloaded(records)) out << (launch.empty() ? "started" : PlainText(launch)) << '\n';
     out << ResultLines(session.checkList.list);
 }
 
 int OutcomeCode(const UpdateSession& session, bool launchCounts) {
+    if (session.page->Engine().nRefusals > 0) return 1;
     if (session.transfers.Records().empty() || !AllDownloaded(session.transfers.Records())) return 1;
     return launchCounts && !session.page->LastLaunchLine().empty() ? 1 : 0;
 }

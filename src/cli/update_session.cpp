@@ -33,10 +33,14 @@ bool UpdateSession::Open(const CliOptions& options, IWmi& wmi, std::ostream& err
         CheckContext{vt5, inputs, *installed, platform.fileSystem, platform.codePage, dbf, writer});
     history = std::make_unique<HistoryFile>(platform.fileSystem, platform.codePage, HistoryPath(vt5.sWorkPath));
     lastScan = std::make_unique<LastScanRecord>(platform.fileSystem, LastScanPath(vt5.sWorkPath));
+    if (!services.updateKey.empty()) {
+        trust = std::make_unique<UpdateTrust>(services.updateKey, *services.crypto, platform.registry,
+                                              platform.fileSystem, platform.clock);
+    }
     page = std::make_unique<UpdatePage>(UpdatePageServices{*context, checkList, transfers, platform.messageBox,
                                                            platform.clock, services.starter, *history, *lastScan,
                                                            UpdateServerBase(platform.registry, options.server),
-                                                           ReadTransferLimits(platform.registry)},
+                                                           ReadTransferLimits(platform.registry), trust.get()},
                                         view);
     page->Init();
     exitCode = 0;

@@ -46,6 +46,7 @@ struct UpdateSession {
     RecordedTransfers transfers;
     std::unique_ptr<HistoryFile> history;
     std::unique_ptr<LastScanRecord> lastScan;
+    std::unique_ptr<UpdateTrust> trust;  // null when no key is pinned
     ConsolePageView view;
     std::unique_ptr<UpdatePage> page;
     int exitCode = 0;

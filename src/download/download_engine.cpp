@@ -10,6 +10,8 @@ namespace veltra {
 namespace {
 
 constexpr char16_t kBoxTitle[] = u"Veltra 5";
+constexpr char16_t kNotAsSigned[] =
+    u"The downloaded file is not the one the update server's signed file list gives, so it was not used.";
 
 }  // namespace
 
@@ -36,7 +38,7 @@ DownloadEngine::DownloadEngine(IUrlTransfers& transfers, IMessageBox& messageBox
       limits_(limits),
       watchdog_(limits.stallMilliseconds, limits.transferMilliseconds) {}
 
-void DownloadEngine::URLDownload(std::u16string sURL, std::u16string sPath) {
+void DownloadEngine::URLDownload(std::u16string sURL, std::u16string sPath, std::optional<ExpectedFile> expected) {
     DebugLog(u"Run URLDownload");
     if (transfers_.HasWorker()) return;
     // Any other scheme would reach files, shares or servers the program has no business with.
@@ -46,11 +48,19 @@ void DownloadEngine::URLDownload(std::u16string sURL, std::u16string sPath) {
         return;
     }
     watchdog_.Start();
-    const TransferRules rules = limits_.Rules(vt5_.nDownloadMode != kModeCatalogue);
+    TransferRules rules = limits_.Rules(vt5_.nDownloadMode != kModeCatalogue);
+    rules.expected = expected;
     if (transfers_.Start(sURL, sPath, rules, *this)) return;
     messageBox_.ShowStop(u"Could not create the thread.", kBoxTitle);
     // No worker will report back: the page must not wait in its progress view.
     target_.ReturnToListView();
+}
+
+void DownloadEngine::Refuse(const std::u16string& message) {
+    messageBox_.ShowStop(message, kBoxTitle);
+    ++nRefusals;
+    nWebStop = kWebStopRefused;
+    target_.OnNextItem();
 }
 
 void DownloadEngine::RequestStop() {
@@ -94,9 +104,14 @@ void DownloadEngine::EndTransfer(const std::u16string& sResult) {
     DebugLog(u"");
     DebugLog(u"============== OnEndDownload ===================");
     if (!sResult.empty()) {
-        nWebStop = sResult == u"1" ? kWebStopUserBreak : kWebStopFailed;
-        DebugLog(u"nWebStop = " + DecimalText(nWebStop) +
-                 (nWebStop == kWebStopUserBreak ? u" : user break" : u" : Server is busy or connect fail"));
+        nWebStop = sResult == u"1" ? kWebStopUserBreak : sResult == u"3" ? kWebStopRefused : kWebStopFailed;
+        static constexpr const char16_t* kWhy[] = {u"", u" : user break", u" : Server is busy or connect fail",
+                                                   u" : not as the signed file list gives"};
+        DebugLog(u"nWebStop = " + DecimalText(nWebStop) + kWhy[nWebStop]);
+        if (nWebStop == kWebStopRefused) {
+            ++nRefusals;
+            messageBox_.ShowStop(kNotAsSigned, kBoxTitle);
+        }
     }
     target_.OnNextItem();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "download/download_target.h"
@@ -12,7 +13,7 @@ namespace veltra {
 struct VT5Record;
 
 // Outcomes of the last transfer, in nWebStop.
-enum WebStop : int { kWebStopNone = 0, kWebStopUserBreak = 1, kWebStopFailed = 2 };
+enum WebStop : int { kWebStopNone = 0, kWebStopUserBreak = 1, kWebStopFailed = 2, kWebStopRefused = 3 };
 
 // Values of nDownloadMode.
 enum DownloadMode : int { kModeCatalogue = 1, kModeBatch = 2, kModeSingle = 3 };
@@ -33,8 +34,11 @@ public:
 
     // Starts fetching sURL into sPath, or does nothing while a transfer runs. Only http
     // and https addresses are fetched; a catalogue (mode 1) and an update file have
-    // their own limits.
-    void URLDownload(std::u16string sURL, std::u16string sPath);
+    // their own limits. With `expected`, the file replaces sPath only with that size and hash.
+    void URLDownload(std::u16string sURL, std::u16string sPath, std::optional<ExpectedFile> expected = std::nullopt);
+    // Ends a transfer that may not start, as refused, with the message shown: the page
+    // goes on to its next item.
+    void Refuse(const std::u16string& message);
     bool Busy() const { return transfers_.HasWorker(); }
     // Callers forget the cached copy before each transfer, so the server copy is fetched.
     void DeleteCacheEntry(const std::u16string& url) { transfers_.DeleteCacheEntry(url); }
@@ -50,6 +54,7 @@ public:
     int nWebStop = kWebStopNone;
     int nPercent = 0;
     int nLastPercent = 0;  // kept across transfers
+    int nRefusals = 0;     // files and lists refused as unsigned since the page began
 
 private:
     void EndTransfer(const std::u16string& sResult);

@@ -36,7 +36,7 @@ std::optional<std::uint64_t> SettingNumber(IRegistry& registry, const char16_t* 
 }  // namespace
 
 TransferRules TransferLimits::Rules(bool updateFile) const {
-    return TransferRules{updateFile ? fileBytes : catalogueBytes, redirects, otherHosts, updateFile};
+    return TransferRules{updateFile ? fileBytes : catalogueBytes, redirects, otherHosts, updateFile, std::nullopt};
 }
 
 TransferLimits BuildTransferLimits() {

@@ -5,6 +5,7 @@
 #include "download/download_engine.h"
 #include "download/history.h"
 #include "download/page_views.h"
+#include "download/update_trust.h"
 
 namespace veltra {
 
@@ -26,10 +27,15 @@ struct UpdatePageServices {
     LastScanRecord& lastScan;
     std::u16string serverBase;  // no trailing slash
     TransferLimits limits = BuildTransferLimits();
+    // The maker's signed list in force; null when the build pins no key (nothing verified).
+    UpdateTrust* trust = nullptr;
 };
 
 // Which of its views the page shows.
 enum class PageState { List, Scan, Download };
+
+// The part of the signed file list a scan is fetching before its catalogues.
+enum class ManifestStep { None, List, Signature };
 
 // The update page without its windows: scan options, the catalogue phase of a scan, the
 // result rows with their scroll state, item downloads and the launch of a single item.
@@ -72,6 +78,13 @@ public:
 
 private:
     std::u16string& Cell(int row, int column);
+    void StartCatalogues();
+    void FetchManifest(ManifestStep step);
+    void OnManifestFetched();
+    void EndRefusedScan(const std::u16string& message);
+    ManifestSource Source() const;
+    // Fetches a file the signed list must vouch for, when a key is pinned.
+    void Fetch(const std::u16string& url, const std::u16string& path);
     void DownloadXML(const std::u16string& base, const std::u16string& localFolder);
     void FinishCatalogues();
     void Download_File_Process(int index, int mode, const std::u16string& base, const std::u16string& folder);
@@ -98,6 +111,7 @@ private:
     HistoryRecord staging_;
     ScanOptions options_;
     PageState state_ = PageState::List;
+    ManifestStep manifestStep_ = ManifestStep::None;
     std::vector<std::u16string> saMarks_;
     std::u16string lastLaunchLine_;
     std::vector<std::u16string> batchFiles_;  // local files of this batch so far

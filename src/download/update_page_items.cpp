@@ -114,8 +114,7 @@ void UpdatePage::Download_File_Process(int index, int mode, const std::u16string
     DebugLog(u"sTempAdd  = " + transfer.source);
     DebugLog(u"sTempPath = " + transfer.localFile);
     vt5_.sLastFile = transfer.localFile;
-    engine_.DeleteCacheEntry(transfer.source);
-    engine_.URLDownload(transfer.source, transfer.localFile);
+    Fetch(transfer.source, transfer.localFile);
 }
 
 void UpdatePage::RecordDownloaded() {
@@ -145,7 +144,9 @@ void UpdatePage::NextBatchItem() {
 void UpdatePage::OnNextItem() {
     DebugLog(u"Run OnNextItem()");
     const bool succeeded = engine_.nWebStop == kWebStopNone;
-    if (vt5_.nDownloadMode == kModeCatalogue) {
+    if (manifestStep_ != ManifestStep::None) {
+        OnManifestFetched();
+    } else if (vt5_.nDownloadMode == kModeCatalogue) {
         if (vt5_.pendingMask != 0) {
             DownloadXML(services_.serverBase, CatalogueFolder());
         } else {

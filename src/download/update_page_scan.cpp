@@ -1,4 +1,5 @@
 #include <array>
+#include <utility>
 
 #include "core/debug_log.h"
 #include "core/last_scan.h"
@@ -60,8 +61,63 @@ int UpdatePage::On_Download_Info_File() {
     DebugLog(u"");
     view_.ShowInformation(u"");
     vt5_.pendingMask = vt5_.nSelectMask;
-    DownloadXML(services_.serverBase, CatalogueFolder());
+    StartCatalogues();
     return 0;
+}
+
+ManifestSource UpdatePage::Source() const {
+    return {services_.checks.inputs.dqaTest, services_.serverBase, CatalogueFolder()};
+}
+
+void UpdatePage::StartCatalogues() {
+    if (services_.trust == nullptr) {
+        DebugLog(u"Updates are not verified: this build pins no signing key");
+        DownloadXML(services_.serverBase, CatalogueFolder());
+        return;
+    }
+    FetchManifest(ManifestStep::List);
+}
+
+void UpdatePage::FetchManifest(ManifestStep step) {
+    manifestStep_ = step;
+    vt5_.nDownloadMode = kModeCatalogue;
+    const ManifestSource source = Source();
+    const bool list = step == ManifestStep::List;
+    const std::u16string url = list ? source.ListUrl() : source.SignatureUrl();
+    engine_.DeleteCacheEntry(url);
+    DebugLog(list ? u"0....download the signed file list now ..." : u"0....download its signature now ...");
+    engine_.URLDownload(url, list ? source.FetchedListPath() : source.FetchedSignaturePath());
+}
+
+void UpdatePage::OnManifestFetched() {
+    const ManifestStep step = std::exchange(manifestStep_, ManifestStep::None);
+    if (engine_.nWebStop == kWebStopUserBreak) return EndRefusedScan(u"");
+    if (engine_.nWebStop != kWebStopNone) {
+        return EndRefusedScan(u"The update server's signed file list could not be fetched, so nothing was downloaded.");
+    }
+    if (step == ManifestStep::List) return FetchManifest(ManifestStep::Signature);
+    const ManifestCheck check = services_.trust->Accept(Source());
+    if (check.verdict != ManifestVerdict::Accepted) return EndRefusedScan(DescribeVerdict(check).message);
+    DownloadXML(services_.serverBase, CatalogueFolder());
+}
+
+// The catalogues already here stay as they are and the list shows what they give.
+void UpdatePage::EndRefusedScan(const std::u16string& message) {
+    if (!message.empty()) {
+        ++engine_.nRefusals;
+        services_.messageBox.ShowStop(message, u"Veltra 5");
+    }
+    vt5_.pendingMask = 0;
+    ReturnToListView();
+}
+
+void UpdatePage::Fetch(const std::u16string& url, const std::u16string& path) {
+    engine_.DeleteCacheEntry(url);
+    if (services_.trust == nullptr) return engine_.URLDownload(url, path);
+    std::u16string refusal;
+    const std::optional<ExpectedFile> expected = services_.trust->Expect(Source(), url, refusal);
+    if (expected) return engine_.URLDownload(url, path, expected);
+    engine_.Refuse(refusal);
 }
 
 void UpdatePage::DownloadXML(const std::u16string& base, const std::u16string& localFolder) {
@@ -80,10 +136,9 @@ void UpdatePage::DownloadXML(const std::u16string& base, const std::u16string& l
         view_.SetProgressBar(0);
         const std::u16string stepFolder = step.code == 2 ? (dqa ? u"/DQATest/" : u"/DataBase/") : folder;
         const std::u16string url = base + stepFolder + step.file;
-        engine_.DeleteCacheEntry(url);
         DebugLog(step.logLine);
         DebugLog(std::u16string(53, u'='));
-        engine_.URLDownload(url, localFolder + step.file);
+        Fetch(url, localFolder + step.file);
         return;
     }
 }

@@ -34,6 +34,8 @@ public:
     // Null when the file cannot be opened in that mode.
     virtual std::unique_ptr<IFile> Open(const std::u16string& path, FileOpenMode mode) = 0;
     virtual bool MakeDirectory(const std::u16string& path) = 0;
+    // Deletes a file; true when it is gone (also when it was never there).
+    virtual bool Remove(const std::u16string& path) = 0;
     // GetDriveTypeW of a root such as "C:\\"; kDriveRemote for a network drive.
     virtual unsigned DriveType(const std::u16string& root) = 0;
 };

@@ -1,6 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "platform/crypto.h"
 
 namespace veltra {
 
@@ -12,12 +15,20 @@ struct DownloadProgress {
     const char16_t* szStatusText = nullptr;
 };
 
+// The size and SHA-256 a signed list vouches for.
+struct ExpectedFile {
+    std::uint64_t size = 0;
+    Sha256Digest sha256{};
+};
+
 // What one transfer may do before it counts as failed.
 struct TransferRules {
     std::uint64_t maxBytes = 0;      // the body may not grow past this
     int maxRedirects = 5;            // http and https only
     bool otherHosts = false;         // redirects may leave the first address's host
     bool needsLength = false;        // the reply must announce its length (a file that is started)
+    // When set, the file replaces its target only with exactly this size and hash.
+    std::optional<ExpectedFile> expected;
 };
 
 // What a transfer reports, delivered on the thread that started it.
@@ -52,7 +63,7 @@ public:
     // OnStopRequested. May be called from any thread, as a console break handler does.
     virtual void RequestStop() = 0;
     // Waits for the worker if it still runs, releases it and hands back its result text:
-    // empty for success, "1" stopped, "2" failed.
+    // empty for success, "1" stopped, "2" failed, "3" refused as not the expected file.
     virtual std::u16string Finish() = 0;
     // Lets go of a worker the service does not give back: it is stopped, nothing waits for
     // it, and whatever it does later reaches no one and leaves no file. Hands back the

@@ -22,6 +22,10 @@ public:
     bool IsDirectory(const std::u16string& path) override;
     std::unique_ptr<IFile> Open(const std::u16string& path, FileOpenMode mode) override;
     bool MakeDirectory(const std::u16string& path) override;
+    bool Remove(const std::u16string& path) override {
+        files_.erase(Key(path));
+        return true;
+    }
     // Fixed drives unless set otherwise; a root that is not a letter, colon and backslash has none.
     unsigned DriveType(const std::u16string& root) override;
     std::map<char16_t, unsigned> driveTypes;  // by upper-case letter

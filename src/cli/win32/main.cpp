@@ -10,6 +10,8 @@
 #include "cli/update_services.h"
 #include "download/win32/win32_url_transfers.h"
 #include "platform/win32/wide.h"
+#include "trust/pinned_key.h"
+#include "platform/win32/win32_crypto.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_update_host.h"
 #include "platform/win32/win32_wmi.h"
@@ -39,7 +41,8 @@ int wmain(int argc, wchar_t** argv) {
     veltra::Win32UrlTransfers transfers;
     veltra::Win32ProgramStarter starter;
     veltra::Win32MessagePump pump;
-    veltra::UpdateServices services{transfers, starter, pump};
+    veltra::Win32Crypto crypto;
+    veltra::UpdateServices services{transfers, starter, pump, &crypto, veltra::PinnedPublicKey()};
     g_transfers = &transfers;
     SetConsoleCtrlHandler(OnConsoleBreak, TRUE);
     veltra::Win32Wmi wmi;

@@ -5,10 +5,14 @@
 
 #include <optional>
 
+#include "download/expected_file.h"
 #include "download/transfer_monitor.h"
 #include "download/win32/bind_status_callback.h"
 #include "download/win32/download_messages.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_crypto.h"
+#include "platform/win32/win32_platform.h"
+#include "trust/file_digest.h"
 
 namespace veltra {
 namespace {
@@ -37,6 +41,15 @@ void RunTransfer(DownloadParams& params) {
         hr = URLDownloadToFileW(nullptr, url.c_str(), temporary.c_str(), 0, &callback);
     }
     TransferVerdict verdict = monitor.Finish(CallOf(hr), FileBytes(temporary));
+    if (params.rules.expected) {
+        // One streaming pass over the file the transfer wrote, only when its size fits.
+        verdict = CheckExpectedFile(verdict, *params.rules.expected, FileBytes(temporary), [&temporary] {
+            Win32FileSystem files;
+            Win32Crypto crypto;
+            const std::optional<FileDigest> digest = DigestFile(files, crypto, FromWide(temporary));
+            return digest ? std::optional<Sha256Digest>(digest->sha256) : std::nullopt;
+        });
+    }
     if (params.abandoned) verdict = TransferVerdict{u"2", false};  // its owner has reported it already
     if (verdict.keepFile && !MoveFileExW(temporary.c_str(), params.sTarget.c_str(), MOVEFILE_REPLACE_EXISTING))
         verdict = TransferVerdict{u"2", false};  // the target could not be replaced

@@ -72,4 +72,8 @@ bool Win32FileSystem::MakeDirectory(const std::u16string& path) {
     return CreateDirectoryW(ToWide(path).c_str(), nullptr) != 0 || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
+bool Win32FileSystem::Remove(const std::u16string& path) {
+    return DeleteFileW(ToWide(path).c_str()) != 0 || GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
 }  // namespace veltra

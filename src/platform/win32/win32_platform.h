@@ -84,6 +84,7 @@ public:
     bool IsDirectory(const std::u16string& path) override;
     std::unique_ptr<IFile> Open(const std::u16string& path, FileOpenMode mode) override;
     bool MakeDirectory(const std::u16string& path) override;
+    bool Remove(const std::u16string& path) override;
     unsigned DriveType(const std::u16string& root) override;
 };
 

@@ -9,6 +9,7 @@
 #include "download/history.h"
 #include "download/update_page.h"
 #include "download/win32/win32_url_transfers.h"
+#include "platform/win32/win32_crypto.h"
 #include "platform/win32/win32_update_host.h"
 
 namespace veltra {
@@ -36,6 +37,8 @@ struct PageServices {
     HistoryFile history;
     LastScanRecord lastScan;
     std::u16string serverBase;
+    Win32Crypto crypto;
+    std::unique_ptr<UpdateTrust> trust;  // null when the build pins no key
 };
 
 }  // namespace veltra

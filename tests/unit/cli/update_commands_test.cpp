@@ -120,7 +120,7 @@ TEST(RecordedTransfers, EachTransferWithItsOutcome) {
     } events;
     events.transfers = &transfers;
     for (const char16_t* url : {u"http://up/a", u"http://up/b", u"http://up/a"}) {
-        ASSERT_TRUE(transfers.Start(url, u"C:\\D\\f", TransferRules{1u << 20, 5, false, false}, events));
+        ASSERT_TRUE(transfers.Start(url, u"C:\\D\\f", TransferRules{1u << 20, 5, false, false, std::nullopt}, events));
         if (transfers.Records().size() == 3) transfers.RequestStop();  // Ctrl+C during the third
         inner.RunWorker();
     }

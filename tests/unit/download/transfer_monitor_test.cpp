@@ -86,7 +86,7 @@ std::string CaseName(const ::testing::TestParamInfo<VerdictCase>& row) { return 
 INSTANTIATE_TEST_SUITE_P(Replies, TransferVerdicts, ::testing::ValuesIn(kVerdicts), CaseName);
 
 TEST(TransferMonitor, StatusCodesFoldTo25AndByteCountsPass4GiB) {
-    TransferMonitor monitor(kUrl, TransferRules{std::uint64_t{5} << 30, 5, false, false});
+    TransferMonitor monitor(kUrl, TransferRules{std::uint64_t{5} << 30, 5, false, false, std::nullopt});
     const char16_t text[] = u"status";
     const DownloadProgress progress = monitor.Progress(3000000000u, 4000000000u, 5, text);
     EXPECT_EQ(progress.ulProgress, 3000000000u);

@@ -17,12 +17,13 @@ std::wstring Environment(const wchar_t* name) {
 }  // namespace
 
 TestServer FindTestServer() {
-    TestServer server{Environment(L"VELTRA_TEST_SERVER"), L"http://127.0.0.1:9/", L""};
+    TestServer server{Environment(L"VELTRA_TEST_SERVER"), L"http://127.0.0.1:9/", L"", L""};
     if (!server.base.empty()) return server;
     std::wifstream file(Environment(L"VELTRA_TEST_SERVER_FILE").c_str());
     std::getline(file, server.base);
     std::getline(file, server.refused);
     std::getline(file, server.hostile);
+    std::getline(file, server.attacks);
     return server;
 }
 

@@ -12,6 +12,7 @@ struct TestServer {
     std::wstring base;     // "http://127.0.0.1:PORT", empty when no server is known
     std::wstring refused;  // an address on a port where nobody listens
     std::wstring hostile;  // the server of broken replies (hostile_server.py)
+    std::wstring attacks;  // the attacked copies of the signed tree, empty when there are none
 };
 TestServer FindTestServer();
 

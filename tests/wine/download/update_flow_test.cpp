@@ -23,6 +23,16 @@ using ::testing::StartsWith;
 
 constexpr std::size_t kCheckRecordBytes = 988;
 constexpr std::size_t kHistoryRecordBytes = 712;
+constexpr wchar_t kProgramKey[] = L"SOFTWARE\\Norva\\Veltra Series";
+
+// The sequence numbers of the signed lists accepted so far: each test starts without them.
+void ForgetAcceptedLists() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kProgramKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    RegDeleteValueW(key, L"ManifestSequence");
+    RegDeleteValueW(key, L"ManifestSequenceDQA");
+    RegCloseKey(key);
+}
 
 void RemoveTree(const std::wstring& folder) {
     WIN32_FIND_DATAW found;
@@ -56,10 +66,12 @@ protected:
         markers_ = work_ + L"\\markers";
         CreateDirectoryW(markers_.c_str(), nullptr);
         SetEnvironmentVariableW(L"VELTRA_UPDATE_MARKER_DIR", markers_.c_str());
+        ForgetAcceptedLists();
     }
     void TearDown() override {
         SetEnvironmentVariableW(L"VELTRA_UPDATE_MARKER_DIR", nullptr);
         RemoveTree(work_);
+        ForgetAcceptedLists();
     }
     std::wstring Tree() const { return server_.base + L"/tree"; }
     std::wstring Log(const std::wstring& name) const { return work_ + L"\\VT5\\LOG\\" + name; }
@@ -69,11 +81,15 @@ protected:
                                       work_ + L"\" --server " + server + L" --identity \"" + identity + L"\"",
                                   60000);
     }
-    // The demo PC's nine results, as the last scan left them.
+    // The demo PC's nine results and the tree's signed list, as the last scan left them.
     void WriteDemoResults(const std::string& bytes) {
-        CreateDirectoryW((work_ + L"\\VT5").c_str(), nullptr);
-        CreateDirectoryW((work_ + L"\\VT5\\LOG").c_str(), nullptr);
+        for (const wchar_t* folder : {L"\\VT5", L"\\VT5\\LOG", L"\\VT5\\DL_INFO"})
+            CreateDirectoryW((work_ + folder).c_str(), nullptr);
         std::ofstream(Log(L"CheckList.rec").c_str(), std::ios::binary) << bytes;
+        for (const wchar_t* kind : {L"txt", L"sig"}) {
+            const std::wstring signedList = winetest::HostPath(VELTRA_SERVER_TREE) + L"\\DataBase\\manifest." + kind;
+            CopyFileW(signedList.c_str(), (work_ + L"\\VT5\\DL_INFO\\DataBase.manifest." + kind).c_str(), FALSE);
+        }
     }
     std::string DemoResults() const { return ReadBytes(SourcePath("tests/fixtures/catalogue/demo-pc-CheckList.rec")); }
     std::string States() const {
@@ -213,6 +229,61 @@ TEST_F(UpdateFlow, ASilentServerFailsAtTheStallLimit) {
     EXPECT_LT(elapsed, 10000u);
     EXPECT_EQ(States(), "---------");
     EXPECT_EQ(GetFileAttributesW(Log(L"History.rec").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// What someone between the PC and the server serves, and what the program must say.
+struct Attack {
+    const wchar_t* place;       // below /attack/ (attack-trees, test-server)
+    const wchar_t* command;
+    bool scanFirst;             // the place's validly signed list is accepted first
+    const char* says;           // on standard output or error
+};
+
+// Every attack is refused with a message; the catalogues and results already here stay,
+// no update file is kept or started and the history stays empty. The attacks that take a
+// signed list of their own come last: it stays in force for the next runs.
+TEST_F(UpdateFlow, EveryAttackOnTheSignedUpdatesIsRefused) {
+    if (server_.attacks.empty()) GTEST_SKIP() << "the build pins no demo key, so the server has no attacked copies";
+    static constexpr char kNotAsSigned[] = "is not the one the update server's signed file list gives";
+    static constexpr char kNotSigned[] = "file list is not signed by the maker";
+    static constexpr Attack kAttacks[] = {
+        {L"update-changed", L"install 1", false, kNotAsSigned},
+        {L"redirect-same", L"install 1", false, kNotAsSigned},
+        {L"redirect", L"install 1", false, "Server is busy or connect fail"},
+        {L"catalogue-changed", L"scan", false, kNotAsSigned},
+        {L"manifest-changed", L"scan", false, kNotSigned},
+        {L"other-key", L"scan", false, kNotSigned},
+        {L"expired", L"scan", false, "file list has expired"},
+        {L"wrong-size", L"install 1", true, kNotAsSigned},
+        {L"unlisted", L"install 1", true, "QB-7100.exe from the update server is not in its signed file list"},
+    };
+    ASSERT_EQ(Cli(L"scan", Tree()).exitCode, 0u);
+    const std::wstring catalogue = work_ + L"\\VT5\\DL_INFO\\BIOSList.xml";
+    const std::string catalogueBytes = ReadBytes(catalogue);
+    const std::string results = ReadBytes(Log(L"CheckList.rec"));
+    auto expectNothingTaken = [&](const std::wstring& place) {
+        EXPECT_TRUE(ReadBytes(catalogue) == catalogueBytes) << place;
+        EXPECT_TRUE(ReadBytes(Log(L"CheckList.rec")) == results) << place;
+        EXPECT_FALSE(winetest::FileExists(work_ + L"\\VT5\\DL_FILE\\QB-7100.exe")) << place;
+        EXPECT_FALSE(winetest::FileExists(Log(L"History.rec"))) << place;
+        EXPECT_FALSE(winetest::FileExists(markers_ + L"\\QB-7100.exe.ran")) << place;
+    };
+    for (const Attack& attack : kAttacks) {
+        const std::wstring place = server_.attacks + L"/" + attack.place;
+        if (attack.scanFirst) {
+            ASSERT_EQ(Cli(L"scan", place).exitCode, 0u) << attack.place;
+        }
+        const auto run = Cli(attack.command, place);
+        EXPECT_EQ(run.exitCode, 1u) << run.output;
+        EXPECT_THAT(run.output + run.errors, HasSubstr(attack.says)) << run.output << run.errors;
+        expectNothingTaken(place);
+    }
+    // A list older than one accepted before is a replay.
+    ASSERT_EQ(Cli(L"scan", server_.attacks + L"/newer").exitCode, 0u);
+    const auto replay = Cli(L"scan", Tree());
+    EXPECT_EQ(replay.exitCode, 1u) << replay.output;
+    EXPECT_THAT(replay.errors, HasSubstr("file list is older than one already used")) << replay.errors;
+    expectNothingTaken(Tree());
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ using winetest::FileExists;
 using winetest::ReadWholeFile;
 
 constexpr DWORD kDeadlineMs = 60000;
-constexpr TransferRules kRules{8u << 20, 5, false, false};
+constexpr TransferRules kRules{8u << 20, 5, false, false, std::nullopt};
 
 // What the download target window passes on, as it arrives.
 class RecordingEvents final : public IDownloadEvents {

@@ -3,6 +3,9 @@
 
 namespace veltra::winetest {
 
+// An absolute path of the host as this Windows process sees it (drive Z:).
+std::wstring HostPath(const std::string& absolute);
+
 // A path of the source tree as this Windows process sees the host's files (drive Z:).
 std::wstring SourcePath(const std::string& relative);
 
