@@ -23,3 +23,15 @@ function(veltra_pinned_key_base64 pem_path out_var)
   endif()
   set(${out_var} "${body}" PARENT_SCOPE)
 endfunction()
+
+# Whether the build pins the demo key (the file itself or a copy of it): only then may the
+# build sign the bundled demo server with the demo private key.
+function(veltra_pins_demo_key out_var)
+  veltra_pinned_key_base64("${VELTRA_UPDATE_KEY}" pinned)
+  veltra_pinned_key_base64("${PROJECT_SOURCE_DIR}/examples/keys/demo-public.pem" demo)
+  if(pinned STREQUAL demo)
+    set(${out_var} 1 PARENT_SCOPE)
+  else()
+    set(${out_var} 0 PARENT_SCOPE)
+  endif()
+endfunction()

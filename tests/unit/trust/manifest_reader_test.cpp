@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "trust/manifest.h"
+
+namespace veltra {
+namespace {
+
+const std::string kHash(64, 'a');
+const std::string kHead = "veltra-manifest 1\nsequence 5\nexpires 2027-12-07T00:00:00Z\n";
+
+ManifestRead Read(const std::string& text) {
+    return ReadManifest({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
+struct ReaderRow {
+    const char* what;
+    std::string text;
+    std::string error;  // empty: the text must be read
+};
+
+TEST(ManifestReader, AcceptsTheFormatsBoundariesAndRefusesEverythingElseWithItsLine) {
+    const std::string line = kHash + " 1 ";
+    const ReaderRow rows[] = {
+        {"CR LF, comments, no final LF", "# c\r\n\r\nveltra-manifest 1\r\nexpires 1970-01-01T00:00:00Z\nsequence 0\n" +
+                                             line + "a b/c d", ""},
+        {"largest numbers", "veltra-manifest 1\nsequence 18446744073709551615\nexpires 9999-12-31T23:59:59Z\n" +
+                                kHash + " 18446744073709551615 x", ""},
+        {"leap day", "veltra-manifest 1\nsequence 1\nexpires 2028-02-29T00:00:00Z\n", ""},
+        {"longest path", kHead + line + std::string(1024, 'p'), ""},
+        {"UTF-8 path", kHead + line + "Gr\xC3\xBC\xC3\x9F" "e/\xE2\x82\xAC", ""},
+        {"empty", "", "the manifest is empty"},
+        {"comments only", "# x\n\n", "the manifest is empty"},
+        {"other version", "veltra-manifest 2\n", "line 1: the manifest does not begin with \"veltra-manifest 1\""},
+        {"byte order mark", "\xEF\xBB\xBF" + kHead, "line 1: the manifest does not begin with \"veltra-manifest 1\""},
+        {"no sequence", "veltra-manifest 1\nexpires 2027-12-07T00:00:00Z\n", "the sequence or the expiry is missing"},
+        {"no expiry", "veltra-manifest 1\nsequence 1\n", "the sequence or the expiry is missing"},
+        {"sequence twice", kHead + "sequence 6\n", "line 4: the sequence is given twice"},
+        {"expiry twice", kHead + "expires 2027-12-07T00:00:00Z\n", "line 4: the expiry is given twice"},
+        {"sequence too large", "veltra-manifest 1\nsequence 18446744073709551616\n",
+         "line 2: the sequence is not a 64-bit decimal number"},
+        {"signed sequence", "veltra-manifest 1\nsequence +1\n", "line 2: the sequence is not a 64-bit decimal number"},
+        {"file before fields", "veltra-manifest 1\nsequence 1\n" + line + "x\n",
+         "line 3: a file line comes before the sequence and the expiry"},
+        {"field after files", kHead + line + "x\nsequence 6\n", "line 5: the sequence and the expiry come before the file lines"},
+    };
+    for (const ReaderRow& row : rows) {
+        const ManifestRead read = Read(row.text);
+        EXPECT_EQ(read.manifest.has_value(), row.error.empty()) << row.what;
+        EXPECT_EQ(read.error, row.error) << row.what;
+    }
+}
+
+TEST(ManifestReader, RefusesBadFieldsAndPaths) {
+    const std::string expiryError = "line 3: the expiry is not a UTC time YYYY-MM-DDTHH:MM:SSZ";
+    const std::string hashError = "line 4: a file line does not start with 64 lowercase hexadecimal digits and a space";
+    const std::string sizeError = "line 4: the size is not a decimal number followed by a space";
+    const std::string pathError = "line 4: the path is not relative and '/'-separated, or has an empty, '.' or '..' "
+                                  "segment, a backslash, a control character or more than 1024 bytes";
+    const std::pair<std::string, std::string> rows[] = {
+        {"expires 2027-02-29T00:00:00Z", expiryError}, {"expires 2027-12-07T24:00:00Z", expiryError},
+        {"expires 2027-12-07T23:59:60Z", expiryError}, {"expires 2027-12-07T00:00:00z", expiryError},
+        {"expires 1969-12-31T23:59:59Z", expiryError}, {"expires 2027-13-01T00:00:00Z", expiryError},
+        {"expires 2027-12-07 00:00:00Z", expiryError}, {"expires 2027-12-07T00:00:00Z ", expiryError},
+    };
+    for (const auto& [field, error] : rows) {
+        EXPECT_EQ(Read("veltra-manifest 1\nsequence 1\n" + field + "\n").error, error) << field;
+    }
+    const std::pair<std::string, std::string> fileRows[] = {
+        {std::string(64, 'A') + " 1 x", hashError}, {std::string(63, 'a') + " 1 x", hashError},
+        {kHash + "  1 x", sizeError}, {kHash + " 1", sizeError}, {kHash + " -1 x", sizeError},
+        {kHash + " 1 ", pathError}, {kHash + " 1 /x", pathError}, {kHash + " 1 x/", pathError},
+        {kHash + " 1 a//b", pathError}, {kHash + " 1 ./a", pathError}, {kHash + " 1 a/../b", pathError},
+        {kHash + " 1 a\\b", pathError}, {kHash + " 1 a\tb", pathError}, {kHash + " 1 a\x7F", pathError},
+        {kHash + " 1 a\xC2\x85", pathError}, {kHash + " 1 a\xFF", pathError},
+        {kHash + " 1 " + std::string(1025, 'p'), pathError},
+    };
+    for (const auto& [file, error] : fileRows) EXPECT_EQ(Read(kHead + file + "\n").error, error) << file;
+    EXPECT_EQ(Read(kHead + kHash + " 1 x\n" + kHash + " 2 x\n").error, "line 5: the path is listed twice");
+}
+
+TEST(ManifestReader, RefusesMoreThanFourMebibytes) {
+    std::string text = kHead;
+    text.resize(kMaxManifestBytes, '\n');
+    EXPECT_TRUE(Read(text).manifest);
+    text.push_back('\n');
+    EXPECT_EQ(Read(text).error, "the manifest is larger than 4 MiB");
+}
+
+TEST(ManifestWriter, WritesTheDocumentedLinesThatReadBackTheSame) {
+    Manifest manifest{1765152000, 1828137600, {{"DataBase/VT5/VDList.xml", 12, {}}, {"a b", 0, {}}}};
+    manifest.files[0].sha256[0] = 0xA9;
+    manifest.files[0].sha256[31] = 0x07;
+    const std::string text = WriteManifest(manifest);
+    EXPECT_EQ(text, "veltra-manifest 1\nsequence 1765152000\nexpires 2027-12-07T00:00:00Z\na9" + std::string(60, '0') +
+                        "07 12 DataBase/VT5/VDList.xml\n" + std::string(64, '0') + " 0 a b\n");
+    EXPECT_EQ(Read(text).manifest, manifest);
+    EXPECT_EQ(manifest.Find("a b"), &manifest.files[1]);
+    EXPECT_EQ(manifest.Find("A B"), nullptr);
+}
+
+}  // namespace
+}  // namespace veltra
