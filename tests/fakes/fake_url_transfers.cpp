@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/text.h"
+#include "download/expected_file.h"
 #include "download/transfer_monitor.h"
 
 namespace veltra::fakes {
@@ -86,7 +87,14 @@ void FakeUrlTransfers::RunWorker() {
         url = *next;
         call = Play(url, monitor, received);
     }
-    const TransferVerdict verdict = monitor.Finish(call, received.size());
+    TransferVerdict verdict = monitor.Finish(call, received.size());
+    if (rules_.expected) {
+        verdict = CheckExpectedFile(verdict, *rules_.expected, received.size(), [&]() -> std::optional<Sha256Digest> {
+            const std::unique_ptr<ISha256> hash = crypto->NewSha256();
+            hash->Add(received);
+            return hash->Finish();
+        });
+    }
     if (verdict.keepFile) files_.AddFile(path_, received);
     result_ = verdict.sResult;
     forgottenAfterTransfer.push_back(url);

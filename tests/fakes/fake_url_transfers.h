@@ -25,8 +25,8 @@ struct FakeResponse {
 // A URL service over a map of addresses. Start only records the transfer; RunWorker then
 // plays it as the worker does: the reply's headers, a progress notice per chunk with a
 // stop and rule check after each, the redirects the monitor allows, the verdict of the
-// same TransferMonitor the real worker uses, the file written only after a good transfer,
-// and the end notice. Addresses the map lacks are refused.
+// same TransferMonitor the real worker uses, the expected size and hash checked, the file
+// written only after a good transfer, and the end notice. Addresses the map lacks are refused.
 class FakeUrlTransfers final : public IUrlTransfers {
 public:
     explicit FakeUrlTransfers(FakeFileSystem& files) : files_(files) {}
@@ -50,6 +50,8 @@ public:
     std::vector<std::u16string> startedUrls;
     std::vector<TransferRules> startedRules;
     int abandoned = 0;
+    // Checks a transfer's expected size and hash, as the worker does; needed only then.
+    ICrypto* crypto = nullptr;
 
 private:
     TransferCall Play(const std::u16string& url, TransferMonitor& monitor, std::vector<unsigned char>& received);

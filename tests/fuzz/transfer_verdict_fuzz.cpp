@@ -29,7 +29,7 @@ void CheckSafeName(const std::u16string& name) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 12) return 0;
-    const veltra::TransferRules rules{data[0] * 16u, data[1] % 8, (data[2] & 1) != 0, (data[2] & 2) != 0};
+    const veltra::TransferRules rules{data[0] * 16u, data[1] % 8, (data[2] & 1) != 0, (data[2] & 2) != 0, std::nullopt};
     const auto call = static_cast<veltra::TransferCall>(data[3] % 3);
     const std::uint32_t status = data[4] | data[5] << 8;
     const std::uint64_t fileBytes = data[6] * 16u;

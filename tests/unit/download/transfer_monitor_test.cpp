@@ -12,8 +12,8 @@ namespace {
 using ::testing::ElementsAre;
 
 constexpr char16_t kUrl[] = u"http://Update.Example:8080/DataBase/VT5/VDList.xml";
-constexpr TransferRules kCatalogue{1000, 2, false, false};
-constexpr TransferRules kFile{1000, 2, false, true};
+constexpr TransferRules kCatalogue{1000, 2, false, false, std::nullopt};
+constexpr TransferRules kFile{1000, 2, false, true, std::nullopt};
 
 struct VerdictCase {
     const char* name;
@@ -58,7 +58,7 @@ const VerdictCase kVerdicts[] = {
     {"redirectToMail", kCatalogue, {u"mailto:someone@example.com"}, u"", 0, 0, TransferCall::Aborted, 0, u"2", u"Transfer failed: a redirect to mailto:someone@example.com"},
     {"redirectToFile", kCatalogue, {u"file:///C:/x"}, u"", 0, 0, TransferCall::Aborted, 0, u"2", u"Transfer failed: a redirect to file:///C:/x"},
     {"redirectElsewhere", kCatalogue, {u"http://update.example:8081/a"}, u"", 0, 0, TransferCall::Aborted, 0, u"2", u"Transfer failed: a redirect to http://update.example:8081/a"},
-    {"redirectElsewhereAllowed", {1000, 2, true, false}, {u"https://user@mirror.example/a"}, k200, 200, 100, TransferCall::Succeeded, 100, u"", u""},
+    {"redirectElsewhereAllowed", {1000, 2, true, false, std::nullopt}, {u"https://user@mirror.example/a"}, k200, 200, 100, TransferCall::Succeeded, 100, u"", u""},
     {"stopped", kFile, {}, k200, 200, 40, TransferCall::Aborted, 40, u"1", u""},
     {"stoppedErrorPage", kFile, {}, u"HTTP/1.1 404 X\r\n", 404, 40, TransferCall::Aborted, 40, u"1", u""},
     {"serviceFailed", kFile, {}, u"", 0, 0, TransferCall::Failed, 0, u"2", u"Transfer failed: the service gave up"},

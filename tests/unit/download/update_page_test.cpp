@@ -58,9 +58,10 @@ TEST(UpdatePageScan, AutomaticScanFetchesSevenCataloguesInOrderThenChecksAndStam
     EXPECT_EQ(GetDateTime(stamp, 0), f.fake.clock.now);
     EXPECT_EQ(f.view.lastScan, u"2026/12/07");
     const std::vector<std::u16string> lines = Logged(capture);
-    const std::vector<std::u16string> start(lines.begin(), lines.begin() + 11);
+    const std::vector<std::u16string> start(lines.begin(), lines.begin() + 12);
     EXPECT_THAT(start, ElementsAre(u"========== On_Download_Info_File() ==========", u"Do automatic scan !!",
                                    u"enter Disable_Item_When_Scan()", u"Select Item = 007f", u"",
+                                   u"Updates are not verified: this build pins no signing key",
                                    u"============== DownloadXML() ==============", u"URL  = http://srv",
                                    u"Path = C:\\W\\VT5\\DL_INFO\\", u"1....download MB driver information now ...",
                                    std::u16string(53, u'='), u"Run URLDownload"));

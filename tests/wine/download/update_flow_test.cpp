@@ -286,5 +286,26 @@ TEST_F(UpdateFlow, EveryAttackOnTheSignedUpdatesIsRefused) {
     expectNothingTaken(Tree());
 }
 
+// verify reports each listed file of a server or of a local copy of its tree.
+TEST_F(UpdateFlow, VerifyReportsEveryListedFile) {
+    const auto good = Cli(L"verify", Tree());
+    EXPECT_EQ(good.exitCode, 0u) << good.output << good.errors;
+    EXPECT_THAT(good.output, StartsWith("DataBase/manifest.txt: accepted, sequence "));
+    EXPECT_THAT(good.output, HasSubstr("\nok\tXBIOS/QB-7100/130/QB-7100.exe\n"));
+    EXPECT_THAT(good.output, HasSubstr("\nDQATest/manifest.txt: accepted, sequence "));
+    EXPECT_THAT(good.output, HasSubstr("\nok\tDQATest/BIOSList.xml\n"));
+    const std::wstring tree = L" --tree \"" + winetest::HostPath(VELTRA_SERVER_TREE) + L"\"";
+    EXPECT_EQ(Cli(L"verify" + tree, Tree()).output, good.output);
+    if (server_.attacks.empty()) return;
+    const std::string update = "{\"path\":\"XBIOS/QB-7100/130/QB-7100.exe\",\"outcome\":\"";
+    const auto changed = Cli(L"verify --json", server_.attacks + L"/update-changed");
+    EXPECT_EQ(changed.exitCode, 1u);
+    EXPECT_THAT(changed.output, HasSubstr(update + "hash mismatch\"}"));
+    EXPECT_THAT(Cli(L"verify --json", server_.attacks + L"/wrong-size").output, HasSubstr(update + "size mismatch\"}"));
+    const auto unsigned_ = Cli(L"verify", server_.attacks + L"/other-key");
+    EXPECT_EQ(unsigned_.exitCode, 1u);
+    EXPECT_THAT(unsigned_.output, StartsWith("DataBase/manifest.txt: bad signature: The update server's file list is not signed"));
+}
+
 }  // namespace
 }  // namespace veltra
