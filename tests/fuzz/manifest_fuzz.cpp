@@ -1,6 +1,7 @@
 // A manifest from a hostile server (its signature already broken or not): any bytes give a
 // manifest or a reason, and what is read writes back to text that reads the same, with every
-// path one an address below the server leads to.
+// path one an address below the server leads to (a '?' or '#' would start a query or a
+// fragment, so such a path is listed but never matched).
 #include <cstddef>
 #include <cstdint>
 
@@ -18,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (again.manifest != read.manifest) __builtin_trap();
     const std::u16string base = u"http://127.0.0.1:8080";
     for (const veltra::ManifestEntry& entry : read.manifest->files) {
+        if (entry.path.find_first_of("?#") != std::string::npos) continue;
         if (veltra::ManifestPath(base + u"/" + veltra::Utf8ToUtf16(entry.path), base) != entry.path) __builtin_trap();
     }
     return 0;

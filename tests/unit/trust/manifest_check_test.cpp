@@ -35,13 +35,12 @@ TEST(CheckManifest, GivesEachVerdictOnTheSignedFixtures) {
     Bytes tampered = text;
     tampered[tampered.size() - 2] ^= 1;
     const Bytes shortSignature(signature.begin() + 1, signature.end());
+    const std::u16string accepted = u"Update manifest accepted: sequence 1765152000, expires 2027-12-07T00:00:00Z";
     const std::u16string refused = u"Update manifest refused ";
     const std::u16string badSignature = refused + u"(bad signature): the signature does not match the pinned key";
     const CheckRow rows[] = {
-        {"good", demo, text, signature, kExpires - 1, kSequence, ManifestVerdict::Accepted,
-         u"Update manifest accepted: sequence 1765152000, expires 2027-12-07T00:00:00Z"},
-        {"older one kept", demo, text, signature, 0, kSequence - 1, ManifestVerdict::Accepted,
-         u"Update manifest accepted: sequence 1765152000, expires 2027-12-07T00:00:00Z"},
+        {"good", demo, text, signature, kExpires - 1, kSequence, ManifestVerdict::Accepted, accepted},
+        {"older one kept", demo, text, signature, 0, kSequence - 1, ManifestVerdict::Accepted, accepted},
         {"expired", demo, text, signature, kExpires, 0, ManifestVerdict::Expired,
          refused + u"(expired): expired at 2027-12-07T00:00:00Z"},
         {"replayed", demo, text, signature, kExpires, kSequence + 1, ManifestVerdict::Replayed,
@@ -51,8 +50,6 @@ TEST(CheckManifest, GivesEachVerdictOnTheSignedFixtures) {
          badSignature},
         {"other key pinned", other, text, signature, 0, 0, ManifestVerdict::BadSignature, badSignature},
         {"signature cut", demo, text, shortSignature, 0, 0, ManifestVerdict::BadSignature, badSignature},
-        {"key cut", Bytes(demo.begin(), demo.end() - 1), text, signature, 0, 0, ManifestVerdict::BadSignature,
-         badSignature},
         {"no key", {}, text, signature, 0, 0, ManifestVerdict::BadSignature, badSignature},
         {"signed garbage", demo, Fixture("malformed.txt"), Fixture("malformed.sig"), 0, 0, ManifestVerdict::Malformed,
          refused + u"(malformed): the sequence or the expiry is missing"},
@@ -73,10 +70,9 @@ TEST(CheckManifest, TheDefaultBuildPinsTheDemoKey) {
 }
 
 TEST(CheckFile, ComparesSizeBeforeHashAndPathsExactly) {
-    OpenSslCrypto crypto;
-    const std::optional<Manifest> manifest =
-        CheckManifest(crypto, Fixture("demo-public.der"), Fixture("manifest.txt"), Fixture("manifest.sig"), 0, 0).manifest;
+    const std::optional<Manifest> manifest = ReadManifest(Fixture("manifest.txt")).manifest;
     ASSERT_TRUE(manifest);
+    OpenSslCrypto crypto;
     std::unique_ptr<ISha256> hash = crypto.NewSha256();
     hash->Add(std::span(reinterpret_cast<const std::uint8_t*>("hel"), 3));
     hash->Add(std::span(reinterpret_cast<const std::uint8_t*>("lo"), 2));
@@ -90,7 +86,6 @@ TEST(CheckFile, ComparesSizeBeforeHashAndPathsExactly) {
     EXPECT_EQ(DescribeVerdict(FileVerdict::HashMismatch, path).message,
               u"The file XBIOS/QB-7100/130/Read me.txt from the update server is not the one its maker signed. "
               u"It was not used.");
-    EXPECT_EQ(DescribeVerdict(FileVerdict::Matches, path).message, u"");
     EXPECT_EQ(DescribeVerdict(FileVerdict::NotListed, "a").logLine, u"File refused (not in the manifest): a");
 }
 

@@ -29,7 +29,6 @@ TEST(ManifestReader, AcceptsTheFormatsBoundariesAndRefusesEverythingElseWithItsL
         {"longest path", kHead + line + std::string(1024, 'p'), ""},
         {"UTF-8 path", kHead + line + "Gr\xC3\xBC\xC3\x9F" "e/\xE2\x82\xAC", ""},
         {"empty", "", "the manifest is empty"},
-        {"comments only", "# x\n\n", "the manifest is empty"},
         {"other version", "veltra-manifest 2\n", "line 1: the manifest does not begin with \"veltra-manifest 1\""},
         {"byte order mark", "\xEF\xBB\xBF" + kHead, "line 1: the manifest does not begin with \"veltra-manifest 1\""},
         {"no sequence", "veltra-manifest 1\nexpires 2027-12-07T00:00:00Z\n", "the sequence or the expiry is missing"},
@@ -56,22 +55,19 @@ TEST(ManifestReader, RefusesBadFieldsAndPaths) {
     const std::string sizeError = "line 4: the size is not a decimal number followed by a space";
     const std::string pathError = "line 4: the path is not relative and '/'-separated, or has an empty, '.' or '..' "
                                   "segment, a backslash, a control character or more than 1024 bytes";
-    const std::pair<std::string, std::string> rows[] = {
-        {"expires 2027-02-29T00:00:00Z", expiryError}, {"expires 2027-12-07T24:00:00Z", expiryError},
-        {"expires 2027-12-07T23:59:60Z", expiryError}, {"expires 2027-12-07T00:00:00z", expiryError},
-        {"expires 1969-12-31T23:59:59Z", expiryError}, {"expires 2027-13-01T00:00:00Z", expiryError},
-        {"expires 2027-12-07 00:00:00Z", expiryError}, {"expires 2027-12-07T00:00:00Z ", expiryError},
-    };
-    for (const auto& [field, error] : rows) {
-        EXPECT_EQ(Read("veltra-manifest 1\nsequence 1\n" + field + "\n").error, error) << field;
+    const char* const times[] = {"2027-02-29T00:00:00Z", "2027-12-07T24:00:00Z", "2027-12-07T23:59:60Z",
+                                 "2027-12-07T00:00:00z", "1969-12-31T23:59:59Z", "2027-13-01T00:00:00Z",
+                                 "2027-12-07 00:00:00Z", "2027-12-07T00:00:00Z "};
+    for (const char* time : times) {
+        EXPECT_EQ(Read("veltra-manifest 1\nsequence 1\nexpires " + std::string(time) + "\n").error, expiryError) << time;
     }
     const std::pair<std::string, std::string> fileRows[] = {
         {std::string(64, 'A') + " 1 x", hashError}, {std::string(63, 'a') + " 1 x", hashError},
         {kHash + "  1 x", sizeError}, {kHash + " 1", sizeError}, {kHash + " -1 x", sizeError},
         {kHash + " 1 ", pathError}, {kHash + " 1 /x", pathError}, {kHash + " 1 x/", pathError},
         {kHash + " 1 a//b", pathError}, {kHash + " 1 ./a", pathError}, {kHash + " 1 a/../b", pathError},
-        {kHash + " 1 a\\b", pathError}, {kHash + " 1 a\tb", pathError}, {kHash + " 1 a\x7F", pathError},
-        {kHash + " 1 a\xC2\x85", pathError}, {kHash + " 1 a\xFF", pathError},
+        {kHash + " 1 a\\b", pathError}, {kHash + " 1 a\x1F", pathError}, {kHash + " 1 a\x7F", pathError},
+        {kHash + " 1 a\xC2\x9F", pathError}, {kHash + " 1 a\xFF", pathError},
         {kHash + " 1 " + std::string(1025, 'p'), pathError},
     };
     for (const auto& [file, error] : fileRows) EXPECT_EQ(Read(kHead + file + "\n").error, error) << file;
@@ -87,15 +83,13 @@ TEST(ManifestReader, RefusesMoreThanFourMebibytes) {
 }
 
 TEST(ManifestWriter, WritesTheDocumentedLinesThatReadBackTheSame) {
-    Manifest manifest{1765152000, 1828137600, {{"DataBase/VT5/VDList.xml", 12, {}}, {"a b", 0, {}}}};
+    Manifest manifest{1765152000, 1828185255, {{"DataBase/VT5/VDList.xml", 12, {}}, {"a b", 0, {}}}};
     manifest.files[0].sha256[0] = 0xA9;
     manifest.files[0].sha256[31] = 0x07;
     const std::string text = WriteManifest(manifest);
-    EXPECT_EQ(text, "veltra-manifest 1\nsequence 1765152000\nexpires 2027-12-07T00:00:00Z\na9" + std::string(60, '0') +
+    EXPECT_EQ(text, "veltra-manifest 1\nsequence 1765152000\nexpires 2027-12-07T13:14:15Z\na9" + std::string(60, '0') +
                         "07 12 DataBase/VT5/VDList.xml\n" + std::string(64, '0') + " 0 a b\n");
     EXPECT_EQ(Read(text).manifest, manifest);
-    EXPECT_EQ(manifest.Find("a b"), &manifest.files[1]);
-    EXPECT_EQ(manifest.Find("A B"), nullptr);
 }
 
 }  // namespace

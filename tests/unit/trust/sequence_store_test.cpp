@@ -25,10 +25,8 @@ TEST(SequenceStore, KeepsOneNumberPerFolderThatNeverGoesDown) {
 }
 
 TEST(Base64, DecodesStrictly) {
-    EXPECT_EQ(DecodeBase64("TWFu"), (std::vector<std::uint8_t>{'M', 'a', 'n'}));
+    EXPECT_EQ(DecodeBase64("TWFu+/+/TQ=="), (std::vector<std::uint8_t>{'M', 'a', 'n', 0xFB, 0xFF, 0xBF, 'M'}));
     EXPECT_EQ(DecodeBase64("TWE="), (std::vector<std::uint8_t>{'M', 'a'}));
-    EXPECT_EQ(DecodeBase64("TQ=="), (std::vector<std::uint8_t>{'M'}));
-    EXPECT_EQ(DecodeBase64("+/+/"), (std::vector<std::uint8_t>{0xFB, 0xFF, 0xBF}));
     for (const char* bad : {"TWF", "TR==", "TWF=", "T===", "TW=u", "TW u", "TWFu\n", "====", "TWFu===="}) {
         EXPECT_TRUE(DecodeBase64(bad).empty()) << bad;
     }
