@@ -14,7 +14,6 @@
 #include "fakes/fake_registry.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_windows.h"
-#include "core/calendar.h"
 #include "platform/platform.h"
 #include "platform/windows1252.h"
 

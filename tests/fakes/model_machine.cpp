@@ -30,10 +30,6 @@ void ModelMachine::PutText(std::uint32_t address, std::string_view text) {
     for (char c : text) *WritableByte(address++) = static_cast<std::uint8_t>(c);
 }
 
-void ModelMachine::PutDword(std::uint32_t address, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) *WritableByte(address + static_cast<std::uint32_t>(i)) = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
 bool ModelMachine::ServedByte(std::uint64_t address, std::uint8_t& value) const {
     if (address > 0xFFFFFFFFu) return false;
     auto region = memory_.upper_bound(static_cast<std::uint32_t>(address));

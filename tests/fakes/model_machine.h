@@ -20,7 +20,6 @@ public:
     // Memory: bytes served from `address` on; reads touching any unserved byte fail.
     void AddMemory(std::uint32_t address, std::vector<std::uint8_t> bytes);
     void PutText(std::uint32_t address, std::string_view text);  // into served memory
-    void PutDword(std::uint32_t address, std::uint32_t value);
 
     // PCI: a function with its id, class (base class and subclass) and subsystem vendor.
     void AddPciFunction(std::uint32_t bus, std::uint32_t device, std::uint32_t function, std::uint16_t vendor,

@@ -133,6 +133,15 @@ TEST(CheckLD, AnUnknownSystemMatchesOnlyDriversForAll) {
     EXPECT_EQ(f.Records()[0].item, "Lan all");
 }
 
+TEST(CheckLD, AListLongerThanOneReadIsReadToItsEnd) {
+    DriverFixture f;
+    std::vector<std::vector<unsigned char>> rows(60, DriverBytes("NONE", "ALL", "1.0", "Unused"));  // 66,840 bytes
+    rows.push_back(DriverBytes("LAN", "ALL", "2.6", "Lan"));
+    f.SetDrivers(rows);
+    f.Open(0);
+    EXPECT_EQ(Check_LD(f.context), 1);
+}
+
 TEST(CheckLD, TextModeShiftsRecordsAfterACarriageReturnPair) {
     DriverFixture f;
     auto first = DriverBytes("LAN", "ALL", "2.6", "Lan");

@@ -45,12 +45,14 @@ TEST(ProgressLines, BarColoursDarkenByIntegerSteps) {
 
 TEST(ProgressLines, SmallHeights) {
     struct Case {
-        int height;
+        int width, height;
         std::size_t lines;
     };
     // Up to 6 pixels there is no bar; a height above 127 keeps the grey at 204.
-    const Case cases[] = {{1, 1}, {6, 6}, {7, 8}, {0, 0}};
-    for (const Case& c : cases) EXPECT_EQ(ProgressBarLines(40, c.height, 100).size(), c.lines) << c.height;
+    const Case cases[] = {{40, 1, 1}, {40, 6, 6}, {40, 7, 8}, {40, 0, 0}, {1, 1, 1}, {0, 1, 0}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(ProgressBarLines(c.width, c.height, 100).size(), c.lines) << c.width << "x" << c.height;
+    }
     EXPECT_EQ(ProgressBarLines(40, 130, 0)[129].red, 204);
 }
 

@@ -17,6 +17,11 @@ TEST(Calendar, DaysRoundTripWithWeekdaysAndCenturyLeapYears) {
                                 DaysInMonth(2010, 4), DaysInMonth(2010, 13)}),
               std::vector<int>({28, 29, 28, 29, 30, 0}));
     EXPECT_EQ(MonthDay(2010, 11, 3, 31), (DateTime{2011, 2, 1, 28}));
+    // Dates read from files: day 0, the 29th of a common February and years before 1900 are none.
+    EXPECT_EQ(std::vector<bool>({IsCalendarDate({2010, 2, 0, 28}), IsCalendarDate({2010, 2, 0, 29}),
+                                 IsCalendarDate({2010, 2, 0, 0}), IsCalendarDate({1899, 12, 0, 31}),
+                                 IsCalendarDate({2010, 13, 0, 1})}),
+              std::vector<bool>({true, false, false, false, false}));
 }
 
 }  // namespace

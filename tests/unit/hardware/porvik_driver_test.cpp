@@ -266,6 +266,9 @@ TEST_F(PorvikRequests, EachRequestsLayoutAnswerAndFailureValue) {
         fake.porvikDevice.failingCodes.clear();
     }
     EXPECT_EQ(memory, Bytes(256, 0x5A));
+    fake.porvikDevice.shortReplyBytes = 1;
+    EXPECT_EQ(driver->ReadPortByte(0x1204), 0xAB) << "one byte of reply holds the port's value";
+    fake.porvikDevice.shortReplyBytes.reset();
     EXPECT_THAT(fake.machine.portWrites, ElementsAre(std::pair<std::uint16_t, std::uint8_t>(0x1204, 0xAB)));
     EXPECT_EQ(driver->ReadPciConfigDword(0, 2, 0, 0), 0xFFFFFFFFu) << "absent function";
     EXPECT_TRUE(fake.messageBox.shown.empty());

@@ -47,7 +47,7 @@ TEST(AlarmFiresNow, OncePerPeriodWhateverTheClockDoes) {
          {{Wall(2010, 4, 29, 23, 59, 59), false}, {Wall(2010, 4, 30), true}, {Wall(2010, 5, 30), false}, {Wall(2010, 5, 31), true}}},
         {"3 months from November: February, then May", {kEvery3Months, 1, 15, Local(2010, 11, 20)}, Wall(2010, 11, 20, 9),
          {{Wall(2011, 1, 15), false}, {Wall(2011, 2, 14, 23, 59, 59), false}, {Wall(2011, 2, 15), true},
-          {Wall(2011, 3, 15), false}, {Wall(2011, 5, 15), true}}},
+          {Wall(2011, 3, 15), false}, {Wall(2011, 4, 15), false}, {Wall(2011, 5, 15), true}}},
         {"never", {kNever, 1, 1, Local(2010, 5, 8)}, Wall(2010, 5, 8), {{Wall(2010, 6, 1), false}, {Wall(2011, 6, 1), false}}},
     };
     for (const AlarmCase& test : cases) {

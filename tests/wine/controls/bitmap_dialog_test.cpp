@@ -3,6 +3,8 @@
 
 #include <gmock/gmock.h>
 
+#include <vector>
+
 #include "ids/message_box.h"
 #include "support/child_process.h"
 #include "support/message_log.h"
@@ -35,45 +37,44 @@ COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
     return colour;
 }
 
-TEST(BitmapDialog, ShapeFollowsTheKeyColourOfTheMainBackground) {
-    PlainDialog dialog;
-    ASSERT_TRUE(dialog.Open(L"MBG.bmp"));
-    ASSERT_TRUE(dialog.MakeShaped());
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    ASSERT_EQ(GetWindowRgn(dialog.Handle(), region), COMPLEXREGION);
-    RECT box{};
-    GetRgnBox(region, &box);
-    EXPECT_EQ(box.right - box.left, 760);
-    EXPECT_EQ(box.bottom - box.top, 560);
-    // Every pixel: in the window exactly when it is not the key colour.
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, dialog.Bitmap());
-    int mismatches = 0, cut = 0;
-    for (int y = 0; y < 560; ++y)
-        for (int x = 0; x < 760; ++x) {
-            const bool key = GetPixel(dc, x, y) == RGB(255, 0, 0);
-            cut += key ? 1 : 0;
-            mismatches += (PtInRegion(region, x, y) != FALSE) == key ? 1 : 0;
+// Every pixel is in the window exactly when it is not the key colour; a background without
+// it keeps the whole rectangle.
+TEST(BitmapDialog, ShapeFollowsTheKeyColourOfTheBackground) {
+    const struct {
+        const wchar_t* skin;
+        int width, height;
+        bool keyed;
+    } rows[] = {{L"MBG.bmp", 760, 560, true}, {L"home_bg.bmp", 760, 385, false}};
+    for (const auto& row : rows) {
+        PlainDialog dialog;
+        ASSERT_TRUE(dialog.Open(row.skin));
+        ASSERT_TRUE(dialog.MakeShaped());
+        EXPECT_TRUE(dialog.MakeShaped()) << "a second call keeps the shape";
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        EXPECT_EQ(GetWindowRgn(dialog.Handle(), region), row.keyed ? COMPLEXREGION : SIMPLEREGION);
+        RECT box{};
+        GetRgnBox(region, &box);
+        EXPECT_EQ((std::vector<LONG>{box.left, box.top, box.right, box.bottom}),
+                  (std::vector<LONG>{0, 0, row.width, row.height}));
+        if (!row.keyed) {  // one rectangle as large as the picture: the whole of it
+            DeleteObject(region);
+            continue;
         }
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    DeleteObject(region);
-    EXPECT_EQ(mismatches, 0);
-    EXPECT_GT(cut, 4 * 20) << "the rounded corners are cut out";
-    EXPECT_EQ(PixelOf(dialog.Bitmap(), 0, 0), RGB(255, 0, 0));
-}
-
-TEST(BitmapDialog, BackgroundWithoutKeyColourGivesTheWholeRectangle) {
-    PlainDialog dialog;
-    ASSERT_TRUE(dialog.Open(L"home_bg.bmp"));
-    ASSERT_TRUE(dialog.MakeShaped());
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    GetWindowRgn(dialog.Handle(), region);
-    HRGN whole = CreateRectRgn(0, 0, 760, 385);
-    EXPECT_EQ(CombineRgn(whole, whole, region, RGN_XOR), NULLREGION);
-    DeleteObject(whole);
-    DeleteObject(region);
-    EXPECT_TRUE(dialog.MakeShaped()) << "a second call keeps the shape";
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ previous = SelectObject(dc, dialog.Bitmap());
+        int mismatches = 0, cut = 0;
+        for (int y = 0; y < row.height; ++y)
+            for (int x = 0; x < row.width; ++x) {
+                const bool key = GetPixel(dc, x, y) == RGB(255, 0, 0);
+                cut += key ? 1 : 0;
+                mismatches += (PtInRegion(region, x, y) != FALSE) == key ? 1 : 0;
+            }
+        SelectObject(dc, previous);
+        DeleteDC(dc);
+        DeleteObject(region);
+        EXPECT_EQ(mismatches, 0);
+        EXPECT_GT(cut, 4 * 20) << "the rounded corners are cut out";
+    }
 }
 
 TEST(BitmapDialog, ErasePaintsTheBackgroundPicture) {

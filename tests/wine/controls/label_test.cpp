@@ -42,18 +42,6 @@ TEST(Label, TransparentShowsTheDialogPictureBehindIt) {
         EXPECT_EQ(GetPixel(dc, c.at.x, c.at.y), c.expected) << c.at.x << "," << c.at.y;
         ReleaseDC(dialog.control.Handle(), dc);
     }
-}
-
-TEST(Label, FontOperationsChain) {
-    LabelDialog dialog;
-    ASSERT_TRUE(dialog.Create(nullptr));
-    ASSERT_TRUE(dialog.control.Attach(dialog.Handle(), IDC_MSG_TEXT));
-    dialog.control.SetFontName(L"Arial").SetFontBold(true).SetFontSize(16).SetTextColor(RGB(255, 0, 0));
-    EXPECT_EQ(dialog.control.Font().weight, 700);
-    EXPECT_EQ(dialog.control.Font().face, u"Arial");
-    EXPECT_EQ(dialog.control.TextColor(), RGB(255, 0, 0));
-    dialog.control.SetFontBold(false).SetTransparent(true);
-    EXPECT_EQ(dialog.control.Font().weight, 400);
     EXPECT_NE(GetWindowLongPtrW(dialog.control.Handle(), GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
 }
 

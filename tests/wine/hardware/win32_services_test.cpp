@@ -57,11 +57,6 @@ TEST(Win32ServiceManager, ErrorCodesOfTheRealManagerReachTheLogic) {
     services.Close(manager.handle);
 }
 
-TEST(Win32DeviceIo, AnAbsentDeviceGivesTheInvalidHandle) {
-    Win32DeviceIo devices;
-    EXPECT_EQ(devices.Open(u"\\\\.\\VeltraNoSuchDevice", kDeviceReadWrite, 0), kInvalidDevice);
-}
-
 TEST(Win32Platform, DriveTypeArchitectureAndUnownedMutex) {
     Win32FileSystem files;
     EXPECT_EQ(files.DriveType(u"C:\\"), 3u);  // DRIVE_FIXED

@@ -25,7 +25,6 @@ public:
     ~RecordingWindow();
     HWND Handle() const { return window_; }
     const std::vector<LoggedMessage>& Log() const { return log_; }
-    void Clear() { log_.clear(); }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -4,13 +4,16 @@
 
 namespace veltra::winetest {
 
-bool CopyProgramsTo(const std::wstring& folder) {
-    bool copied = true;
+namespace {
+
+// veltra.exe and veltra-cli.exe from the build, to run beside the folder's driver files.
+void CopyProgramsTo(const std::wstring& folder) {
     for (const wchar_t* program : {L"veltra.exe", L"veltra-cli.exe"}) {
-        copied = CopyFileW((ProgramFolder() + program).c_str(), (folder + program).c_str(), FALSE) && copied;
+        CopyFileW((ProgramFolder() + program).c_str(), (folder + program).c_str(), FALSE);
     }
-    return copied;
 }
+
+}  // namespace
 
 ProgramMachine::ProgramMachine(const std::wstring& profileName)
     : folder_(profileName),

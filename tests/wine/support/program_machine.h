@@ -8,10 +8,6 @@
 
 namespace veltra::winetest {
 
-// Copies veltra.exe and veltra-cli.exe from the build into a folder, where they run beside
-// whatever driver files that folder holds. False when a copy fails.
-bool CopyProgramsTo(const std::wstring& folder);
-
 // The programs under test in a folder with the simulated drivers and one test profile, on
 // a Windows 7 whose build label matches the drivers' word size (the BIOS driver's file is
 // chosen by it). The program leaves both driver services running, as it should; they are
