@@ -69,5 +69,22 @@ TEST(SignedScan, UsesOnlyWhatTheSignedListVouchesFor) {
     }
 }
 
+// A download needs a list a scan accepted: before any, nothing is fetched or started.
+TEST(SignedScan, ADownloadWaitsForAnAcceptedList) {
+    UpdatePageFixture f;
+    OpenSslCrypto crypto;
+    UpdateTrust trust(Signature("demo-public.der"), crypto, f.fake.registry, f.fake.fileSystem, f.fake.clock);
+    UpdatePage page({*f.context, f.checkList, f.transfers, f.fake.messageBox, f.fake.clock, f.starter, f.history,
+                     f.lastScan, kServer, BuildTransferLimits(), &trust},
+                    f.view);
+    f.InitWithResults(1);
+    page.Init();
+    page.OnRowDownload(1);
+    EXPECT_TRUE(f.transfers.startedUrls.empty());
+    ASSERT_EQ(f.fake.messageBox.stopShown.size(), 1u);
+    EXPECT_TRUE(f.fake.messageBox.stopShown[0].first.starts_with(u"Please scan for updates first"));
+    EXPECT_EQ(page.State(), PageState::List);
+}
+
 }  // namespace
 }  // namespace veltra::testing
