@@ -16,6 +16,17 @@ std::vector<unsigned char> Signature(const std::string& name) {
 
 std::vector<unsigned char> Text(const std::string& text) { return {text.begin(), text.end()}; }
 
+// The update page with the demo key pinned, over the model platform and server.
+struct TrustedPage {
+    TrustedPage() { f.transfers.crypto = &crypto; }
+    UpdatePageFixture f;
+    OpenSslCrypto crypto;
+    UpdateTrust trust{Signature("demo-public.der"), crypto, f.fake.registry, f.fake.fileSystem, f.fake.clock};
+    UpdatePage page{{*f.context, f.checkList, f.transfers, f.fake.messageBox, f.fake.clock, f.starter, f.history,
+                     f.lastScan, kServer, BuildTransferLimits(), &trust},
+                    f.view};
+};
+
 // A manual scan of one category against a server whose list the demo key signs (the
 // signature fixtures list DataBase/VT5/VDList.xml as "hello world\n").
 struct SignedScanRow {
@@ -39,13 +50,9 @@ TEST(SignedScan, UsesOnlyWhatTheSignedListVouchesFor) {
          u"The file DataBase/VT5/VBList.xml from the update server is not in its signed file list."},
     };
     for (const SignedScanRow& row : rows) {
-        UpdatePageFixture f;
-        OpenSslCrypto crypto;
-        UpdateTrust trust(Signature("demo-public.der"), crypto, f.fake.registry, f.fake.fileSystem, f.fake.clock);
-        UpdatePage page({*f.context, f.checkList, f.transfers, f.fake.messageBox, f.fake.clock, f.starter, f.history,
-                         f.lastScan, kServer, BuildTransferLimits(), &trust},
-                        f.view);
-        f.transfers.crypto = &crypto;
+        TrustedPage t;
+        UpdatePageFixture& f = t.f;
+        UpdatePage& page = t.page;
         f.transfers.server[std::u16string(kServer) + u"/DataBase/manifest.txt"].body = Signature("manifest.txt");
         f.transfers.server[std::u16string(kServer) + u"/DataBase/manifest.sig"].body = Signature(row.signature);
         f.transfers.server[vdList].body = Text(row.catalogue);
@@ -71,12 +78,9 @@ TEST(SignedScan, UsesOnlyWhatTheSignedListVouchesFor) {
 
 // A download needs a list a scan accepted: before any, nothing is fetched or started.
 TEST(SignedScan, ADownloadWaitsForAnAcceptedList) {
-    UpdatePageFixture f;
-    OpenSslCrypto crypto;
-    UpdateTrust trust(Signature("demo-public.der"), crypto, f.fake.registry, f.fake.fileSystem, f.fake.clock);
-    UpdatePage page({*f.context, f.checkList, f.transfers, f.fake.messageBox, f.fake.clock, f.starter, f.history,
-                     f.lastScan, kServer, BuildTransferLimits(), &trust},
-                    f.view);
+    TrustedPage t;
+    UpdatePageFixture& f = t.f;
+    UpdatePage& page = t.page;
     f.InitWithResults(1);
     page.Init();
     page.OnRowDownload(1);
