@@ -46,15 +46,12 @@ UninstPage instfiles
 
 Var UpdateServer
 
-; The program reads its key in the 64-bit view first, so on 64-bit Windows everything goes
-; there and into the 64-bit Program Files, whichever build this installer packs.
-!macro UseNativeView
+; Everything goes into the view the packed program reads: a 64-bit program reads the 64-bit
+; view, an x86 one the 32-bit view (also on 64-bit Windows, where that is Wow6432Node), which
+; the installer, itself a 32-bit program, uses unless told otherwise.
+!macro UseProgramView
   !if ${ARCH} == x64
     SetRegView 64
-  !else
-    ${If} ${RunningX64}
-      SetRegView 64
-    ${EndIf}
   !endif
 !macroend
 
@@ -110,7 +107,7 @@ Function ServerParameter
 FunctionEnd
 
 Section "Veltra"
-  !insertmacro UseNativeView
+  !insertmacro UseProgramView
   SetShellVarContext all
   SetOutPath "$INSTDIR"
   File "${BINDIR}\veltra.exe"
@@ -163,7 +160,7 @@ SectionEnd
 !macroend
 
 Section "Uninstall"
-  !insertmacro UseNativeView
+  !insertmacro UseProgramView
   SetShellVarContext all
   ; A running copy holds its files and the driver handles: end it first.
   nsExec::Exec 'taskkill /F /IM veltra.exe'

@@ -45,18 +45,62 @@ veltra_wine_server() {
     fi
 }
 
+# What a prefix was made for: a 64-bit prefix made before the 32-bit Wine was installed no
+# longer starts 64-bit programs ("could not load kernel32.dll"), so such a prefix is made anew.
+veltra_wine_kind() {
+    local wine32=no
+    [ -x /usr/lib/wine/wine ] && wine32=yes  # the 32-bit loader, from wine32:i386
+    echo "arch=${WINEARCH:-win64} wine32=$wine32"
+}
+
 veltra_wine_prefix() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        if [ ! -f "$WINEPREFIX/.veltra-ready" ]; then
+        local kind
+        kind=$(veltra_wine_kind)
+        if [ "$(cat "$WINEPREFIX/.veltra-ready" 2>/dev/null)" != "$kind" ]; then
+            [ ! -d "$WINEPREFIX" ] || echo "wine: making $WINEPREFIX anew for $kind" >&2
+            wineserver -k >/dev/null 2>&1 || true
             rm -rf "$WINEPREFIX"
             # Without the display: a client that comes and goes would end an Xvfb -terminate.
             env -u DISPLAY wineboot -i </dev/null >/dev/null 2>&1
             wineserver -w
-            touch "$WINEPREFIX/.veltra-ready"
+            echo "$kind" >"$WINEPREFIX/.veltra-ready"
         fi
     ) 9>"$WINEPREFIX.lock"
+}
+
+# Runs Wine's own programs (sc, cmd) in the prefix's native word size, as Windows' own tools
+# run: once the 32-bit Wine is installed, `wine sc` is the 32-bit sc.exe, and a driver service
+# it creates is started in Wine's 32-bit driver host.   veltra_wine_native PROGRAM ARGS...
+veltra_wine_native() {
+    if [ "${WINEARCH:-win64}" = win64 ] && [ -x /usr/lib/wine/wine64 ]; then
+        /usr/lib/wine/wine64 "$@"
+    else
+        wine "$@"
+    fi
+}
+
+# The demo PC with the prefix's Windows: 64-bit, or 32-bit in a win32 prefix.
+#   veltra_demo_machine SOURCE_DIR  prints the machine's profile folder
+veltra_demo_machine() {
+    if [ "${WINEARCH:-win64}" = win64 ]; then echo "$1/examples/machines/demo-pc"; else echo "$1/examples/machines/demo-pc-x86"; fi
+}
+
+# The registry view of a program, for `wine reg`: with the 32-bit Wine installed that is the
+# 32-bit reg.exe, which sees HKLM\SOFTWARE as 32-bit programs do, so values a 64-bit program
+# reads need /reg:64. Without the program, the prefix's own view.
+#   veltra_reg_view EXE  prints /reg:64 or /reg:32
+veltra_reg_view() {
+    local header machine
+    if [ ! -f "$1" ]; then
+        if [ "${WINEARCH:-win64}" = win64 ]; then echo /reg:64; else echo /reg:32; fi
+        return
+    fi
+    header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+    machine=$(od -An -tx2 -j$((header + 4)) -N2 "$1" | tr -d ' ')
+    if [ "$machine" = 8664 ]; then echo /reg:64; else echo /reg:32; fi
 }
 
 # Prefix, display and server, ready for `wine program`.

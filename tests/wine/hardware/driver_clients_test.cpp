@@ -7,12 +7,14 @@
 #include <regex>
 #include <vector>
 
+#include "hardware/bios_driver.h"
 #include "hardware/porvik_driver.h"
 #include "hardware/porvik_startup.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
 #include "support/child_process.h"
 #include "support/program_machine.h"
+#include "sysinfo/os_detect.h"
 
 namespace veltra {
 namespace {
@@ -83,6 +85,23 @@ TEST(DriverClients, RefusedIoDriverIsTriedFourTimesAndLeftUninstalled) {
     EXPECT_EQ(run.errors, "veltra-cli: Driver can't Load !\n" + std::string(kNothingIdentified));
     EXPECT_FALSE(QueryServiceState(kPorvikService).exists);
     EXPECT_FALSE(QueryServiceState(kBiosService).exists) << "the start-up stopped before the BIOS driver";
+}
+
+// The program asks for the drivers of the Windows it runs on, whatever its own word size: an
+// x86 program on 64-bit Windows (WoW64) the 64-bit ones, as a real PC needs. Wine then starts
+// a driver service that a 32-bit process created in its 32-bit driver host, which cannot load
+// them, so the x86 tests that load drivers run on 32-bit Windows.
+TEST(DriverClients, TheProgramChoosesTheDriversOfTheWindowsItRunsOn) {
+    BOOL wow64 = FALSE;
+    ASSERT_TRUE(IsWow64Process(GetCurrentProcess(), &wow64));
+    const bool windows64 = sizeof(void*) == 8 || wow64;
+    Win32Platform real;
+    EXPECT_EQ(BiosDriverFileFor(DetectOS(real.Get().systemVersion, real.Get().registry)),
+              windows64 ? u"norvabios64_100507.sys" : u"norvabios32_100507.sys");
+    CPorvikDriver driver(real.Get());
+    driver.Initialize();
+    EXPECT_EQ(driver.DriverFileName(), windows64 ? u"Porvik_X64.sys" : u"Porvik.sys");
+    driver.Release();
 }
 
 class RecordingMessages final : public IMessageBox {

@@ -13,13 +13,17 @@ trap 'veltra_wine_stop; rm -rf "$scratch"' EXIT
 mkdir -p "$scratch/bin"
 ln -s "$build/host" "$scratch/host"
 ln -s "$build/sim-drivers" "$scratch/sim-drivers"
-porvik=$(cd "$build/sim-drivers" && ls Porvik*.sys)
-norvabios=$(cd "$build/sim-drivers" && ls norvabios*.sys)
+# The drivers of the prefix's Windows (an x86 build has both word sizes' drivers).
+if [ "${WINEARCH:-win64}" = win64 ]; then
+    porvik=Porvik_X64.sys norvabios=norvabios64_100507.sys
+else
+    porvik=Porvik.sys norvabios=norvabios32_100507.sys
+fi
 
 fail() { echo "prepare-machine test FAILED: $*" >&2; exit 1; }
-value() { wine reg query "$1" /v "$2" </dev/null 2>/dev/null | tr -d '\r' | awk -v name="$2" '$1 == name { print $3 }'; }
+value() { wine reg query "$1" /v "$2" "$(veltra_reg_view "$scratch/bin/veltra-cli.exe")" </dev/null 2>/dev/null | tr -d '\r' | awk -v name="$2" '$1 == name { print $3 }'; }
 expect_value() { [ "$(value "$1" "$2")" = "$3" ] || fail "$1 $2 is '$(value "$1" "$2")', not '$3'"; }
-service_state() { wine sc query "$1" </dev/null 2>/dev/null | tr -d '\r' | awk '$1 == "STATE" { print $4 }'; }
+service_state() { veltra_wine_native sc query "$1" </dev/null 2>/dev/null | tr -d '\r' | awk '$1 == "STATE" { print $4 }'; }
 
 "$root/scripts/prepare-machine" "$root/examples/machines/demo-pc" "$scratch" >/dev/null
 for file in "$porvik" "$norvabios" sim-machine.bin VT5/DL_INFO/VGACardList.rec; do
@@ -33,8 +37,8 @@ expect_value 'HKLM\SOFTWARE\NVIDIA Corporation\Installer' version 190.38
 expect_value 'HKLM\SOFTWARE\Norva\Veltra Series' AppVersion 5.0.0
 
 # The program would now install and start the driver; the next machine must remove it.
-wine sc create Porvik_1_0_4 type= kernel start= demand binPath= "$(winepath -w "$scratch/bin/$porvik")" </dev/null >/dev/null 2>&1
-wine sc start Porvik_1_0_4 </dev/null >/dev/null 2>&1
+veltra_wine_native sc create Porvik_1_0_4 type= kernel start= demand binPath= "$(winepath -w "$scratch/bin/$porvik")" </dev/null >/dev/null 2>&1
+veltra_wine_native sc start Porvik_1_0_4 </dev/null >/dev/null 2>&1
 [ "$(service_state Porvik_1_0_4)" = RUNNING ] || fail "the demo-pc driver did not start"
 
 "$root/scripts/prepare-machine" "$root/tests/wine/hardware/machines/other-pc" "$scratch" >/dev/null

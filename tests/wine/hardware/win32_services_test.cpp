@@ -62,8 +62,11 @@ TEST(Win32Platform, DriveTypeArchitectureAndUnownedMutex) {
     EXPECT_EQ(files.DriveType(u"C:\\"), 3u);  // DRIVE_FIXED
     EXPECT_NE(files.DriveType(u"C:\\"), kDriveRemote);
     Win32SystemVersion version;
-    EXPECT_EQ(version.NativeArchitecture(), sizeof(void*) == 8 ? ProcessorArchitecture::Amd64
-                                                               : ProcessorArchitecture::X86);
+    // An x86 test program on 64-bit Windows runs under WoW64 and must still see 64-bit Windows.
+    BOOL wow64 = FALSE;
+    ASSERT_TRUE(IsWow64Process(GetCurrentProcess(), &wow64));
+    EXPECT_EQ(version.NativeArchitecture(), sizeof(void*) == 8 || wow64 ? ProcessorArchitecture::Amd64
+                                                                         : ProcessorArchitecture::X86);
     Win32NamedMutexes mutexes;
     EXPECT_FALSE(mutexes.OpenExisting(u"VeltraLayerTestMarker"));
     EXPECT_TRUE(mutexes.CreateUnowned(u"VeltraLayerTestMarker"));

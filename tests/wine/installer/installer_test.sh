@@ -21,19 +21,21 @@ failures=0
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 expect_value() {  # expect_value KEY NAME TEXT
     local found
-    found=$(wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p")
+    found=$(wine reg query "$1" /v "$2" "$view" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p")
     [ "$found" = "$3" ] || fail "$1 $2 is '$found', expected '$3'"
 }
-# Files of drive_c outside Wine's own folders, and the keys the installer touches.
+# Files of drive_c outside Wine's own folders, and the keys the installer touches, in both views.
 snapshot() {
     (cd "$WINEPREFIX/drive_c" && find . -path ./windows -prune -o -path './users/*/Temp' -prune -o -print | sort)
-    for key in 'HKLM\SOFTWARE\Norva' 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Veltra' \
-        'HKLM\System\CurrentControlSet\Services\Porvik_1_0_4' \
-        'HKLM\System\CurrentControlSet\Services\NORVA_NORVABIOS_010507'; do
-        wine reg query "$key" /s >/dev/null 2>&1 && echo "registry key $key"
+    for side in /reg:32 /reg:64; do
+        for key in 'HKLM\SOFTWARE\Norva' 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Veltra' \
+            'HKLM\System\CurrentControlSet\Services\Porvik_1_0_4' \
+            'HKLM\System\CurrentControlSet\Services\NORVA_NORVABIOS_010507'; do
+            wine reg query "$key" /s "$side" >/dev/null 2>&1 && echo "registry key $key $side"
+        done
+        wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v 'Veltra Reminder' "$side" >/dev/null 2>&1 &&
+            echo "registry value Run\\Veltra Reminder $side"
     done
-    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v 'Veltra Reminder' >/dev/null 2>&1 &&
-        echo "registry value Run\\Veltra Reminder"
     return 0
 }
 # The uninstaller copies itself away and returns at once: wait until its last step, the
@@ -41,7 +43,7 @@ snapshot() {
 uninstall() {
     wine "C:\\Program Files\\Norva\\Veltra\\uninstall.exe" /S "$@"
     for _ in $(seq 100); do
-        wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Veltra' >/dev/null 2>&1 || return 0
+        wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Veltra' "$view" >/dev/null 2>&1 || return 0
         sleep 0.2
     done
     fail "the uninstaller did not finish"
@@ -51,6 +53,7 @@ snapshot >"$work/before.txt"
 
 echo "$(date +%T) installer: silent install"
 wine "$installer" /S /SERVER=http://127.0.0.1:9/updates/ </dev/null
+view=$(veltra_reg_view "$program_dir/veltra-cli.exe")  # the installed program's registry view
 for file in veltra.exe veltra-cli.exe uninstall.exe VT5/LOG VT5/DL_INFO VT5/DL_FILE VT5/skin; do
     [ -e "$program_dir/$file" ] || fail "$file not installed"
 done
@@ -67,13 +70,16 @@ expect_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Veltra' D
 echo "$(date +%T) installer: the installed program on the demo PC (simulated drivers in the program's folder)"
 machine="$work/machine-build"
 veltra_installed_build "$build" "$program_dir" "$machine"
-"$source_dir/scripts/prepare-machine" "$source_dir/examples/machines/demo-pc" "$machine" >/dev/null
+"$source_dir/scripts/prepare-machine" "$(veltra_demo_machine "$source_dir")" "$machine" >/dev/null
 # The machine's profile sets the program's values too: installing again over the installed
 # program puts the installer's back.
 wine "$installer" /S </dev/null
 identity=$(wine "C:\\Program Files\\Norva\\Veltra\\veltra-cli.exe" identify --json </dev/null | tr -d '\r')
+# The demo PC's Windows is the prefix's: 64-bit, or 32-bit in a win32 prefix.
+os='"nOS":4096,"sOSName":"Windows 7 64Bit"'
+[ "${WINEARCH:-win64}" = win64 ] || os='"nOS":2048,"sOSName":"Windows 7 32Bit"'
 for field in '"cMB_Model":"QB-7100"' '"sInstallDir":"C:\\Program Files\\Norva\\Veltra\\"' \
-    "\"sAppVersion\":\"$version\""; do
+    "\"sAppVersion\":\"$version\"" "$os"; do
     echo "$identity" | grep -qF "$field" || fail "installed veltra-cli identify has no $field: $identity"
 done
 # The uninstaller must end a running copy first.
@@ -86,10 +92,10 @@ xdotool search --onlyvisible --name '^NORVA Veltra 5$' >/dev/null 2>&1 || fail "
 # What stands for the maker's PC and its drivers' logs goes; the driver files and services stay
 # for the uninstaller to remove.
 while IFS=$'\t' read -r key name; do
-    wine reg delete "$key" /v "$name" /f >/dev/null 2>&1 || true
+    wine reg delete "$key" /v "$name" /f "$view" >/dev/null 2>&1 || true
 done <"$WINEPREFIX/sim-machine.values"
 grep -o '^HKLM\\SOFTWARE\\Norva\\[^\\'$'\t'']*' "$WINEPREFIX/sim-machine.values" | sort -u |
-    grep -v 'Veltra Series' | while read -r key; do wine reg delete "$key" /f >/dev/null 2>&1 || true; done
+    grep -v 'Veltra Series' | while read -r key; do wine reg delete "$key" /f "$view" >/dev/null 2>&1 || true; done
 (cd "$program_dir" && rm -f sim-machine.bin sim-machine.files ./*.requests)
 wine reg query 'HKLM\System\CurrentControlSet\Services\Porvik_1_0_4' >/dev/null 2>&1 ||
     fail "the identification left no I/O driver service to remove"
@@ -100,7 +106,8 @@ pgrep -f 'Veltra.veltra\.exe' >/dev/null || fail "veltra.exe is not running befo
 uninstall
 [ -f "$program_dir/VT5/DL_FILE/update.exe" ] || fail "the uninstaller removed the downloads"
 pgrep -f 'Veltra.veltra\.exe' >/dev/null && fail "veltra.exe still runs after the uninstall"
-for file in veltra.exe veltra-cli.exe Porvik_X64.sys norvabios64_100507.sys VT5/LOG VT5/skin; do
+for file in veltra.exe veltra-cli.exe Porvik_X64.sys Porvik.sys norvabios64_100507.sys norvabios32_100507.sys \
+    VT5/LOG VT5/skin; do
     [ ! -e "$program_dir/$file" ] || fail "$file left after uninstall"
 done
 snapshot >"$work/kept.txt"

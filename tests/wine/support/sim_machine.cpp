@@ -17,12 +17,14 @@ std::vector<std::uint8_t> ReadFileBytes(const std::wstring& path) {
 
 }  // namespace
 
+// The drivers of the Windows the tests run on, not of the test program: an x86 program on
+// 64-bit Windows loads the 64-bit ones.
 std::wstring SimDriverFileName(SimDriver driver) {
-#ifdef _WIN64
-    return driver == SimDriver::Porvik ? L"Porvik_X64.sys" : L"norvabios64_100507.sys";
-#else
+    SYSTEM_INFO system{};
+    GetNativeSystemInfo(&system);
+    if (system.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64)
+        return driver == SimDriver::Porvik ? L"Porvik_X64.sys" : L"norvabios64_100507.sys";
     return driver == SimDriver::Porvik ? L"Porvik.sys" : L"norvabios32_100507.sys";
-#endif
 }
 
 std::wstring SimServiceName(SimDriver driver) {
