@@ -13,15 +13,29 @@ void CopyProgramsTo(const std::wstring& folder) {
     }
 }
 
+// Under WoW64 Wine starts a driver service the x86 program creates in its 32-bit driver
+// host, which cannot load 64-bit drivers; the system's own sc.exe installs and starts them
+// instead, as the maker's driver installer would, and the program finds them running.
+void StartDriversFromTheSystemSide(const SimMachineFolder& folder) {
+    for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios}) {
+        if (GetFileAttributesW(folder.DriverPath(driver).c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+        const std::wstring sc = L"C:\\windows\\sysnative\\sc.exe ";
+        RunChild(sc + L"create " + SimServiceName(driver) + L" type= kernel start= demand binPath= \"" +
+                 folder.DriverPath(driver) + L"\"");
+        RunChild(sc + L"start " + SimServiceName(driver));
+    }
+}
+
 }  // namespace
 
 ProgramMachine::ProgramMachine(const std::wstring& profileName)
     : folder_(profileName),
       buildLabel_(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"BuildLabEx") {
-    buildLabel_.Set(sizeof(void*) == 8 ? L"7601.17514.amd64fre.win7sp1_rtm.101119-1850"
-                                       : L"7601.17514.x86fre.win7sp1_rtm.101119-1850");
+    buildLabel_.Set(WindowsIs64Bit() ? L"7601.17514.amd64fre.win7sp1_rtm.101119-1850"
+                                     : L"7601.17514.x86fre.win7sp1_rtm.101119-1850");
     for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios}) RemoveSimService(driver);
     CopyProgramsTo(folder_.Path());
+    if (RunsUnderWow64()) StartDriversFromTheSystemSide(folder_);
 }
 
 ProgramMachine::~ProgramMachine() {

@@ -17,13 +17,17 @@ std::vector<std::uint8_t> ReadFileBytes(const std::wstring& path) {
 
 }  // namespace
 
+bool RunsUnderWow64() {
+    BOOL wow64 = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+}
+
+bool WindowsIs64Bit() { return sizeof(void*) == 8 || RunsUnderWow64(); }
+
 // The drivers of the Windows the tests run on, not of the test program: an x86 program on
 // 64-bit Windows loads the 64-bit ones.
 std::wstring SimDriverFileName(SimDriver driver) {
-    SYSTEM_INFO system{};
-    GetNativeSystemInfo(&system);
-    if (system.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64)
-        return driver == SimDriver::Porvik ? L"Porvik_X64.sys" : L"norvabios64_100507.sys";
+    if (WindowsIs64Bit()) return driver == SimDriver::Porvik ? L"Porvik_X64.sys" : L"norvabios64_100507.sys";
     return driver == SimDriver::Porvik ? L"Porvik.sys" : L"norvabios32_100507.sys";
 }
 

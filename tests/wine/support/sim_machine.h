@@ -10,6 +10,11 @@ namespace veltra::winetest {
 // The two simulated kernel drivers of the build (build/<preset>/sim-drivers).
 enum class SimDriver { Porvik, Norvabios };
 
+// Whether the Windows the tests run on is 64-bit, whatever the test program's word size.
+bool WindowsIs64Bit();
+// Whether the test program is an x86 one on 64-bit Windows (WoW64).
+bool RunsUnderWow64();
+
 std::wstring SimDriverFileName(SimDriver driver);
 std::wstring SimServiceName(SimDriver driver);
 std::wstring SimDevicePath(SimDriver driver);
