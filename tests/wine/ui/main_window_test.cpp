@@ -180,7 +180,12 @@ TEST(MainWindow, ReminderStartHidesTheWindowUntilTheTrayBringsItBack) {
     bool hidden = false;
     RECT place{};
     run.Run([&](MainWindowRun& r) {
-        hidden = WaitFor([&] { return !IsWindowVisible(r.Main()); }, 2000);
+        // Off the screen: hidden and without a size. Waiting for both also waits for the end of
+        // the set-up, which may answer sent messages (the tray icon's) before it is done.
+        hidden = WaitFor([&] {
+            RECT now{};
+            return !IsWindowVisible(r.Main()) && GetWindowRect(r.Main(), &now) && IsRectEmpty(&now);
+        }, 2000);
         SendMessageW(r.Main(), WM_SHOW_MAIN_WINDOW, 0, 0);
         GetWindowRect(r.Main(), &place);
         EndMainWindow(r.Main());
