@@ -3,8 +3,11 @@
 #include <wininet.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <span>
 
 #include "download/transfer_monitor.h"
+#include "download/win32/body_file.h"
 #include "download/win32/download_messages.h"
 #include "download/win32/download_thread.h"
 
@@ -13,12 +16,18 @@ namespace veltra {
 namespace {
 
 constexpr wchar_t kPlainBody[] = L"Accept-Encoding: identity\r\n";
+constexpr DWORD kStreamedBody = BINDF_ASYNCHRONOUS | BINDF_ASYNCSTORAGE | BINDF_PULLDATA | BINDF_NOWRITECACHE |
+                                BINDF_GETNEWESTVERSION;
+constexpr ULONG kBlockBytes = 1u << 18;
 
 }  // namespace
 
-CBSCallbackImpl::CBSCallbackImpl(DownloadParams& params, TransferMonitor& monitor) : params_(params), monitor_(monitor) {}
+CBSCallbackImpl::CBSCallbackImpl(DownloadParams& params, TransferMonitor& monitor, BodyFile& body)
+    : params_(params), monitor_(monitor), body_(body) {}
 
-CBSCallbackImpl::~CBSCallbackImpl() { OnStopBinding(S_OK, nullptr); }
+CBSCallbackImpl::~CBSCallbackImpl() {
+    if (binding_ != nullptr) binding_->Release();
+}
 
 STDMETHODIMP CBSCallbackImpl::OnStartBinding(DWORD, IBinding* binding) {
     if (binding != nullptr) binding->AddRef();
@@ -27,10 +36,22 @@ STDMETHODIMP CBSCallbackImpl::OnStartBinding(DWORD, IBinding* binding) {
     return S_OK;
 }
 
-STDMETHODIMP CBSCallbackImpl::OnStopBinding(HRESULT, LPCWSTR) {
+STDMETHODIMP CBSCallbackImpl::OnStopBinding(HRESULT result, LPCWSTR) {
     if (binding_ != nullptr) binding_->Release();
     binding_ = nullptr;
+    result_ = result;
+    ended_ = true;
     return S_OK;
+}
+
+bool CBSCallbackImpl::AbortIfWanted() {
+    if (aborted_ || binding_ == nullptr) return false;
+    if (!stopped_ && params_.hStop != nullptr && WaitForSingleObject(params_.hStop, 0) == WAIT_OBJECT_0) stopped_ = true;
+    if (!stopped_ && !monitor_.Refused() && !body_.Failed()) return false;
+    aborted_ = true;
+    Report(nullptr);
+    binding_->Abort();
+    return true;
 }
 
 std::u16string CBSCallbackImpl::RequestHost() const {
@@ -76,15 +97,23 @@ STDMETHODIMP CBSCallbackImpl::OnProgress(ULONG ulProgress, ULONG ulProgressMax, 
     const DownloadProgress progress = monitor_.Progress(ulProgress, ulProgressMax, ulStatusCode,
                                                         reinterpret_cast<const char16_t*>(szStatusText));
     Report(&progress);
-    const bool stopped = params_.hStop != nullptr && WaitForSingleObject(params_.hStop, 0) == WAIT_OBJECT_0;
-    if (!stopped && !monitor_.Refused()) return S_OK;
-    Report(nullptr);
-    return E_ABORT;
+    return S_OK;
 }
 
-STDMETHODIMP CBSCallbackImpl::GetBindInfo(DWORD*, BINDINFO* bindInfo) {
-    if (bindInfo != nullptr && bindInfo->cbSize >= offsetof(BINDINFO, dwOptions) + sizeof(bindInfo->dwOptions))
-        bindInfo->dwOptions |= BINDINFO_OPTIONS_DISABLEAUTOREDIRECTS;
+STDMETHODIMP CBSCallbackImpl::OnDataAvailable(DWORD, DWORD, FORMATETC*, STGMEDIUM* medium) {
+    if (medium == nullptr || medium->tymed != TYMED_ISTREAM || medium->pstm == nullptr) return S_OK;
+    block_.resize(kBlockBytes);
+    for (ULONG read = 0;; read = 0) {
+        const HRESULT result = medium->pstm->Read(block_.data(), kBlockBytes, &read);
+        if (read > 0 && !body_.Write(std::span<const std::uint8_t>(block_.data(), read))) break;
+        // E_PENDING: more arrives later; S_FALSE: the body has ended.
+        if (result != S_OK || read == 0) break;
+    }
+    return S_OK;
+}
+
+STDMETHODIMP CBSCallbackImpl::GetBindInfo(DWORD* bindFlags, BINDINFO*) {
+    if (bindFlags != nullptr) *bindFlags = kStreamedBody;
     return S_OK;
 }
 

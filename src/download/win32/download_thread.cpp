@@ -1,18 +1,15 @@
 #include "download/win32/download_thread.h"
 
 #include <urlmon.h>
-#include <wininet.h>
 
 #include <optional>
 
 #include "download/expected_file.h"
 #include "download/transfer_monitor.h"
 #include "download/win32/bind_status_callback.h"
+#include "download/win32/body_file.h"
 #include "download/win32/download_messages.h"
 #include "platform/win32/wide.h"
-#include "platform/win32/win32_crypto.h"
-#include "platform/win32/win32_platform.h"
-#include "trust/file_digest.h"
 
 namespace veltra {
 namespace {
@@ -22,47 +19,76 @@ TransferCall CallOf(HRESULT hr) {
     return hr == E_ABORT ? TransferCall::Aborted : TransferCall::Failed;
 }
 
-std::uint64_t FileBytes(const std::wstring& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
-    return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+// Answers the binding's notices until it ends, aborting it as soon as the callback wants.
+HRESULT PumpUntilEnd(CBSCallbackImpl& callback, HANDLE stop) {
+    while (!callback.Ended()) {
+        callback.AbortIfWanted();
+        if (callback.Ended()) break;
+        if (MsgWaitForMultipleObjects(1, &stop, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0) callback.NoteStop();
+        MSG message;
+        while (!callback.Ended() && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+            callback.AbortIfWanted();
+        }
+    }
+    return callback.Result();
+}
+
+// One request: the binding's body is pulled into the body file as it arrives.
+HRESULT Fetch(const std::wstring& url, CBSCallbackImpl& callback, HANDLE stop) {
+    IMoniker* moniker = nullptr;
+    HRESULT hr = CreateURLMonikerEx(nullptr, url.c_str(), &moniker, URL_MK_UNIFORM);
+    if (FAILED(hr)) return hr;
+    IBindCtx* context = nullptr;
+    hr = CreateAsyncBindCtx(0, &callback, nullptr, &context);
+    if (SUCCEEDED(hr)) {
+        callback.Begin();
+        IStream* stream = nullptr;
+        hr = moniker->BindToStorage(context, nullptr, IID_IStream, reinterpret_cast<void**>(&stream));
+        if (stream != nullptr) stream->Release();
+        if (SUCCEEDED(hr)) hr = PumpUntilEnd(callback, stop);
+        context->Release();
+    }
+    moniker->Release();
+    return hr;
 }
 
 void RunTransfer(DownloadParams& params) {
     const std::wstring temporary = ToWide(TemporaryDownloadPath(FromWide(params.sTarget), params.serial));
     TransferMonitor monitor(FromWide(params.sURL), params.rules);
-    CBSCallbackImpl callback(params, monitor);
-    // The service is told not to follow redirects: each is checked here before it is fetched.
-    std::wstring url = params.sURL;
-    HRESULT hr = URLDownloadToFileW(nullptr, url.c_str(), temporary.c_str(), 0, &callback);
-    for (std::optional<std::u16string> next; SUCCEEDED(hr) && !params.abandoned && (next = monitor.NextAddress());) {
-        DeleteUrlCacheEntryW(url.c_str());
-        url = ToWide(*next);
-        hr = URLDownloadToFileW(nullptr, url.c_str(), temporary.c_str(), 0, &callback);
-    }
-    TransferVerdict verdict = monitor.Finish(CallOf(hr), FileBytes(temporary));
-    if (params.rules.expected) {
-        // One streaming pass over the file the transfer wrote, only when its size fits.
-        verdict = CheckExpectedFile(verdict, *params.rules.expected, FileBytes(temporary), [&temporary] {
-            Win32FileSystem files;
-            Win32Crypto crypto;
-            const std::optional<FileDigest> digest = DigestFile(files, crypto, FromWide(temporary));
-            return digest ? std::optional<Sha256Digest>(digest->sha256) : std::nullopt;
-        });
+    TransferVerdict verdict;
+    {
+        BodyFile body(temporary, params.rules.expected.has_value());
+        CBSCallbackImpl callback(params, monitor, body);
+        // A redirect the service did not follow ends as its reply: checked here before it is fetched.
+        std::wstring url = params.sURL;
+        HRESULT hr = body.Failed() ? E_FAIL : Fetch(url, callback, params.hStop);
+        for (std::optional<std::u16string> next; SUCCEEDED(hr) && !params.abandoned && (next = monitor.NextAddress());) {
+            url = ToWide(*next);
+            body.Restart();
+            hr = Fetch(url, callback, params.hStop);
+        }
+        if (body.Failed()) hr = E_FAIL;  // the disk, not the server: the bytes were not all kept
+        body.Close();
+        verdict = monitor.Finish(CallOf(hr), body.Bytes());
+        if (params.rules.expected)
+            verdict = CheckExpectedFile(verdict, *params.rules.expected, body.Bytes(), [&body] { return body.Digest(); });
     }
     if (params.abandoned) verdict = TransferVerdict{u"2", false};  // its owner has reported it already
     if (verdict.keepFile && !MoveFileExW(temporary.c_str(), params.sTarget.c_str(), MOVEFILE_REPLACE_EXISTING))
         verdict = TransferVerdict{u"2", false};  // the target could not be replaced
     DeleteFileW(temporary.c_str());  // whatever a failed or stopped transfer left
-    // The bytes stay in the URL cache otherwise, whatever the outcome.
-    DeleteUrlCacheEntryW(url.c_str());
     params.sResult = ToWide(verdict.sResult);
     if (!params.abandoned) PostMessageW(params.hWnd, WM_DOWNLOAD_END, params.serial, 0);
 }
 
 DWORD WINAPI DownloadThreadProc(LPVOID parameter) {
     const std::unique_ptr<std::shared_ptr<DownloadParams>> params(static_cast<std::shared_ptr<DownloadParams>*>(parameter));
+    // The binding calls back through this thread's messages.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     RunTransfer(**params);
+    if (SUCCEEDED(com)) CoUninitialize();
     return 0;
 }
 

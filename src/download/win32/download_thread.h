@@ -28,9 +28,10 @@ struct DownloadParams {
     std::wstring sResult;
 };
 
-// Starts the worker, which fetches sURL into a temporary file beside the target, lets
-// only a good transfer replace the target, removes the address from the URL cache, writes
-// sResult and, unless it was let go, posts the end message. Null when it cannot start.
+// Starts the worker, which streams sURL into a temporary file beside the target (past the
+// URL cache, hashing it on the way when a signed list gives its hash), lets only a good
+// transfer replace the target, writes sResult and, unless it was let go, posts the end
+// message. Null when it cannot start.
 HANDLE StartDownloadThread(const std::shared_ptr<DownloadParams>& params);
 
 }  // namespace veltra

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -8,6 +9,7 @@
 #include "trust/file_digest.h"
 #include "trust/manifest_check.h"
 #include "trust/pinned_key.h"
+#include "trust/threaded_sha256.h"
 
 namespace veltra {
 namespace {
@@ -106,6 +108,26 @@ TEST(DigestFile, HashesTheWholeFileInBlocks) {
     EXPECT_EQ(digest->size, bytes.size());
     EXPECT_EQ(digest->sha256, whole->Finish());
     EXPECT_FALSE(DigestFile(files, crypto, u"C:\\D\\missing"));
+}
+
+// Blocks of odd sizes, empty ones among them, many more than may wait: the digest of all
+// the bytes in order. A hash dropped unfinished ends its thread instead of hanging.
+TEST(ThreadedSha256, HashesEveryBlockInOrder) {
+    Bytes bytes(40 * 65536 + 7);
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 % 253);
+    OpenSslCrypto crypto;
+    std::unique_ptr<ISha256> whole = crypto.NewSha256();
+    whole->Add(bytes);
+    ThreadedSha256 threaded(crypto.NewSha256());
+    constexpr std::size_t kSizes[] = {0, 1, 65536, 70001};
+    for (std::size_t at = 0, turn = 0; at < bytes.size(); ++turn) {
+        const std::size_t size = std::min(kSizes[turn % 4], bytes.size() - at);
+        threaded.Add(std::span<const std::uint8_t>(bytes.data() + at, size));
+        at += size;
+    }
+    EXPECT_EQ(threaded.Finish(), whole->Finish());
+    ThreadedSha256 dropped(crypto.NewSha256());
+    dropped.Add(bytes);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <wininet.h>
 
 #include <algorithm>
 #include <memory>
@@ -95,6 +97,10 @@ TEST_F(UrlTransfers, ALargeFileArrivesWholeWithProgressInOrder) {
     EXPECT_EQ(events.stopNotices, 0);
     EXPECT_GE(events.ticks, 5);  // four seconds of transfer, a tick each 200 ms
     EXPECT_THAT(folder.Files(), ElementsAre(L"medium.bin"));
+    // The body went straight to the file: no copy of it is left in the URL cache.
+    DWORD size = 0;
+    EXPECT_FALSE(GetUrlCacheEntryInfoW((server.base + L"/slow/medium.bin").c_str(), nullptr, &size));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
 }
 
 TEST_F(UrlTransfers, AnAnswerWithoutLengthArrivesWholeWithoutATotal) {
