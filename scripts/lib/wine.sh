@@ -71,11 +71,16 @@ veltra_wine_prefix() {
     ) 9>"$WINEPREFIX.lock"
 }
 
+# True when the prefix is 64-bit Windows (the default); WINEARCH=win32 makes 32-bit ones.
+veltra_prefix_is_64bit() {
+    [ "${WINEARCH:-win64}" = win64 ]
+}
+
 # Runs Wine's own programs (sc, cmd) in the prefix's native word size, as Windows' own tools
 # run: once the 32-bit Wine is installed, `wine sc` is the 32-bit sc.exe, and a driver service
 # it creates is started in Wine's 32-bit driver host.   veltra_wine_native PROGRAM ARGS...
 veltra_wine_native() {
-    if [ "${WINEARCH:-win64}" = win64 ] && [ -x /usr/lib/wine/wine64 ]; then
+    if veltra_prefix_is_64bit && [ -x /usr/lib/wine/wine64 ]; then
         /usr/lib/wine/wine64 "$@"
     else
         wine "$@"
@@ -85,7 +90,7 @@ veltra_wine_native() {
 # The demo PC with the prefix's Windows: 64-bit, or 32-bit in a win32 prefix.
 #   veltra_demo_machine SOURCE_DIR  prints the machine's profile folder
 veltra_demo_machine() {
-    if [ "${WINEARCH:-win64}" = win64 ]; then echo "$1/examples/machines/demo-pc"; else echo "$1/examples/machines/demo-pc-x86"; fi
+    if veltra_prefix_is_64bit; then echo "$1/examples/machines/demo-pc"; else echo "$1/examples/machines/demo-pc-x86"; fi
 }
 
 # The registry view of a program, for `wine reg`: with the 32-bit Wine installed that is the
@@ -95,7 +100,7 @@ veltra_demo_machine() {
 veltra_reg_view() {
     local header machine
     if [ ! -f "$1" ]; then
-        if [ "${WINEARCH:-win64}" = win64 ]; then echo /reg:64; else echo /reg:32; fi
+        if veltra_prefix_is_64bit; then echo /reg:64; else echo /reg:32; fi
         return
     fi
     header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')

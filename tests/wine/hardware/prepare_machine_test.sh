@@ -14,7 +14,7 @@ mkdir -p "$scratch/bin"
 ln -s "$build/host" "$scratch/host"
 ln -s "$build/sim-drivers" "$scratch/sim-drivers"
 # The drivers of the prefix's Windows (an x86 build has both word sizes' drivers).
-if [ "${WINEARCH:-win64}" = win64 ]; then
+if veltra_prefix_is_64bit; then
     porvik=Porvik_X64.sys norvabios=norvabios64_100507.sys
 else
     porvik=Porvik.sys norvabios=norvabios32_100507.sys

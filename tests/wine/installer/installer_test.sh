@@ -77,7 +77,7 @@ wine "$installer" /S </dev/null
 identity=$(wine "C:\\Program Files\\Norva\\Veltra\\veltra-cli.exe" identify --json </dev/null | tr -d '\r')
 # The demo PC's Windows is the prefix's: 64-bit, or 32-bit in a win32 prefix.
 os='"nOS":4096,"sOSName":"Windows 7 64Bit"'
-[ "${WINEARCH:-win64}" = win64 ] || os='"nOS":2048,"sOSName":"Windows 7 32Bit"'
+veltra_prefix_is_64bit || os='"nOS":2048,"sOSName":"Windows 7 32Bit"'
 for field in '"cMB_Model":"QB-7100"' '"sInstallDir":"C:\\Program Files\\Norva\\Veltra\\"' \
     "\"sAppVersion\":\"$version\"" "$os"; do
     echo "$identity" | grep -qF "$field" || fail "installed veltra-cli identify has no $field: $identity"
