@@ -1,5 +1,7 @@
 #include "main_window_fixture.h"
 
+#include <gtest/gtest.h>
+
 #include <thread>
 
 #include "catalogue/check_context.h"
@@ -7,6 +9,7 @@
 #include "core/text.h"
 #include "platform/win32/wide.h"
 #include "support/child_process.h"
+#include "support/test_window.h"
 #include "sysinfo/vga_info.h"
 
 namespace veltra::winetest {
@@ -97,15 +100,23 @@ MainWindowRun::~MainWindowRun() {
 }
 
 INT_PTR MainWindowRun::Run(const std::function<void(MainWindowRun&)>& drive) {
+    const DWORD windowThread = GetCurrentThreadId();
     std::thread driver([&] {
         // The modal loop shows the window once its set-up is done; a reminder start hides it again.
         WaitFor([&] {
             main_ = FindWindowW(nullptr, L"NORVA Veltra 5");
             return main_ != nullptr && (reminderStart_ || IsWindowVisible(main_));
         }, 20000);
-        if (main_ == nullptr) return;
+        if (main_ == nullptr) {
+            ADD_FAILURE() << "the main window did not appear";
+            PostThreadMessageW(windowThread, WM_QUIT, 0, 0);
+            return;
+        }
         SendMessageW(main_, WM_NULL, 0, 0);
         drive(*this);
+        // A failed assertion left the drive before it ended the window: end it here, so the
+        // test reports the failure instead of waiting for its time limit.
+        if (::testing::Test::HasFatalFailure()) EndMainWindow(main_);
     });
     const INT_PTR result = dialog_->DoModal(nullptr);
     driver.join();
