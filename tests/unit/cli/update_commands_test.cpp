@@ -94,6 +94,12 @@ TEST(CliUpdate, ManualScanBoxesAndCommandLineErrors) {
     EXPECT_EQ(cli.Run({u"download"}), 2);
     EXPECT_EQ(cli.Run({u"install", u"1", u"2"}), 2);
     EXPECT_EQ(cli.Run({u"list", u"3"}), 2);
+    // A machine that cannot be identified is never scanned.
+    cli.transfers.startedUrls.clear();
+    cli.fake.fileSystem.AddFile(u"C:\\id\\demo.json", {'{', '}'});
+    EXPECT_EQ(cli.Run({u"scan"}), 2);
+    EXPECT_EQ(cli.err.str(), "veltra-cli: identity field \"VT5\" is missing\n");
+    EXPECT_TRUE(cli.transfers.startedUrls.empty());
 }
 
 TEST(UpdateServerBase, CommandLineThenRegistryThenTheBuiltInAddress) {
@@ -134,11 +140,24 @@ TEST(RecordedTransfers, EachTransferWithItsOutcome) {
     EXPECT_EQ(transfers.Records()[1].url, u"http://up/b");
 }
 
-TEST(ConsoleProgressLine, ThirtyMarksAndThePercent) {
+TEST(ConsoleProgress, ThirtyMarksThePercentAndOneDrawPerChange) {
     EXPECT_EQ(ConsoleProgressLine(50, u"File download now ... 50 %"),
               "[###############...............]  50% File download now ... 50 %");
     EXPECT_EQ(ConsoleProgressLine(100, u""), "[##############################] 100% ");
     EXPECT_EQ(ConsoleProgressLine(-3, u""), "[..............................]   0% ");
+    // A repeated or empty text and a repeated percent draw nothing; 0 % starts a new line.
+    std::ostringstream err;
+    ConsolePageView view(err);
+    for (const char16_t* text : {u"a", u"a", u""}) {
+        view.SetProgressBar(0);
+        view.SetProgressText(text);
+    }
+    view.SetProgressBar(50);
+    view.SetProgressBar(50);
+    view.SetProgressBar(0);
+    view.HideProgressArea();
+    const auto bar = [](int percent, const char16_t* text) { return "\r" + ConsoleProgressLine(percent, text) + "\x1b[K"; };
+    EXPECT_EQ(err.str(), bar(0, u"") + bar(0, u"a") + bar(50, u"a") + "\n" + bar(0, u"") + "\n");
 }
 
 }  // namespace
