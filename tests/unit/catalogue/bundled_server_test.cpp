@@ -7,7 +7,6 @@
 #include "catalogue/check_driver.h"
 #include "catalogue_fixture.h"
 #include "catalogue/device_tables.h"
-#include "cli/saved_identity.h"
 
 namespace veltra::testing {
 namespace {
@@ -16,13 +15,11 @@ using Row = std::vector<std::string>;  // type, item, current version, online ve
 
 struct DemoPc : CheckFixture {
     explicit DemoPc(const std::string& mode) {
-        const std::vector<unsigned char> json = SourceFile("examples/identities/demo-pc.json");
-        SavedIdentityResult saved = ParseSavedIdentity(std::string(json.begin(), json.end()));
-        EXPECT_EQ(saved.error, "");
-        ApplySavedIdentity(*saved.identity, vt5);
-        recorded = std::make_unique<RecordedInstalledVersions>(saved.identity->facts.installed,
-                                                               saved.identity->facts.nvidiaDriverVersion, fake.codePage);
-        context.inputs = saved.identity->facts.Inputs();
+        const SavedIdentity identity = DemoPcIdentity();
+        ApplySavedIdentity(identity, vt5);
+        recorded = std::make_unique<RecordedInstalledVersions>(identity.facts.installed, identity.facts.nvidiaDriverVersion,
+                                                               fake.codePage);
+        context.inputs = identity.facts.Inputs();
         context.inputs.dqaTest = mode == "DQATest";
         CopyBundledCatalogues(fake.fileSystem, kWork, mode);
     }

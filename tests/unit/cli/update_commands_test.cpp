@@ -27,10 +27,7 @@ struct UpdateCli {
         fake.fileSystem.AddFolder(u"C:\\W\\VT5\\DL_INFO");
         fake.fileSystem.AddFolder(u"C:\\W\\VT5\\DL_FILE");
         fake.fileSystem.AddFile(u"C:\\id\\demo.json", SourceFile("examples/identities/demo-pc.json"));
-        for (const char* name : {"VT5/DRVList.rec", "VT5/VIDDID.rec", "BIOSList.xml", "VT5/VDList.xml", "VT5/VBList.xml",
-                                 "VT5/VT5_LMU.xml", "VT5/VT5_LOU.xml"}) {
-            transfers.server[u"http://up/DataBase/" + Utf8ToUtf16(name)].body = SourceFile(std::string("examples/server/DataBase/") + name);
-        }
+        for (const auto& [path, bytes] : BundledCatalogues("DataBase")) transfers.server[u"http://up/" + Utf8ToUtf16(path)].body = bytes;
     }
     int Run(std::vector<std::u16string> arguments, const std::u16string& server = u"http://up/") {
         arguments.insert(arguments.end(), {u"--work", u"C:\\W", u"--server", server, u"--identity", u"C:\\id\\demo.json"});
