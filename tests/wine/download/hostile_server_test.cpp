@@ -11,6 +11,7 @@
 #include "fakes/recording_download_target.h"
 #include "platform/win32/wide.h"
 #include "support/child_process.h"
+#include "support/source_tree.h"
 
 namespace veltra {
 namespace {
@@ -99,16 +100,16 @@ protected:
 TEST_P(HostileServer, OnlyAWholeGoodReplyReplacesTheEarlierFile) {
     const HostileCase& row = GetParam();
     const std::string earlier = "earlier copy";
-    winetest::WriteWholeFile(folder.Path(L"kept.bin"), earlier);
+    winetest::WriteBytes(folder.Path(L"kept.bin"), earlier);
     vt5.nDownloadMode = row.mode;
     Download(Url(row.path));
     EXPECT_EQ(engine.nWebStop, row.webStop);
     const std::vector<std::u16string> lines = Lines();
     if (row.webStop == kWebStopFailed) {
         EXPECT_THAT(lines, Contains(u"nWebStop = 2 : Server is busy or connect fail"));
-        EXPECT_EQ(winetest::ReadWholeFile(folder.Path(L"kept.bin")), std::vector<char>(earlier.begin(), earlier.end()));
+        EXPECT_EQ(winetest::ReadBytes(folder.Path(L"kept.bin")), earlier);
     } else {
-        EXPECT_EQ(winetest::ReadWholeFile(folder.Path(L"kept.bin")).size(), 20000u);
+        EXPECT_EQ(winetest::ReadBytes(folder.Path(L"kept.bin")).size(), 20000u);
     }
     if (*row.why != u'\0') {
         EXPECT_THAT(lines, Contains(std::u16string(row.why)));
@@ -136,7 +137,7 @@ TEST_F(HostileServer, ALargeFileShowsRisingPercentagesThenEnds) {
     EXPECT_THAT(std::vector<std::u16string>(lines.end() - 4, lines.end()),
                 ElementsAre(u"File download now ... 100 %", u"Run Download", u"",
                             u"============== OnEndDownload ==================="));
-    EXPECT_EQ(winetest::ReadWholeFile(folder.Path(L"kept.bin")), winetest::LargeFileBytes(1u << 20));
+    EXPECT_EQ(winetest::ReadBytes(folder.Path(L"kept.bin")), winetest::LargeFileBytes(1u << 20));
     EXPECT_THAT(folder.Files(), ElementsAre(L"kept.bin"));
 }
 

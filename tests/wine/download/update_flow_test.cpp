@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "support/child_process.h"
@@ -15,6 +13,7 @@ namespace veltra {
 namespace {
 
 using winetest::ReadBytes;
+using winetest::RemoveTree;
 using winetest::SourcePath;
 
 using ::testing::HasSubstr;
@@ -32,25 +31,6 @@ void ForgetAcceptedLists() {
     RegDeleteValueW(key, L"ManifestSequence");
     RegDeleteValueW(key, L"ManifestSequenceDQA");
     RegCloseKey(key);
-}
-
-void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring path = folder + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else {
-                DeleteFileW(path.c_str());
-            }
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.c_str());
 }
 
 // A work folder for veltra-cli, the demo PC's identity, and the test server's tree.
@@ -85,7 +65,7 @@ protected:
     void WriteDemoResults(const std::string& bytes) {
         for (const wchar_t* folder : {L"\\VT5", L"\\VT5\\LOG", L"\\VT5\\DL_INFO"})
             CreateDirectoryW((work_ + folder).c_str(), nullptr);
-        std::ofstream(Log(L"CheckList.rec").c_str(), std::ios::binary) << bytes;
+        winetest::WriteBytes(Log(L"CheckList.rec"), bytes);
         for (const wchar_t* kind : {L"txt", L"sig"}) {
             const std::wstring signedList = winetest::HostPath(VELTRA_SERVER_TREE) + L"\\DataBase\\manifest." + kind;
             CopyFileW(signedList.c_str(), (work_ + L"\\VT5\\DL_INFO\\DataBase.manifest." + kind).c_str(), FALSE);
@@ -129,7 +109,7 @@ TEST_F(UpdateFlow, DqaTestModeFetchesFromTheTestFolders) {
     std::string identity = ReadBytes(SourcePath("examples/identities/demo-pc.json"));
     identity.replace(identity.find("\"dqaTest\": false"), 16, "\"dqaTest\": true");
     const std::wstring file = work_ + L"\\dqa.json";
-    std::ofstream(file.c_str(), std::ios::binary) << identity;
+    winetest::WriteBytes(file, identity);
     const auto scan = Cli(L"scan --json", Tree(), file);
     EXPECT_EQ(scan.exitCode, 0u) << scan.output;
     EXPECT_THAT(scan.output, HasSubstr("/tree/DQATest/VT5/VIDDID.rec\",\"file\""));
