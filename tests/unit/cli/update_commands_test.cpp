@@ -14,6 +14,7 @@
 #include "fakes/fake_message_pump.h"
 #include "fakes/fake_program_starter.h"
 #include "fakes/fake_wmi.h"
+#include "platform/openssl/openssl_crypto.h"
 
 namespace veltra::testing {
 namespace {
@@ -97,6 +98,42 @@ TEST(CliUpdate, ManualScanBoxesAndCommandLineErrors) {
     EXPECT_EQ(cli.Run({u"scan"}), 2);
     EXPECT_EQ(cli.err.str(), "veltra-cli: identity field \"VT5\" is missing\n");
     EXPECT_TRUE(cli.transfers.startedUrls.empty());
+}
+
+// A catalogue the signed list leaves out is refused before its transfer: every transfer made
+// succeeded, and the refusal alone ends the scan with exit code 1.
+TEST(CliUpdate, OneRefusedFileEndsWithExitCode1) {
+    UpdateCli cli;
+    OpenSslCrypto crypto;
+    cli.services.crypto = &crypto;
+    cli.services.updateKey = SourceFile("tests/fixtures/signatures/demo-public.der");
+    for (const char* kind : {"txt", "sig"})
+        cli.transfers.server[u"http://up/DataBase/manifest." + Utf8ToUtf16(kind)].body =
+            SourceFile(std::string("tests/fixtures/signatures/manifest.") + kind);
+    EXPECT_EQ(cli.Run({u"scan", u"--categories", u"vga-bios"}), 1);
+    EXPECT_THAT(cli.err.str(), HasSubstr("DataBase/VT5/VBList.xml from the update server is not in its signed file list"));
+    EXPECT_THAT(cli.out.str(), StartsWith("downloaded\thttp://up/DataBase/manifest.txt\t"));
+    EXPECT_THAT(cli.out.str(), ::testing::Not(HasSubstr("VBList")));
+}
+
+// verify on a local copy of a server's tree: both folders' signed lists, every listed file.
+TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
+    UpdateCli cli;
+    OpenSslCrypto crypto;
+    cli.services.crypto = &crypto;
+    cli.services.updateKey = SourceFile("tests/fixtures/signatures/demo-public.der");
+    for (const char* folder : {"DataBase", "DQATest"}) {
+        for (const char* kind : {"txt", "sig"})
+            cli.fake.fileSystem.AddFile(u"C:\\T\\" + Utf8ToUtf16(folder) + u"\\manifest." + Utf8ToUtf16(kind),
+                                        SourceFile(std::string("tests/fixtures/signatures/manifest.") + kind));
+    }
+    cli.fake.fileSystem.AddFile(u"C:\\T\\XBIOS\\QB-7100\\130\\Read me.txt", Bytes("hello"));
+    cli.fake.fileSystem.AddFile(u"C:\\T\\DataBase\\VT5\\VDList.xml", Bytes("hello world\n"));
+    EXPECT_EQ(cli.Run({u"verify", u"--tree", u"C:\\T"}), 0) << cli.out.str() << cli.err.str();
+    EXPECT_THAT(cli.out.str(), HasSubstr("\nok\tDataBase/VT5/VDList.xml\n"));
+    cli.fake.fileSystem.AddFile(u"C:\\T\\DataBase\\VT5\\VDList.xml", Bytes("hello World\n"));
+    EXPECT_EQ(cli.Run({u"verify", u"--tree", u"C:\\T"}), 1);
+    EXPECT_THAT(cli.out.str(), HasSubstr("\nhash mismatch\tDataBase/VT5/VDList.xml\n"));
 }
 
 TEST(UpdateServerBase, CommandLineThenRegistryThenTheBuiltInAddress) {
