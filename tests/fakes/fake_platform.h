@@ -86,11 +86,10 @@ public:
         if (journal != nullptr) journal->push_back("Sleep " + std::to_string(milliseconds));
         if (onSleep) onSleep(slept);
     }
-    // A zone `utcOffset` seconds ahead of UTC, without daylight saving.
-    std::int64_t ToSeconds(const DateTime& local) override { return WallSeconds(local) - utcOffset; }
-    DateTime ToLocal(std::int64_t seconds) override { return FromWallSeconds(seconds + utcOffset); }
+    // The zone is UTC, without daylight saving.
+    std::int64_t ToSeconds(const DateTime& local) override { return WallSeconds(local); }
+    DateTime ToLocal(std::int64_t seconds) override { return FromWallSeconds(seconds); }
     DateTime now{2026, 12, 1, 7, 9, 30, 0, 0};
-    std::int64_t utcOffset = 0;
     unsigned slept = 0;
     std::function<void(unsigned)> onSleep;  // called with the total slept so far
     Journal* journal = nullptr;             // where each wait is noted, when set

@@ -13,10 +13,10 @@ namespace {
 constexpr std::uint32_t kDownloadingData = 5;
 
 std::u16string HeadersOf(const FakeResponse& response) {
-    std::u16string headers = response.statusLine + u" " + DecimalText(response.httpStatus) + u" Reply\r\n";
+    std::u16string headers = u"HTTP/1.1 " + DecimalText(response.httpStatus) + u" Reply\r\n";
     headers += response.announceLength ? u"Content-Length: " + DecimalText(static_cast<long long>(response.body.size())) + u"\r\n"
                                        : u"Transfer-Encoding: chunked\r\n";
-    return headers + response.extraHeaders;
+    return headers;
 }
 
 }  // namespace

@@ -18,8 +18,6 @@ struct FakeResponse {
     std::vector<unsigned char> body;
     bool announceLength = true;                                        // false: chunked, no total
     std::size_t closeAfter = std::numeric_limits<std::size_t>::max();  // bytes before the connection drops
-    std::u16string statusLine = u"HTTP/1.1";                           // what the reply starts with
-    std::u16string extraHeaders;                                       // header lines, each ending "\r\n"
 };
 
 // A URL service over a map of addresses. Start only records the transfer; RunWorker then

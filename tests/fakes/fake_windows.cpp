@@ -72,9 +72,6 @@ void FakeWindows::SendChar(WindowHandle window, char16_t unit) {
     found->second.text += unit == u'\r' ? std::u16string(u"\r\n") : std::u16string(1, unit);
 }
 
-void FakeWindows::PostClose(WindowHandle window) {
-    auto found = windows_.find(window);
-    if (found != windows_.end()) found->second.closePosted = true;
-}
+void FakeWindows::PostClose(WindowHandle) {}
 
 }  // namespace veltra::fakes

@@ -18,7 +18,6 @@ public:
         WindowHandle parent = 0;
         std::u16string text;
         int x = 0, y = 0, width = 0, height = 0;
-        bool closePosted = false;
     };
 
     WindowHandle AddTopLevel(const std::u16string& title, const std::u16string& className);

@@ -53,12 +53,12 @@ class RecordingUpdatePageView final : public RecordingListViewOf<IUpdatePageView
 public:
     void SetRowTicked(int row, bool ticked) override { rows.at(static_cast<std::size_t>(row)).ticked = ticked; }
     void SetProgressBar(int percent) override { progress.push_back(percent); }
-    void SetProgressText(const std::u16string& text) override { progressText = text; }
+    void SetProgressText(const std::u16string&) override {}
     void SetStatusText(const std::u16string& text) override { statusText = text; }
     void ShowProgressArea(ProgressPlace place) override { progressArea = place; }
     void HideProgressArea() override { progressArea.reset(); }
     void ShowListArea(bool show) override { listShown = show; }
-    void ShowInformationPanel(bool show) override { panelShown = show; }
+    void ShowInformationPanel(bool) override {}
     void ShowScanOptions(const ScanOptions& shown, bool enabled) override {
         options = shown;
         optionsEnabled = enabled;
@@ -66,24 +66,18 @@ public:
     void SetUpdateCount(const std::u16string& count) override { updateCount = count; }
     void ShowLastScan(const std::u16string& text) override { lastScan = text; }
     void PostHistoryRefresh() override { ++historyRefreshes; }
-    void ChooseSaveFolder(std::u16string& folder) override {
-        offeredFolder = folder;
-        if (pickedFolder) folder = *pickedFolder;
-    }
+    void ChooseSaveFolder(std::u16string& folder) override { offeredFolder = folder; }
 
     std::vector<int> progress;
-    std::u16string progressText;
     std::u16string statusText;
     std::optional<ProgressPlace> progressArea;
     bool listShown = true;
-    bool panelShown = true;
     ScanOptions options;
     bool optionsEnabled = true;
     std::u16string updateCount;
     std::u16string lastScan;
     int historyRefreshes = 0;
     std::u16string offeredFolder;
-    std::optional<std::u16string> pickedFolder;
 };
 
 }  // namespace veltra::fakes

@@ -22,23 +22,20 @@ TEST(SingleInstance, TheFirstCopyHoldsTheMutexAndASecondIsRefusedWithOneMessage)
     EXPECT_THAT(secondBox.shown, ElementsAre(Shown{u"Veltra 5 already running.", u"Veltra 5"}));
 }
 
-TEST(SingleInstance, ACopyThatLosesTheCreateRaceSaysSo) {
-    auto table = std::make_shared<fakes::MutexTable>();
-    table->names.insert(u"Veltra 5");
-    table->hideFromOpen = true;  // created by the other copy between our open and our create
-    fakes::FakeNamedMutexes mutexes(table);
-    fakes::FakeMessageBox box;
-    EXPECT_FALSE(AcquireSingleInstance(mutexes, box));
-    EXPECT_THAT(box.shown, ElementsAre(Shown{u"Veltra 5 is already running.", u"Veltra 5"}));
-}
-
-TEST(SingleInstance, AMutexThatCannotBeCreatedEndsTheStart) {
-    auto table = std::make_shared<fakes::MutexTable>();
-    table->failCreate = true;
-    fakes::FakeNamedMutexes mutexes(table);
-    fakes::FakeMessageBox box;
-    EXPECT_FALSE(AcquireSingleInstance(mutexes, box));
-    EXPECT_THAT(box.shown, ElementsAre(Shown{u"Veltra 5 mutex can not be created.", u"Veltra 5"}));
+// A copy that loses the create race (the other made the mutex between our open and our
+// create), and a mutex that cannot be created at all.
+TEST(SingleInstance, ALostRaceAndAFailedCreateEndTheStartWithTheirMessages) {
+    for (const auto& [failCreate, message] : {std::pair{false, u"Veltra 5 is already running."},
+                                              std::pair{true, u"Veltra 5 mutex can not be created."}}) {
+        auto table = std::make_shared<fakes::MutexTable>();
+        table->names.insert(u"Veltra 5");
+        table->hideFromOpen = true;
+        table->failCreate = failCreate;
+        fakes::FakeNamedMutexes mutexes(table);
+        fakes::FakeMessageBox box;
+        EXPECT_FALSE(AcquireSingleInstance(mutexes, box));
+        EXPECT_THAT(box.shown, ElementsAre(Shown{message, u"Veltra 5"}));
+    }
 }
 
 }  // namespace

@@ -5,25 +5,12 @@
 #include "app/work_path.h"
 #include "core/record_file.h"
 #include "fakes/fake_platform.h"
-#include "fakes/recording_debug_sink.h"
 
 namespace veltra {
 namespace {
 
 constexpr char16_t kKey[] = u"SOFTWARE\\Norva\\Veltra Series\\";
 constexpr char16_t kWowKey[] = u"SOFTWARE\\Wow6432Node\\Norva\\Veltra Series\\";
-
-TEST(WorkPath, KeepsTheTrailingBackslashAndLogsIt) {
-    fakes::ScopedDebugCapture capture;
-    fakes::FakeProcessInfo process;
-    VT5Record vt5;
-    process.path = u"C:\\A\\VT5.exe";
-    ASSERT_TRUE(ReadWorkPath(process, vt5));
-    EXPECT_EQ(vt5.sWorkPath, u"C:\\A\\");
-    EXPECT_EQ(vt5.sWorkPath + u"VT5\\skin\\home_bg.bmp", u"C:\\A\\VT5\\skin\\home_bg.bmp");
-    ASSERT_EQ(capture.Lines().size(), 1u);
-    EXPECT_EQ(capture.Lines()[0], u"0000 :  Work path = C:\\A\\");
-}
 
 TEST(WorkPath, AcceptsPathsUpTo255CharactersAndRefusesLongerOnes) {
     fakes::FakeProcessInfo process;

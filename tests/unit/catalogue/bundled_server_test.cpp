@@ -7,7 +7,6 @@
 #include "catalogue/check_driver.h"
 #include "catalogue_fixture.h"
 #include "catalogue/device_tables.h"
-#include "cli/saved_identity.h"
 
 namespace veltra::testing {
 namespace {
@@ -16,13 +15,11 @@ using Row = std::vector<std::string>;  // type, item, current version, online ve
 
 struct DemoPc : CheckFixture {
     explicit DemoPc(const std::string& mode) {
-        const std::vector<unsigned char> json = SourceFile("examples/identities/demo-pc.json");
-        SavedIdentityResult saved = ParseSavedIdentity(std::string(json.begin(), json.end()));
-        EXPECT_EQ(saved.error, "");
-        ApplySavedIdentity(*saved.identity, vt5);
-        recorded = std::make_unique<RecordedInstalledVersions>(saved.identity->facts.installed,
-                                                               saved.identity->facts.nvidiaDriverVersion, fake.codePage);
-        context.inputs = saved.identity->facts.Inputs();
+        const SavedIdentity identity = DemoPcIdentity();
+        ApplySavedIdentity(identity, vt5);
+        recorded = std::make_unique<RecordedInstalledVersions>(identity.facts.installed, identity.facts.nvidiaDriverVersion,
+                                                               fake.codePage);
+        context.inputs = identity.facts.Inputs();
         context.inputs.dqaTest = mode == "DQATest";
         CopyBundledCatalogues(fake.fileSystem, kWork, mode);
     }
@@ -52,6 +49,12 @@ TEST(BundledServer, DemoPcFindsOneUpdateInEveryCategoryAndNothingThatMustNotMatc
                               Row{"Other Utility", "Archive Tool", "Unknown", "9.20"},
                               Row{"Other Utility", "Media Codec Pack", "5.0", "5.0"}));
     EXPECT_EQ(pc.checkList.list.rows[0][6], u"Improves memory compatibility.\r\nAdds fan curve presets.");
+    // Every card field of the saved identity reaches the record.
+    const VGAInfo& card = *pc.vt5.pVGA;
+    EXPECT_EQ((Row{Utf16ToUtf8(card.sVendor), Utf16ToUtf8(card.sBIOSVersion), Utf16ToUtf8(card.sBIOSText),
+                   Utf16ToUtf8(card.sModelNo), Utf16ToUtf8(card.sDriverVersion), Utf16ToUtf8(card.sProcessor),
+                   Utf16ToUtf8(card.sCardName), std::to_string(card.nDeviceID)}),
+              (Row{"NVIDIA", "62.94.1A.00.07", "QB-7600", "7600-512", "8.17.11.9038", "Norva GPU 7600", "QB-7600 512MB", "3741"}));
     // The same bytes are expected of the Windows program under Wine; a copy in the build tree shows a difference.
     const auto written = pc.fake.fileSystem.Contents(CheckListPath(kWork));
     std::ofstream(std::string(VELTRA_BINARY_DIR) + "/demo-pc-CheckList.rec", std::ios::binary)

@@ -1,5 +1,7 @@
 #include "catalogue_fixture.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <iterator>
 #include <span>
@@ -28,12 +30,35 @@ std::vector<unsigned char> SourceFile(const std::string& relativePath) {
     return {std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
 }
 
-void CopyBundledCatalogues(fakes::FakeFileSystem& files, const std::u16string& workPath, const std::string& mode) {
+std::vector<std::pair<std::string, std::vector<unsigned char>>> BundledCatalogues(const std::string& mode) {
+    std::vector<std::pair<std::string, std::vector<unsigned char>>> catalogues;
     for (const CatalogueFileInfo& catalogue : kCatalogueFiles) {
         const std::string name = Utf16ToUtf8(catalogue.name);
-        const std::string folder = name == "BIOSList.xml" ? mode : mode + "/VT5";
-        files.AddFile(CatalogueFolder(workPath) + catalogue.name, SourceFile("examples/server/" + folder + "/" + name));
+        const std::string path = (name == "BIOSList.xml" ? mode : mode + "/VT5") + "/" + name;
+        catalogues.emplace_back(path, SourceFile("examples/server/" + path));
     }
+    return catalogues;
+}
+
+void CopyBundledCatalogues(fakes::FakeFileSystem& files, const std::u16string& workPath, const std::string& mode) {
+    for (const auto& [path, bytes] : BundledCatalogues(mode))
+        files.AddFile(CatalogueFolder(workPath) + Utf8ToUtf16(path.substr(path.rfind('/') + 1)), bytes);
+}
+
+std::vector<CheckRecord> ReadCheckRecords(const fakes::FakeFileSystem& files, const std::u16string& workPath) {
+    const std::vector<unsigned char> bytes = files.Contents(CheckListPath(workPath));
+    std::vector<CheckRecord> records;
+    for (std::size_t at = 0; at + CheckRecord::kSize <= bytes.size(); at += CheckRecord::kSize) {
+        records.push_back(ParseCheckRecord(std::span<const unsigned char, CheckRecord::kSize>(bytes.data() + at, CheckRecord::kSize)));
+    }
+    return records;
+}
+
+SavedIdentity DemoPcIdentity() {
+    const std::vector<unsigned char> json = SourceFile("examples/identities/demo-pc.json");
+    SavedIdentityResult saved = ParseSavedIdentity(std::string(json.begin(), json.end()));
+    EXPECT_EQ(saved.error, "");
+    return saved.identity.value_or(SavedIdentity{});
 }
 
 CheckFixture::CheckFixture() {
@@ -58,14 +83,7 @@ void CheckFixture::Open(int index) {
     writer.SetFile(checkList.file.get());
 }
 
-std::vector<CheckRecord> CheckFixture::Records() const {
-    const std::vector<unsigned char> bytes = fake.fileSystem.Contents(CheckListPath(kWork));
-    std::vector<CheckRecord> records;
-    for (std::size_t at = 0; at + CheckRecord::kSize <= bytes.size(); at += CheckRecord::kSize) {
-        records.push_back(ParseCheckRecord(std::span<const unsigned char, CheckRecord::kSize>(bytes.data() + at, CheckRecord::kSize)));
-    }
-    return records;
-}
+std::vector<CheckRecord> CheckFixture::Records() const { return ReadCheckRecords(fake.fileSystem, kWork); }
 
 void CheckFixture::RunAll(int selectMask) { Check_Download_Information(context, checkList, selectMask); }
 

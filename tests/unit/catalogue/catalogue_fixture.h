@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/vt5_record.h"
@@ -7,6 +8,7 @@
 #include "catalogue/check_context.h"
 #include "catalogue/installed_versions.h"
 #include "catalogue/result_list.h"
+#include "cli/saved_identity.h"
 #include "fakes/fake_platform.h"
 #include "sysinfo/vga_info.h"
 
@@ -25,8 +27,15 @@ std::vector<unsigned char> DriverBytes(std::string_view key, std::string_view sy
 
 // A file of the source tree (examples, fixtures), empty when missing.
 std::vector<unsigned char> SourceFile(const std::string& relativePath);
-// Copies the bundled server's catalogues of one mode ("DataBase" or "DQATest") into a work folder.
+// The bundled server's catalogues of one mode ("DataBase" or "DQATest"), each with its path
+// below the server's base ("DataBase/VT5/DRVList.rec").
+std::vector<std::pair<std::string, std::vector<unsigned char>>> BundledCatalogues(const std::string& mode);
+// Copies them into a work folder.
 void CopyBundledCatalogues(fakes::FakeFileSystem& files, const std::u16string& workPath, const std::string& mode);
+// The records a work folder's result file holds.
+std::vector<CheckRecord> ReadCheckRecords(const fakes::FakeFileSystem& files, const std::u16string& workPath);
+// The demo PC of examples/identities.
+SavedIdentity DemoPcIdentity();
 
 // A machine with a work folder, an identity and the checks' context over fakes.
 struct CheckFixture {

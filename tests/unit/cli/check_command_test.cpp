@@ -90,12 +90,16 @@ TEST(CliCheck, ABadIdentityFileGivesOneLineNamingTheProblem) {
         {std::string("\xEF\xBB\xBF[1]"), "identity file is not a JSON object"},
         {std::string("\xFF\xFE[\0""1\0]\0", 8), "identity file is not a JSON object"},
     };
+    // The last results stay as they were.
+    const std::vector<unsigned char> last = SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec");
+    cli.fake.fileSystem.AddFile(CheckListPath(u"C:\\W\\"), last);
     for (const auto& [json, error] : cases) {
         cli.SetIdentity(json);
         const CliRun run = cli.Run({u"check", u"--identity", u"C:\\id\\x.json"});
         EXPECT_EQ(run.exitCode, 2) << json;
         EXPECT_EQ(run.err, "veltra-cli: " + error + "\n") << json;
         EXPECT_EQ(run.out, "");
+        EXPECT_EQ(cli.fake.fileSystem.Contents(CheckListPath(u"C:\\W\\")), last) << json;
     }
     const CliRun missing = cli.Run({u"check", u"--identity", u"C:\\id\\none.json"});
     EXPECT_EQ(missing.exitCode, 2);

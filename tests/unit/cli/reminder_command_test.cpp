@@ -53,6 +53,7 @@ TEST_F(ReminderCommandTest, BadSchedulesAreRefusedWithoutWriting) {
     for (const std::vector<std::u16string>& arguments : std::vector<std::vector<std::u16string>>{
              {u"reminder", u"set"}, {u"reminder", u"set", u"yearly"}, {u"reminder", u"set", u"week", u"--weekday", u"funday"},
              {u"reminder", u"set", u"month", u"--date", u"32"}, {u"reminder", u"set", u"month", u"--date", u"0"},
+             {u"reminder", u"set", u"month", u"--date", u"031"}, {u"reminder", u"set", u"month", u"--date"},
              {u"reminder", u"--date", u"3"}, {u"reminder", u"clear"}, {u"history", u"set"}}) {
         Run(arguments, 2);
         EXPECT_FALSE(fake.fileSystem.HasFile(kReminder));

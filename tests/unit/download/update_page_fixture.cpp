@@ -2,7 +2,6 @@
 
 #include "../catalogue/catalogue_fixture.h"
 #include "core/text.h"
-#include "cli/saved_identity.h"
 
 namespace veltra::testing {
 
@@ -10,25 +9,20 @@ UpdatePageFixture::UpdatePageFixture() {
     for (const char16_t* folder : {u"VT5\\LOG", u"VT5\\DL_INFO", u"VT5\\DL_FILE"}) {
         fake.fileSystem.AddFolder(kPageWork + std::u16string(folder));
     }
-    const std::vector<unsigned char> json = SourceFile("examples/identities/demo-pc.json");
-    SavedIdentityResult saved = ParseSavedIdentity(std::string(json.begin(), json.end()));
+    const SavedIdentity identity = DemoPcIdentity();
     vt5.sWorkPath = kPageWork;
-    ApplySavedIdentity(*saved.identity, vt5);
-    installed = std::make_unique<RecordedInstalledVersions>(saved.identity->facts.installed,
-                                                            saved.identity->facts.nvidiaDriverVersion, fake.codePage);
+    ApplySavedIdentity(identity, vt5);
+    installed = std::make_unique<RecordedInstalledVersions>(identity.facts.installed, identity.facts.nvidiaDriverVersion,
+                                                            fake.codePage);
     context = std::make_unique<CheckContext>(
-        CheckContext{vt5, saved.identity->facts.Inputs(), *installed, fake.fileSystem, fake.codePage, dbf, writer});
+        CheckContext{vt5, identity.facts.Inputs(), *installed, fake.fileSystem, fake.codePage, dbf, writer});
     page = std::make_unique<UpdatePage>(UpdatePageServices{*context, checkList, transfers, fake.messageBox, fake.clock,
                                                            starter, history, lastScan, kServer},
                                         view);
 }
 
 void UpdatePageFixture::ServeBundledCatalogues(const std::string& mode) {
-    const std::u16string folder = kServer + (u"/" + Utf8ToUtf16(mode));
-    for (const char* name : {"DRVList.rec", "VIDDID.rec", "VDList.xml", "VBList.xml", "VT5_LMU.xml", "VT5_LOU.xml"}) {
-        transfers.server[folder + u"/VT5/" + Utf8ToUtf16(name)].body = SourceFile("examples/server/" + mode + "/VT5/" + name);
-    }
-    transfers.server[folder + u"/BIOSList.xml"].body = SourceFile("examples/server/" + mode + "/BIOSList.xml");
+    for (const auto& [path, bytes] : BundledCatalogues(mode)) transfers.server[kServer + (u"/" + Utf8ToUtf16(path))].body = bytes;
 }
 
 void UpdatePageFixture::ServeItem(const std::u16string& address) {
@@ -52,15 +46,6 @@ void UpdatePageFixture::InitWithResults(int count) {
     page->Init();
 }
 
-std::vector<CheckRecord> UpdatePageFixture::Records() const {
-    const std::vector<unsigned char> bytes = fake.fileSystem.Contents(CheckListPath(kPageWork));
-    std::vector<CheckRecord> records;
-    for (std::size_t at = 0; at + CheckRecord::kSize <= bytes.size(); at += CheckRecord::kSize) {
-        std::array<unsigned char, CheckRecord::kSize> record{};
-        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), CheckRecord::kSize, record.begin());
-        records.push_back(ParseCheckRecord(record));
-    }
-    return records;
-}
+std::vector<CheckRecord> UpdatePageFixture::Records() const { return ReadCheckRecords(fake.fileSystem, kPageWork); }
 
 }  // namespace veltra::testing

@@ -202,6 +202,7 @@ TEST(UpdatePageItems, ASingleRowIsDownloadedRecordedAndStarted) {
     EXPECT_THAT(f.view.information, ElementsAre(u"Select file has been downloaded "));
     EXPECT_TRUE(HasLine(Logged(capture), u"OnBnClickedBtn35 = VGA/NV/191.07/setup.exe"));
     EXPECT_TRUE(HasLine(Logged(capture), u"Download finished"));
+    EXPECT_FALSE(HasLine(Logged(capture), u"_norva_UTL"));  // the type's own line only for its type
     EXPECT_EQ(f.view.updateCount, u"8");
 }
 

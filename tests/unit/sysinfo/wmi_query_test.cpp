@@ -95,20 +95,5 @@ TEST(BoardByWmi, ModelFromTheBaseboardProduct) {
     EXPECT_EQ(BoardModelFromProduct(u""), u"");
 }
 
-TEST(BoardByWmi, TheThreeQueriesReadTheirClasses) {
-    FakeWmi wmi;
-    wmi.AddInstance(u"Win32_BIOS", {{u"Manufacturer", FakeWmi::Text(u"American Megatrends Inc.")},
-                                    {u"SMBIOSBIOSVersion", FakeWmi::Text(u"V2.10")}});
-    wmi.AddInstance(u"Win32_Baseboard", {{u"Product", FakeWmi::Text(u"Norva (QB-4321) rev 2")}});
-    CWmiQuery query(wmi);
-    EXPECT_EQ(GetBiosVendorByWmi(query), u"AMIBIOS");
-    EXPECT_EQ(GetBiosVersionByWmi(query), u"2.A");
-    EXPECT_EQ(GetBoardModelByWmi(query), u"QB-4321");
-    wmi.available = false;
-    EXPECT_EQ(GetBiosVendorByWmi(query), u"Award");
-    EXPECT_EQ(GetBiosVersionByWmi(query), u"UNKNOWN");
-    EXPECT_EQ(GetBoardModelByWmi(query), u"");
-}
-
 }  // namespace
 }  // namespace veltra

@@ -1,7 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <iterator>
 
 #include "catalogue/installed_versions.h"
@@ -52,18 +51,6 @@ TEST_F(CheckCommand, TheDemoPcsResultFileEqualsTheNativeBuildsByteForByte) {
     const auto list = Cli(L"list");
     EXPECT_EQ(list.exitCode, 0u);
     EXPECT_EQ(list.output, check.output);
-}
-
-TEST_F(CheckCommand, ABrokenIdentityEndsWithExitCode2AndLeavesTheLastResults) {
-    const std::wstring expected = SourcePath("tests/fixtures/catalogue/demo-pc-CheckList.rec");
-    ASSERT_TRUE(CopyFileW(expected.c_str(), CheckList().c_str(), FALSE));
-    const std::wstring broken = work_ + L"broken.json";
-    std::ofstream(broken.c_str()) << "{\"VT5\":{\"nOS\":true}}";
-    const auto check = Cli(L"check --identity \"" + broken + L"\"");
-    EXPECT_EQ(check.exitCode, 2u);
-    EXPECT_EQ(check.output, "");
-    EXPECT_TRUE(ReadBytes(CheckList()) == ReadBytes(expected));
-    DeleteFileW(broken.c_str());
 }
 
 // Keys below the drivers key, made for one test and removed after it.

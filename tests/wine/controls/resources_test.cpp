@@ -3,40 +3,13 @@
 
 #include <gmock/gmock.h>
 
-#include <string>
-
 #include "ids/bitmaps.h"
-#include "ids/strings.h"
 #include "ids/tray.h"
 
 namespace veltra {
 namespace {
 
 HINSTANCE Program() { return GetModuleHandleW(nullptr); }
-
-std::wstring String(UINT id) {
-    wchar_t text[256] = {};
-    LoadStringW(Program(), id, text, 256);
-    return text;
-}
-
-TEST(Resources, CaptionsAsTheWindowsShowThem) {
-    struct Case {
-        UINT id;
-        const wchar_t* text;
-    };
-    const Case cases[] = {
-        {IDS_TAB_HOME, L"Home"},
-        {IDS_TAB_ABOUT, L"About"},
-        {IDS_HOME_BIOS_VERSION, L"Current BIOS Version"},
-        {IDS_CATEGORY_NORVA_UTILITY, L"norva Utility"},
-        {IDS_DOWNLOAD_HISTORY, L"Download History"},
-        {IDS_SETTING_HINT, L"Please set a proper time.\n\rVeltra will automatically remind you to scan the computer."},
-        {IDS_WEDNESDAY, L"Wendnesday"},
-        {IDS_SUNDAY, L"Sunday"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(String(c.id), c.text) << c.id;
-}
 
 TEST(Resources, TrayMenu) {
     HMENU menu = LoadMenuW(Program(), MAKEINTRESOURCEW(IDR_SYSTRAY));

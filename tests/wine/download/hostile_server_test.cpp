@@ -1,8 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "core/vt5_record.h"
 #include "download/download_engine.h"
 #include "download/test_server.h"
@@ -11,12 +9,12 @@
 #include "fakes/recording_download_target.h"
 #include "platform/win32/wide.h"
 #include "support/child_process.h"
+#include "support/source_tree.h"
 
 namespace veltra {
 namespace {
 
 using ::testing::Contains;
-using ::testing::ElementsAre;
 
 class RecordingBox final : public IMessageBox {
 public:
@@ -99,16 +97,16 @@ protected:
 TEST_P(HostileServer, OnlyAWholeGoodReplyReplacesTheEarlierFile) {
     const HostileCase& row = GetParam();
     const std::string earlier = "earlier copy";
-    winetest::WriteWholeFile(folder.Path(L"kept.bin"), earlier);
+    winetest::WriteBytes(folder.Path(L"kept.bin"), earlier);
     vt5.nDownloadMode = row.mode;
     Download(Url(row.path));
     EXPECT_EQ(engine.nWebStop, row.webStop);
     const std::vector<std::u16string> lines = Lines();
     if (row.webStop == kWebStopFailed) {
         EXPECT_THAT(lines, Contains(u"nWebStop = 2 : Server is busy or connect fail"));
-        EXPECT_EQ(winetest::ReadWholeFile(folder.Path(L"kept.bin")), std::vector<char>(earlier.begin(), earlier.end()));
+        EXPECT_EQ(winetest::ReadBytes(folder.Path(L"kept.bin")), earlier);
     } else {
-        EXPECT_EQ(winetest::ReadWholeFile(folder.Path(L"kept.bin")).size(), 20000u);
+        EXPECT_EQ(winetest::ReadBytes(folder.Path(L"kept.bin")).size(), 20000u);
     }
     if (*row.why != u'\0') {
         EXPECT_THAT(lines, Contains(std::u16string(row.why)));
@@ -124,22 +122,6 @@ std::string CaseName(const ::testing::TestParamInfo<HostileCase>& row) {
 }
 INSTANTIATE_TEST_SUITE_P(Replies, HostileServer, ::testing::ValuesIn(kCases), CaseName);
 
-TEST_F(HostileServer, ALargeFileShowsRisingPercentagesThenEnds) {
-    vt5.nDownloadMode = kModeBatch;
-    Download(server.base + L"/slow/medium.bin");
-    EXPECT_EQ(engine.nWebStop, kWebStopNone);
-    ASSERT_GE(page.texts.size(), 3u);
-    EXPECT_EQ(page.texts.back(), u"File download now ... 100 %");
-    EXPECT_TRUE(std::is_sorted(page.bar.begin(), page.bar.end()));
-    const std::vector<std::u16string> lines = Lines();
-    EXPECT_EQ(lines.front(), u"Run URLDownload");
-    EXPECT_THAT(std::vector<std::u16string>(lines.end() - 4, lines.end()),
-                ElementsAre(u"File download now ... 100 %", u"Run Download", u"",
-                            u"============== OnEndDownload ==================="));
-    EXPECT_EQ(winetest::ReadWholeFile(folder.Path(L"kept.bin")), winetest::LargeFileBytes(1u << 20));
-    EXPECT_THAT(folder.Files(), ElementsAre(L"kept.bin"));
-}
-
 TEST_F(HostileServer, AStopEndsASilentTransferWithinASecond) {
     vt5.nDownloadMode = kModeSingle;
     engine.URLDownload(FromWide(server.hostile + L"/silence"), FromWide(folder.Path(L"kept.bin")));
@@ -150,13 +132,6 @@ TEST_F(HostileServer, AStopEndsASilentTransferWithinASecond) {
     EXPECT_LT(GetTickCount64() - asked, 1000u);
     EXPECT_EQ(engine.nWebStop, kWebStopUserBreak);
     EXPECT_THAT(Lines(), Contains(u"nWebStop = 1 : user break"));
-}
-
-TEST_F(HostileServer, OnlyHttpAddressesAreFetched) {
-    engine.URLDownload(u"ftp://127.0.0.1:21/DataBase/VT5/VDList.xml", FromWide(folder.Path(L"kept.bin")));
-    EXPECT_THAT(boxes.shown, ElementsAre(u"The URL is invalid."));
-    EXPECT_EQ(page.listViewReturns, 1);
-    EXPECT_FALSE(engine.Busy());
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "download/test_server.h"
 
 #include <fstream>
-#include <iterator>
 
 #include "support/child_process.h"
 
@@ -27,22 +26,11 @@ TestServer FindTestServer() {
     return server;
 }
 
-std::vector<char> LargeFileBytes(std::size_t count) {
-    std::vector<char> bytes(count);
+std::string LargeFileBytes(std::size_t count) {
+    std::string bytes(count, '\0');
     for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i % 251);
     return bytes;
 }
-
-std::vector<char> ReadWholeFile(const std::wstring& path) {
-    std::ifstream file(path.c_str(), std::ios::binary);
-    return std::vector<char>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void WriteWholeFile(const std::wstring& path, const std::string& bytes) {
-    std::ofstream(path.c_str(), std::ios::binary) << bytes;
-}
-
-bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 ScratchFolder::ScratchFolder(const std::wstring& name) : folder_(ProgramFolder() + name + L"\\") {
     CreateDirectoryW(folder_.c_str(), nullptr);

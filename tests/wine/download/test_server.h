@@ -17,11 +17,8 @@ struct TestServer {
 TestServer FindTestServer();
 
 // The first `count` bytes of /large.bin, where byte i is i mod 251.
-std::vector<char> LargeFileBytes(std::size_t count = 4u << 20);
+std::string LargeFileBytes(std::size_t count = 4u << 20);
 
-std::vector<char> ReadWholeFile(const std::wstring& path);
-void WriteWholeFile(const std::wstring& path, const std::string& bytes);
-bool FileExists(const std::wstring& path);
 
 // A fresh folder beside the test program, removed with its files afterwards.
 class ScratchFolder {

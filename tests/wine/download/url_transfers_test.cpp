@@ -10,13 +10,14 @@
 #include "download/win32/win32_url_transfers.h"
 #include "platform/win32/wide.h"
 #include "support/child_process.h"
+#include "support/source_tree.h"
 
 namespace veltra {
 namespace {
 
 using ::testing::ElementsAre;
 using winetest::FileExists;
-using winetest::ReadWholeFile;
+using winetest::ReadBytes;
 
 constexpr DWORD kDeadlineMs = 60000;
 constexpr TransferRules kRules{8u << 20, 5, false, false, std::nullopt};
@@ -81,7 +82,7 @@ TEST_F(UrlTransfers, ALargeFileArrivesWholeWithProgressInOrder) {
     const std::wstring file = folder.Path(L"medium.bin");
     Fetch(server.base + L"/slow/medium.bin", file);
     EXPECT_EQ(events.result, u"");
-    EXPECT_EQ(ReadWholeFile(file), winetest::LargeFileBytes(1u << 20));
+    EXPECT_EQ(ReadBytes(file), winetest::LargeFileBytes(1u << 20));
     std::uint32_t last = 0;
     const std::size_t downloading = std::count_if(events.notices.begin(), events.notices.end(),
                                                   [](const DownloadProgress& notice) { return notice.ulStatusCode == 5; });
@@ -107,20 +108,20 @@ TEST_F(UrlTransfers, AnAnswerWithoutLengthArrivesWholeWithoutATotal) {
     const std::wstring file = folder.Path(L"chunked.bin");
     Fetch(server.base + L"/chunked/large.bin", file);
     EXPECT_EQ(events.result, u"");
-    EXPECT_EQ(ReadWholeFile(file), winetest::LargeFileBytes());
+    EXPECT_EQ(ReadBytes(file), winetest::LargeFileBytes());
     ASSERT_FALSE(events.notices.empty());
     for (const DownloadProgress& notice : events.notices) EXPECT_EQ(notice.ulProgressMax, 0u) << notice.ulProgress;
 }
 
 TEST_F(UrlTransfers, TheStopEventAbortsAndLeavesTheEarlierCopyAlone) {
     const std::wstring file = folder.Path(L"kept.bin");
-    winetest::WriteWholeFile(file, "earlier copy");
+    winetest::WriteBytes(file, "earlier copy");
     events.stopAtFirstData = true;
     Fetch(server.base + L"/slow/large.bin", file);
     EXPECT_EQ(events.result, u"1");
     EXPECT_EQ(events.stopNotices, 1);
     EXPECT_EQ(events.stopRequests, 1);
-    EXPECT_EQ(ReadWholeFile(file), std::vector<char>({'e', 'a', 'r', 'l', 'i', 'e', 'r', ' ', 'c', 'o', 'p', 'y'}));
+    EXPECT_EQ(ReadBytes(file), "earlier copy");
     EXPECT_THAT(folder.Files(), ElementsAre(L"kept.bin"));
 }
 

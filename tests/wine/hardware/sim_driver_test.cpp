@@ -1,11 +1,14 @@
-// The simulated drivers through the real service manager and device I/O: every control
-// code answered from the profile and logged byte for byte, and each failure switch.
+// The simulated drivers through the real service manager and device I/O: what the program's
+// own requests show is DriverClients'; here the rest of each control code's answers from the
+// profile, the requests refused, the request log byte for byte, and each failure switch.
 #include <gtest/gtest.h>
 
 #include "support/sim_machine.h"
 
 namespace veltra::winetest {
 namespace {
+
+using Bytes = std::vector<std::uint8_t>;
 
 constexpr DWORD kQueryOpenCount = 0xC3502004;
 constexpr DWORD kReadMemory = 0xC3506104;
@@ -15,194 +18,151 @@ constexpr DWORD kWritePortByte = 0xC350A0D8;
 constexpr DWORD kIdentify = 0x222020;
 constexpr DWORD kReadBiosInfo = 0x222014;
 
-// Sends requests and remembers what the driver should have logged for each.
-class RecordingDevice {
-public:
-    explicit RecordingDevice(SimDriver driver) : device_(driver) {}
-    bool IsOpen() const { return device_.IsOpen(); }
-    ControlResult Send(DWORD code, const std::vector<std::uint8_t>& input, DWORD outputSize) {
-        expected_.push_back({code, static_cast<std::uint32_t>(input.size()), outputSize, input});
-        return device_.Control(code, input, outputSize);
-    }
-    ControlResult ReadMemory(std::uint32_t address, std::uint32_t unitSize, std::uint32_t count, DWORD outputSize) {
-        std::vector<std::uint8_t> input;
-        for (std::uint32_t value : {address, 0u, unitSize, count}) AppendU32(input, value);
-        return Send(kReadMemory, input, outputSize);
-    }
-    std::uint32_t ReadPci(std::uint32_t bus, std::uint32_t device, std::uint32_t function, std::uint32_t offset) {
-        std::vector<std::uint8_t> input;
-        AppendU32(input, bus * 256 + device * 8 + function);
-        AppendU32(input, offset);
-        const ControlResult result = Send(kReadPciConfig, input, 4);
-        EXPECT_TRUE(result.ok && result.bytesReturned == 4) << result.error;
-        return U32At(result.output, 0);
-    }
-    std::uint8_t ReadPort(std::uint16_t port) {
-        const ControlResult result =
-            Send(kReadPortByte, {static_cast<std::uint8_t>(port), static_cast<std::uint8_t>(port >> 8)}, 2);
-        EXPECT_TRUE(result.ok && result.bytesReturned == 2) << result.error;
-        return result.output[0];
-    }
-    bool WritePort(std::uint32_t port, std::uint8_t value) {
-        std::vector<std::uint8_t> input;
-        AppendU32(input, port);
-        input.push_back(value);
-        return Send(kWritePortByte, input, 0).ok;
-    }
-    const std::vector<SimRequest>& Expected() const { return expected_; }
-
-private:
-    SimDevice device_;
-    std::vector<SimRequest> expected_;
+struct Request {
+    DWORD code;
+    Bytes input;
+    DWORD outputSize;
 };
 
-std::string Text(const std::vector<std::uint8_t>& bytes, std::size_t at, std::size_t length) {
-    return std::string(bytes.begin() + static_cast<std::ptrdiff_t>(at),
-                       bytes.begin() + static_cast<std::ptrdiff_t>(at + length));
+Request Memory(std::uint32_t address, std::uint32_t unitSize, std::uint32_t count, DWORD outputSize) {
+    Bytes input;
+    for (std::uint32_t value : {address, 0u, unitSize, count}) AppendU32(input, value);
+    return {kReadMemory, input, outputSize};
+}
+Request Pci(std::uint32_t bus, std::uint32_t device, std::uint32_t function, std::uint32_t offset) {
+    Bytes input;
+    AppendU32(input, bus * 256 + device * 8 + function);
+    AppendU32(input, offset);
+    return {kReadPciConfig, input, 4};
+}
+Request PortIn(std::uint32_t port) { return {kReadPortByte, {static_cast<std::uint8_t>(port), static_cast<std::uint8_t>(port >> 8)}, 2}; }
+Request PortOut(std::uint32_t port, std::uint8_t value) {
+    Bytes input;
+    AppendU32(input, port);
+    input.push_back(value);
+    return {kWritePortByte, input, 0};
+}
+Bytes Le32(std::uint32_t value) {
+    Bytes bytes;
+    AppendU32(bytes, value);
+    return bytes;
 }
 
-// A started simulated driver in a folder of its own with the named test profile.
+// A request, whether it succeeds, and the bytes it answers (checked as the output's start
+// and as the count returned); a refused request names its error when it matters.
+struct Row {
+    const char* what;
+    Request request;
+    bool ok;
+    Bytes answer;
+    DWORD error = 0;
+};
+
+// A simulated driver in a folder of its own with the named test profile; Check sends each
+// row on a device it opens, and the started driver must have logged every row.
 struct StartedDriver {
-    StartedDriver(SimDriver which, const std::wstring& profile)
-        : cleaned((RemoveSimService(which), true)), folder(profile), service(which, folder.DriverPath(which)) {}
+    StartedDriver(SimDriver driver, const std::wstring& profile)
+        : which(driver), cleaned((RemoveSimService(driver), true)), folder(profile), service(driver, folder.DriverPath(driver)) {}
+    void Check(const std::vector<Row>& rows) {
+        SimDevice device(which);
+        ASSERT_TRUE(device.IsOpen());
+        std::vector<SimRequest> sent;
+        for (const Row& row : rows) {
+            const ControlResult result = device.Control(row.request.code, row.request.input, row.request.outputSize);
+            sent.push_back({row.request.code, static_cast<std::uint32_t>(row.request.input.size()), row.request.outputSize,
+                            row.request.input});
+            EXPECT_EQ(result.ok, row.ok) << row.what;
+            if (row.error != 0) {
+                EXPECT_EQ(result.error, row.error) << row.what;
+            }
+            if (!row.ok) continue;
+            EXPECT_EQ(result.bytesReturned, row.answer.size()) << row.what;
+            EXPECT_EQ(Bytes(result.output.begin(), result.output.begin() + static_cast<std::ptrdiff_t>(row.answer.size())),
+                      row.answer)
+                << row.what;
+        }
+        EXPECT_EQ(folder.RequestLog(which), sent);
+    }
+    SimDriver which;
     bool cleaned;
     SimMachineFolder folder;
     SimDriverService service;
 };
 
-TEST(SimulatedPorvikDriver, AnswersMemoryPciAndPortsFromTheProfileAndLogsEveryRequest) {
+Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+TEST(SimulatedPorvikDriver, AnswersFromTheProfileRefusesMalformedRequestsAndRunsTheSmbusTransaction) {
     StartedDriver driver(SimDriver::Porvik, L"board");
     ASSERT_TRUE(driver.service.Start()) << driver.service.StartError();
-    RecordingDevice device(SimDriver::Porvik);
-    ASSERT_TRUE(device.IsOpen());
-
-    ControlResult count = device.Send(kQueryOpenCount, {}, 4);
-    EXPECT_TRUE(count.ok && count.bytesReturned == 4);
-    EXPECT_EQ(U32At(count.output, 0), 1u);
-    {
-        SimDevice second(SimDriver::Porvik);
-        EXPECT_TRUE(second.IsOpen());
-        EXPECT_EQ(U32At(device.Send(kQueryOpenCount, {}, 4).output, 0), 2u);
-    }
-    EXPECT_EQ(U32At(device.Send(kQueryOpenCount, {}, 4).output, 0), 1u);  // the other handle closed
-
-    ControlResult anchor = device.ReadMemory(0xF0010, 1, 12, 12);
-    EXPECT_TRUE(anchor.ok && anchor.bytesReturned == 12);
-    EXPECT_EQ(Text(anchor.output, 0, 8), std::string("_DMI_\0\0\0", 8));
-    EXPECT_EQ(U32At(anchor.output, 8), 0x000F0080u);
-    ControlResult edge = device.ReadMemory(0xF00FC, 1, 8, 8);  // half past the served region
-    EXPECT_TRUE(edge.ok && edge.bytesReturned == 8);
-    EXPECT_EQ(edge.output, std::vector<std::uint8_t>({0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(Text(device.ReadMemory(0xC0000, 1, 13, 13).output, 0, 13), "NORVA QB.TEST");
-
-    EXPECT_EQ(device.ReadPci(0, 31, 3, 0x00), 0x5A011F3Cu);
-    EXPECT_EQ(device.ReadPci(0, 31, 3, 0x08), 0x0C050002u);
-    EXPECT_EQ(device.ReadPci(0, 31, 3, 0x20), 0x00000401u);
-    EXPECT_EQ(device.ReadPci(2, 0, 1, 0x2C), 0x7745F157u);
-    EXPECT_EQ(device.ReadPci(2, 0, 0, 0x08), 0xFFFFFFFFu);  // absent function
-    EXPECT_EQ(device.ReadPci(0, 31, 3, 0xFE), 0xFFFF0000u);  // past the configuration space
-
-    EXPECT_EQ(device.ReadPort(0x80), 0x5A);
-    EXPECT_TRUE(device.WritePort(0x80, 0x11));
-    EXPECT_EQ(device.ReadPort(0x80), 0x11);
-    EXPECT_EQ(device.ReadPort(0x81), 0xFF);  // nothing there
-
-    const std::vector<SimRequest> logged = driver.folder.RequestLog(SimDriver::Porvik);
-    EXPECT_EQ(logged, device.Expected());
-}
-
-TEST(SimulatedPorvikDriver, RunsTheDualBiosSmbusTransaction) {
-    StartedDriver driver(SimDriver::Porvik, L"board");
-    ASSERT_TRUE(driver.service.Start()) << driver.service.StartError();
-    RecordingDevice device(SimDriver::Porvik);
-    ASSERT_TRUE(device.IsOpen());
-    const std::uint32_t base = device.ReadPci(0, 31, 3, 0x20) - 1;
-    ASSERT_EQ(base, 0x400u);
-    EXPECT_EQ(device.ReadPort(0x405), 0x00);
-    for (const auto& [offset, value] : std::vector<std::pair<std::uint32_t, std::uint8_t>>{
-             {0, 0xFF}, {3, 0x02}, {4, 0x97}, {5, 0x00}, {2, 0x48}})
-        EXPECT_TRUE(device.WritePort(base + offset, value));
-    EXPECT_EQ(device.ReadPort(static_cast<std::uint16_t>(base + 5)), 0x04);
-    EXPECT_EQ(device.ReadPort(static_cast<std::uint16_t>(base + 0)), 0x02);  // transaction done
-    // An address nobody answers leaves the data register alone and flags a device error.
-    for (const auto& [offset, value] : std::vector<std::pair<std::uint32_t, std::uint8_t>>{
-             {0, 0xFF}, {4, 0x31}, {5, 0x00}, {2, 0x48}})
-        EXPECT_TRUE(device.WritePort(base + offset, value));
-    EXPECT_EQ(device.ReadPort(static_cast<std::uint16_t>(base + 5)), 0x00);
-    EXPECT_EQ(device.ReadPort(static_cast<std::uint16_t>(base + 0)), 0x04);
-    EXPECT_EQ(driver.folder.RequestLog(SimDriver::Porvik), device.Expected());
-}
-
-TEST(SimulatedPorvikDriver, RefusesMalformedRequestsWithoutHarm) {
-    StartedDriver driver(SimDriver::Porvik, L"board");
-    ASSERT_TRUE(driver.service.Start()) << driver.service.StartError();
-    RecordingDevice device(SimDriver::Porvik);
-    ASSERT_TRUE(device.IsOpen());
-    EXPECT_FALSE(device.Send(kReadMemory, {0x00, 0x00, 0x0F, 0x00}, 16).ok);  // input too short
-    EXPECT_FALSE(device.ReadMemory(0xF0000, 1, 0x200000, 16).ok);             // more than 1 MiB asked
-    EXPECT_FALSE(device.ReadMemory(0xF0000, 3, 4, 16).ok);                    // no such unit size
-    const ControlResult small = device.ReadMemory(0xF0000, 1, 32, 16);        // output buffer too small
-    EXPECT_FALSE(small.ok);
-    EXPECT_EQ(small.error, static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
-    EXPECT_FALSE(device.Send(kReadPciConfig, {0x01}, 4).ok);
-    EXPECT_FALSE(device.Send(kReadPortByte, {0x80}, 2).ok);
-    EXPECT_FALSE(device.WritePort(0x10000, 1));
-    EXPECT_FALSE(device.Send(0xC3500000, {}, 4).ok);  // unknown code
-    EXPECT_EQ(device.ReadPort(0x80), 0x5A);           // and still serving
-    EXPECT_EQ(driver.folder.RequestLog(SimDriver::Porvik), device.Expected());
+    SimDevice second(SimDriver::Porvik);
+    ASSERT_TRUE(second.IsOpen());
+    // The dual-BIOS controller (slave 0x4B, command 2) at the SMBus host's base 0x400.
+    const std::vector<Row> smbusRead = {
+        {"clear status", PortOut(0x400, 0xFF), true, {}}, {"command", PortOut(0x403, 0x02), true, {}},
+        {"slave, read", PortOut(0x404, 0x97), true, {}},  {"data", PortOut(0x405, 0x00), true, {}},
+        {"start byte data", PortOut(0x402, 0x48), true, {}},
+    };
+    std::vector<Row> rows = {
+        {"half past the served region", Memory(0xF00FC, 1, 8, 8), true, {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {"video ROM", Memory(0xC0000, 1, 13, 13), true, Text("NORVA QB.TEST")},
+        {"class register", Pci(0, 31, 3, 0x08), true, Le32(0x0C050002)},
+        {"subsystem of function 1", Pci(2, 0, 1, 0x2C), true, Le32(0x7745F157)},
+        {"absent function", Pci(2, 0, 0, 0x08), true, Le32(0xFFFFFFFF)},
+        {"past the configuration space", Pci(0, 31, 3, 0xFE), true, Le32(0xFFFF0000)},
+        {"nothing at the port", PortIn(0x81), true, {0xFF, 0}},
+        {"SMBus data before", PortIn(0x405), true, {0x00, 0}},
+    };
+    rows.insert(rows.end(), smbusRead.begin(), smbusRead.end());
+    rows.insert(rows.end(), {{"status byte read", PortIn(0x405), true, {0x04, 0}},
+                             {"transaction done", PortIn(0x400), true, {0x02, 0}}});
+    rows.insert(rows.end(), smbusRead.begin(), smbusRead.end() - 1);
+    rows.insert(rows.end(), {{"nobody at 0x18", PortOut(0x404, 0x31), true, {}},
+                             {"start", PortOut(0x402, 0x48), true, {}},
+                             {"data left alone", PortIn(0x405), true, {0x00, 0}},
+                             {"device error", PortIn(0x400), true, {0x04, 0}},
+                             {"memory input too short", {kReadMemory, {0x00, 0x00, 0x0F, 0x00}, 16}, false, {}},
+                             {"more than 1 MiB", Memory(0xF0000, 1, 0x200000, 16), false, {}},
+                             {"no such unit size", Memory(0xF0000, 3, 4, 16), false, {}},
+                             {"output too small", Memory(0xF0000, 1, 32, 16), false, {}, ERROR_INSUFFICIENT_BUFFER},
+                             {"PCI input too short", {kReadPciConfig, {0x01}, 4}, false, {}},
+                             {"port input too short", {kReadPortByte, {0x80}, 2}, false, {}},
+                             {"no such port", PortOut(0x10000, 1), false, {}},
+                             {"unknown code", {0xC3500000, {}, 4}, false, {}},
+                             {"still serving", PortIn(0x80), true, {0x5A, 0}},
+                             {"two handles", {kQueryOpenCount, {}, 4}, true, Le32(2)}});
+    driver.Check(rows);
+    EXPECT_EQ(U32At(second.Control(kQueryOpenCount, {}, 4).output, 0), 1u) << "the other handle closed";
 }
 
 TEST(SimulatedNorvabiosDriver, AnswersIdentificationAndTheInformationRecord) {
     StartedDriver driver(SimDriver::Norvabios, L"board");
     ASSERT_TRUE(driver.service.Start()) << driver.service.StartError();
-    RecordingDevice device(SimDriver::Norvabios);
-    ASSERT_TRUE(device.IsOpen());
-    const ControlResult identity = device.Send(kIdentify, {}, 256);
-    EXPECT_TRUE(identity.ok);
-    EXPECT_EQ(identity.bytesReturned, 17u);  // the text and its terminator
-    EXPECT_EQ(Text(identity.output, 0, 17), std::string("NORVA TEST BOARD\0", 17));
-    EXPECT_EQ(identity.output[17], 0xCC);  // only the bytes reported reach the caller's buffer
-
-    std::vector<std::uint8_t> request(1028, 0x5A);
+    Bytes request(1028, 0x5A);
     for (std::size_t at : {0u, 256u, 512u, 768u, 1024u, 1025u, 1026u, 1027u}) request[at] = 0;
-    const ControlResult info = device.Send(kReadBiosInfo, request, 1028);
-    EXPECT_TRUE(info.ok);
-    EXPECT_EQ(info.bytesReturned, 1028u);
-    EXPECT_EQ(Text(info.output, 0, 6), std::string("first\0", 6));
-    EXPECT_EQ(Text(info.output, 256, 12), std::string("Test Vendor\0", 12));
-    EXPECT_EQ(Text(info.output, 512, 21), std::string("A7715TST V2.3 010101\0", 21));
-    EXPECT_EQ(Text(info.output, 768, 7), std::string("fourth\0", 7));
-    EXPECT_EQ(U32At(info.output, 1024), 0x11223344u);
-    EXPECT_FALSE(device.Send(kReadBiosInfo, std::vector<std::uint8_t>(100), 1028).ok);  // short input
-    EXPECT_EQ(driver.folder.RequestLog(SimDriver::Norvabios), device.Expected());
+    Bytes record(1028, 0);
+    for (const auto& [at, text] : {std::pair<std::size_t, std::string>{0, "first"}, {256, "Test Vendor"},
+                                   {512, "A7715TST V2.3 010101"}, {768, "fourth"}})
+        std::copy(text.begin(), text.end(), record.begin() + static_cast<std::ptrdiff_t>(at));
+    const Bytes serial = Le32(0x11223344);
+    std::copy(serial.begin(), serial.end(), record.begin() + 1024);
+    driver.Check({{"the text and its terminator", {kIdentify, {}, 256}, true, Text(std::string("NORVA TEST BOARD\0", 17))},
+                  {"information record", {kReadBiosInfo, request, 1028}, true, record},
+                  {"short input", {kReadBiosInfo, Bytes(100), 1028}, false, {}}});
+    // Only the bytes reported reach the caller's buffer.
+    SimDevice device(SimDriver::Norvabios);
+    EXPECT_EQ(device.Control(kIdentify, {}, 256).output[17], 0xCC);
 }
 
 TEST(SimulatedDrivers, SwitchesFailRequestsAndShortenReplies) {
     StartedDriver porvik(SimDriver::Porvik, L"switches");
     ASSERT_TRUE(porvik.service.Start()) << porvik.service.StartError();
-    RecordingDevice io(SimDriver::Porvik);
-    ASSERT_TRUE(io.IsOpen());
-    std::vector<std::uint8_t> pci;
-    AppendU32(pci, 0);
-    AppendU32(pci, 8);
-    EXPECT_FALSE(io.Send(kReadPciConfig, pci, 4).ok);
-    const ControlResult shortRead = io.ReadMemory(0xF0000, 1, 256, 256);
-    EXPECT_TRUE(shortRead.ok);
-    EXPECT_EQ(shortRead.bytesReturned, 16u);
-    EXPECT_EQ(shortRead.output[0], 0xAB);
-    EXPECT_FALSE(io.ReadMemory(0xF00F0, 1, 32, 32).ok);  // partly unserved, and the profile says fail
-    EXPECT_EQ(porvik.folder.RequestLog(SimDriver::Porvik), io.Expected());
-
+    porvik.Check({{"PCI refused", Pci(0, 0, 0, 8), false, {}},
+                  {"memory cut to 16 bytes", Memory(0xF0000, 1, 256, 256), true, Bytes(16, 0xAB)},
+                  {"partly unserved, and the profile says fail", Memory(0xF00F0, 1, 32, 32), false, {}}});
     StartedDriver bios(SimDriver::Norvabios, L"switches");
     ASSERT_TRUE(bios.service.Start()) << bios.service.StartError();
-    RecordingDevice board(SimDriver::Norvabios);
-    ASSERT_TRUE(board.IsOpen());
-    const ControlResult identity = board.Send(kIdentify, {}, 256);
-    EXPECT_TRUE(identity.ok);
-    EXPECT_EQ(identity.bytesReturned, 0u);  // no identification text: board not identified
-    const ControlResult info = board.Send(kReadBiosInfo, std::vector<std::uint8_t>(1028), 1028);
-    EXPECT_TRUE(info.ok);
-    EXPECT_EQ(info.bytesReturned, 100u);
+    bios.Check({{"no identification text: board not identified", {kIdentify, {}, 256}, true, {}},
+                {"record cut to 100 bytes", {kReadBiosInfo, Bytes(1028), 1028}, true, Bytes(100, 0)}});
 }
 
 TEST(SimulatedDrivers, StartRefusedOrProfileMissingFailsStartService) {

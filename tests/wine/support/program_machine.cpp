@@ -39,11 +39,8 @@ ProgramMachine::ProgramMachine(const std::wstring& profileName)
 }
 
 ProgramMachine::~ProgramMachine() {
+    // The services first: the machine's folder then goes with all the program wrote in it.
     for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios}) RemoveSimService(driver);
-    // The work folders the program made; the machine's folder then removes its files.
-    for (const wchar_t* folder : {L"VT5\\LOG", L"VT5\\DL_INFO", L"VT5\\DL_FILE", L"VT5\\skin", L"VT5"}) {
-        RemoveDirectoryW((folder_.Path() + folder).c_str());
-    }
 }
 
 ServiceState QueryServiceState(const std::wstring& name) {

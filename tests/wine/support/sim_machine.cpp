@@ -1,19 +1,12 @@
 #include "support/sim_machine.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "support/child_process.h"
+#include "support/source_tree.h"
 
 namespace veltra::winetest {
 namespace {
 
 std::wstring BuildFolder() { return ProgramFolder() + L"..\\"; }
-
-std::vector<std::uint8_t> ReadFileBytes(const std::wstring& path) {
-    std::ifstream file(path.c_str(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 }  // namespace
 
@@ -64,21 +57,15 @@ SimMachineFolder::~SimMachineFolder() {
     // A driver image may stay mapped for a moment after its service stopped.
     PumpUntil(
         [this] {
-            WIN32_FIND_DATAW found;
-            HANDLE search = FindFirstFileW((folder_ + L"*").c_str(), &found);
-            if (search != INVALID_HANDLE_VALUE) {
-                do {
-                    DeleteFileW((folder_ + found.cFileName).c_str());
-                } while (FindNextFileW(search, &found));
-                FindClose(search);
-            }
-            return RemoveDirectoryW(folder_.c_str()) != FALSE;
+            RemoveTree(folder_);
+            return !FileExists(folder_);
         },
         2000);
 }
 
 std::vector<SimRequest> SimMachineFolder::RequestLog(SimDriver driver) const {
-    const std::vector<std::uint8_t> bytes = ReadFileBytes(folder_ + SimServiceName(driver) + L".requests");
+    const std::string log = ReadBytes(folder_ + SimServiceName(driver) + L".requests");
+    const std::vector<std::uint8_t> bytes(log.begin(), log.end());
     std::vector<SimRequest> requests;
     std::size_t at = 0;
     while (at + 12 <= bytes.size()) {

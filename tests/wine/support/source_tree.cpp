@@ -1,5 +1,7 @@
 #include "support/source_tree.h"
 
+#include <windows.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -16,6 +18,29 @@ std::wstring SourcePath(const std::string& relative) { return HostPath(std::stri
 std::string ReadBytes(const std::wstring& path) {
     std::ifstream input(path.c_str(), std::ios::binary);
     return {std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+    std::ofstream(path.c_str(), std::ios::binary) << bytes;
+}
+
+bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void RemoveTree(const std::wstring& folder) {
+    const std::wstring base = folder.ends_with(L'\\') ? folder : folder + L'\\';
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((base + L"*").c_str(), &found);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            RemoveTree(base + name);
+        } else {
+            DeleteFileW((base + name).c_str());
+        }
+    }
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    RemoveDirectoryW(base.c_str());
 }
 
 }  // namespace veltra::winetest

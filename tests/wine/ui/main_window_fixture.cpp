@@ -9,6 +9,7 @@
 #include "core/text.h"
 #include "platform/win32/wide.h"
 #include "support/child_process.h"
+#include "support/source_tree.h"
 #include "support/test_window.h"
 #include "sysinfo/vga_info.h"
 
@@ -41,22 +42,6 @@ void WriteResults(Platform& platform, VT5Record& vt5, int count) {
         writer.Write({4, u"Item " + n, u"1." + n, u"2." + n, u"About " + n, u"1 MB", u"vga/item" + n + u".exe"});
     }
     vt5.resultCount = 0;
-}
-
-void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
-        const std::wstring name = found.cFileName;
-        if (name == L"." || name == L"..") continue;
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-            RemoveTree(folder + name + L"\\");
-        } else {
-            DeleteFileW((folder + name).c_str());
-        }
-    }
-    if (search != INVALID_HANDLE_VALUE) FindClose(search);
-    RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace
@@ -96,7 +81,7 @@ MainWindowRun::MainWindowRun(int results, bool reminderStart) : work_(NewWorkFol
 MainWindowRun::~MainWindowRun() {
     dialog_.reset();
     ProcessDebugLog().Disable();
-    RemoveTree(work_);
+    winetest::RemoveTree(work_);
 }
 
 INT_PTR MainWindowRun::Run(const std::function<void(MainWindowRun&)>& drive) {
