@@ -113,8 +113,8 @@ bool CxSkinButton::OnDrawItem(DRAWITEMSTRUCT& item) {
     const ButtonLook look = ChooseButtonLook(CurrentState(item), skin_);
     lastLook_ = look;
     RECT area = item.rcItem;
-    MemoryCanvas canvas(item.hDC, area.right - area.left, area.bottom - area.top);
-    HDC dc = canvas.Dc();
+    PaintTarget target(item.hDC, area.right - area.left, area.bottom - area.top);
+    HDC dc = target.Dc();
     if (HBITMAP picture = PictureHandle(look); picture != nullptr)
         DrawBitmap(dc, picture, 0, 0);
     else
@@ -126,7 +126,7 @@ bool CxSkinButton::OnDrawItem(DRAWITEMSTRUCT& item) {
         InflateRect(&focus, -focusMargin_, -focusMargin_);
         DrawFocusRect(dc, &focus);
     }
-    canvas.CopyTo(item.hDC, area.left, area.top);
+    target.Finish(area.left, area.top);
     return true;
 }
 
