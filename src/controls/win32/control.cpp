@@ -72,6 +72,7 @@ LRESULT CPaintedControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
         EndPaint(Handle(), &paint);
         return 0;
     }
+    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
     case WM_ERASEBKGND: return TRUE;
     default: return Default(message, wParam, lParam);
     }
