@@ -306,6 +306,19 @@ Pixels ScreenPixels(HWND window) {
     return pixels;
 }
 
+// The window as the screen shows it once two looks in a row agree: Wine copies a window's
+// drawing to the display a moment after it is made, so one look may catch it half copied.
+Pixels SettledPixels(HWND window) {
+    Pixels last = ScreenPixels(window);
+    for (int look = 0; look < 50; ++look) {
+        Sleep(20);
+        Pixels now = ScreenPixels(window);
+        if (now.bits == last.bits) break;
+        last = std::move(now);
+    }
+    return last;
+}
+
 // Where two pictures of one window differ: empty when they are equal, else the count and
 // the bounding box of the differing pixels, to find the control at fault.
 std::string Difference(const Pixels& a, const Pixels& b) {
@@ -381,9 +394,9 @@ TEST(MainWindow, PageSwitchPaintsThePageAtOnceAsItsOwnPaintWould) {
             for (HWND window : recorder.Take()) names.insert(NameOf(r, window));
             painted.emplace_back(names.begin(), names.end());
             const HWND page = r.PageOf(step.page);
-            const Pixels shown = ScreenPixels(page);
+            const Pixels shown = SettledPixels(page);
             RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-            differences.push_back(Difference(shown, ScreenPixels(page)));
+            differences.push_back(Difference(shown, SettledPixels(page)));
         }
         EndMainWindow(r.Main());
     });
