@@ -1,10 +1,23 @@
 #include "controls/win32/control.h"
 
+#include <mutex>
+#include <unordered_map>
+
 namespace veltra {
 
 namespace {
 
-const wchar_t kObjectProperty[] = L"Veltra.Control";
+// The object of each window we took over, kept in the process: a window property would
+// be a round trip to the window server under Wine on every message the control gets.
+// Never destroyed, so controls that outlive main still find it.
+struct Objects {
+    std::mutex lock;
+    std::unordered_map<HWND, CControl*> byWindow;
+};
+Objects& TakenOver() {
+    static auto* objects = new Objects;
+    return *objects;
+}
 
 }  // namespace
 
@@ -26,7 +39,10 @@ void CControl::Place(int x, int y, int width, int height) const {
 }
 
 CControl* CControl::FromHandle(HWND window) {
-    return window != nullptr ? static_cast<CControl*>(GetPropW(window, kObjectProperty)) : nullptr;
+    Objects& objects = TakenOver();
+    const std::lock_guard guard(objects.lock);
+    const auto found = objects.byWindow.find(window);
+    return found != objects.byWindow.end() ? found->second : nullptr;
 }
 
 bool CControl::Reflect(HWND parent, UINT message, LPARAM lParam, LRESULT& result) {
@@ -56,6 +72,7 @@ LRESULT CPaintedControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
         EndPaint(Handle(), &paint);
         return 0;
     }
+    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
     case WM_ERASEBKGND: return TRUE;
     default: return Default(message, wParam, lParam);
     }
@@ -69,7 +86,10 @@ bool CControl::Subclass(HWND window) {
     if (window == nullptr) return false;
     Release();
     window_ = window;
-    SetPropW(window, kObjectProperty, this);
+    {
+        const std::lock_guard guard(TakenOver().lock);
+        TakenOver().byWindow[window] = this;
+    }
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CControl::SubclassProc)));
     OnAttached();
@@ -79,7 +99,10 @@ bool CControl::Subclass(HWND window) {
 void CControl::Release() {
     if (window_ == nullptr) return;
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-    RemovePropW(window_, kObjectProperty);
+    {
+        const std::lock_guard guard(TakenOver().lock);
+        TakenOver().byWindow.erase(window_);
+    }
     window_ = nullptr;
 }
 

@@ -47,8 +47,8 @@ private:
     WNDPROC original_ = nullptr;
 };
 
-// A control that draws itself whole in Paint: its background is never erased first,
-// since Paint covers it.
+// A control that draws itself whole in Paint, for WM_PAINT and WM_PRINTCLIENT alike: its
+// background is never erased first, since Paint covers it.
 class CPaintedControl : public CControl {
 protected:
     virtual void Paint(HDC dc) const = 0;

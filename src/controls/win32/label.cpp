@@ -167,8 +167,8 @@ void CLabel::OpenLink() const {
 void CLabel::Paint(HDC dc) const {
     RECT area{};
     GetClientRect(Handle(), &area);
-    MemoryCanvas canvas(dc, area.right, area.bottom);
-    HDC target = canvas.Dc();
+    PaintTarget buffer(dc, area.right, area.bottom);
+    HDC target = buffer.Dc();
     const bool backgroundOff = flash_ == Flash::Background && flashOff_;
     if (transparent_ || backgroundOff || backgroundBrush_ == nullptr)
         PaintParentBackground(Handle(), target);
@@ -188,7 +188,7 @@ void CLabel::Paint(HDC dc) const {
         DrawTextW(target, text.c_str(), length, &area, format);
         SelectObject(target, previous);
     }
-    canvas.CopyTo(dc, 0, 0);
+    buffer.Finish(0, 0);
 }
 
 LRESULT CLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -66,9 +66,26 @@ LRESULT CxSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam == VK_SPACE && IsPushed()) OnClicked();
         break;
     case WM_ERASEBKGND: return TRUE;  // the drawing covers the whole button
+    case WM_PRINTCLIENT: PrintClient(reinterpret_cast<HDC>(wParam)); return 0;
     default: break;
     }
     return Default(message, wParam, lParam);
+}
+
+void CxSkinButton::PrintClient(HDC dc) {
+    // The item the system's button hands its parent for WM_PAINT, drawn here without the two
+    // messages to the parent (colours, then the drawing), each a round trip under Wine.
+    const auto state = static_cast<UINT>(Default(BM_GETSTATE, 0, 0));
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = static_cast<UINT>(GetDlgCtrlID(Handle()));
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = ((state & BST_FOCUS) != 0 ? ODS_FOCUS : 0) | ((state & BST_PUSHED) != 0 ? ODS_SELECTED : 0) |
+                     (IsWindowEnabled(Handle()) ? 0 : ODS_DISABLED);
+    item.hwndItem = Handle();
+    item.hDC = dc;
+    GetClientRect(Handle(), &item.rcItem);
+    OnDrawItem(item);
 }
 
 bool CxSkinButton::IsPushed() { return (Default(BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }
@@ -113,8 +130,8 @@ bool CxSkinButton::OnDrawItem(DRAWITEMSTRUCT& item) {
     const ButtonLook look = ChooseButtonLook(CurrentState(item), skin_);
     lastLook_ = look;
     RECT area = item.rcItem;
-    MemoryCanvas canvas(item.hDC, area.right - area.left, area.bottom - area.top);
-    HDC dc = canvas.Dc();
+    PaintTarget target(item.hDC, area.right - area.left, area.bottom - area.top);
+    HDC dc = target.Dc();
     if (HBITMAP picture = PictureHandle(look); picture != nullptr)
         DrawBitmap(dc, picture, 0, 0);
     else
@@ -126,7 +143,7 @@ bool CxSkinButton::OnDrawItem(DRAWITEMSTRUCT& item) {
         InflateRect(&focus, -focusMargin_, -focusMargin_);
         DrawFocusRect(dc, &focus);
     }
-    canvas.CopyTo(item.hDC, area.left, area.top);
+    target.Finish(area.left, area.top);
     return true;
 }
 

@@ -37,6 +37,8 @@ protected:
 private:
     ButtonState CurrentState(const DRAWITEMSTRUCT& item) const;
     HBITMAP PictureHandle(ButtonLook look) const;
+    // WM_PRINTCLIENT: the WM_PAINT drawing into the given context.
+    void PrintClient(HDC dc);
     void DrawCaption(HDC dc, RECT area, ButtonLook look) const;
     bool IsPushed();
     void OnClicked();

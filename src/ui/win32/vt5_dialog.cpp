@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "controls/win32/buffered_paint.h"
 #include "controls/win32/message_box.h"
 #include "core/debug_log.h"
 #include "core/last_scan.h"
@@ -242,7 +243,19 @@ bool CVT5Dlg::PaintMinimised() {
     return true;
 }
 
-void CVT5Dlg::ShowPageWindow(Page page, bool show) { ShowWindow(PageWindow(page), show ? SW_SHOW : SW_HIDE); }
+void CVT5Dlg::ShowPageWindow(Page page, bool show) {
+    // The model hides the current page only to show another in its place: on the screen the
+    // pages are swapped in one copy, without the background in between. Before the window
+    // is up (set-up, a reminder start) the pages are shown plainly; showing the window paints it.
+    HWND window = PageWindow(page);
+    if (!IsWindowVisible(Handle())) {
+        ShowWindow(window, show ? SW_SHOW : SW_HIDE);
+    } else if (show) {
+        ShowPainted(window);
+    } else {
+        HideUnpainted(window);
+    }
+}
 
 void CVT5Dlg::SetTabPressed(Page page) {
     for (int p = 0; p < kPageCount; ++p) tabs_[p].SetCheck(Page(p) == page);

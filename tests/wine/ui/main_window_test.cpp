@@ -4,7 +4,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <mutex>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ids/information.h"
@@ -231,6 +237,173 @@ TEST(MainWindow, ArrowKeysMoveTheInformationPanel) {
     });
     EXPECT_THAT(tops, ElementsAreArray({0, 1, 2, 1}));
     EXPECT_TRUE(panelFocused);
+}
+
+// The windows of one thread that were sent or dispatched a message (WM_PAINT unless told)
+// while the recorder exists.
+class MessageRecorder {
+public:
+    explicit MessageRecorder(HWND window, UINT message = WM_PAINT) {
+        const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+        message_ = message;
+        sent_ = SetWindowsHookExW(WH_CALLWNDPROC, &Sent, nullptr, thread);
+        dispatched_ = SetWindowsHookExW(WH_GETMESSAGE, &Dispatched, nullptr, thread);
+    }
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+    ~MessageRecorder() {
+        UnhookWindowsHookEx(sent_);
+        UnhookWindowsHookEx(dispatched_);
+    }
+    std::set<HWND> Take() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        return std::exchange(windows_, {});
+    }
+
+private:
+    static void Add(UINT message, HWND window) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (message == message_) windows_.insert(window);
+    }
+    static LRESULT CALLBACK Sent(int code, WPARAM wParam, LPARAM lParam) {
+        const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION) Add(sent.message, sent.hwnd);
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static LRESULT CALLBACK Dispatched(int code, WPARAM wParam, LPARAM lParam) {
+        const auto& taken = *reinterpret_cast<const MSG*>(lParam);
+        if (code == HC_ACTION && wParam == PM_REMOVE) Add(taken.message, taken.hwnd);
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static inline std::mutex mutex_;
+    static inline UINT message_ = WM_PAINT;
+    static inline std::set<HWND> windows_;
+    HHOOK sent_ = nullptr, dispatched_ = nullptr;
+};
+
+// A window's client area as the screen shows it, 32 bits a pixel, rows from the top.
+struct Pixels {
+    int width = 0;
+    std::vector<std::uint32_t> bits;
+};
+Pixels ScreenPixels(HWND window) {
+    RECT area{};
+    GetClientRect(window, &area);
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), area.right, -area.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC screen = GetDC(window);
+    HBITMAP copy = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ previous = SelectObject(memory, copy);
+    BitBlt(memory, 0, 0, area.right, area.bottom, screen, 0, 0, SRCCOPY);
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    Pixels pixels{area.right, std::vector<std::uint32_t>(first, first + area.right * area.bottom)};
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(copy);
+    ReleaseDC(window, screen);
+    return pixels;
+}
+
+// The window as the screen shows it once two looks in a row agree: Wine copies a window's
+// drawing to the display a moment after it is made, so one look may catch it half copied.
+Pixels SettledPixels(HWND window) {
+    Pixels last = ScreenPixels(window);
+    for (int look = 0; look < 50; ++look) {
+        Sleep(20);
+        Pixels now = ScreenPixels(window);
+        if (now.bits == last.bits) break;
+        last = std::move(now);
+    }
+    return last;
+}
+
+// Where two pictures of one window differ: empty when they are equal, else the count and
+// the bounding box of the differing pixels, to find the control at fault.
+std::string Difference(const Pixels& a, const Pixels& b) {
+    if (a.width != b.width || a.bits.size() != b.bits.size()) return "another size";
+    int count = 0;
+    RECT box{a.width, INT_MAX, -1, -1};
+    for (std::size_t i = 0; i < a.bits.size(); ++i) {
+        if (a.bits[i] == b.bits[i]) continue;
+        const int x = static_cast<int>(i) % a.width, y = static_cast<int>(i) / a.width;
+        ++count;
+        box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x), std::max<LONG>(box.bottom, y)};
+    }
+    if (count == 0) return "";
+    return std::to_string(count) + " pixels in " + std::to_string(box.left) + "," + std::to_string(box.top) + "-" +
+           std::to_string(box.right) + "," + std::to_string(box.bottom);
+}
+
+std::string NameOf(MainWindowRun& run, HWND window) {
+    static const std::pair<int, const char*> kMainControls[] = {
+        {IDC_MAIN_TAB_HOME, "tab Home"},       {IDC_MAIN_TAB_VELTRA, "tab Update"}, {IDC_MAIN_TAB_HISTORY, "tab History"},
+        {IDC_MAIN_TAB_SETTING, "tab Setting"}, {IDC_MAIN_TAB_ABOUT, "tab About"},   {IDC_MAIN_APPLY, "Apply"},
+        {IDC_MAIN_DEFAULT, "Default"}};
+    if (window == run.Main()) return "main window";
+    for (auto [id, name] : kMainControls)
+        if (window == GetDlgItem(run.Main(), id)) return name;
+    static const char* const kPageNames[] = {"Home", "Update", "History", "Setting", "About"};
+    for (int p = 0; p < kPageCount; ++p) {
+        const HWND page = run.PageOf(Page(p));
+        if (window == page) return kPageNames[p] + std::string(" page");
+        if (IsChild(page, window)) return kPageNames[p] + std::string(" page control ") + std::to_string(GetDlgCtrlID(window));
+    }
+    return "another window";
+}
+
+struct SwitchStep {
+    int tab;
+    Page page;
+    std::vector<std::string> painted;  // sorted
+};
+
+// A tab shows its page painted whole at once: no control on it paints itself, the page
+// looks as its own paint draws it, and only the tabs and the buttons that come and go
+// (Apply and Default belong to Setting) paint after the switch.
+TEST(MainWindow, PageSwitchPaintsThePageAtOnceAsItsOwnPaintWould) {
+    const SwitchStep steps[] = {
+        {IDC_MAIN_TAB_VELTRA, Page::Update, {"tab Home", "tab Update"}},
+        {IDC_MAIN_TAB_HISTORY, Page::History, {"tab History", "tab Update"}},
+        {IDC_MAIN_TAB_SETTING, Page::Setting, {"Apply", "Default", "tab History", "tab Setting"}},
+        {IDC_MAIN_TAB_ABOUT, Page::About, {"main window", "tab About", "tab Setting"}},
+        {IDC_MAIN_TAB_HOME, Page::Home, {"tab About", "tab Home"}},
+    };
+    MainWindowRun run(3);
+    std::vector<std::vector<std::string>> painted;
+    std::vector<std::string> differences;
+    run.Run([&](MainWindowRun& r) {
+        {
+            // The mouse onto the window's bare top, away from the pages: it starts over a list
+            // row, and the window's thread knows where it is only from a move it receives.
+            MessageRecorder moves(r.Main(), WM_MOUSEMOVE);
+            RECT place{};
+            GetWindowRect(r.Main(), &place);
+            SetCursorPos(place.left + 300, place.top + 40);
+            WaitFor([&] { return moves.Take().contains(r.Main()); });
+        }
+        RedrawWindow(r.Main(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        MessageRecorder recorder(r.Main());
+        for (const SwitchStep& step : steps) {
+            recorder.Take();
+            Click(GetDlgItem(r.Main(), step.tab));
+            // Whatever the switch left to paint, painted now, on the window's thread.
+            RedrawWindow(r.Main(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            std::set<std::string> names;
+            for (HWND window : recorder.Take()) names.insert(NameOf(r, window));
+            painted.emplace_back(names.begin(), names.end());
+            const HWND page = r.PageOf(step.page);
+            const Pixels shown = SettledPixels(page);
+            RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            differences.push_back(Difference(shown, SettledPixels(page)));
+        }
+        EndMainWindow(r.Main());
+    });
+    std::vector<std::vector<std::string>> expected;
+    for (const SwitchStep& step : steps) expected.push_back(step.painted);
+    EXPECT_THAT(painted, ElementsAreArray(expected));
+    EXPECT_THAT(differences, ElementsAreArray({"", "", "", "", ""}));
 }
 
 // Resting the mouse on a row's download button shows its tip, yellow on blue.
