@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "controls/win32/gdi.h"
@@ -45,45 +47,69 @@ bool HasFrame(HWND window, const RECT& place) {
 
 bool IsTransparent(HWND window) { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0; }
 
+// Every window below `root`, each parent's children in z-order, from one enumeration:
+// under Wine each step of a GetWindow walk is a request to its server.
+using ChildLists = std::unordered_map<HWND, std::vector<HWND>>;
+
+BOOL CALLBACK AddToItsParentsList(HWND child, LPARAM lists) {
+    (*reinterpret_cast<ChildLists*>(lists))[GetParent(child)].push_back(child);
+    return TRUE;
+}
+
+ChildLists ChildListsBelow(HWND root) {
+    ChildLists lists;
+    EnumChildWindows(root, AddToItsParentsList, reinterpret_cast<LPARAM>(&lists));
+    return lists;
+}
+
 // The visible children in the order Wine paints siblings: the top of the z-order first,
 // but a transparent one after every opaque one (where they overlap, as the controls have
 // no WS_CLIPSIBLINGS, the one drawn later covers the other).
-std::vector<HWND> VisibleChildrenInPaintOrder(HWND window) {
+std::vector<HWND> VisibleChildrenInPaintOrder(HWND window, const ChildLists& lists) {
     std::vector<HWND> children;
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
-        if ((GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) != 0) children.push_back(child);
+    if (const auto found = lists.find(window); found != lists.end())
+        for (HWND child : found->second)
+            if ((GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) != 0) children.push_back(child);
     std::stable_partition(children.begin(), children.end(), [](HWND child) { return !IsTransparent(child); });
     return children;
 }
 
+// What one print of a tree needs throughout: its windows, its canvases, its framed windows.
+struct PrintJob {
+    ChildLists children;
+    Scratch scratch;
+    std::vector<HWND> framed;
+};
+
 // Paints the client area of `window` and those of its visible descendants into `dc`, a
 // memory context in the window's client coordinates. A descendant with a frame is left
 // out, with its own descendants, and added to `framed`.
-void PrintLevel(HWND window, HDC dc, std::size_t depth, Scratch& scratch, std::vector<HWND>& framed) {
+void PrintLevel(HWND window, HDC dc, std::size_t depth, PrintJob& job) {
     SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    for (HWND child : VisibleChildrenInPaintOrder(window)) {
+    for (HWND child : VisibleChildrenInPaintOrder(window, job.children)) {
         RECT place{};
         GetWindowRect(child, &place);
         if (HasFrame(child, place)) {
-            framed.push_back(child);
+            job.framed.push_back(child);
             continue;
         }
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
         const int width = place.right - place.left, height = place.bottom - place.top;
-        HDC canvas = scratch.At(depth, dc, width, height);
+        HDC canvas = job.scratch.At(depth, dc, width, height);
         // What lies under the child on the screen, for a control that leaves pixels alone.
         BitBlt(canvas, 0, 0, width, height, dc, place.left, place.top, SRCCOPY);
         const int saved = SaveDC(canvas);
-        PrintLevel(child, canvas, depth + 1, scratch, framed);
+        PrintLevel(child, canvas, depth + 1, job);
         RestoreDC(canvas, saved);
         BitBlt(dc, place.left, place.top, width, height, canvas, 0, 0, SRCCOPY);
     }
 }
 
 void PrintWindowTree(HWND window, HDC dc, std::vector<HWND>& framed) {
-    Scratch scratch;
-    PrintLevel(window, dc, 0, scratch, framed);
+    PrintJob job{ChildListsBelow(window), {}, {}};
+    PrintLevel(window, dc, 0, job);
+    framed = std::move(job.framed);
 }
 
 }  // namespace
