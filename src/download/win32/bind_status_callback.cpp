@@ -44,14 +44,13 @@ STDMETHODIMP CBSCallbackImpl::OnStopBinding(HRESULT result, LPCWSTR) {
     return S_OK;
 }
 
-bool CBSCallbackImpl::AbortIfWanted() {
-    if (aborted_ || binding_ == nullptr) return false;
+void CBSCallbackImpl::AbortIfWanted() {
+    if (aborted_ || binding_ == nullptr) return;
     if (!stopped_ && params_.hStop != nullptr && WaitForSingleObject(params_.hStop, 0) == WAIT_OBJECT_0) stopped_ = true;
-    if (!stopped_ && !monitor_.Refused() && !body_.Failed()) return false;
+    if (!stopped_ && !monitor_.Refused() && !body_.Failed()) return;
     aborted_ = true;
     Report(nullptr);
     binding_->Abort();
-    return true;
 }
 
 std::u16string CBSCallbackImpl::RequestHost() const {

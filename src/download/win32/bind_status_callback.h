@@ -58,8 +58,8 @@ public:
     // The stop event was seen; the binding is aborted at the next chance.
     void NoteStop() { stopped_ = true; }
     // Aborts the binding once when a stop was asked for, a rule was broken or the body
-    // could not be written; true when it did so now.
-    bool AbortIfWanted();
+    // could not be written.
+    void AbortIfWanted();
 
 private:
     void Report(const DownloadProgress* progress) const;
