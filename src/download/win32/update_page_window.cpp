@@ -76,8 +76,10 @@ void CPAGE_VELTRA::SetUpOptions() {
         optionLabels_[i].Attach(Handle(), IDC_UPD_LABEL_MANUAL + i);
         optionLabels_[i].SetTransparent(true).SetText(LoadText(IDS_MANUAL_SCAN + i));
         const int x = i == 0 ? kManualX : i == 1 ? kAutomaticX : kBoxX[i - 2];
-        // The category labels stop short of the next box.
-        optionLabels_[i].Place(x + 20, i < 2 ? 12 : 50, i < 2 ? 120 : 74, 30);
+        // The category labels stop short of the next box, and above the list's title: a
+        // transparent label over its top rows would show them or the page's background
+        // depending on which of the two painted last.
+        optionLabels_[i].Place(x + 20, i < 2 ? 12 : 50, i < 2 ? 120 : 74, i < 2 ? 30 : 26);
     }
 }
 
