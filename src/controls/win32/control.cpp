@@ -45,6 +45,15 @@ CControl* CControl::FromHandle(HWND window) {
     return found != objects.byWindow.end() ? found->second : nullptr;
 }
 
+std::vector<CControl*> CControl::TakenOverChildren(HWND parent) {
+    Objects& objects = TakenOver();
+    const std::lock_guard guard(objects.lock);
+    std::vector<CControl*> children;
+    for (const auto& [window, control] : objects.byWindow)
+        if (GetParent(window) == parent) children.push_back(control);
+    return children;
+}
+
 bool CControl::Reflect(HWND parent, UINT message, LPARAM lParam, LRESULT& result) {
     if (message == WM_DRAWITEM) {
         auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);

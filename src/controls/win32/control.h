@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <vector>
+
 namespace veltra {
 
 // A child control owned by one object: it subclasses a control of a dialog template (or
@@ -28,6 +30,9 @@ public:
     }
 
     static CControl* FromHandle(HWND window);
+    // The objects of the taken-over children of `parent`, from the process's own list: under
+    // Wine each step of a GetWindow walk is a round trip to the window server.
+    static std::vector<CControl*> TakenOverChildren(HWND parent);
     // Hands a parent's WM_DRAWITEM or WM_MEASUREITEM to the control's object.
     static bool Reflect(HWND parent, UINT message, LPARAM lParam, LRESULT& result);
 

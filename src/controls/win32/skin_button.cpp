@@ -93,9 +93,8 @@ bool CxSkinButton::IsPushed() { return (Default(BM_GETSTATE, 0, 0) & BST_PUSHED)
 void CxSkinButton::OnClicked() {
     if (kind_ == Kind::CheckBox) SetCheck(!checked_);
     if (kind_ != Kind::Radio) return;
-    for (HWND sibling = GetWindow(GetParent(Handle()), GW_CHILD); sibling != nullptr;
-         sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-        auto* other = dynamic_cast<CxSkinButton*>(FromHandle(sibling));
+    for (CControl* sibling : TakenOverChildren(GetParent(Handle()))) {
+        auto* other = dynamic_cast<CxSkinButton*>(sibling);
         if (other != nullptr && other != this && other->kind_ == Kind::Radio && other->radioGroup_ == radioGroup_)
             other->SetCheck(false);
     }
