@@ -56,10 +56,25 @@ BOOL CALLBACK AddToItsParentsList(HWND child, LPARAM lists) {
     return TRUE;
 }
 
-ChildLists ChildListsBelow(HWND root) {
-    ChildLists lists;
-    EnumChildWindows(root, AddToItsParentsList, reinterpret_cast<LPARAM>(&lists));
-    return lists;
+bool AllStillThere(const ChildLists& lists) {
+    for (const auto& [parent, children] : lists)
+        for (HWND child : children)
+            if (!IsWindow(child) || GetParent(child) != parent) return false;
+    return true;
+}
+
+// Listed once per tree: the enumeration asks Wine's server once for each window below the
+// root, while a page's windows are all made in its set-up. Listed anew when one of them is
+// gone or has moved.
+const ChildLists& ChildListsBelow(HWND root) {
+    thread_local std::unordered_map<HWND, ChildLists> listed;
+    auto found = listed.find(root);
+    if (found == listed.end() || !AllStillThere(found->second)) {
+        ChildLists lists;
+        EnumChildWindows(root, AddToItsParentsList, reinterpret_cast<LPARAM>(&lists));
+        found = listed.insert_or_assign(root, std::move(lists)).first;
+    }
+    return found->second;
 }
 
 // The visible children in the order Wine paints siblings: the top of the z-order first,
@@ -76,7 +91,7 @@ std::vector<HWND> VisibleChildrenInPaintOrder(HWND window, const ChildLists& lis
 
 // What one print of a tree needs throughout: its windows, its canvases, its framed windows.
 struct PrintJob {
-    ChildLists children;
+    const ChildLists& children;
     Scratch scratch;
     std::vector<HWND> framed;
 };
