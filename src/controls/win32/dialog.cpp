@@ -13,6 +13,15 @@ bool AnswersDirectly(UINT message) {
            message == WM_INITDIALOG;
 }
 
+// The messages a child sends its dialog whenever it paints. Wine's dialog manager stores a
+// result in the window for every message it passes on (DWLP_MSGRESULT, a round trip to its
+// server) and the dialog procedure stores the answer again: a page's transparent labels each
+// ask for its background whenever they paint.
+bool IsDrawingMessage(UINT message) {
+    return message == WM_ERASEBKGND || message == WM_PRINTCLIENT || message == WM_DRAWITEM ||
+           (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC);
+}
+
 // The modal loops of this thread share one message filter, set by the outermost.
 thread_local HHOOK messageFilterHook = nullptr;
 thread_local int modalDepth = 0;
@@ -23,6 +32,7 @@ CDialog::CDialog(UINT templateId) : templateId_(templateId) {}
 
 CDialog::~CDialog() {
     if (window_ != nullptr) {
+        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(dialogManager_));
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
@@ -103,6 +113,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         auto* self = reinterpret_cast<CDialog*>(lParam);
         SetWindowLongPtrW(window, GWLP_USERDATA, lParam);
         self->window_ = window;
+        self->dialogManager_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CDialog::AnswerDrawing)));
         return self->OnInitDialog();
     }
     CDialog* self = FromHandle(window);
@@ -115,11 +127,21 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
     return self->Dispatch(message, wParam, lParam);
 }
 
+LRESULT CALLBACK CDialog::AnswerDrawing(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    CDialog* self = FromHandle(window);
+    if (self == nullptr) return DefDlgProcW(window, message, wParam, lParam);  // the object let go first
+    LRESULT result = 0;
+    if (IsDrawingMessage(message) && self->Answer(message, wParam, lParam, result)) return result;
+    return CallWindowProcW(self->dialogManager_, window, message, wParam, lParam);
+}
+
+bool CDialog::Answer(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return CControl::Reflect(window_, message, lParam, result) || OnMessage(message, wParam, lParam, result);
+}
+
 INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    bool handled = CControl::Reflect(window_, message, lParam, result);
-    if (!handled) handled = OnMessage(message, wParam, lParam, result);
-    if (!handled) return FALSE;
+    if (!Answer(message, wParam, lParam, result)) return FALSE;
     if (AnswersDirectly(message)) return static_cast<INT_PTR>(result);
     SetWindowLongPtrW(window_, DWLP_MSGRESULT, result);
     return TRUE;

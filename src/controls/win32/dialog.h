@@ -45,6 +45,10 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The window procedure over the dialog manager's: drawing messages the object answers
+    // are answered directly, everything else goes on to the dialog manager.
+    static LRESULT CALLBACK AnswerDrawing(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool Answer(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     static LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, LPARAM lParam);
     // The dialog object of a window of ours, or null for any other window.
     static CDialog* OurDialog(HWND window);
@@ -52,6 +56,7 @@ private:
 
     UINT templateId_;
     HWND window_ = nullptr;
+    WNDPROC dialogManager_ = nullptr;  // the window procedure AnswerDrawing stands in front of
     bool modal_ = false;
 };
 
