@@ -4,15 +4,6 @@
 
 namespace veltra {
 
-namespace {
-
-bool CursorOver(HWND window) {
-    POINT cursor{};
-    return GetCursorPos(&cursor) && WindowFromPoint(cursor) == window;
-}
-
-}  // namespace
-
 void CxSkinButton::SetSkin(int normal, int pressed, int hovered, int disabled) {
     skin_ = {normal, pressed, hovered, disabled};
     normal_ = SharedPicture(normal);
@@ -106,12 +97,10 @@ ButtonState CxSkinButton::CurrentState(const DRAWITEMSTRUCT& item) const {
     state.disabled = (item.itemState & ODS_DISABLED) != 0;
     state.pressed = (item.itemState & ODS_SELECTED) != 0;
     state.checked = checked_;
-    // Only a button with a hover picture asks where the mouse is: the lists paint dozens
-    // of buttons without one, and each question is a round trip to the window system.
-    if (skin_.hovered != 0) {
-        state.mouseOver = CursorOver(Handle());
-        state.captureHeld = GetCapture() != nullptr;
-    }
+    // The mouse is over the button from its first move there until the system says it left:
+    // asking where the cursor is at every paint costs Wine three round trips to its server.
+    state.mouseOver = tracking_;
+    state.captureHeld = tracking_ && skin_.hovered != 0 && GetCapture() != nullptr;
     return state;
 }
 

@@ -54,7 +54,11 @@ TEST(SkinButton, PictureInEveryState) {
         dialog.control.SetCheck(c.checked);
         SetCursorPos(c.mouseOver ? 120 : 280, c.mouseOver ? 48 : 90);
         if (c.capture) SetCapture(elsewhere);
-        RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        // The button learns of the mouse from the move and the leave the system sends it.
+        winetest::PumpUntil([&] {
+            RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            return dialog.control.LastLook() == c.look;
+        }, 2000);
         EXPECT_EQ(dialog.control.LastLook(), c.look) << c.name;
         HDC screen = GetDC(button);
         EXPECT_EQ(GetPixel(screen, 4, 18), PictureCentre(c.picture)) << c.name;
