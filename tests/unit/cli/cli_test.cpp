@@ -119,6 +119,7 @@ TEST(Cli, AnExecutablePathTooLongForTheWorkPathFailsClearly) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_THAT(run.err, HasSubstr("longer than 255"));
+    EXPECT_EQ(RunCommand(fake, {u"list"}).exitCode, 1);
 }
 
 // Unlike the window, which ends quietly, the console front end ends with 1 when a driver

@@ -211,15 +211,15 @@ TEST(UpdatePageItems, ASingleRowIsDownloadedRecordedAndStarted) {
 // Two items whose file names come out alike, and a history that cannot be written.
 TEST(UpdatePageItems, NamesThatCollideGetNumbersAndAnUnwrittenHistoryIsSaid) {
     UpdatePageFixture f;
-    f.InitWithResults(6);
-    for (int row : {4, 5}) {  // the last two rows: a batch reaches the last row
+    f.InitWithResults(2);
+    for (int row : {0, 1}) {
         f.checkList.list.rows[static_cast<std::size_t>(row)][2] = u"HD-4850";
         f.checkList.list.rows[static_cast<std::size_t>(row)][4] = u"8.7";
         f.page->OnRowTicked(row + 1, true);
     }
-    f.checkList.list.rows[5][2] = u"HD4850";
-    f.ServeItem(u"http://srv/vga/item5.exe");
-    f.ServeItem(u"http://srv/vga/item6.exe");
+    f.checkList.list.rows[1][2] = u"HD4850";
+    f.ServeItem(u"http://srv/vga/item1.exe");
+    f.ServeItem(u"http://srv/vga/item2.exe");
     f.fake.fileSystem.MakeReadOnlyFolder(u"C:\\W\\VT5\\LOG");
     f.page->Download_Button_Clicked();
     f.RunTransfers();
@@ -295,6 +295,10 @@ TEST(UpdatePageList, ScrollEnabledRowsTicksAndDetails) {
     f.page->OnRowDetails(2);
     EXPECT_THAT(f.view.information, ElementsAre(u"About 3"));
     EXPECT_EQ(Logged(capture).back(), u"OnBnClickedBtn26 = About 3");
+    f.ServeItem(u"http://srv/vga/item7.exe");  // the last row alone ticked: a batch of one
+    f.page->Download_Button_Clicked();
+    f.RunTransfers();
+    EXPECT_THAT(f.transfers.startedUrls, ElementsAre(u"http://srv/vga/item7.exe"));
 }
 
 // The bundled server holds an update program at every address the demo PC's results lead to.
