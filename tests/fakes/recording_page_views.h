@@ -52,7 +52,7 @@ using RecordingListView = RecordingListViewOf<IListView>;
 class RecordingUpdatePageView final : public RecordingListViewOf<IUpdatePageView> {
 public:
     void SetRowTicked(int row, bool ticked) override { rows.at(static_cast<std::size_t>(row)).ticked = ticked; }
-    void SetProgressBar(int percent) override { progress.push_back(percent); }
+    void SetProgressBar(int) override {}
     void SetProgressText(const std::u16string&) override {}
     void SetStatusText(const std::u16string& text) override { statusText = text; }
     void ShowProgressArea(ProgressPlace place) override { progressArea = place; }
@@ -68,7 +68,6 @@ public:
     void PostHistoryRefresh() override { ++historyRefreshes; }
     void ChooseSaveFolder(std::u16string& folder) override { offeredFolder = folder; }
 
-    std::vector<int> progress;
     std::u16string statusText;
     std::optional<ProgressPlace> progressArea;
     bool listShown = true;

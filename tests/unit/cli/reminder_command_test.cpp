@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <algorithm>
 
-#include "cli/cli_app.h"
-#include "fakes/fake_platform.h"
-#include "fakes/fake_wmi.h"
+#include "cli_run.h"
 
-namespace veltra {
+namespace veltra::testing {
 namespace {
 
 constexpr char16_t kReminder[] = u"C:\\V\\VT5\\LOG\\Reminder.rec";
@@ -20,12 +18,10 @@ protected:
         fake.fileSystem.AddFile(u"C:\\V\\VT5\\LOG\\LastTime.rec", {0x80, 0x02, 0x12, 0x6B, 0, 0, 0, 0});
     }
     std::string Run(std::vector<std::u16string> arguments, int expectedExit = 0) {
-        std::ostringstream out, err;
-        fakes::FakeWmi wmi;
-        EXPECT_EQ(RunCli(arguments, fake.platform, wmi, out, err), expectedExit) << err.str();
-        const std::string errors = err.str();
-        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), expectedExit == 0 ? 0 : 1) << errors;
-        return out.str();
+        const CliRun run = RunCommand(fake, arguments);
+        EXPECT_EQ(run.exitCode, expectedExit) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), expectedExit == 0 ? 0 : 1) << run.err;
+        return run.out;
     }
     fakes::FakePlatform fake;
 };
@@ -61,4 +57,4 @@ TEST_F(ReminderCommandTest, BadSchedulesAreRefusedWithoutWriting) {
 }
 
 }  // namespace
-}  // namespace veltra
+}  // namespace veltra::testing

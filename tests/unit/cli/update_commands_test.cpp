@@ -5,7 +5,7 @@
 
 #include "../catalogue/catalogue_fixture.h"
 #include "core/text.h"
-#include "cli/cli_app.h"
+#include "cli_run.h"
 #include "cli/console_page_view.h"
 #include "cli/recorded_transfers.h"
 #include "cli/update_services.h"
@@ -13,7 +13,6 @@
 #include "download/update_server.h"
 #include "fakes/fake_message_pump.h"
 #include "fakes/fake_program_starter.h"
-#include "fakes/fake_wmi.h"
 #include "platform/openssl/openssl_crypto.h"
 
 namespace veltra::testing {
@@ -32,12 +31,12 @@ struct UpdateCli {
     }
     int Run(std::vector<std::u16string> arguments, const std::u16string& server = u"http://up/") {
         arguments.insert(arguments.end(), {u"--work", u"C:\\W", u"--server", server, u"--identity", u"C:\\id\\demo.json"});
-        out.str("");
-        err.str("");
-        return RunCli(arguments, fake.platform, wmi, out, err, &services);
+        const CliRun run = RunCommand(fake, arguments, &services);
+        out.str(run.out);
+        err.str(run.err);
+        return run.exitCode;
     }
     fakes::FakePlatform fake;
-    fakes::FakeWmi wmi;
     fakes::FakeUrlTransfers transfers{fake.fileSystem};
     fakes::FakeProgramStarter starter{fake.fileSystem};
     fakes::FakeMessagePump pump{transfers};

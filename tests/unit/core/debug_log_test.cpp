@@ -17,44 +17,29 @@ using fakes::FakePlatform;
 using fakes::RecordingDebugSink;
 using ::testing::ElementsAre;
 
-TEST(DebugLog, OffByDefaultProducesNothing) {
+TEST(DebugLog, OffUntilEnabledThenNumberedLinesFromBothEntryPoints) {
     auto sink = std::make_shared<RecordingDebugSink>();
+    Windows1252CodePage codePage;
     DebugLogger log;
     log.Log(u"ignored");
     log.LogAnsi("ignored");
     EXPECT_FALSE(log.Enabled());
-    log.Enable(sink, nullptr);
-    log.Disable();
-    log.Log(u"after disable");
-    EXPECT_TRUE(sink->lines.empty());
-}
-
-TEST(DebugLog, NumbersLinesAcrossBothEntryPoints) {
-    auto sink = std::make_shared<RecordingDebugSink>();
-    Windows1252CodePage codePage;
-    DebugLogger log;
     log.Enable(sink, &codePage);
     log.Log(u"Programe start and Debug message is open!!");
     log.LogAnsi("8-bit \xE4 line");
     for (int i = 0; i < 8; ++i) log.Log(u"line");
     log.Log(u"tab\tand\nfeed");
-    ASSERT_EQ(sink->lines.size(), 11u);
+    log.LogAnsi(std::string(700, 'x'));  // cut at the buffer
+    log.LogAnsi(std::string("before\0after", 12));
+    log.Disable();
+    log.Log(u"after disable");
+    ASSERT_EQ(sink->lines.size(), 13u);
     EXPECT_EQ(sink->lines[0], u"0000 :  Programe start and Debug message is open!!");
     EXPECT_EQ(sink->lines[1], u"0001 :  8-bit \u00E4 line");
     EXPECT_EQ(sink->lines[9], u"0009 :  line");
     EXPECT_EQ(sink->lines[10], u"0010 :  tab\tand\nfeed");
-}
-
-TEST(DebugLog, AnsiTextIsCutAtTheBufferAndAtItsFirstZero) {
-    auto sink = std::make_shared<RecordingDebugSink>();
-    Windows1252CodePage codePage;
-    DebugLogger log;
-    log.Enable(sink, &codePage);
-    log.LogAnsi(std::string(700, 'x'));
-    log.LogAnsi(std::string("before\0after", 12));
-    ASSERT_EQ(sink->lines.size(), 2u);
-    EXPECT_EQ(sink->lines[0], u"0000 :  " + std::u16string(DebugLogger::kAnsiBufferBytes, u'x'));
-    EXPECT_EQ(sink->lines[1], u"0001 :  before");
+    EXPECT_EQ(sink->lines[11], u"0011 :  " + std::u16string(DebugLogger::kAnsiBufferBytes, u'x'));
+    EXPECT_EQ(sink->lines[12], u"0012 :  before");
 }
 
 TEST(DebugLog, LinesOfTwoThreadsNeverMixAndNumbersStayInOrder) {

@@ -6,49 +6,39 @@
 namespace veltra {
 namespace {
 
-// Seven history records: one row beyond a page.
+// The scroll codes move the list's top row within 0..nMax (a page is six rows) and name
+// the state in their log line; the others only log.
 TEST(ListScroll, EachCodeMovesWithinTheListAndNamesItsState) {
-    ScrollState scl2{0, 6, 1, 7};
-    ScrollStep step = ScrollList(scl2, 1, 0, u"VT5.scl2");
-    EXPECT_TRUE(step.moved);
-    EXPECT_EQ(scl2.nCurr, 1);
-    EXPECT_EQ(step.logLine, u"1 : SB_LINEDOWN  VT5.scl2.nCurr = 1");
-    EXPECT_EQ(ScrollList(scl2, 1, 0, u"VT5.scl2").logLine, u"1 : SB_LINEDOWN  VT5.scl2.nCurr = 1");  // at the bottom
-    EXPECT_EQ(ScrollList(scl2, 0, 0, u"VT5.scl2").logLine, u"0 : SB_LINEUP  VT5.scl2.nCurr = 0");
-    EXPECT_EQ(ScrollList(scl2, 0, 0, u"VT5.scl2").logLine, u"0 : SB_LINEUP  VT5.scl2.nCurr = 0");  // at the top
-
-    ScrollState scl{0, 6, 43, 49};
-    EXPECT_EQ(ScrollList(scl, 3, 0, u"VT5.scl").logLine, u"3 : SB_PAGEDOWN");
-    EXPECT_EQ(scl.nCurr, 6);
-    scl.nCurr = 40;
-    ScrollList(scl, 3, 0, u"VT5.scl");
-    EXPECT_EQ(scl.nCurr, 43);
-    ScrollList(scl, 2, 0, u"VT5.scl");
-    EXPECT_EQ(scl.nCurr, 37);
-    scl.nCurr = 4;
-    EXPECT_EQ(ScrollList(scl, 2, 0, u"VT5.scl").logLine, u"2 : SB_PAGEUP");
-    EXPECT_EQ(scl.nCurr, 0);
-    EXPECT_EQ(ScrollList(scl, 5, 20, u"VT5.scl").logLine, u"5 : SB_THUMBTRACK  VT5.scl.nCurr = 20");
-    EXPECT_EQ(ScrollList(scl, 4, 21, u"VT5.scl").logLine, u"4 : SB_THUMBPOSITION  VT5.scl.nCurr = 21");
-}
-
-TEST(ListScroll, OtherCodesOnlyLogAndWildPositionsStayInTheList) {
-    ScrollState scl{0, 6, 10, 16};
-    scl.nCurr = 3;
-    const char16_t* lines[] = {u"6 : SB_TOP", u"7 : SB_BOTTOM", u"8 : SB_ENDSCROLL"};
-    for (int code = 6; code <= 8; ++code) {
-        const ScrollStep step = ScrollList(scl, code, 9, u"VT5.scl");
-        EXPECT_FALSE(step.moved);
-        EXPECT_EQ(step.logLine, lines[code - 6]);
+    const struct {
+        int from, max, code, position, to;
+        bool moved;
+        const char16_t* log;
+    } rows[] = {
+        {0, 1, 1, 0, 1, true, u"1 : SB_LINEDOWN  VT5.scl.nCurr = 1"},
+        {1, 1, 1, 0, 1, true, u"1 : SB_LINEDOWN  VT5.scl.nCurr = 1"},  // at the bottom
+        {1, 1, 0, 0, 0, true, u"0 : SB_LINEUP  VT5.scl.nCurr = 0"},
+        {0, 1, 0, 0, 0, true, u"0 : SB_LINEUP  VT5.scl.nCurr = 0"},  // at the top
+        {0, 43, 3, 0, 6, true, u"3 : SB_PAGEDOWN"},
+        {40, 43, 3, 0, 43, true, u"3 : SB_PAGEDOWN"},
+        {43, 43, 2, 0, 37, true, u"2 : SB_PAGEUP"},
+        {4, 43, 2, 0, 0, true, u"2 : SB_PAGEUP"},
+        {0, 43, 5, 20, 20, true, u"5 : SB_THUMBTRACK  VT5.scl.nCurr = 20"},
+        {20, 43, 4, 21, 21, true, u"4 : SB_THUMBPOSITION  VT5.scl.nCurr = 21"},
+        {3, 10, 5, 5000, 10, true, u"5 : SB_THUMBTRACK  VT5.scl.nCurr = 10"},
+        {3, 10, 4, -7, 0, true, u"4 : SB_THUMBPOSITION  VT5.scl.nCurr = 0"},
+        {3, 10, 6, 9, 3, false, u"6 : SB_TOP"},
+        {3, 10, 7, 9, 3, false, u"7 : SB_BOTTOM"},
+        {3, 10, 8, 9, 3, false, u"8 : SB_ENDSCROLL"},
+        {3, 10, 9, 9, 3, false, u"IDC_VSB"},
+        {3, 10, -1, 9, 3, false, u"IDC_VSB"},
+    };
+    for (const auto& row : rows) {
+        ScrollState scl{row.from, 6, row.max, row.max + 6};
+        const ScrollStep step = ScrollList(scl, row.code, row.position, u"VT5.scl");
+        EXPECT_EQ(step.logLine, row.log) << row.from << " code " << row.code;
+        EXPECT_EQ(step.moved, row.moved) << row.from << " code " << row.code;
+        EXPECT_EQ(scl.nCurr, row.to) << row.from << " code " << row.code;
     }
-    EXPECT_EQ(ScrollList(scl, 9, 9, u"VT5.scl").logLine, u"IDC_VSB");
-    EXPECT_EQ(ScrollList(scl, -1, 9, u"VT5.scl").logLine, u"IDC_VSB");
-    EXPECT_EQ(scl.nCurr, 3);
-
-    ScrollList(scl, 5, 5000, u"VT5.scl");
-    EXPECT_EQ(scl.nCurr, 10);
-    ScrollList(scl, 4, -7, u"VT5.scl");
-    EXPECT_EQ(scl.nCurr, 0);
 }
 
 }  // namespace

@@ -1,13 +1,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/last_scan.h"
 #include "core/record_file.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_platform.h"
 #include "fakes/recording_debug_sink.h"
 
 namespace veltra {
 namespace {
 
+using ::testing::Each;
 using ::testing::ElementsAre;
 
 constexpr char16_t kPath[] = u"C:\\A\\VT5\\LOG\\Veltra.rec";
@@ -81,6 +84,85 @@ TEST_F(RecordFileTest, AFailedOpenGivesANullHandleAndIsNotLoggedAsSuccess) {
 TEST(RecordPath, JoinsWithOneSeparator) {
     EXPECT_EQ(RecordPath(u"C:\\A\\", u"VT5\\LOG", u"History.rec"), u"C:\\A\\VT5\\LOG\\History.rec");
     EXPECT_EQ(RecordPath(u"C:\\A\\", u"VT5\\DL_INFO\\", u"VGACardList.rec"), u"C:\\A\\VT5\\DL_INFO\\VGACardList.rec");
+}
+
+constexpr char16_t kRecord[] = u"C:\\Veltra\\VT5\\LOG\\Veltra.rec";
+
+class LastScanTest : public ::testing::Test {
+protected:
+    LastScanTest() { files.AddFolder(u"C:\\Veltra\\VT5\\LOG"); }
+    fakes::FakeFileSystem files;
+    fakes::FakeClock clock;
+    DateTime tLastScan{1, 1, 1, 1, 1, 1, 1, 1};
+};
+
+TEST_F(LastScanTest, FirstRunShowsNoneOnlyWhileTheFileIsNew) {
+    EXPECT_EQ(LastScanPath(u"C:\\Veltra\\"), kRecord);
+    LastScanRecord record(files, kRecord);
+    LastScanTexts texts = record.ShowLastScan(tLastScan);
+    EXPECT_EQ(texts.home, u"None");
+    EXPECT_EQ(texts.popup, u"Last scan : None \nDo you want to scan your computer for updating ?");
+    EXPECT_EQ(files.Contents(kRecord), std::vector<unsigned char>(16, 0));
+
+    LastScanRecord nextStart(files, kRecord);
+    texts = nextStart.ShowLastScan(tLastScan);
+    EXPECT_EQ(texts.home, u"00/00/00");
+    EXPECT_EQ(texts.popup, u"Last scan : 00/00/00 \nDo you want to scan your computer for updating ?");
+    EXPECT_EQ(tLastScan, DateTime{});
+}
+
+TEST_F(LastScanTest, ASavedScanIsSixteenLittleEndianBytesAndShowsItsDay) {
+    clock.now = DateTime{2010, 5, 5, 7, 14, 3, 9, 250};
+    LastScanRecord record(files, kRecord);
+    record.ShowLastScan(tLastScan);  // creates and closes the file
+    record.SaveLastScan(1, clock);   // so the save opens it again
+    EXPECT_THAT(files.Contents(kRecord),
+                ElementsAre(0xDA, 0x07, 5, 0, 5, 0, 7, 0, 14, 0, 3, 0, 9, 0, 0xFA, 0));
+    EXPECT_EQ(record.ShowLastScan(tLastScan).home, u"2010/05/07");
+    EXPECT_EQ(tLastScan, clock.now);
+
+    record.SaveLastScan(0, clock);  // the shared handle from the show, written and closed
+    EXPECT_THAT(files.Contents(kRecord), Each(0));
+    EXPECT_EQ(files.Contents(kRecord).size(), 16u);
+}
+
+TEST_F(LastScanTest, ATruncatedRecordReadsAsZerosAndIsMendedByTheNextSave) {
+    files.AddFile(kRecord, {0xDA, 0x07, 5});
+    LastScanRecord record(files, kRecord);
+    EXPECT_EQ(record.ShowLastScan(tLastScan).home, u"00/00/00");
+    EXPECT_EQ(tLastScan, DateTime{});
+    record.SaveLastScan(1, clock);
+    EXPECT_EQ(files.Contents(kRecord).size(), 16u);
+    EXPECT_EQ(record.ShowLastScan(tLastScan).home, u"2026/12/07");
+}
+
+TEST_F(LastScanTest, AnUnwritableFolderLosesNothingAndCrashesNothing) {
+    files.MakeReadOnlyFolder(u"C:\\RO");
+    LastScanRecord record(files, u"C:\\RO\\Veltra.rec");
+    EXPECT_EQ(record.ShowLastScan(tLastScan).home, u"None");
+    record.SaveLastScan(1, clock);
+    EXPECT_FALSE(files.HasFile(u"C:\\RO\\Veltra.rec"));
+}
+
+TEST(LastTime, EightBytesUnderTheCurrentDirectory) {
+    fakes::FakeFileSystem files;
+    files.AddFolder(u"D:\\cwd\\VT5\\LOG");
+    const std::u16string path = LastTimePath(u"D:\\cwd");
+    EXPECT_EQ(path, u"D:\\cwd\\VT5\\LOG\\LastTime.rec");
+    EXPECT_EQ(LastTimePath(u"D:\\"), u"D:\\VT5\\LOG\\LastTime.rec");
+
+    EXPECT_EQ(ReadLastTime(files, path, 1234), 1234);  // missing: now
+    WriteLastTime(files, path, 0x0102030405060708);
+    EXPECT_THAT(files.Contents(path), ElementsAre(8, 7, 6, 5, 4, 3, 2, 1));
+    EXPECT_EQ(ReadLastTime(files, path, 0), 0x0102030405060708);
+    WriteLastTime(files, path, -86400);  // before 1970 stays signed
+    EXPECT_EQ(files.Contents(path).size(), 8u);
+    EXPECT_EQ(ReadLastTime(files, path, 0), -86400);
+
+    files.AddFile(path, {1, 2, 3});  // short: not a time at all
+    EXPECT_EQ(ReadLastTime(files, path, 99), 99);
+    files.AddFile(path, {1, 0, 0, 0, 0, 0, 0, 0, 0xEE});  // longer: the first eight bytes count
+    EXPECT_EQ(ReadLastTime(files, path, 99), 1);
 }
 
 }  // namespace
