@@ -389,6 +389,25 @@ TEST(SignedScan, UsesOnlyWhatTheSignedListVouchesFor) {
     }
 }
 
+// A list that cannot be kept on disk still holds for this scan; the log says so, and its
+// signature is not kept without it.
+TEST(SignedScan, AListThatCannotBeKeptStillHoldsForTheScan) {
+    TrustedPage t;
+    UpdatePageFixture& f = t.f;
+    f.transfers.server[std::u16string(kServer) + u"/DataBase/manifest.txt"].body = Signature("manifest.txt");
+    f.transfers.server[std::u16string(kServer) + u"/DataBase/manifest.sig"].body = Signature("manifest.sig");
+    f.transfers.server[std::u16string(kServer) + u"/DataBase/VT5/VDList.xml"].body = Bytes("hello world\n");
+    f.fake.fileSystem.AddFolder(u"C:\\W\\VT5\\DL_INFO\\DataBase.manifest.txt");  // the list's place is taken
+    fakes::ScopedDebugCapture capture;
+    t.page.SetManualScan();
+    t.page.SetCategoryBox(2, true);
+    t.page.On_Download_Info_File();
+    f.RunTransfers();
+    EXPECT_EQ(f.fake.fileSystem.Contents(kVdListFile), Bytes("hello world\n"));
+    EXPECT_TRUE(HasLine(Logged(capture), u"The signed file list could not be kept"));
+    EXPECT_FALSE(f.fake.fileSystem.HasFile(u"C:\\W\\VT5\\DL_INFO\\DataBase.manifest.sig"));
+}
+
 // A download needs a list a scan accepted: before any, nothing is fetched or started.
 TEST(SignedScan, ADownloadWaitsForAnAcceptedList) {
     TrustedPage t;
