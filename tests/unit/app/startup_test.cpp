@@ -91,24 +91,20 @@ TEST(MainSetup, WindowStepsRunBetweenReminderArgumentModesAndDebugWindow) {
     EXPECT_FALSE(vt5.sWorkPath.empty());
 }
 
+// Without the debug window no editor starts; a path too long for the work path stops the
+// identification before the operating system, with a message.
 TEST(MainSetup, AnExecutablePathTooLongForTheWorkPathIsRefusedWithAMessage) {
     fakes::FakePlatform fake;
     fake.processInfo.path = u"C:\\" + std::u16string(260, u'x') + u"\\veltra.exe";
     VT5Record vt5;
-    EXPECT_FALSE(RunMainSetup(fake.platform, vt5, u"").identified);
-    ASSERT_EQ(fake.messageBox.shown.size(), 1u);
-    EXPECT_EQ(fake.messageBox.shown[0].second, u"Veltra 5");
-    EXPECT_EQ(vt5.nOS, 0);  // identification stopped before the operating system
-}
-
-TEST(MainSetup, WithoutTheDebugWindowNoEditorIsStarted) {
-    fakes::FakePlatform fake;
-    VT5Record vt5;
     const MainSetupResult result = RunMainSetup(fake.platform, vt5, u"");
+    EXPECT_FALSE(result.identified);
     EXPECT_FALSE(result.modes.debug);
     EXPECT_TRUE(fake.launcher.started.empty());
     EXPECT_FALSE(ProcessDebugLog().Enabled());
-    EXPECT_EQ(vt5.bReminderStart, 0);
+    ASSERT_EQ(fake.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fake.messageBox.shown[0].second, u"Veltra 5");
+    EXPECT_EQ(vt5.nOS, 0);
 }
 
 }  // namespace

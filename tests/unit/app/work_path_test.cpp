@@ -27,52 +27,39 @@ TEST(WorkPath, AcceptsPathsUpTo255CharactersAndRefusesLongerOnes) {
     EXPECT_TRUE(vt5.sWorkPath.empty());
 }
 
-TEST(ProgramValues, ValuesUpTo63CharactersFitAndLongerOnesReadAsEmpty) {
-    for (const auto& [length, expected] : {std::pair{63u, true}, {64u, false}, {127u, false}}) {
+// Both values are read from the first key, and from the Wow6432Node key only while still
+// empty; a value longer than 63 characters reads as missing. The folder is emptied first,
+// the version kept when nothing is read.
+TEST(ProgramValues, TheFirstKeyThenTheWow6432NodeKeyUpTo63Characters) {
+    const std::u16string fits(63, u'w'), tooLong(64, u'x');
+    const struct {
+        std::vector<std::pair<const char16_t*, std::u16string>> values;  // key, value of both names
+        const char16_t* versionBefore;
+        std::u16string folder, version;
+    } rows[] = {
+        {{{kKey, fits}}, u"kept", fits, fits},
+        {{{kKey, tooLong}}, u"kept", u"", u"kept"},
+        {{{kKey, std::u16string(127, u'x')}}, u"", u"", u""},
+        {{{kWowKey, u"C:\\Wow"}}, u"", u"C:\\Wow", u"C:\\Wow"},
+        {{{kWowKey, u"C:\\Wow"}}, u"kept", u"C:\\Wow", u"kept"},
+        {{{kWowKey, u"C:\\Wow"}, {kKey, u"C:\\Native"}}, u"", u"C:\\Native", u"C:\\Native"},
+        {{{kWowKey, u"C:\\Wow"}, {kKey, tooLong}}, u"", u"C:\\Wow", u"C:\\Wow"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.values.size());
         fakes::FakeRegistry registry;
-        registry.SetHklm(kKey, u"WorkDir", std::u16string(length, u'w'));
-        registry.SetHklm(kKey, u"AppVersion", std::u16string(length, u'v'));
+        for (const auto& [key, value] : row.values) {
+            registry.SetHklm(key, u"WorkDir", value);
+            registry.SetHklm(key, u"AppVersion", value);
+        }
         VT5Record vt5;
+        vt5.sInstallDir = u"stale";
+        vt5.sAppVersion = row.versionBefore;
         ReadInstallDir(registry, vt5);
         ReadAppVersion(registry, vt5.sAppVersion);
-        EXPECT_EQ(vt5.sInstallDir, expected ? std::u16string(length, u'w') : u"") << length;
-        EXPECT_EQ(vt5.sAppVersion, expected ? std::u16string(length, u'v') : u"") << length;
+        EXPECT_EQ(vt5.sInstallDir, row.folder);
+        EXPECT_EQ(vt5.sAppVersion, row.version);
     }
-}
-
-TEST(ProgramValues, TheFirstKeyWinsAndTheWow6432NodeKeyIsTheFallback) {
-    fakes::FakeRegistry registry;
-    registry.SetHklm(kWowKey, u"WorkDir", u"C:\\Wow");
-    registry.SetHklm(kWowKey, u"AppVersion", u"5.0.1");
-    VT5Record vt5;
-    ReadInstallDir(registry, vt5);
-    ReadAppVersion(registry, vt5.sAppVersion);
-    EXPECT_EQ(vt5.sInstallDir, u"C:\\Wow");
-    EXPECT_EQ(vt5.sAppVersion, u"5.0.1");
-
-    registry.SetHklm(kKey, u"WorkDir", u"C:\\Native");
-    ReadInstallDir(registry, vt5);
-    EXPECT_EQ(vt5.sInstallDir, u"C:\\Native");
-
-    // A too-long value under the first key falls through to the second.
-    registry.SetHklm(kKey, u"WorkDir", std::u16string(64, u'x'));
-    ReadInstallDir(registry, vt5);
-    EXPECT_EQ(vt5.sInstallDir, u"C:\\Wow");
-}
-
-TEST(ProgramValues, InstallDirIsEmptiedButAFilledVersionSurvivesFailedReads) {
-    fakes::FakeRegistry registry;
-    VT5Record vt5;
-    vt5.sInstallDir = u"stale";
-    vt5.sAppVersion = u"kept";
-    ReadInstallDir(registry, vt5);
-    ReadAppVersion(registry, vt5.sAppVersion);
-    EXPECT_EQ(vt5.sInstallDir, u"");
-    EXPECT_EQ(vt5.sAppVersion, u"kept");
-
-    registry.SetHklm(kKey, u"AppVersion", u"5.1");
-    ReadAppVersion(registry, vt5.sAppVersion);
-    EXPECT_EQ(vt5.sAppVersion, u"5.1");
 }
 
 TEST(FileExists, TestsThePlainConcatenation) {

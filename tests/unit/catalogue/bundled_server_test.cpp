@@ -38,17 +38,10 @@ struct DemoPc : CheckFixture {
 
 TEST(BundledServer, DemoPcFindsOneUpdateInEveryCategoryAndNothingThatMustNotMatch) {
     DemoPc pc("DataBase");
-    EXPECT_THAT(pc.Run(), ::testing::ElementsAre(
-                              Row{"MB BIOS", "QB-7100", "1.20", "1.30"},
-                              Row{"MB Driver", "Norva HD Audio Driver", "Unknown", "6.0.1.5919"},
-                              Row{"MB Driver", "Norva Chipset Driver", "9.1.0.1010", "9.2.0.1021"},
-                              Row{"VGA Driver", "NVIDIA", "190.38", "191.07"},
-                              Row{"VGA BIOS", "QB-7600", "Unknown", "62.94.1A.00.09"},
-                              Row{"norva Utility", "Norva Live Monitor", "1.02", "1.05"},
-                              Row{"norva Utility", "Norva Net Boost", "Unknown", "1.2"},
-                              Row{"Other Utility", "Archive Tool", "Unknown", "9.20"},
-                              Row{"Other Utility", "Media Codec Pack", "5.0", "5.0"}));
-    EXPECT_EQ(pc.checkList.list.rows[0][6], u"Improves memory compatibility.\r\nAdds fan curve presets.");
+    // The records themselves are compared byte for byte below; the first shows a wrong scan at a glance.
+    const std::vector<Row> rows = pc.Run();
+    ASSERT_EQ(rows.size(), 9u);
+    EXPECT_EQ(rows[0], (Row{"MB BIOS", "QB-7100", "1.20", "1.30"}));
     // Every card field of the saved identity reaches the record.
     const VGAInfo& card = *pc.vt5.pVGA;
     EXPECT_EQ((Row{Utf16ToUtf8(card.sVendor), Utf16ToUtf8(card.sBIOSVersion), Utf16ToUtf8(card.sBIOSText),
@@ -59,7 +52,6 @@ TEST(BundledServer, DemoPcFindsOneUpdateInEveryCategoryAndNothingThatMustNotMatc
     const auto written = pc.fake.fileSystem.Contents(CheckListPath(kWork));
     std::ofstream(std::string(VELTRA_BINARY_DIR) + "/demo-pc-CheckList.rec", std::ios::binary)
         .write(reinterpret_cast<const char*>(written.data()), static_cast<std::streamsize>(written.size()));
-    EXPECT_EQ(written.size(), 9u * 988u);
     EXPECT_EQ(written, SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec"));
 }
 

@@ -13,18 +13,16 @@ namespace {
 
 using ::testing::ElementsAre;
 using Bytes = std::vector<std::uint8_t>;
+using Shown = std::pair<std::u16string, std::u16string>;
 
 constexpr char16_t kService[] = u"Porvik_1_0_4";
 
 // The executable in C:\Veltra with both driver files beside it.
 struct PorvikFixture : ::testing::Test {
-    PorvikFixture() {
-        fake.processInfo.path = u"C:\\Veltra\\veltra.exe";
-        fake.PlaceDriverFiles();
-    }
-    // The journal lines from `from` on.
-    std::vector<std::string> JournalFrom(std::size_t from) const {
-        return {fake.journal.begin() + static_cast<std::ptrdiff_t>(from), fake.journal.end()};
+    PorvikFixture() { Place(fake); }
+    static void Place(fakes::FakePlatform& machine, const char16_t* executable = u"C:\\Veltra\\veltra.exe") {
+        machine.processInfo.path = executable;
+        machine.PlaceDriverFiles();
     }
     fakes::FakePlatform fake;
 };
@@ -38,7 +36,7 @@ const std::vector<std::string> kInstallAttempt = {
     "CreateFile \\\\.\\Porvik_1_0_4",
 };
 
-TEST_F(PorvikFixture, DriverFileFollowsTheNativeArchitecture) {
+TEST_F(PorvikFixture, FirstStartInstallsTheServiceForTheNativeArchitectureInOrder) {
     const std::pair<ProcessorArchitecture, std::u16string> rows[] = {
         {ProcessorArchitecture::Amd64, u"C:\\Veltra\\Porvik_X64.sys"},
         {ProcessorArchitecture::X86, u"C:\\Veltra\\Porvik.sys"},
@@ -46,88 +44,70 @@ TEST_F(PorvikFixture, DriverFileFollowsTheNativeArchitecture) {
     };
     for (const auto& [architecture, path] : rows) {
         fakes::FakePlatform machine;
-        machine.processInfo.path = u"C:\\Veltra\\veltra.exe";
-        machine.PlaceDriverFiles();
+        Place(machine);
         machine.systemVersion.architecture = architecture;
         CPorvikDriver driver(machine.platform);
-        EXPECT_EQ(driver.Initialize(), kPorvikOk);
+        ASSERT_EQ(driver.Initialize(), kPorvikOk);
         EXPECT_EQ(driver.DriverPath(), path);
-        EXPECT_EQ(machine.services.services.at(kService).definition.binaryPath, path);
+        EXPECT_EQ(machine.journal, kInstallAttempt);
+        const ServiceDefinition& created = machine.services.services.at(kService).definition;
+        EXPECT_EQ(created.binaryPath, path);
+        EXPECT_EQ(created.displayName, kService);
+        // All access, a kernel driver, started on demand, normal error control.
+        EXPECT_EQ((std::vector<std::uint32_t>{created.access, created.type, created.startType, created.errorControl}),
+                  (std::vector<std::uint32_t>{0xF01FF, 1, 3, 1}));
+        EXPECT_EQ(machine.services.OpenHandles(), 0u);
+        ASSERT_EQ(machine.devices.opens.size(), 2u);
+        EXPECT_EQ(std::pair(machine.devices.opens[1].access, machine.devices.opens[1].shareMode),
+                  std::pair(0xC0000000u, 0u));
+        EXPECT_TRUE(driver.Initialised());
+        EXPECT_NE(driver.Handle(), kInvalidDevice);
     }
 }
 
-TEST_F(PorvikFixture, NonNtPlatformGivesUpBeforeTouchingAnything) {
+// A running demand service is opened at once; an automatic one is left in place, and its
+// existing entry (1073) and running state (1056) are not errors; a stopped one is replaced.
+TEST_F(PorvikFixture, AnExistingServiceIsOpenedKeptOrReplaced) {
+    const struct {
+        std::uint32_t startType;
+        bool running;
+        std::vector<std::string> journal;
+    } rows[] = {
+        {3, true, {"CreateFile \\\\.\\Porvik_1_0_4"}},
+        {2, true, {"CreateFile \\\\.\\Porvik_1_0_4", "OpenSCManager 0xF003F", "OpenService Porvik_1_0_4",
+                   "QueryServiceConfig Porvik_1_0_4", "CloseServiceHandle", "CloseServiceHandle",
+                   "OpenSCManager 0xF003F", "CreateService Porvik_1_0_4", "OpenService Porvik_1_0_4",
+                   "StartService Porvik_1_0_4", "CloseServiceHandle", "CloseServiceHandle",
+                   "CreateFile \\\\.\\Porvik_1_0_4"}},
+        {3, false, {}},
+    };
+    for (const auto& row : rows) {
+        fakes::FakePlatform machine;
+        Place(machine);
+        machine.services.AddService(kService, u"D:\\Old\\Porvik_X64.sys", row.startType, row.running);
+        machine.devices.busyOpens = row.startType == 2 ? 1 : 0;
+        CPorvikDriver driver(machine.platform);
+        ASSERT_EQ(driver.Initialize(), kPorvikOk);
+        if (row.running) {
+            EXPECT_EQ(machine.journal, row.journal);
+            EXPECT_TRUE(machine.services.Exists(kService));
+        } else {
+            EXPECT_THAT(machine.journal, ::testing::Contains("DeleteService Porvik_1_0_4"));
+            EXPECT_EQ(machine.services.services.at(kService).definition.binaryPath, u"C:\\Veltra\\Porvik_X64.sys");
+        }
+    }
+}
+
+TEST_F(PorvikFixture, NonNtPlatformsAndNetworkLocationsAreNeverLoaded) {
     fake.systemVersion.version = {4, 10, 1998, 1};
-    CPorvikDriver driver(fake.platform);
-    EXPECT_EQ(driver.Initialize(), kPorvikNotLoaded);
+    CPorvikDriver old(fake.platform);
+    EXPECT_EQ(old.Initialize(), kPorvikNotLoaded);
     EXPECT_TRUE(fake.journal.empty());
-    EXPECT_FALSE(driver.Initialised());
-}
-
-TEST_F(PorvikFixture, FirstStartInstallsTheServiceInOrderAndClosesEveryHandle) {
-    CPorvikDriver driver(fake.platform);
-    ASSERT_EQ(driver.Initialize(), kPorvikOk);
-    EXPECT_EQ(fake.journal, kInstallAttempt);
-    const ServiceDefinition& created = fake.services.services.at(kService).definition;
-    EXPECT_EQ(created.displayName, kService);
-    // All access, a kernel driver, started on demand, normal error control.
-    EXPECT_EQ((std::vector<std::uint32_t>{created.access, created.type, created.startType, created.errorControl}),
-              (std::vector<std::uint32_t>{0xF01FF, 1, 3, 1}));
-    EXPECT_EQ(fake.services.OpenHandles(), 0u);
-    ASSERT_EQ(fake.devices.opens.size(), 2u);
-    EXPECT_EQ(fake.devices.opens[1].access, 0xC0000000u);
-    EXPECT_EQ(fake.devices.opens[1].shareMode, 0u);
-    EXPECT_TRUE(driver.Initialised());
-    EXPECT_NE(driver.Handle(), kInvalidDevice);
-}
-
-TEST_F(PorvikFixture, ARunningDriverIsOpenedWithoutAnyServiceCall) {
-    fake.services.AddService(kService, u"C:\\Veltra\\Porvik_X64.sys", 3, true);
-    CPorvikDriver driver(fake.platform);
-    ASSERT_EQ(driver.Initialize(), kPorvikOk);
-    EXPECT_THAT(fake.journal, ElementsAre("CreateFile \\\\.\\Porvik_1_0_4"));
-}
-
-// An automatic-start service is left in place; its existing entry (1073) and its running
-// state (1056) are not errors.
-TEST_F(PorvikFixture, ExistingAndRunningAutomaticServiceIsKeptAndNotAnError) {
-    fake.services.AddService(kService, u"C:\\Veltra\\Porvik_X64.sys", 2, true);
-    fake.devices.busyOpens = 1;
-    CPorvikDriver driver(fake.platform);
-    ASSERT_EQ(driver.Initialize(), kPorvikOk);
-    EXPECT_THAT(fake.journal,
-                ElementsAre("CreateFile \\\\.\\Porvik_1_0_4", "OpenSCManager 0xF003F", "OpenService Porvik_1_0_4",
-                            "QueryServiceConfig Porvik_1_0_4", "CloseServiceHandle", "CloseServiceHandle",
-                            "OpenSCManager 0xF003F", "CreateService Porvik_1_0_4", "OpenService Porvik_1_0_4",
-                            "StartService Porvik_1_0_4", "CloseServiceHandle", "CloseServiceHandle",
-                            "CreateFile \\\\.\\Porvik_1_0_4"));
-    EXPECT_TRUE(fake.services.Exists(kService));
-}
-
-TEST_F(PorvikFixture, AStoppedDemandServiceIsRemovedAndInstalledAfresh) {
-    fake.services.AddService(kService, u"D:\\Old\\Porvik_X64.sys", 3, false);
-    CPorvikDriver driver(fake.platform);
-    ASSERT_EQ(driver.Initialize(), kPorvikOk);
-    EXPECT_THAT(JournalFrom(0), ::testing::Contains("DeleteService Porvik_1_0_4"));
-    EXPECT_EQ(fake.services.services.at(kService).definition.binaryPath, u"C:\\Veltra\\Porvik_X64.sys");
-}
-
-TEST_F(PorvikFixture, MissingFileIsTriedFourTimesWithGrowingWaitsThenTheUserIsTold) {
-    fakes::FakePlatform bare;
-    bare.processInfo.path = u"C:\\Veltra\\veltra.exe";
-    EXPECT_EQ(CreatePorvikDriver(bare.platform, bare.messageBox), nullptr);
-    EXPECT_THAT(bare.journal, ElementsAre("Sleep 0", "Sleep 100", "Sleep 200", "Sleep 300", "ExitProcess 0"));
-    EXPECT_THAT(bare.messageBox.shown, ElementsAre(std::pair<std::u16string, std::u16string>(
-                                           u"Driver can't Load !", u"Veltra 5")));
-    EXPECT_THAT(bare.processExit.exitCodes, ElementsAre(0u));
-}
-
-TEST_F(PorvikFixture, NetworkLocationsAreNeverLoaded) {
+    EXPECT_FALSE(old.Initialised());
     for (const char16_t* executable : {u"\\\\server\\share\\veltra.exe", u"z:\\Veltra\\veltra.exe"}) {
         fakes::FakePlatform remote;
-        remote.processInfo.path = executable;
         remote.fileSystem.driveTypes[u'Z'] = kDriveRemote;
-        remote.PlaceDriverFiles();
+        Place(remote, executable);
         CPorvikDriver driver(remote.platform);
         EXPECT_EQ(driver.Initialize(), kPorvikNotLoaded) << std::string(executable, executable + 5);
         EXPECT_THAT(remote.journal, ElementsAre("Sleep 0", "Sleep 100", "Sleep 200", "Sleep 300"));
@@ -153,32 +133,49 @@ TEST_F(PorvikFixture, RefusedStartIsUndoneOnEveryAttempt) {
     EXPECT_FALSE(driver.Initialised());
 }
 
-TEST_F(PorvikFixture, ZeroDeviceHandleIsReportedAndTheClientReleased) {
+// A missing file is tried four times with growing waits; a zero device handle at once.
+TEST_F(PorvikFixture, AFailedStartTellsTheUserAndEndsTheProcess) {
+    fakes::FakePlatform bare;
+    bare.processInfo.path = u"C:\\Veltra\\veltra.exe";
+    EXPECT_EQ(CreatePorvikDriver(bare.platform, bare.messageBox), nullptr);
+    EXPECT_THAT(bare.journal, ElementsAre("Sleep 0", "Sleep 100", "Sleep 200", "Sleep 300", "ExitProcess 0"));
+    EXPECT_THAT(bare.messageBox.shown, ElementsAre(Shown(u"Driver can't Load !", u"Veltra 5")));
+    EXPECT_THAT(bare.processExit.exitCodes, ElementsAre(0u));
+
     fake.devices.openGivesNullHandle = true;
     EXPECT_EQ(CreatePorvikDriver(fake.platform, fake.messageBox), nullptr);
-    EXPECT_THAT(fake.messageBox.shown, ElementsAre(std::pair<std::u16string, std::u16string>(
-                                           u"Driver Handle Can't Load!!", u"Veltra 5")));
+    EXPECT_THAT(fake.messageBox.shown, ElementsAre(Shown(u"Driver Handle Can't Load!!", u"Veltra 5")));
     EXPECT_THAT(fake.processExit.exitCodes, ElementsAre(0u));
     EXPECT_EQ(fake.devices.OpenHandles(), 0u);
 }
 
-// Release: only the last client removes the service; a failed count keeps it.
+// Only the last client removes a demand-start service; a failed count keeps it, and an
+// automatic-start service is never stopped.
 TEST_F(PorvikFixture, ReleaseRemovesTheServiceOnlyForTheLastClient) {
-    struct Row {
+    const struct {
         int otherClients;
         bool countFails;
+        bool automatic;
         bool serviceRemains;
-    };
-    for (const Row row : {Row{0, false, false}, Row{1, false, true}, Row{0, true, true}}) {
+    } rows[] = {{0, false, false, false}, {1, false, false, true}, {0, true, false, true}, {0, false, true, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.otherClients << row.countFails << row.automatic);
         fakes::FakePlatform machine;
-        machine.processInfo.path = u"C:\\Veltra\\veltra.exe";
-        machine.PlaceDriverFiles();
+        Place(machine);
+        if (row.automatic) machine.services.AddService(kService, u"C:\\Veltra\\Porvik_X64.sys", 2, true);
         auto driver = CreatePorvikDriver(machine.platform, machine.messageBox);
         ASSERT_NE(driver, nullptr);
         machine.porvikDevice.otherClients = row.otherClients;
         if (row.countFails) machine.porvikDevice.failingCodes.insert(CPorvikDriver::kQueryOpenCountCode);
+        const std::size_t before = machine.journal.size();
         driver->Release();
-        EXPECT_EQ(machine.services.Exists(kService), row.serviceRemains) << row.otherClients << row.countFails;
+        EXPECT_EQ(machine.services.Exists(kService), row.serviceRemains);
+        if (row.automatic) {
+            EXPECT_TRUE(machine.services.Running(kService));
+            const std::vector<std::string> after(machine.journal.begin() + static_cast<std::ptrdiff_t>(before),
+                                                 machine.journal.end());
+            EXPECT_THAT(after, ::testing::Not(::testing::Contains(::testing::StartsWith("ControlService"))));
+        }
         EXPECT_EQ(machine.devices.OpenHandles(), 0u);
         EXPECT_EQ(driver->Handle(), kInvalidDevice);
         EXPECT_FALSE(driver->Initialised());
@@ -189,17 +186,6 @@ TEST_F(PorvikFixture, ReleaseRemovesTheServiceOnlyForTheLastClient) {
         driver->Release();  // a second release does nothing
         EXPECT_EQ(machine.devices.OpenHandles(), 0u);
     }
-}
-
-TEST_F(PorvikFixture, ReleaseLeavesAnAutomaticStartServiceInstalled) {
-    fake.services.AddService(kService, u"C:\\Veltra\\Porvik_X64.sys", 2, true);
-    auto driver = CreatePorvikDriver(fake.platform, fake.messageBox);
-    ASSERT_NE(driver, nullptr);
-    const std::size_t before = fake.journal.size();
-    driver->Release();
-    EXPECT_TRUE(fake.services.Running(kService));
-    EXPECT_THAT(JournalFrom(before), ::testing::Not(::testing::Contains(::testing::StartsWith("ControlService"))));
-    EXPECT_THAT(JournalFrom(before), ::testing::Not(::testing::Contains(::testing::StartsWith("DeleteService"))));
 }
 
 TEST_F(PorvikFixture, AClientThatNeverOpenedSendsNoRequestAndGivesTheFailureValues) {
@@ -271,15 +257,14 @@ TEST_F(PorvikRequests, EachRequestsLayoutAnswerAndFailureValue) {
     fake.porvikDevice.shortReplyBytes.reset();
     EXPECT_THAT(fake.machine.portWrites, ElementsAre(std::pair<std::uint16_t, std::uint8_t>(0x1204, 0xAB)));
     EXPECT_EQ(driver->ReadPciConfigDword(0, 2, 0, 0), 0xFFFFFFFFu) << "absent function";
+    // Sizes the request cannot carry (4 GiB) or no buffer send nothing.
+    const std::size_t sent = fake.porvikDevice.requests.size();
+    std::uint8_t byte = 0;
+    EXPECT_EQ(driver->ReadMemory(0, 0x10000, 0x10000, &byte), 0u);
+    EXPECT_EQ(driver->ReadMemory(0, 1, 1, nullptr), 0u);
+    EXPECT_EQ(fake.porvikDevice.requests.size(), sent);
     EXPECT_TRUE(fake.messageBox.shown.empty());
     EXPECT_TRUE(fake.processExit.exitCodes.empty());
-}
-
-TEST_F(PorvikRequests, ReadMemoryRefusesSizesItCannotAskForWithoutSendingAnything) {
-    std::uint8_t byte = 0;
-    EXPECT_EQ(driver->ReadMemory(0, 0x10000, 0x10000, &byte), 0u);  // 4 GiB does not fit the request
-    EXPECT_EQ(driver->ReadMemory(0, 1, 1, nullptr), 0u);
-    EXPECT_TRUE(fake.porvikDevice.requests.empty());
 }
 
 }  // namespace
