@@ -1,18 +1,40 @@
-// Record files as found on disk: any bytes in History.rec, Veltra.rec or LastTime.rec must
-// read without a fault, and an append must leave History.rec as whole records.
+// Record files as found on disk: any bytes in History.rec, Veltra.rec, LastTime.rec or
+// Reminder.rec must read without a fault; an append leaves History.rec as whole records, and
+// the reminder gives a sound schedule, a whole record on disk and an alarm on a calendar day.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "core/calendar.h"
 #include "core/last_scan.h"
 #include "download/history.h"
 #include "fakes/fake_platform.h"
 #include "platform/windows1252.h"
+#include "schedule/alarm_clock.h"
+#include "schedule/reminder_due.h"
+#include "schedule/reminder_record.h"
+
+namespace {
+
+void CheckReminder(veltra::fakes::FakeFileSystem& files, veltra::fakes::FakeClock& clock) {
+    const std::u16string path = u"C:\\Reminder.rec";
+    const veltra::ReminderRecord record = veltra::LoadReminder(files, path, clock);
+    const std::vector<unsigned char> stored = files.Contents(path);
+    if (!veltra::ParseReminder(stored) || *veltra::ParseReminder(stored) != record) __builtin_trap();
+    bool lastRunDue = false;
+    veltra::IsReminderDue(record.saved, record, clock.now, lastRunDue);
+    veltra::IsPeriodicReminderDue(clock.now, record.saved, record);
+    veltra::AlarmState state = veltra::AppliedState(record, veltra::WallSeconds(record.saved));
+    if (!veltra::IsCalendarDate(veltra::FromWallSeconds(state.target))) __builtin_trap();
+    veltra::AlarmFiresNow(state, veltra::WallSeconds(clock.now));
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     veltra::fakes::FakeFileSystem files;
-    for (const char16_t* name : {u"C:\\History.rec", u"C:\\Veltra.rec", u"C:\\LastTime.rec"}) {
+    for (const char16_t* name : {u"C:\\History.rec", u"C:\\Veltra.rec", u"C:\\LastTime.rec", u"C:\\Reminder.rec"}) {
         files.AddFile(name, std::vector<unsigned char>(data, data + size));
     }
     veltra::Windows1252CodePage codePage;
@@ -35,5 +57,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     lastScan.SaveLastScan(1, clock);
     if (files.Contents(u"C:\\Veltra.rec").size() < 16) __builtin_trap();
     veltra::ReadLastTime(files, u"C:\\LastTime.rec", 0);
+    CheckReminder(files, clock);
     return 0;
 }
