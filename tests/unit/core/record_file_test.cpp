@@ -81,11 +81,6 @@ TEST_F(RecordFileTest, AFailedOpenGivesANullHandleAndIsNotLoggedAsSuccess) {
     EXPECT_EQ(capture.Lines().back(), u"0003 :  Load fail : C:\\RO\\History.rec");
 }
 
-TEST(RecordPath, JoinsWithOneSeparator) {
-    EXPECT_EQ(RecordPath(u"C:\\A\\", u"VT5\\LOG", u"History.rec"), u"C:\\A\\VT5\\LOG\\History.rec");
-    EXPECT_EQ(RecordPath(u"C:\\A\\", u"VT5\\DL_INFO\\", u"VGACardList.rec"), u"C:\\A\\VT5\\DL_INFO\\VGACardList.rec");
-}
-
 constexpr char16_t kRecord[] = u"C:\\Veltra\\VT5\\LOG\\Veltra.rec";
 
 class LastScanTest : public ::testing::Test {
@@ -134,14 +129,6 @@ TEST_F(LastScanTest, ATruncatedRecordReadsAsZerosAndIsMendedByTheNextSave) {
     record.SaveLastScan(1, clock);
     EXPECT_EQ(files.Contents(kRecord).size(), 16u);
     EXPECT_EQ(record.ShowLastScan(tLastScan).home, u"2026/12/07");
-}
-
-TEST_F(LastScanTest, AnUnwritableFolderLosesNothingAndCrashesNothing) {
-    files.MakeReadOnlyFolder(u"C:\\RO");
-    LastScanRecord record(files, u"C:\\RO\\Veltra.rec");
-    EXPECT_EQ(record.ShowLastScan(tLastScan).home, u"None");
-    record.SaveLastScan(1, clock);
-    EXPECT_FALSE(files.HasFile(u"C:\\RO\\Veltra.rec"));
 }
 
 TEST(LastTime, EightBytesUnderTheCurrentDirectory) {

@@ -6,7 +6,6 @@
 #include "core/byte_buffer.h"
 #include "core/calendar.h"
 #include "core/text.h"
-#include "platform/windows1252.h"
 
 namespace veltra {
 namespace {
@@ -23,25 +22,6 @@ TEST(Text, Utf8RoundTripsAndBadBytesBecomeReplacementCharacters) {
     EXPECT_EQ(Utf8ToUtf16("\xE2\x82"), u"\uFFFD\uFFFD");  // truncated sequence
     EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // encoded surrogate
     EXPECT_EQ(Utf16ToUtf8(std::u16string{u'a', char16_t(0xDC00), char16_t(0xD800)}), "a\xEF\xBF\xBD\xEF\xBF\xBD");  // lone surrogates
-}
-
-TEST(Text, HexAndDecimalTextPadLikePrintf) {
-    EXPECT_EQ(HexText(0x5E2), u"5E2");
-    EXPECT_EQ(HexText(0x5e2, 4, false), u"05e2");
-    EXPECT_EQ(HexText(0, 4), u"0000");
-    EXPECT_EQ(HexText(0xFFFFFFFFu, 4), u"FFFFFFFF");
-    EXPECT_EQ(DecimalText(0, 4), u"0000");
-    EXPECT_EQ(DecimalText(9, 4), u"0009");
-    EXPECT_EQ(DecimalText(12345, 4), u"12345");
-    EXPECT_EQ(DecimalText(-7, 4), u"-007");
-    EXPECT_EQ(DecimalText(-2147483648LL), u"-2147483648");
-}
-
-TEST(Windows1252, MapsTheHighControlRangeBothWays) {
-    Windows1252CodePage codePage;
-    EXPECT_EQ(codePage.FromAnsi("\x80\x9F\xE4\x81"), u"\u20AC\u0178\u00E4\u0081");
-    EXPECT_EQ(codePage.ToAnsi(u"\u20AC\u0178\u00E4\u0081"), "\x80\x9F\xE4\x81");
-    EXPECT_EQ(codePage.ToAnsi(u"\u4E2D"), "?");
 }
 
 TEST(Calendar, DaysRoundTripWithWeekdaysAndCenturyLeapYears) {
@@ -61,31 +41,6 @@ TEST(Calendar, DaysRoundTripWithWeekdaysAndCenturyLeapYears) {
                                  IsCalendarDate({2010, 2, 0, 0}), IsCalendarDate({1899, 12, 0, 31}),
                                  IsCalendarDate({2010, 13, 0, 1})}),
               std::vector<bool>({true, false, false, false, false}));
-}
-
-TEST(ByteBuffer, LittleEndianFieldsAndDates) {
-    std::array<unsigned char, 26> bytes{};
-    PutU16(bytes, 0, 0x1234);
-    PutI64(bytes, 2, -2);
-    PutDateTime(bytes, 10, DateTime{2010, 5, 5, 7, 23, 59, 58, 999});
-    EXPECT_THAT(std::span(bytes).first(10), ElementsAre(0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF));
-    EXPECT_THAT(std::span(bytes).subspan(10),
-                ElementsAre(0xDA, 0x07, 5, 0, 5, 0, 7, 0, 23, 0, 59, 0, 58, 0, 0xE7, 0x03));
-    EXPECT_EQ(GetU16(bytes, 0), 0x1234);
-    EXPECT_EQ(GetI64(bytes, 2), -2);
-    EXPECT_EQ(GetDateTime(bytes, 10), (DateTime{2010, 5, 5, 7, 23, 59, 58, 999}));
-}
-
-TEST(ByteBuffer, ThirtyTwoBitFieldsOfDriverRequests) {
-    std::array<unsigned char, 6> bytes{};
-    PutU32(bytes, 1, 0x11223344);
-    EXPECT_THAT(bytes, ElementsAre(0, 0x44, 0x33, 0x22, 0x11, 0));
-    EXPECT_EQ(GetU32(bytes, 1), 0x11223344u);
-    PutU32(bytes, 3, 0xFFFFFFFF);  // one byte too far: nothing is written
-    PutU32(bytes, static_cast<std::size_t>(-1), 0xFFFFFFFF);
-    EXPECT_THAT(bytes, ElementsAre(0, 0x44, 0x33, 0x22, 0x11, 0));
-    EXPECT_EQ(GetU32(bytes, 3), 0u);
-    EXPECT_EQ(GetU32(bytes, static_cast<std::size_t>(-2)), 0u);
 }
 
 TEST(ByteBuffer, FieldsOutsideTheBufferAreNeitherReadNorWritten) {
