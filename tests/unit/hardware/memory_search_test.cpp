@@ -61,11 +61,5 @@ TEST(MemorySearch, PatternsThatCannotMatchAndTheVideoWindow) {
     EXPECT_EQ(matches.back(), u"000CFF00");
 }
 
-TEST(MemorySearch, HexToNumberReadsUpperCaseHex) {
-    EXPECT_EQ(HexToNumber(u"000F0A30"), 0xF0A30u);
-    EXPECT_EQ(HexToNumber(u"FFFFFFFF"), 0xFFFFFFFFu);
-    EXPECT_EQ(HexToNumber(u""), 0u);
-}
-
 }  // namespace
 }  // namespace veltra
