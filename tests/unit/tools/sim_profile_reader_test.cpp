@@ -51,21 +51,6 @@ TEST(SimProfileReader, AcceptsEveryDemoMachineAndFindsItsParts) {
     }
 }
 
-TEST(SimProfileReader, FindsSwitchesByDriverKindAndCode) {
-    const ParseResult result = ParseMachineProfile(
-        "short-reply porvik 0xC3506104 16\nfail-request norvabios 0x222020\nfail-start norvabios\n");
-    ASSERT_TRUE(result.profile);
-    const std::vector<std::uint8_t> bytes = CompileMachineProfile(*result.profile);
-    const SimProfile profile{bytes.data(), static_cast<ULONG>(bytes.size())};
-    ULONG count = 0;
-    EXPECT_TRUE(SimFindSwitch(&profile, SIM_DRIVER_PORVIK, SIM_SWITCH_SHORT_REPLY, 0xC3506104, &count));
-    EXPECT_EQ(count, 16u);
-    EXPECT_FALSE(SimFindSwitch(&profile, SIM_DRIVER_PORVIK, SIM_SWITCH_SHORT_REPLY, 0xC3506144, &count));
-    EXPECT_FALSE(SimFindSwitch(&profile, SIM_DRIVER_PORVIK, SIM_SWITCH_FAIL_START, 0, &count));
-    EXPECT_TRUE(SimFindSwitch(&profile, SIM_DRIVER_NORVABIOS, SIM_SWITCH_FAIL_START, 0, &count));
-    EXPECT_TRUE(SimFindSwitch(&profile, SIM_DRIVER_NORVABIOS, SIM_SWITCH_FAIL_REQUEST, 0x222020, &count));
-}
-
 TEST(SimProfileReader, RefusesDamagedFiles) {
     const ParseResult result =
         ParseMachineProfile("memory 0xF0000 0x20\npci 00:1f.3 1 2 0x0C0500\nbios-ident \"NORVA\"\nport 0x80 1\n");
