@@ -10,18 +10,6 @@ namespace {
 using Shown = std::pair<std::u16string, std::u16string>;
 using ::testing::ElementsAre;
 
-TEST(SingleInstance, TheFirstCopyHoldsTheMutexAndASecondIsRefusedWithOneMessage) {
-    auto table = std::make_shared<fakes::MutexTable>();
-    fakes::FakeNamedMutexes first(table), second(table);
-    fakes::FakeMessageBox firstBox, secondBox;
-    EXPECT_TRUE(AcquireSingleInstance(first, firstBox));
-    EXPECT_TRUE(firstBox.shown.empty());
-    EXPECT_EQ(table->names.count(u"Veltra 5"), 1u);
-
-    EXPECT_FALSE(AcquireSingleInstance(second, secondBox));
-    EXPECT_THAT(secondBox.shown, ElementsAre(Shown{u"Veltra 5 already running.", u"Veltra 5"}));
-}
-
 // A copy that loses the create race (the other made the mutex between our open and our
 // create), and a mutex that cannot be created at all.
 TEST(SingleInstance, ALostRaceAndAFailedCreateEndTheStartWithTheirMessages) {

@@ -54,26 +54,6 @@ TEST(MainSetup, ReminderArgumentIsTheWholeCommandLineInAnyCase) {
     }
 }
 
-TEST(MainSetup, DebugModeOpensTheEditorAndLogsTheFirstLineThere) {
-    fakes::FakePlatform fake;
-    fake.windows.AddTopLevel(u"Veltra Debug", u"Notepad2");
-    fake.launcher.programs[u"notepad.exe"] = [&fake] {
-        const WindowHandle editor = fake.windows.AddTopLevel(u"Untitled - Notepad", u"Notepad");
-        fake.windows.AddChild(editor, u"Edit");
-    };
-    VT5Record vt5;
-    const MainSetupResult result = RunMainSetup(fake.platform, vt5, u"/reminder");
-    ProcessDebugLog().Disable();
-    EXPECT_TRUE(result.modes.debug);
-    EXPECT_FALSE(result.modes.dqa);
-    EXPECT_EQ(vt5.bReminderStart, 1);
-    const WindowHandle log = fake.windows.FindTopLevelByTitle(u"Veltra 5 Debug Message");
-    ASSERT_NE(log, 0u);
-    const std::u16string& typed = fake.windows.Get(fake.windows.FirstChild(log)).text;
-    EXPECT_EQ(typed.substr(0, 52), u"0000 :  Programe start and Debug message is open!!\r\n");
-    EXPECT_NE(typed.find(u"0001 :  Work path = C:\\Program Files\\Norva\\Veltra\\\r\n"), std::u16string::npos);
-}
-
 TEST(MainSetup, WindowStepsRunBetweenReminderArgumentModesAndDebugWindow) {
     fakes::FakePlatform fake;
     fake.windows.AddTopLevel(u"Veltra DQA TEST", u"Notepad2");

@@ -62,15 +62,6 @@ TEST(ProgramValues, TheFirstKeyThenTheWow6432NodeKeyUpTo63Characters) {
     }
 }
 
-TEST(FileExists, TestsThePlainConcatenation) {
-    fakes::FakeFileSystem files;
-    files.AddFile(u"C:\\A\\VT5\\LOG\\History.rec", {});
-    EXPECT_EQ(FileExists(files, u"C:\\A\\VT5\\LOG\\", u"History.rec"), 1);
-    EXPECT_EQ(FileExists(files, u"C:\\A\\VT5\\LOG", u"History.rec"), 0);  // no separator added
-    EXPECT_EQ(FileExists(files, u"C:\\A\\VT5\\LOG\\History.rec", u""), 1);
-    EXPECT_EQ(FileExists(files, u"C:\\A\\VT5\\", u"LOG"), 1);  // a folder is an entry too
-}
-
 TEST(WorkFolders, MissingSubFoldersAreCreatedAndFailuresReported) {
     fakes::FakeFileSystem files;
     files.AddFolder(u"C:\\A\\VT5\\LOG");

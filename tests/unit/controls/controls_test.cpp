@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "controls/button_picture.h"
-#include "controls/information_text.h"
 #include "controls/key_colour_shape.h"
 #include "controls/label_font.h"
 #include "controls/progress_lines.h"
@@ -39,14 +38,6 @@ TEST(ButtonPicture, PrecedenceAndHoverRule) {
     for (const auto& row : rows) EXPECT_EQ(PictureFor(ChooseButtonLook(row.state, row.skin), row.skin), row.picture) << row.name;
 }
 
-TEST(InformationText, LinesBetweenLineFeeds) {
-    EXPECT_THAT(InformationLines(u"BIOS 1.2\nFixes boot"), ElementsAre(u"BIOS 1.2", u"Fixes boot"));
-    EXPECT_THAT(InformationLines(u"\n\nA\n\n\nB\n"), ElementsAre(u"A", u"B"));
-    EXPECT_THAT(InformationLines(u"\n\n"), ElementsAre(u""));
-    EXPECT_THAT(InformationLines(u""), ElementsAre(u""));
-    EXPECT_THAT(InformationLines(u"tab\tand\r"), ElementsAre(u"tab\tand\r"));
-}
-
 // Rows of 24-bit pixels from text: 'R' the red key, '.' dark, 'r' almost red; each row's
 // padding holds 0xEE, never read as a pixel.
 std::vector<ShapeRun> Runs(const std::vector<std::string>& rows) {
@@ -75,12 +66,8 @@ TEST(KeyColourShape, RunsOfNonKeyPixels) {
     for (const auto& [pixels, runs] : rows) EXPECT_EQ(Runs(pixels), runs) << pixels[0];
 }
 
-TEST(LabelFont, BoldPointSizeAndFace) {
+TEST(LabelFont, PointSizeAndFace) {
     FontDescription font;
-    SetBold(font, true);
-    EXPECT_EQ(font.weight, 700);
-    SetBold(font, false);
-    EXPECT_EQ(font.weight, 400);
     // MulDiv(points, ppi, 72) rounded half away from zero, negative.
     for (const auto& [points, ppi, height] : {std::tuple{10, 96, -13}, {12, 96, -16}, {16, 96, -21}, {9, 120, -15}, {8, 96, -11}}) {
         SetPointSize(font, points, ppi);

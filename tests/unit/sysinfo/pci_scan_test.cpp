@@ -76,26 +76,5 @@ TEST(ScanPci, FollowsTheBridgesAndListsDevicesOfInterestInOrderOncePerId) {
     EXPECT_EQ(machine.pciReads, 4 * 32 + 5 * 7 + 19 + 5 + 12);
 }
 
-TEST(ScanPci, AClosedDriverFindsNothing) {
-    fakes::ModelMachine machine;
-    machine.AddPciFunction(0, 2, 0, 0x10DE, 0x0640, 0x0300);
-    machine.deviceOpen = false;
-    VT5Record vt5;
-    PciBus pci(machine);
-    Scan_PCI(pci, vt5);
-    EXPECT_TRUE(vt5.saPciIds.empty());
-    EXPECT_EQ(machine.pciReads, 32);
-}
-
-TEST(ScanPci, AddPciIdSkipsIdsAlreadyContained) {
-    std::vector<std::u16string> ids{u"VEN_8086&DEV_3A30"};
-    AddPciId(ids, u"VEN_8086&DEV_3A30");
-    AddPciId(ids, u"DEV_3A30");
-    AddPciId(ids, u"VEN_8086&DEV_3A3");
-    AddPciId(ids, u"VEN_8086&DEV_3A31");
-    EXPECT_THAT(ids, ElementsAre(u"VEN_8086&DEV_3A30", u"VEN_8086&DEV_3A31"));
-    EXPECT_EQ(PciIdText(0xABCD1234u), u"VEN_1234&DEV_ABCD");
-}
-
 }  // namespace
 }  // namespace veltra

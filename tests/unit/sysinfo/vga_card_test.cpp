@@ -167,14 +167,5 @@ TEST(LookupVgaCardList, MissingCardsFilesAndOddSizes) {
     EXPECT_EQ(full.vt5.pVGA->sCardName, std::u16string(82, u'N'));
 }
 
-TEST(LookupVgaCardList, ValuesAlreadyKnownAreKept) {
-    ListFixture f(0x9440);
-    f.vt5.pVGA->sProcessor = u"Known processor";
-    f.wmi.available = false;
-    f.Lookup();
-    EXPECT_EQ(f.vt5.pVGA->sProcessor, u"Known processor");
-    EXPECT_EQ(f.vt5.pVGA->sDriverVersion, u"");
-}
-
 }  // namespace
 }  // namespace veltra

@@ -35,23 +35,6 @@ TEST(CWmiQuery, SizesAreWholeMebibytesOfAnUnsignedValue) {
     EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, -1}), u"4095 MBytes");
 }
 
-TEST(CWmiQuery, TheFirstInstanceAnswersAndAnUnreachableServiceAnswersNothing) {
-    FakeWmi wmi;
-    wmi.AddInstance(u"Win32_VideoController", {{u"Name", FakeWmi::Text(u"First")},
-                                               {u"DriverVersion", FakeWmi::Text(u"8.15.10.1930")},
-                                               {u"VideoProcessor", FakeWmi::Text(u"QX 700")}});
-    wmi.AddInstance(u"Win32_VideoController", {{u"Name", FakeWmi::Text(u"Second")},
-                                               {u"DriverVersion", FakeWmi::Text(u"9.0")},
-                                               {u"VideoProcessor", FakeWmi::Text(u"QX 900")}});
-    CWmiQuery query(wmi);
-    EXPECT_EQ(query.GetVideoName(), u"First");
-    EXPECT_EQ(query.GetVideoDriverVersion(), u"8.15.10.1930");
-    EXPECT_EQ(query.GetVideoProcessor(), u"QX 700");
-    wmi.available = false;
-    EXPECT_EQ(query.GetVideoName(), u"");
-    EXPECT_EQ(query.GetBiosSmbiosVersion(), u"");
-}
-
 // The manufacturers of the real SMBIOS tables in the fixtures, and near misses.
 TEST(BoardByWmi, VendorIsAmibiosOnlyForTheMakersExactSpellings) {
     const std::pair<const char16_t*, const char16_t*> rows[] = {
