@@ -13,14 +13,9 @@ namespace {
 
 // Each vendor's plain banner is a row of CVgaBiosReader.EachVendorsBannerGivesItsVersion.
 TEST(VgaBiosBanner, VersionsCutAsEachVendorWritesThemAndTextsWithoutTheirMarksGiveNone) {
-    EXPECT_EQ(NvidiaVersionFromBanner("Version    70.10.2B.00.01 (c) 2009"), "70.10.2B.00.01");
-    EXPECT_EQ(IntelVersionFromBanner("SVGA Number:  1856   "), "1856");
     EXPECT_EQ(IntelVersionFromBanner("SVGA Number:1856 2001"), "2001");  // "Number:1856" is the first token
-    EXPECT_EQ(NvidiaVersionFromBanner("Version"), "");
     EXPECT_EQ(NvidiaVersionFromBanner("Version   "), "");
-    EXPECT_EQ(IntelVersionFromBanner("SVGA BIOS Build 1234"), "");
     EXPECT_EQ(IntelVersionFromBanner("SVGA Build Number:"), "");
-    EXPECT_EQ(AtiVersionFromBanner("ATOMBIOSBK-ATI"), "");
     // The first space within the last three bytes: the cut would start past the text.
     EXPECT_EQ(AtiVersionFromBanner("ATOMBIOSBK-ATI V"), "");
     EXPECT_EQ(AtiVersionFromBanner("ATOMBIOSBK-ATI VE"), "");
@@ -98,14 +93,6 @@ TEST(CVgaBiosReader, DisplaysNoBridgeLeadsToAndUnreadableBannersGiveNoVersion) {
     atEnd.machine.AddMemory(0xC0000, std::vector<std::uint8_t>(0x10000, 0));
     atEnd.machine.PutText(0xCFFE0, "Version 9.9 ");
     EXPECT_EQ(atEnd.Run().GetVgaBiosVersion(), u"");
-
-    ReaderMachine closed;
-    closed.machine.AddPciFunction(0, 0, 0, 0x10DE, 0x0640, 0x0300);
-    closed.machine.PutText(0xC0100, "Version 1.0.0 ");
-    closed.machine.deviceOpen = false;
-    const CVgaBiosReader reader = closed.Run();
-    EXPECT_EQ(reader.GetVgaBiosVersion(), u"");
-    EXPECT_EQ(reader.GetAdapterName(), u"Norva QB-7700");
 }
 
 TEST(CVgaBiosReader, AFullBlockOfTextHasItsTerminatorAdded) {
