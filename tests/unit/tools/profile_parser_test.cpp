@@ -3,7 +3,6 @@
 #include <map>
 
 #include "machine_profile.h"
-#include "sim_profile_format.h"
 
 namespace veltra::profile {
 namespace {
@@ -18,10 +17,6 @@ std::string ErrorOf(const std::string& text) {
     const ParseResult result = ParseMachineProfile(text);
     EXPECT_FALSE(result.profile.has_value()) << text;
     return result.error;
-}
-
-std::uint32_t U32At(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
 }
 
 TEST(MachineProfileParser, MistakesGiveOneLineWithTheLineNumber) {
@@ -45,84 +40,6 @@ TEST(MachineProfileParser, MistakesGiveOneLineWithTheLineNumber) {
         {"registry \"HKLM\\A\" name \"tab\\x09inside\"\n", "1: registry text holds a tab or a line end"},
     };
     for (const auto& [text, error] : cases) EXPECT_EQ(ErrorOf(text), error) << text;
-}
-
-TEST(MachineProfileParser, MemoryDirectivesFillTheirRegionLittleEndian) {
-    const MachineProfile profile = Parsed(
-        "memory 0xF0000 0x20 0xFF   # ROM window\n"
-        "text 0xF0000 \"_DMI_\\x00#x\"\n"
-        "dword 0xF0008 0x000F1000\n"
-        "word 0xF000C 0xBEEF\n"
-        "byte 0xF000E 4\n"
-        "bytes 0xF001E 0a 0B\n");
-    ASSERT_EQ(profile.memory.size(), 1u);
-    const std::vector<std::uint8_t> expected = {'_', 'D', 'M', 'I', '_', 0, '#', 'x', 0x00, 0x10, 0x0F, 0x00,
-                                                0xEF, 0xBE, 0x04, 0xFF};
-    EXPECT_EQ(std::vector<std::uint8_t>(profile.memory[0].bytes.begin(), profile.memory[0].bytes.begin() + 16), expected);
-    EXPECT_EQ(profile.memory[0].bytes[0x1D], 0xFF);
-    EXPECT_EQ(profile.memory[0].bytes[0x1E], 0x0A);
-    EXPECT_EQ(profile.memory[0].bytes[0x1F], 0x0B);
-}
-
-TEST(MachineProfileParser, PciLinesBuildTheConfigurationSpace) {
-    const MachineProfile profile = Parsed(
-        "pci 10:1f.7 0x10DE 0x0A7F 0x030000 0xA2\n"
-        "pci-subsystem 10:1f.7 0xF157 0x7745\n"
-        "pci-dword 10:1f.7 0x20 0x00000401\n"
-        "pci c4:00.0 0x1F3C 0x2A1C 0x060400\n"
-        "pci-dword c4:00.0 0x0C 0x00800010\n"
-        "pci-bridge c4:00.0 0xc5 0xc7\n");
-    const auto found = profile.pci.find(0x10u * 256 + 0x1F * 8 + 7);
-    ASSERT_NE(found, profile.pci.end());
-    const std::vector<std::uint8_t> config(found->second.begin(), found->second.end());
-    EXPECT_EQ(U32At(config, 0x00), 0x0A7F10DEu);
-    EXPECT_EQ(U32At(config, 0x08), 0x030000A2u);
-    EXPECT_EQ(U32At(config, 0x20), 0x00000401u);
-    EXPECT_EQ(U32At(config, 0x2C), 0x7745F157u);
-    EXPECT_EQ(U32At(config, 0x04), 0u);
-    // A multi-function bridge on a high bus: layout 1 beside the multi-function bit.
-    const auto bridge = profile.pci.find(0xC4u * 256);
-    ASSERT_NE(bridge, profile.pci.end());
-    const std::vector<std::uint8_t> bridgeConfig(bridge->second.begin(), bridge->second.end());
-    EXPECT_EQ(U32At(bridgeConfig, 0x0C), 0x00810010u);
-    EXPECT_EQ(U32At(bridgeConfig, 0x18), 0x00C7C5C4u);
-}
-
-TEST(MachineProfileCompiler, WritesTheLayoutTheDriversRead) {
-    const MachineProfile profile = Parsed(
-        "port 0x80 0x5A\n"
-        "bios-ident \"NORVA\"\n"
-        "bios-info 1 \"Vendor\"\n"
-        "bios-info-value 0x01020304\n"
-        "short-reply porvik 0xC3506104 16\n"
-        "fail-start norvabios\n"
-        "unserved fail\n");
-    const std::vector<std::uint8_t> bytes = CompileMachineProfile(profile);
-    ASSERT_GE(bytes.size(), 12u);
-    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 8), "VSIMPRF1");
-    EXPECT_EQ(U32At(bytes, 8), 6u);  // port, identity, record, two switches, unserved mode
-    std::size_t at = 12;
-    EXPECT_EQ(U32At(bytes, at), static_cast<std::uint32_t>(SIM_ENTRY_PORT));
-    EXPECT_EQ(U32At(bytes, at + 4), 8u);
-    EXPECT_EQ(U32At(bytes, at + 8), 0x80u);
-    EXPECT_EQ(U32At(bytes, at + 12), 0x5Au);
-    at += 16;
-    EXPECT_EQ(U32At(bytes, at), static_cast<std::uint32_t>(SIM_ENTRY_BIOS_IDENT));
-    EXPECT_EQ(U32At(bytes, at + 4), 5u);
-    EXPECT_EQ(std::string(bytes.begin() + at + 8, bytes.begin() + at + 13), "NORVA");
-    at += 13;
-    EXPECT_EQ(U32At(bytes, at), static_cast<std::uint32_t>(SIM_ENTRY_BIOS_INFO));
-    EXPECT_EQ(U32At(bytes, at + 4), 1028u);
-    EXPECT_EQ(std::string(bytes.begin() + at + 8 + 256, bytes.begin() + at + 8 + 263), std::string("Vendor\0", 7));
-    EXPECT_EQ(U32At(bytes, at + 8 + 1024), 0x01020304u);
-    at += 8 + 1028;
-    EXPECT_EQ(std::vector<std::uint32_t>({U32At(bytes, at), U32At(bytes, at + 8), U32At(bytes, at + 12),
-                                          U32At(bytes, at + 16), U32At(bytes, at + 20)}),
-              std::vector<std::uint32_t>({SIM_ENTRY_SWITCH, SIM_DRIVER_PORVIK, SIM_SWITCH_SHORT_REPLY, 0xC3506104u, 16u}));
-    at += 24 + 24;
-    EXPECT_EQ(U32At(bytes, at), static_cast<std::uint32_t>(SIM_ENTRY_UNSERVED));
-    EXPECT_EQ(U32At(bytes, at + 8), static_cast<std::uint32_t>(SIM_UNSERVED_FAIL));
-    EXPECT_EQ(bytes.size(), at + 12);
 }
 
 TEST(MachineProfileCompiler, PrepareLinesCarryTheWindowsSettings) {

@@ -4,14 +4,10 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-
-#include "platform/openssl/openssl_crypto.h"
-#include "trust/manifest_check.h"
-#include "trust/manifest_fields.h"
+#include <vector>
 
 namespace veltra {
 namespace {
@@ -42,41 +38,13 @@ protected:
     void SetUp() override {
         WriteText(tree_ / "DataBase/VT5/VDList.xml", "<list/>\n");
         WriteText(tree_ / "DQATest/VT5/VDList.xml", "<dqa/>\n");
-        WriteText(tree_ / "VGA/NV/191.07/set up.exe", "MZ");
         WriteText(tree_ / "DataBase/manifest.txt", "old");
-        fs::create_symlink("set up.exe", tree_ / "VGA/NV/191.07/link.exe");
     }
     void TearDown() override { fs::remove_all(tree_); }
-
-    ManifestCheck Check(const std::string& folder) {
-        OpenSslCrypto crypto;
-        const Bytes key = ReadBytes(std::string(VELTRA_SOURCE_DIR) + "/tests/fixtures/signatures/demo-public.der");
-        return CheckManifest(crypto, key, ReadBytes(tree_ / folder / "manifest.txt"),
-                             ReadBytes(tree_ / folder / "manifest.sig"), std::time(nullptr), 42);
-    }
 
     const fs::path tree_ = fs::temp_directory_path() / ("sign-server-test-" + std::to_string(::getpid()));
     const std::string key_ = std::string(VELTRA_SOURCE_DIR) + "/examples/keys/demo-private.pem";
 };
-
-TEST_F(SignServer, SignsEachFolderWithItsFilesAsOpensslWould) {
-    const auto [exitCode, output] = RunTool("--key " + key_ + " --tree " + tree_.string() + " --sequence 42 --days 2");
-    ASSERT_EQ(exitCode, 0) << output;
-    const ManifestCheck normal = Check("DataBase"), dqa = Check("DQATest");
-    ASSERT_EQ(normal.verdict, ManifestVerdict::Accepted) << output;
-    ASSERT_EQ(dqa.verdict, ManifestVerdict::Accepted) << output;
-    // Sorted by path, the other folder and the old manifest left out, a link inside the tree followed.
-    const std::string mz = "9b8db510ef42b8ed54a3712636fda55a4f8cfcd5493e20b74ab00cd4f3979f2d 2 VGA/NV/191.07/";
-    EXPECT_EQ(WriteManifest(*normal.manifest), "veltra-manifest 1\nsequence 42\nexpires " +
-              UtcTimeText(normal.manifest->expires) + "\n" + DigestHex(normal.manifest->files[0].sha256) +
-              " 8 DataBase/VT5/VDList.xml\n" + mz + "link.exe\n" + mz + "set up.exe\n");
-    EXPECT_EQ(dqa.manifest->files[0].path, "DQATest/VT5/VDList.xml");
-    EXPECT_NEAR(static_cast<double>(normal.manifest->expires - std::time(nullptr)), 2 * 86400.0, 60.0);
-    const fs::path byOpenssl = tree_ / "openssl.sig";
-    ASSERT_EQ(std::system(("openssl dgst -sha256 -sign " + key_ + " -out " + byOpenssl.string() + " " +
-                           (tree_ / "DQATest/manifest.txt").string()).c_str()), 0);
-    EXPECT_EQ(ReadBytes(byOpenssl), ReadBytes(tree_ / "DQATest/manifest.sig"));
-}
 
 TEST_F(SignServer, RefusesBadCommandLinesAndLinksOutOfTheTree) {
     const std::string base = "--key " + key_ + " --tree " + tree_.string();
