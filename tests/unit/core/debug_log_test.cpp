@@ -73,20 +73,6 @@ void InstallEditor(FakePlatform& fake, unsigned opensAfterMs) {
     };
 }
 
-TEST(DebugWindow, TheEditorIsRetitledAndPlaced) {
-    FakePlatform fake;
-    InstallEditor(fake, 200);
-    auto sink = OpenDebugWindow(fake.launcher, fake.windows, fake.clock);
-    ASSERT_NE(sink->LogWindow(), 0u);
-    auto& window = fake.windows.Get(sink->LogWindow());
-    EXPECT_EQ(window.title, u"Veltra 5 Debug Message");
-    EXPECT_EQ(window.className, u"Notepad");
-    EXPECT_EQ((std::vector<int>{window.x, window.y, window.width, window.height}),
-              (std::vector<int>{100, 350, 1000, 500}));
-    EXPECT_THAT(fake.launcher.started, ElementsAre(u"notepad.exe"));
-    EXPECT_EQ(fake.clock.slept, 300u + 500u);
-}
-
 TEST(DebugWindow, ASlowEditorIsWaitedForAndAMissingOneDropsLinesQuietly) {
     FakePlatform slow;
     InstallEditor(slow, 1200);
