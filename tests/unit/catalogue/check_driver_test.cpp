@@ -84,18 +84,6 @@ TEST(CheckDriver, FullPhaseRunsTheChecksInOrderWithTheirLogLines) {
     EXPECT_EQ(f.checkList.list.rows[2][2], u"Zip");
 }
 
-TEST(CheckDriver, OnlyTheSelectedCategoriesRun) {
-    CheckFixture f;
-    f.AddCatalogue(u"BIOSList.xml", "");
-    f.AddCatalogue(u"VT5_LOU.xml", "<UTL><Item>Zip</Item><OS>ALL</OS><Description>z</Description>");
-    fakes::ScopedDebugCapture log;
-    f.RunAll(2);
-    const auto texts = Texts(log.Lines());
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), u"msg   Do Check_LB()~~"), 1);
-    for (const auto& line : texts) EXPECT_FALSE(line.starts_with(u"msg   Do Check_L") && line != u"msg   Do Check_LB()~~");
-    EXPECT_FALSE(std::any_of(texts.begin(), texts.end(), [](const auto& l) { return l.starts_with(u"iItem = 5"); }));
-}
-
 TEST(CheckDriver, AScanWithNothingNewLeavesAnEmptyFileAndReplacesTheLastOne) {
     CheckFixture f;
     f.AddCatalogue(u"VT5_LOU.xml", "<UTL><Item>Zip</Item><OS>ALL</OS><Description>z</Description>");
