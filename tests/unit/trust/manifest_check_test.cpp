@@ -4,9 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "fakes/fake_file_system.h"
 #include "platform/openssl/openssl_crypto.h"
-#include "trust/file_digest.h"
 #include "trust/manifest_check.h"
 #include "trust/pinned_key.h"
 #include "trust/threaded_sha256.h"
@@ -91,23 +89,6 @@ TEST(CheckFile, ComparesSizeBeforeHashAndPathsExactly) {
               u"The file XBIOS/QB-7100/130/Read me.txt from the update server is not the one its maker signed. "
               u"It was not used.");
     EXPECT_EQ(DescribeVerdict(FileVerdict::NotListed, "a").logLine, u"File refused (not in the manifest): a");
-}
-
-// One block past the reader's 64 KiB: the last read holds one byte.
-TEST(DigestFile, HashesTheWholeFileInBlocks) {
-    Bytes bytes(65537);
-    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i % 251);
-    fakes::FakeFileSystem files;
-    files.AddFolder(u"C:\\D");
-    files.AddFile(u"C:\\D\\f", std::vector<unsigned char>(bytes.begin(), bytes.end()));
-    OpenSslCrypto crypto;
-    std::unique_ptr<ISha256> whole = crypto.NewSha256();
-    whole->Add(bytes);
-    const std::optional<FileDigest> digest = DigestFile(files, crypto, u"C:\\D\\f");
-    ASSERT_TRUE(digest);
-    EXPECT_EQ(digest->size, bytes.size());
-    EXPECT_EQ(digest->sha256, whole->Finish());
-    EXPECT_FALSE(DigestFile(files, crypto, u"C:\\D\\missing"));
 }
 
 // Blocks of odd sizes, empty ones among them, many more than may wait: the digest of all
