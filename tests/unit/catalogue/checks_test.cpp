@@ -122,27 +122,6 @@ TEST(CheckLD, TextModeShiftsRecordsAfterACarriageReturnPair) {
     EXPECT_EQ(Check_LD(f.context), 1);
 }
 
-TEST(CheckLVB, ModelMatchesAndOfferedVersionMustBeGreater) {
-    CheckFixture f;
-    f.vt5.pVGA->sBIOSText = u"QB-7600";
-    f.vt5.pVGA->sBIOSVersion = u"2.10";
-    auto entry = [](std::string_view model, std::string_view version) {
-        return "<" + std::string(model) + "><Vendor>n</Vendor><Version>x</Version><NORVAVer>" + std::string(version) +
-               "</NORVAVer><WebPath>/vb/" + std::string(version) + "</WebPath><Size>1</Size><MarkName>m</MarkName>\n";
-    };
-    f.AddCatalogue(u"VBList.xml", entry("QB-7600", "2.11") + entry("QB-7600", "2.10") + entry("QB-7600", "2.09") +
-                                      entry("QB-7700", "3.0") + entry("qb-7600", "9.0") + entry("QB-7600 ", "9.1"));
-    f.Open(3);
-    Check_LVB(f.context);
-    EXPECT_THAT(OnlineVersions(f.Records()), ElementsAre("2.11"));
-    EXPECT_EQ(f.Records()[0].description, "Unknown");
-    // A card without a readable video BIOS version is offered every entry of its model.
-    f.vt5.pVGA->sBIOSVersion.clear();
-    f.Open(3);
-    Check_LVB(f.context);
-    EXPECT_THAT(OnlineVersions(f.Records()), ElementsAre("2.11", "2.10", "2.09"));
-}
-
 TEST(InstalledVersions, TableRowsThenTheDriversKeyAndA128ByteBuffer) {
     fakes::FakeRegistry registry;
     Windows1252CodePage codePage;
