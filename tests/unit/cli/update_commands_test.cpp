@@ -7,7 +7,6 @@
 #include "core/text.h"
 #include "cli_run.h"
 #include "cli/console_page_view.h"
-#include "cli/recorded_transfers.h"
 #include "cli/update_services.h"
 #include "download/update_server.h"
 #include "fakes/fake_message_pump.h"
@@ -137,31 +136,6 @@ TEST(UpdateServerBase, CommandLineThenRegistryThenTheBuiltInAddress) {
     registry.Set(RegistryRoot::LocalMachine, u"SOFTWARE\\Norva\\Veltra Series\\", u"UpdateServer", u"http://reg/updates/");
     EXPECT_EQ(UpdateServerBase(registry, std::nullopt), u"http://reg/updates");
     EXPECT_EQ(UpdateServerBase(registry, u"http://cli"), u"http://cli");
-}
-
-// Ctrl+C during a transfer, and a transfer the service never ends.
-TEST(RecordedTransfers, AStopIsAUserBreakAndAnAbandonedTransferAFailure) {
-    fakes::FakeFileSystem files;
-    files.AddFolder(u"C:\\D");
-    fakes::FakeUrlTransfers inner(files);
-    inner.server[u"http://up/a"].body = std::vector<unsigned char>(5000, 'a');
-    RecordedTransfers transfers(inner);
-    struct : IDownloadEvents {
-        void OnDownloadProgress(const DownloadProgress*) override {}
-        void OnEndDownload() override { transfers->Finish(); }
-        void OnTransferTick(std::uint64_t) override {}
-        void OnStopRequested() override {}
-        RecordedTransfers* transfers = nullptr;
-    } events;
-    events.transfers = &transfers;
-    ASSERT_TRUE(transfers.Start(u"http://up/a", u"C:\\D\\f", TransferRules{1u << 20, 5, false, false, std::nullopt}, events));
-    transfers.RequestStop();
-    inner.RunWorker();
-    ASSERT_TRUE(transfers.Start(u"http://up/silent", u"C:\\D\\f", TransferRules{}, events));
-    EXPECT_EQ(transfers.Abandon(false), u"2");
-    ASSERT_EQ(transfers.Records().size(), 2u);
-    EXPECT_EQ(OutcomeText(transfers.Records()[0]), "user break");
-    EXPECT_EQ(OutcomeText(transfers.Records()[1]), "Server is busy or connect fail");
 }
 
 TEST(ConsoleProgress, ThirtyMarksThePercentAndOneDrawPerChange) {
