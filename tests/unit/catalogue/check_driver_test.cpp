@@ -71,15 +71,5 @@ TEST(CheckDriver, AScanWithNothingNewLeavesAnEmptyFileAndReplacesTheLastOne) {
     EXPECT_EQ(f.vt5.sUpdateCount, u"0");
 }
 
-TEST(CheckDriver, AResultFileThatCannotBeCreatedKeepsNothingButTheChecksRun) {
-    CheckFixture f;
-    f.fake.fileSystem.MakeReadOnlyFolder(std::u16string(kWork) + u"VT5\\LOG");
-    f.AddCatalogue(u"VT5_LOU.xml", "<UTL><Item>Zip</Item><OS>ALL</OS><Description>z</Description>");
-    f.RunAll();
-    EXPECT_EQ(f.vt5.resultCount, 1);
-    EXPECT_FALSE(f.fake.fileSystem.HasFile(CheckListPath(kWork)));
-    EXPECT_EQ(f.checkList.list.count, 0);
-}
-
 }  // namespace
 }  // namespace veltra::testing

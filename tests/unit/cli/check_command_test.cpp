@@ -1,7 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/test_modes.h"
 #include "core/text.h"
 #include "catalogue/result_list.h"
 #include "cli_run.h"
@@ -92,26 +91,6 @@ TEST(CliCheck, ABadIdentityFileGivesOneLineNamingTheProblem) {
     const CliRun missing = cli.Run({u"check", u"--identity", u"C:\\id\\none.json"});
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_EQ(missing.err, "veltra-cli: cannot read the identity file C:\\id\\none.json\n");
-}
-
-TEST(CliCheck, ThisMachineAnswersFromItsRegistryAndIdentifySavesIt) {
-    CheckCli cli;
-    cli.fake.registry.SetHklm(u"SOFTWARE\\Norva\\Drivers\\Media Codec Pack", u"Version", u"4.9");
-    cli.fake.registry.SetHklm(u"SOFTWARE\\Norva\\Live Monitor", u"AppVersion", u"1.01");
-    cli.fake.registry.SetHklm(u"SOFTWARE\\NVIDIA Corporation\\Installer", u"version", u"191.00");
-    cli.fake.registry.SetHklm(u"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", u"BuildLabEx", u"7601.amd64fre");
-    cli.fake.windows.AddTopLevel(kDqaTestWindowTitle, u"Static");
-    cli.fake.PlaceDriverFiles();  // identify reaches the hardware through the drivers
-    const CliRun check = cli.Run({u"check", u"--categories", u"other-utility"});
-    EXPECT_THAT(check.out, HasSubstr("\tMedia Codec Pack\t4.9\t5.0\t"));
-    const CliRun identify = cli.Run({u"identify", u"--json"});
-    // What identify saves, check --identity reads: the same machine checked offline gives the same rows.
-    cli.SetIdentity(identify.out);
-    const CliRun offline = cli.Run({u"check", u"--identity", u"C:\\id\\x.json", u"--categories", u"other-utility"});
-    EXPECT_EQ(offline.exitCode, 0) << offline.err;
-    EXPECT_EQ(offline.out, check.out);
-    EXPECT_THAT(identify.out, HasSubstr(",\"dmiBiosMajorRelease4\":false,\"dqaTest\":true,\"nvidiaDriverVersion\":\"191.00\","
-                                        "\"installed\":{\"Media Codec Pack\":\"4.9\",\"Norva Live Monitor\":\"1.01\"}}"));
 }
 
 }  // namespace

@@ -84,18 +84,6 @@ TEST(Cli, PlainOutputEscapesControlCharacters) {
     EXPECT_EQ(PlainText(std::u16string_view(u"x\u0000y", 3)), "x\\x00y");
 }
 
-// 256 characters: short enough for the I/O driver's path, one too many for the work path.
-TEST(Cli, AnExecutablePathTooLongForTheWorkPathFailsClearly) {
-    fakes::FakePlatform fake;
-    fake.processInfo.path = u"C:\\" + std::u16string(238, u'x') + u"\\veltra-cli.exe";
-    fake.PlaceDriverFiles();
-    const CliRun run = RunCommand(fake, {u"identify"});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_THAT(run.err, HasSubstr("longer than 255"));
-    EXPECT_EQ(RunCommand(fake, {u"list"}).exitCode, 1);
-}
-
 // Unlike the window, which ends quietly, the console front end ends with 1 and says why.
 TEST(Cli, WithoutTheDriversIdentifyFailsAndSaysWhy) {
     fakes::FakePlatform fake;

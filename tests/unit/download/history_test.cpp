@@ -83,14 +83,6 @@ TEST_F(HistoryTest, TheListShowsWholeRecordsAndATornTailIsOverwrittenByTheNextAp
     EXPECT_EQ(list.entries[49][0] + list.entries[49][3], u"52Item 52");
 }
 
-TEST_F(HistoryTest, GarbageRecordsGiveBoundedTexts) {
-    fake.fileSystem.AddFile(kPath, std::vector<unsigned char>(L::kRecordBytes, 'Z'));  // no zero anywhere
-    const HistoryList list = history.ReadHistoryList();
-    ASSERT_EQ(list.count, 1);
-    EXPECT_EQ(list.entries[1][1], std::u16string(12, u'Z'));
-    EXPECT_EQ(list.entries[1][6], std::u16string(516, u'Z'));
-}
-
 TEST_F(HistoryTest, ThePageShowsSixRecordsAtATimeAndARefreshReturnsToTheTop) {
     Append(6);
     page.RefreshHistory();

@@ -1,17 +1,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "download/transfer_watchdog.h"
 #include "core/text.h"
-#include "download/transfer_limits.h"
 #include "download/transfer_monitor.h"
-#include "fakes/fake_registry.h"
 #include "fakes/recording_debug_sink.h"
 
 namespace veltra {
 namespace {
 
-using ::testing::ElementsAre;
 
 constexpr char16_t kUrl[] = u"http://Update.Example:8080/DataBase/VT5/VDList.xml";
 constexpr TransferRules kCatalogue{1000, 2, false, false, std::nullopt};
@@ -83,24 +79,6 @@ TEST_P(TransferVerdicts, OnlyAWholeGood2xxReplyWithinTheRulesIsKept) {
 std::string CaseName(const ::testing::TestParamInfo<VerdictCase>& row) { return row.param.name; }
 INSTANTIATE_TEST_SUITE_P(Replies, TransferVerdicts, ::testing::ValuesIn(kVerdicts), CaseName);
 
-TEST(TransferMonitor, StatusCodesFoldTo25AndByteCountsPass4GiB) {
-    TransferMonitor monitor(kUrl, TransferRules{std::uint64_t{5} << 30, 5, false, false, std::nullopt});
-    const char16_t text[] = u"status";
-    const DownloadProgress progress = monitor.Progress(3000000000u, 4000000000u, 5, text);
-    EXPECT_EQ(progress.ulProgress, 3000000000u);
-    EXPECT_EQ(progress.ulProgressMax, 4000000000u);
-    EXPECT_EQ(progress.szStatusText, text);
-    std::vector<std::uint32_t> codes;
-    for (std::uint32_t code : {0u, 1u, 24u, 26u, 0xFFFFFFFFu}) codes.push_back(monitor.Progress(4000000000u, 0, code, nullptr).ulStatusCode);
-    EXPECT_THAT(codes, ElementsAre(25u, 1u, 24u, 25u, 25u));
-    monitor.Progress(100, 0, 5, nullptr);  // the service's count wrapped: 4 GiB + 100 bytes so far
-    EXPECT_FALSE(monitor.Refused());
-    monitor.Progress(1u << 30, 0, 5, nullptr);  // 5 GiB
-    EXPECT_FALSE(monitor.Refused());
-    monitor.Progress((1u << 30) + 1, 0, 5, nullptr);
-    EXPECT_TRUE(monitor.Refused());
-}
-
 TEST(TransferAddresses, SchemesHostsAndTemporaryFiles) {
     EXPECT_TRUE(IsWellFormedUrl(u"svn+ssh:x"));
     for (const char16_t* bad : {u"", u"no address", u"http:", u"://host/file", u"1http://host", u"ht tp://host"})
@@ -151,55 +129,6 @@ TEST(TransferMonitor, RedirectRepliesLeadOnOnlyWithinTheRules) {
         if (row.reply != nullptr) other.Response(row.status, row.reply);
         EXPECT_EQ(other.NextAddress(), std::nullopt) << Utf16ToUtf8(row.host);
         EXPECT_EQ(other.Refused(), row.refused) << Utf16ToUtf8(row.host);
-    }
-}
-
-// The registry's settings replace the build's limits only when they are a plain decimal
-// number from 1 to 1,000,000,000.
-TEST(TransferLimits, RegistrySettingsReplaceTheBuildsOnlyWhenTheyAreNumbersInRange) {
-    const TransferLimits built = BuildTransferLimits();
-    const std::pair<const char16_t*, std::uint64_t> rows[] = {
-        {u"1", 1}, {u"1000000000", 1000000000}, {u"0", 0}, {u"1000000001", 0}, {u"1x", 0}, {u" 5", 0},
-    };
-    for (const auto& [text, number] : rows) {
-        fakes::FakeRegistry registry;
-        for (const char16_t* name : {u"StallSeconds", u"TransferSeconds", u"MaxFileMiB"})
-            registry.SetHklm(u"SOFTWARE\\Norva\\Veltra Series\\", name, text);
-        const TransferLimits read = ReadTransferLimits(registry);
-        EXPECT_EQ(read.stallMilliseconds, number ? number * 1000 : built.stallMilliseconds) << Utf16ToUtf8(text);
-        EXPECT_EQ(read.transferMilliseconds, number ? number * 1000 : built.transferMilliseconds) << Utf16ToUtf8(text);
-        EXPECT_EQ(read.fileBytes, number ? number << 20 : built.fileBytes) << Utf16ToUtf8(text);
-    }
-}
-
-struct WatchdogStep {
-    std::uint64_t at;
-    bool progress;
-    bool stop;
-    WatchdogVerdict expected;
-};
-
-TEST(TransferWatchdog, StallsOverlongTransfersAndIgnoredStopsEndIt) {
-    const std::vector<std::vector<WatchdogStep>> runs = {
-        // progress keeps a transfer alive until the overall limit
-        {{1000, false, false, WatchdogVerdict::Running}, {3900, true, false, WatchdogVerdict::Running},
-         {6800, true, false, WatchdogVerdict::Running}, {9999, true, false, WatchdogVerdict::Running},
-         {11000, true, false, WatchdogVerdict::TooLong}},
-        // three seconds of silence after the last progress
-        {{0, false, false, WatchdogVerdict::Running}, {2000, true, false, WatchdogVerdict::Running},
-         {4999, false, false, WatchdogVerdict::Running}, {5000, false, false, WatchdogVerdict::Stalled}},
-        // a stop request the service does not act on ends the transfer half a second later
-        {{0, false, false, WatchdogVerdict::Running}, {100, false, true, WatchdogVerdict::Running},
-         {599, true, false, WatchdogVerdict::Running}, {600, false, false, WatchdogVerdict::Stopped}},
-    };
-    TransferWatchdog watchdog(3000, 10000);
-    for (const std::vector<WatchdogStep>& run : runs) {
-        watchdog.Start();
-        for (const WatchdogStep& step : run) {
-            if (step.progress) watchdog.Progress();
-            if (step.stop) watchdog.StopRequested();
-            EXPECT_EQ(watchdog.Tick(step.at), step.expected) << step.at;
-        }
     }
 }
 
