@@ -102,11 +102,5 @@ TEST(CatalogueScanner, LongValuesAndTagsAreCutAtTheirFieldsAndTheBuffer) {
     EXPECT_EQ(items[0].fields[kUtlDescription], u"d");
 }
 
-TEST(CatalogueScanner, ValuesConvertFromTheAnsiCodePage) {
-    const auto items = Scan(UtilityListKind(), "<UTL><Item>Caf\xE9 \x80</Item><Description>\xFC</Description>");
-    ASSERT_EQ(items.size(), 1u);
-    EXPECT_EQ(items[0].fields[kUtlItem], u"Caf\u00E9 \u20AC");
-}
-
 }  // namespace
 }  // namespace veltra::testing

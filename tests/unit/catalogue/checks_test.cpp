@@ -84,24 +84,6 @@ TEST(CheckLD, OneRecordPerDeviceRowAndDriverInNestedOrder) {
     EXPECT_EQ(Check_LD(f.context), 3) << "the open driver list is read again from its start";
 }
 
-TEST(CheckLD, MissingTablesAndNoDevicesEndQuietly) {
-    DriverFixture f;
-    f.SetDrivers({DriverBytes("LAN", "ALL", "2.6", "Lan")});
-    {
-        fakes::ScopedDebugCapture log;
-        EXPECT_EQ(Check_LD(f.context), 0);  // driver list not open
-        EXPECT_THAT(log.Lines(), ElementsAre(u"0000 :  Run Check_LD()....1", u"0001 :  fail ... DBF.VT5_LD == NULL"));
-    }
-    f.Open(0);
-    f.vt5.saPciIds.clear();
-    EXPECT_EQ(Check_LD(f.context), 0);
-    f.fake.fileSystem = fakes::FakeFileSystem();
-    f.AddCatalogue(u"DRVList.rec", DriverBytes("LAN", "ALL", "2.6", "Lan"));
-    f.Open(0);
-    f.vt5.saPciIds = {u"VEN_1E7B&DEV_5A68"};
-    EXPECT_EQ(Check_LD(f.context), 0);  // no VIDDID.rec
-}
-
 TEST(CheckLD, AListLongerThanOneReadIsReadToItsEnd) {
     DriverFixture f;
     std::vector<std::vector<unsigned char>> rows(60, DriverBytes("NONE", "ALL", "1.0", "Unused"));  // 66,840 bytes
