@@ -1,19 +1,15 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "core/vt5_record.h"
 #include "core/text.h"
-#include "download/history_page.h"
+#include "download/history.h"
 #include "fakes/fake_platform.h"
 #include "fakes/recording_debug_sink.h"
-#include "fakes/recording_page_views.h"
 
 namespace veltra {
 namespace {
 
-using ::testing::ElementsAre;
 using L = HistoryLayout;
 
 constexpr char16_t kPath[] = u"C:\\Veltra\\VT5\\LOG\\History.rec";
@@ -35,9 +31,6 @@ protected:
     fakes::FakePlatform fake;
     HistoryRecord staging;
     HistoryFile history{fake.fileSystem, fake.codePage, kPath};
-    VT5Record vt5;
-    fakes::RecordingListView view;
-    HistoryPage page{history, vt5, view};
     int appended = 0;
 };
 
@@ -81,27 +74,6 @@ TEST_F(HistoryTest, TheListShowsWholeRecordsAndATornTailIsOverwrittenByTheNextAp
     ASSERT_EQ(list.count, 49);  // the newest 49 with their numbers in the file
     EXPECT_EQ(list.entries[1][0] + list.entries[1][3], u"4Item 4");
     EXPECT_EQ(list.entries[49][0] + list.entries[49][3], u"52Item 52");
-}
-
-TEST_F(HistoryTest, ThePageShowsSixRecordsAtATimeAndARefreshReturnsToTheTop) {
-    Append(6);
-    page.RefreshHistory();
-    EXPECT_TRUE(view.rows[6].enabled);
-    EXPECT_FALSE(view.scrollVisible);
-    Append(1);
-    page.RefreshHistory();
-    EXPECT_TRUE(view.scrollVisible);
-    EXPECT_EQ(view.scrollMax, 1);
-    EXPECT_THAT(view.rows[1].texts, ElementsAre(u"1", u"2026/12/7", u"MB Driver", u"Item 1", u"R2.46"));
-    page.OnVScroll(1, 0);
-    EXPECT_THAT(view.Column(0), ElementsAre(u"2", u"3", u"4", u"5", u"6", u"7"));
-    page.OnDescription(6);
-    EXPECT_THAT(view.information, ElementsAre(u"About\r\n7"));
-    Append(1);
-    page.RefreshHistory();
-    EXPECT_EQ(vt5.scl2.nCurr, 0);
-    EXPECT_EQ(view.scrollMax, 2);
-    EXPECT_THAT(view.Column(3), ElementsAre(u"Item 1", u"Item 2", u"Item 3", u"Item 4", u"Item 5", u"Item 6"));
 }
 
 }  // namespace
