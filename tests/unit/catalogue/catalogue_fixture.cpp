@@ -1,7 +1,5 @@
 #include "catalogue_fixture.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <iterator>
 #include <span>
@@ -36,21 +34,6 @@ std::vector<std::pair<std::string, std::vector<unsigned char>>> BundledCatalogue
     return catalogues;
 }
 
-std::vector<CheckRecord> ReadCheckRecords(const fakes::FakeFileSystem& files, const std::u16string& workPath) {
-    const std::vector<unsigned char> bytes = files.Contents(CheckListPath(workPath));
-    std::vector<CheckRecord> records;
-    for (std::size_t at = 0; at + CheckRecord::kSize <= bytes.size(); at += CheckRecord::kSize)
-        records.push_back(ParseCheckRecord(std::span<const unsigned char, CheckRecord::kSize>(bytes.data() + at, CheckRecord::kSize)));
-    return records;
-}
-
-SavedIdentity DemoPcIdentity() {
-    const std::vector<unsigned char> json = SourceFile("examples/identities/demo-pc.json");
-    SavedIdentityResult saved = ParseSavedIdentity(std::string(json.begin(), json.end()));
-    EXPECT_EQ(saved.error, "");
-    return saved.identity.value_or(SavedIdentity{});
-}
-
 CheckFixture::CheckFixture() {
     vt5.sWorkPath = kWork;
     vt5.nOS = 4096;
@@ -71,6 +54,14 @@ void CheckFixture::Open(int index) {
     OpenCatalogueFile(fake.fileSystem, kWork, dbf, index);
     checkList.file = fake.fileSystem.Open(CheckListPath(kWork), FileOpenMode::ReadWriteTruncate);
     writer.SetFile(checkList.file.get());
+}
+
+std::vector<CheckRecord> CheckFixture::Records() const {
+    const std::vector<unsigned char> bytes = fake.fileSystem.Contents(CheckListPath(kWork));
+    std::vector<CheckRecord> records;
+    for (std::size_t at = 0; at + CheckRecord::kSize <= bytes.size(); at += CheckRecord::kSize)
+        records.push_back(ParseCheckRecord(std::span<const unsigned char, CheckRecord::kSize>(bytes.data() + at, CheckRecord::kSize)));
+    return records;
 }
 
 void CheckFixture::RunAll() { Check_Download_Information(context, checkList, 127); }

@@ -8,7 +8,6 @@
 #include "catalogue/check_context.h"
 #include "catalogue/installed_versions.h"
 #include "catalogue/result_list.h"
-#include "cli/saved_identity.h"
 #include "fakes/fake_platform.h"
 #include "sysinfo/vga_info.h"
 
@@ -25,8 +24,6 @@ std::vector<unsigned char> DriverBytes(std::string_view key, std::string_view sy
 std::vector<unsigned char> SourceFile(const std::string& relativePath);
 // The bundled server's catalogues of "DataBase" or "DQATest", each with its path below the server's base.
 std::vector<std::pair<std::string, std::vector<unsigned char>>> BundledCatalogues(const std::string& mode);
-std::vector<CheckRecord> ReadCheckRecords(const fakes::FakeFileSystem& files, const std::u16string& workPath);
-SavedIdentity DemoPcIdentity();  // of examples/identities
 
 // A machine with a work folder, an identity and the checks' context over fakes.
 struct CheckFixture {
@@ -34,7 +31,7 @@ struct CheckFixture {
     void AddCatalogue(const std::u16string& name, std::vector<unsigned char> bytes);
     void AddCatalogue(const std::u16string& name, std::string_view text) { AddCatalogue(name, Bytes(text)); }
     void Open(int index);  // as the check driver does before a check
-    std::vector<CheckRecord> Records() const { return ReadCheckRecords(fake.fileSystem, kWork); }
+    std::vector<CheckRecord> Records() const;  // what "CheckList.rec" holds
     void RunAll();
 
     fakes::FakePlatform fake;
