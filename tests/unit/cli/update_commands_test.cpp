@@ -114,10 +114,8 @@ TEST(CliUpdate, ManualScanBoxesAndCommandLineErrors) {
     EXPECT_EQ(cli.Run({u"scan", u"--categories", u"viddid"}), 2);
     EXPECT_THAT(cli.err, HasSubstr("no category selected"));
     // No window from the console program: the page's message box goes to standard error.
-    for (const char16_t* server : {u"", u"ftp://127.0.0.1:21", u"127.0.0.1/updates"}) {
-        EXPECT_EQ(cli.Run({u"scan"}, server), 1);
-        EXPECT_THAT(cli.err, HasSubstr("veltra-cli: The URL is invalid.\n"));
-    }
+    EXPECT_EQ(cli.Run({u"scan"}, u"ftp://127.0.0.1:21"), 1);
+    EXPECT_THAT(cli.err, HasSubstr("veltra-cli: The URL is invalid.\n"));
     EXPECT_TRUE(cli.fake.messageBox.stopShown.empty());
     EXPECT_EQ(cli.Run({u"install", u"1", u"2"}), 2);
     EXPECT_EQ(cli.Run({u"list", u"3"}), 2);
