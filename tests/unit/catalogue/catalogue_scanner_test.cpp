@@ -7,17 +7,15 @@
 namespace veltra::testing {
 namespace {
 
-std::vector<CatalogueItem> Scan(const CatalogueKind& kind, const std::vector<unsigned char>& bytes) {
+std::vector<CatalogueItem> Scan(const CatalogueKind& kind, std::string_view text) {
     fakes::FakeFileSystem files;
-    files.AddFile(u"C:\\c.xml", bytes);
+    files.AddFile(u"C:\\c.xml", Bytes(text));
     auto file = files.Open(u"C:\\c.xml", FileOpenMode::ReadOnly);
     Windows1252CodePage codePage;
     std::vector<CatalogueItem> items;
     ScanCatalogueFile(file.get(), kind, codePage, [&](const CatalogueItem& item) { items.push_back(item); });
     return items;
 }
-
-std::vector<CatalogueItem> Scan(const CatalogueKind& kind, std::string_view text) { return Scan(kind, Bytes(text)); }
 
 constexpr std::string_view kBiosItem =
     "<QB-7100>\r\n<Vendor>Corvid</Vendor><Version>1.5 </Version><WebPath>/b/7100.zip</WebPath>"

@@ -31,13 +31,9 @@ TEST(AlarmFiresNow, OncePerPeriodWhateverTheClockDoes) {
     const ReminderRecord sunday{kEveryWeek, 0, 1, Local(2010, 5, 8)};
     const AlarmCase cases[] = {
         {"weekly Sunday: midnight, a step back, the next week", sunday, Wall(2010, 5, 8, 12),
-         {{Wall(2010, 5, 8, 23, 59, 59), false},
-          {Wall(2010, 5, 9), true},
-          {Wall(2010, 5, 9, 0, 0, 1), false},
-          {Wall(2010, 5, 8, 23), false},  // clock set back an hour
-          {Wall(2010, 5, 9), false},      // the same midnight again
-          {Wall(2010, 5, 15, 23, 59, 59), false},
-          {Wall(2010, 5, 16), true}}},
+         {{Wall(2010, 5, 8, 23, 59, 59), false}, {Wall(2010, 5, 9), true}, {Wall(2010, 5, 9, 0, 0, 1), false},
+          {Wall(2010, 5, 8, 23), false}, {Wall(2010, 5, 9), false},  // set back an hour: the same midnight again
+          {Wall(2010, 5, 15, 23, 59, 59), false}, {Wall(2010, 5, 16), true}}},
         {"weekly Sunday: applied after this week's midnight", sunday, Wall(2010, 5, 9, 0, 0, 1),
          {{Wall(2010, 5, 9, 0, 0, 2), false}, {Wall(2010, 5, 16), true}}},
         {"monthly 31 (saved in February): the last day of April, then May 31st", {kEveryMonth, 1, 31, Local(2010, 2, 2)},
