@@ -83,17 +83,5 @@ TEST(Cli, PlainOutputEscapesControlCharacters) {
     EXPECT_EQ(PlainText(std::u16string_view(u"x\u0000y", 3)), "x\\x00y");
 }
 
-// Unlike the window, which ends quietly, the console front end ends with 1 and says why.
-TEST(Cli, WithoutTheDriversIdentifyFailsAndSaysWhy) {
-    fakes::FakePlatform fake;
-    const CliRun run = RunCommand(fake, {u"identify"});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "veltra-cli: Driver can't Load !\n"
-                       "veltra-cli: nothing was identified: a driver could not be started\n");
-    EXPECT_THAT(fake.processExit.exitCodes, ::testing::ElementsAre(1u));
-    EXPECT_TRUE(fake.messageBox.shown.empty()) << "no message box from the console front end";
-}
-
 }  // namespace
 }  // namespace veltra::testing

@@ -10,7 +10,6 @@
 #include "cli_run.h"
 #include "cli/console_page_view.h"
 #include "cli/update_services.h"
-#include "download/update_server.h"
 #include "fakes/fake_message_pump.h"
 #include "fakes/fake_program_starter.h"
 #include "platform/openssl/openssl_crypto.h"
@@ -207,14 +206,6 @@ TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
     cli.fake.fileSystem.AddFile(u"C:\\T\\DataBase\\VT5\\VDList.xml", Bytes("hello World\n"));
     EXPECT_EQ(cli.Run({u"verify", u"--tree", u"C:\\T"}), 1);
     EXPECT_THAT(cli.out, HasSubstr("\nhash mismatch\tDataBase/VT5/VDList.xml\n"));
-}
-
-TEST(UpdateServerBase, CommandLineThenRegistryThenTheBuiltInAddress) {
-    fakes::FakeRegistry registry;
-    EXPECT_EQ(UpdateServerBase(registry, std::nullopt), Utf8ToUtf16(VELTRA_TEST_UPDATE_SERVER));
-    registry.Set(RegistryRoot::LocalMachine, u"SOFTWARE\\Norva\\Veltra Series\\", u"UpdateServer", u"http://reg/updates/");
-    EXPECT_EQ(UpdateServerBase(registry, std::nullopt), u"http://reg/updates");
-    EXPECT_EQ(UpdateServerBase(registry, u"http://cli"), u"http://cli");
 }
 
 TEST(ConsoleProgress, ThirtyMarksThePercentAndOneDrawPerChange) {
