@@ -66,11 +66,5 @@ TEST(IsPeriodicReminderDue, AgainstTheLastScanDate) {
     }
 }
 
-TEST(LastTimeAtExit, ThreeMonthPeriodKeepsRunningUntilDue) {
-    EXPECT_EQ(LastTimeAtExit(kEvery3Months, {100, false}, 500), 100);
-    EXPECT_EQ(LastTimeAtExit(kEvery3Months, {100, true}, 500), 500);
-    EXPECT_EQ(LastTimeAtExit(kEveryMonth, {100, false}, 500), 500);
-}
-
 }  // namespace
 }  // namespace veltra
