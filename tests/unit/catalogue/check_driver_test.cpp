@@ -57,19 +57,5 @@ TEST(CheckDriver, FullPhaseRunsTheChecksInOrderWithTheirLogLines) {
     EXPECT_EQ(f.checkList.list.rows[2][2], u"Zip");
 }
 
-TEST(CheckDriver, AScanWithNothingNewLeavesAnEmptyFileAndReplacesTheLastOne) {
-    CheckFixture f;
-    f.AddCatalogue(u"VT5_LOU.xml", "<UTL><Item>Zip</Item><OS>ALL</OS><Description>z</Description>");
-    f.RunAll();
-    EXPECT_EQ(f.Records().size(), 1u);
-    f.vt5.resultCount = 0;
-    f.vt5.nOS = 0;
-    f.AddCatalogue(u"VT5_LOU.xml", "<UTL><Item>Zip</Item><OS>XP32</OS><Description>z</Description>");
-    f.RunAll();
-    EXPECT_TRUE(f.fake.fileSystem.Contents(CheckListPath(kWork)).empty());
-    EXPECT_EQ(f.checkList.list.count, 0);
-    EXPECT_EQ(f.vt5.sUpdateCount, u"0");
-}
-
 }  // namespace
 }  // namespace veltra::testing

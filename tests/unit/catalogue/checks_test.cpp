@@ -104,28 +104,5 @@ TEST(CheckLD, TextModeShiftsRecordsAfterACarriageReturnPair) {
     EXPECT_EQ(Check_LD(f.context), 1);
 }
 
-TEST(InstalledVersions, TableRowsThenTheDriversKeyAndA128ByteBuffer) {
-    fakes::FakeRegistry registry;
-    Windows1252CodePage codePage;
-    RegistryInstalledVersions installed(registry, codePage);
-    registry.SetHklm(u"SOFTWARE\\Norva\\Drivers\\Odd Tool", u"Version", u"3.3");
-    registry.SetHklm(u"SOFTWARE\\Norva\\Drivers\\Long", u"Version", std::u16string(64, u'9'));
-    registry.SetHklm(u"SOFTWARE\\Norva\\Drivers\\Norva Eco Tuner", u"Version", u"1.0");
-    EXPECT_EQ(installed.GetInstalledVersion("Odd Tool"), u"3.3");
-    EXPECT_EQ(installed.GetInstalledVersion("Long"), u"");  // 65 units do not fit in 128 bytes
-    EXPECT_EQ(installed.GetInstalledVersion("Norva Eco Tuner"), u"1.0");
-    registry.SetHklm(u"SOFTWARE\\Norva\\Eco Tuner", u"AppVersion", u"1.2");
-    EXPECT_EQ(installed.GetInstalledVersion("Norva Eco Tuner"), u"1.2");
-    // Table names are case-sensitive, so this name goes to the driver key, which the registry finds in any case.
-    EXPECT_EQ(installed.GetInstalledVersion("norva eco tuner"), u"1.0");
-    const auto all = installed.AllInstalled();
-    EXPECT_EQ(all, (std::map<std::u16string, std::u16string>{
-                       {u"Norva Eco Tuner", u"1.2"}, {u"Odd Tool", u"3.3"}}));
-    RecordedInstalledVersions recorded(all, u"", codePage);
-    EXPECT_EQ(recorded.GetInstalledVersion("Odd Tool"), u"3.3");
-    EXPECT_EQ(recorded.GetInstalledVersion("ODD TOOL"), u"3.3");
-    EXPECT_EQ(recorded.GetInstalledVersion("Other"), u"");
-}
-
 }  // namespace
 }  // namespace veltra::testing
