@@ -79,6 +79,15 @@ TEST_P(TransferVerdicts, OnlyAWholeGood2xxReplyWithinTheRulesIsKept) {
 std::string CaseName(const ::testing::TestParamInfo<VerdictCase>& row) { return row.param.name; }
 INSTANTIATE_TEST_SUITE_P(Replies, TransferVerdicts, ::testing::ValuesIn(kVerdicts), CaseName);
 
+// Progress notices carry a running 32-bit count: one that falls back has passed 4 GiB.
+TEST(TransferMonitor, RunningCountsAddUpAcross4GiB) {
+    TransferMonitor monitor(kUrl, TransferRules{std::uint64_t{5} << 30, 5, false, false, std::nullopt});
+    for (std::uint32_t count : {3000000000u, 4000000000u, 100u, 1u << 30}) monitor.Progress(count, 0, 5, nullptr);
+    EXPECT_FALSE(monitor.Refused());  // 5 GiB, the limit
+    monitor.Progress((1u << 30) + 1, 0, 5, nullptr);
+    EXPECT_TRUE(monitor.Refused());
+}
+
 TEST(TransferAddresses, SchemesHostsAndTemporaryFiles) {
     EXPECT_TRUE(IsWellFormedUrl(u"svn+ssh:x"));
     for (const char16_t* bad : {u"", u"no address", u"http:", u"://host/file", u"1http://host", u"ht tp://host"})
