@@ -179,6 +179,18 @@ TEST(CliUpdate, AScanUsesOnlyWhatTheSignedListVouchesFor) {
     }
 }
 
+// A signed list that cannot be kept on disk still holds for this scan; its signature is not kept without it.
+TEST(CliUpdate, ASignedListThatCannotBeKeptStillHoldsForTheScan) {
+    UpdateCli cli;
+    cli.PinDemoKey();
+    cli.transfers.server[u"http://up/DataBase/VT5/VDList.xml"].body = Bytes("hello world\n");
+    cli.fake.fileSystem.AddFolder(u"C:\\W\\VT5\\DL_INFO\\DataBase.manifest.txt");  // the list's place is taken
+    EXPECT_EQ(cli.Run({u"scan", u"--categories", u"vga-driver", u"--debug"}), 0) << cli.err;
+    EXPECT_EQ(cli.fake.fileSystem.Contents(kVdListFile), Bytes("hello world\n"));
+    EXPECT_THAT(cli.err, HasSubstr(" :  The signed file list could not be kept\n"));
+    EXPECT_FALSE(cli.fake.fileSystem.HasFile(u"C:\\W\\VT5\\DL_INFO\\DataBase.manifest.sig"));
+}
+
 // A download needs a list a scan accepted: before any, nothing is fetched or started.
 TEST(CliUpdate, AnInstallWaitsForAnAcceptedList) {
     UpdateCli cli;
