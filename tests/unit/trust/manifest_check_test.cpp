@@ -4,7 +4,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "fakes/fake_file_system.h"
 #include "platform/openssl/openssl_crypto.h"
+#include "trust/file_digest.h"
 #include "trust/manifest_check.h"
 #include "trust/pinned_key.h"
 #include "trust/threaded_sha256.h"
@@ -88,6 +90,21 @@ TEST(CheckFile, ComparesSizeBeforeHashAndPathsExactly) {
               u"The file XBIOS/QB-7100/130/Read me.txt from the update server is not the one its maker signed. "
               u"It was not used.");
     EXPECT_EQ(DescribeVerdict(FileVerdict::NotListed, "a").logLine, u"File refused (not in the manifest): a");
+}
+
+// One byte past the reader's 64 KiB block: the last read holds one byte.
+TEST(DigestFile, HashesTheWholeFileInBlocks) {
+    const Bytes bytes(65537, 7);
+    fakes::FakeFileSystem files;
+    files.AddFile(u"C:\\f", std::vector<unsigned char>(bytes.begin(), bytes.end()));
+    OpenSslCrypto crypto;
+    std::unique_ptr<ISha256> whole = crypto.NewSha256();
+    whole->Add(bytes);
+    const std::optional<FileDigest> digest = DigestFile(files, crypto, u"C:\\f");
+    ASSERT_TRUE(digest);
+    EXPECT_EQ(digest->size, bytes.size());
+    EXPECT_EQ(digest->sha256, whole->Finish());
+    EXPECT_FALSE(DigestFile(files, crypto, u"C:\\missing"));
 }
 
 // Blocks of odd sizes, empty ones among them, many more than may wait: the digest of all
