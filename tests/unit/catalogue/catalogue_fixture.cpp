@@ -1,28 +1,22 @@
 #include "catalogue_fixture.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <iterator>
 #include <span>
 
 #include "core/text.h"
-
-#include "catalogue/device_tables.h"
 #include "catalogue/check_driver.h"
+#include "catalogue/device_tables.h"
 
 namespace veltra::testing {
-
-std::vector<unsigned char> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 
 std::vector<unsigned char> VidDidBytes(std::string_view kind, std::string_view key, std::string_view devices) {
     return SerializeVidDidRow({std::string(kind), std::string(key), std::string(devices)});
 }
 
 std::vector<unsigned char> DriverBytes(std::string_view key, std::string_view systems, std::string_view version,
-                                       std::string_view name, std::string_view webPath, std::string_view size) {
-    return SerializeDriverRow({std::string(key), std::string(systems), std::string(version), std::string(name),
-                               std::string(webPath), std::string(size)});
+                                       std::string_view name) {
+    return SerializeDriverRow({std::string(key), std::string(systems), std::string(version), std::string(name), "/drv/x.exe", "1 MB"});
 }
 
 std::vector<unsigned char> SourceFile(const std::string& relativePath) {
@@ -38,27 +32,6 @@ std::vector<std::pair<std::string, std::vector<unsigned char>>> BundledCatalogue
         catalogues.emplace_back(path, SourceFile("examples/server/" + path));
     }
     return catalogues;
-}
-
-void CopyBundledCatalogues(fakes::FakeFileSystem& files, const std::u16string& workPath, const std::string& mode) {
-    for (const auto& [path, bytes] : BundledCatalogues(mode))
-        files.AddFile(CatalogueFolder(workPath) + Utf8ToUtf16(path.substr(path.rfind('/') + 1)), bytes);
-}
-
-std::vector<CheckRecord> ReadCheckRecords(const fakes::FakeFileSystem& files, const std::u16string& workPath) {
-    const std::vector<unsigned char> bytes = files.Contents(CheckListPath(workPath));
-    std::vector<CheckRecord> records;
-    for (std::size_t at = 0; at + CheckRecord::kSize <= bytes.size(); at += CheckRecord::kSize) {
-        records.push_back(ParseCheckRecord(std::span<const unsigned char, CheckRecord::kSize>(bytes.data() + at, CheckRecord::kSize)));
-    }
-    return records;
-}
-
-SavedIdentity DemoPcIdentity() {
-    const std::vector<unsigned char> json = SourceFile("examples/identities/demo-pc.json");
-    SavedIdentityResult saved = ParseSavedIdentity(std::string(json.begin(), json.end()));
-    EXPECT_EQ(saved.error, "");
-    return saved.identity.value_or(SavedIdentity{});
 }
 
 CheckFixture::CheckFixture() {
@@ -83,8 +56,14 @@ void CheckFixture::Open(int index) {
     writer.SetFile(checkList.file.get());
 }
 
-std::vector<CheckRecord> CheckFixture::Records() const { return ReadCheckRecords(fake.fileSystem, kWork); }
+std::vector<CheckRecord> CheckFixture::Records() const {
+    const std::vector<unsigned char> bytes = fake.fileSystem.Contents(CheckListPath(kWork));
+    std::vector<CheckRecord> records;
+    for (std::size_t at = 0; at + CheckRecord::kSize <= bytes.size(); at += CheckRecord::kSize)
+        records.push_back(ParseCheckRecord(std::span<const unsigned char, CheckRecord::kSize>(bytes.data() + at, CheckRecord::kSize)));
+    return records;
+}
 
-void CheckFixture::RunAll(int selectMask) { Check_Download_Information(context, checkList, selectMask); }
+void CheckFixture::RunAll() { Check_Download_Information(context, checkList, 127); }
 
 }  // namespace veltra::testing

@@ -8,7 +8,6 @@
 #include "catalogue/check_context.h"
 #include "catalogue/installed_versions.h"
 #include "catalogue/result_list.h"
-#include "cli/saved_identity.h"
 #include "fakes/fake_platform.h"
 #include "sysinfo/vga_info.h"
 
@@ -16,36 +15,24 @@ namespace veltra::testing {
 
 inline constexpr char16_t kWork[] = u"C:\\Veltra\\";
 
-// Bytes of an 8-bit text.
-std::vector<unsigned char> Bytes(std::string_view text);
-
-// One "VIDDID.rec" row and one "DRVList.rec" row, laid out as the server writes them.
+inline std::vector<unsigned char> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+// A "VIDDID.rec" row and a "DRVList.rec" row as the server writes them.
 std::vector<unsigned char> VidDidBytes(std::string_view kind, std::string_view key, std::string_view devices);
 std::vector<unsigned char> DriverBytes(std::string_view key, std::string_view systems, std::string_view version,
-                                       std::string_view name, std::string_view webPath = "/drv/x.exe",
-                                       std::string_view size = "1 MB");
-
+                                       std::string_view name);
 // A file of the source tree (examples, fixtures), empty when missing.
 std::vector<unsigned char> SourceFile(const std::string& relativePath);
-// The bundled server's catalogues of one mode ("DataBase" or "DQATest"), each with its path
-// below the server's base ("DataBase/VT5/DRVList.rec").
+// The bundled server's catalogues of "DataBase" or "DQATest", each with its path below the server's base.
 std::vector<std::pair<std::string, std::vector<unsigned char>>> BundledCatalogues(const std::string& mode);
-// Copies them into a work folder.
-void CopyBundledCatalogues(fakes::FakeFileSystem& files, const std::u16string& workPath, const std::string& mode);
-// The records a work folder's result file holds.
-std::vector<CheckRecord> ReadCheckRecords(const fakes::FakeFileSystem& files, const std::u16string& workPath);
-// The demo PC of examples/identities.
-SavedIdentity DemoPcIdentity();
 
 // A machine with a work folder, an identity and the checks' context over fakes.
 struct CheckFixture {
     CheckFixture();
     void AddCatalogue(const std::u16string& name, std::vector<unsigned char> bytes);
     void AddCatalogue(const std::u16string& name, std::string_view text) { AddCatalogue(name, Bytes(text)); }
-    // Opens a catalogue by its index, as the check driver does before a check.
-    void Open(int index);
+    void Open(int index);  // as the check driver does before a check
     std::vector<CheckRecord> Records() const;  // what "CheckList.rec" holds
-    void RunAll(int selectMask = 127);
+    void RunAll();
 
     fakes::FakePlatform fake;
     VT5Record vt5;

@@ -7,17 +7,15 @@
 namespace veltra::testing {
 namespace {
 
-std::vector<CatalogueItem> Scan(const CatalogueKind& kind, const std::vector<unsigned char>& bytes) {
+std::vector<CatalogueItem> Scan(const CatalogueKind& kind, std::string_view text) {
     fakes::FakeFileSystem files;
-    files.AddFile(u"C:\\c.xml", bytes);
+    files.AddFile(u"C:\\c.xml", Bytes(text));
     auto file = files.Open(u"C:\\c.xml", FileOpenMode::ReadOnly);
     Windows1252CodePage codePage;
     std::vector<CatalogueItem> items;
     ScanCatalogueFile(file.get(), kind, codePage, [&](const CatalogueItem& item) { items.push_back(item); });
     return items;
 }
-
-std::vector<CatalogueItem> Scan(const CatalogueKind& kind, std::string_view text) { return Scan(kind, Bytes(text)); }
 
 constexpr std::string_view kBiosItem =
     "<QB-7100>\r\n<Vendor>Corvid</Vendor><Version>1.5 </Version><WebPath>/b/7100.zip</WebPath>"
@@ -100,12 +98,6 @@ TEST(CatalogueScanner, LongValuesAndTagsAreCutAtTheirFieldsAndTheBuffer) {
     items = Scan(UtilityListKind(), "<UTL><" + longText + "<Description>d</Description>");
     ASSERT_EQ(items.size(), 1u);
     EXPECT_EQ(items[0].fields[kUtlDescription], u"d");
-}
-
-TEST(CatalogueScanner, ValuesConvertFromTheAnsiCodePage) {
-    const auto items = Scan(UtilityListKind(), "<UTL><Item>Caf\xE9 \x80</Item><Description>\xFC</Description>");
-    ASSERT_EQ(items.size(), 1u);
-    EXPECT_EQ(items[0].fields[kUtlItem], u"Caf\u00E9 \u20AC");
 }
 
 }  // namespace

@@ -33,47 +33,20 @@ TEST(CheckDriver, FullPhaseRunsTheChecksInOrderWithTheirLogLines) {
     f.RunAll();
     const std::u16string dlInfo = u"C:\\Veltra\\VT5\\DL_INFO\\";
     const std::u16string checkList = u"C:\\Veltra\\VT5\\LOG\\CheckList.rec";
-    const std::vector<std::u16string> dump = {u"", u"========================================="};
-    std::vector<std::u16string> expected = {
-        u"run... Check_Download_Information()",
-        u"Create : " + checkList,
-        u"Create successfully !! " + checkList,
-        u"iItem = 1 , " + dlInfo + u"BIOSList.xml",
-        u"BIOSList.xml Open sucessful",
-        u"msg   Do Check_LB()~~",
-        u"Run Check_LB()",
-        u".... End Check_LB",
-        u"iItem = 0 , " + dlInfo + u"DRVList.rec",
-        u"msg   Do Check_LD()~~",
-        u"Run Check_LD()....1",
-        u"iVIDDID_cnt = 1\n\tiTotalPCI = 1",
-        u"",
-        u"=========================================",
-        u"Type   = MB Driver",
-        u"Item  = Lan",
-        u"Curr Ver.   = Unknown",
-        u"Online Ver. = 2.6",
-        u"Information = Unknown",
-        u"WebPath     = /drv/x.exe",
-        u"iResult = 1",
-        u"iItem = 2 , " + dlInfo + u"VDList.xml",
-        u"err VDList.xml File not found",
-        u"iItem = 3 , " + dlInfo + u"VBList.xml",
-        u"err VBList.xml File not found",
-        u"iItem = 4 , " + dlInfo + u"VT5_LMU.xml",
-        u"err VT5_LMU.xml File not found",
-        u"iItem = 5 , " + dlInfo + u"VT5_LOU.xml",
-        u"msg   Do Check_LOU()~~",
-        u"",
-        u"=========================================",
-        u"Type   = Other Utility",
-        u"Item  = Zip",
-        u"Curr Ver.   = Unknown",
-        u"Online Ver. = ",
-        u"Information = z",
-        u"WebPath     = ",
-        u"Load history...",
-        u"Load successfully : " + checkList,
+    const std::u16string rule = u"=========================================";
+    const std::vector<std::u16string> expected = {
+        u"run... Check_Download_Information()", u"Create : " + checkList, u"Create successfully !! " + checkList,
+        u"iItem = 1 , " + dlInfo + u"BIOSList.xml", u"BIOSList.xml Open sucessful", u"msg   Do Check_LB()~~",
+        u"Run Check_LB()", u".... End Check_LB",
+        u"iItem = 0 , " + dlInfo + u"DRVList.rec", u"msg   Do Check_LD()~~", u"Run Check_LD()....1",
+        u"iVIDDID_cnt = 1\n\tiTotalPCI = 1", u"", rule, u"Type   = MB Driver", u"Item  = Lan", u"Curr Ver.   = Unknown",
+        u"Online Ver. = 2.6", u"Information = Unknown", u"WebPath     = /drv/x.exe", u"iResult = 1",
+        u"iItem = 2 , " + dlInfo + u"VDList.xml", u"err VDList.xml File not found",
+        u"iItem = 3 , " + dlInfo + u"VBList.xml", u"err VBList.xml File not found",
+        u"iItem = 4 , " + dlInfo + u"VT5_LMU.xml", u"err VT5_LMU.xml File not found",
+        u"iItem = 5 , " + dlInfo + u"VT5_LOU.xml", u"msg   Do Check_LOU()~~", u"", rule, u"Type   = Other Utility",
+        u"Item  = Zip", u"Curr Ver.   = Unknown", u"Online Ver. = ", u"Information = z", u"WebPath     = ",
+        u"Load history...", u"Load successfully : " + checkList,
     };
     EXPECT_THAT(Texts(log.Lines()), ElementsAreArray(expected));
     ASSERT_EQ(f.Records().size(), 3u);
@@ -82,42 +55,6 @@ TEST(CheckDriver, FullPhaseRunsTheChecksInOrderWithTheirLogLines) {
     EXPECT_EQ(f.checkList.list.count, 3);
     EXPECT_EQ(f.vt5.sUpdateCount, u"3");
     EXPECT_EQ(f.checkList.list.rows[2][2], u"Zip");
-}
-
-TEST(CheckDriver, OnlyTheSelectedCategoriesRun) {
-    CheckFixture f;
-    f.AddCatalogue(u"BIOSList.xml", "");
-    f.AddCatalogue(u"VT5_LOU.xml", "<UTL><Item>Zip</Item><OS>ALL</OS><Description>z</Description>");
-    fakes::ScopedDebugCapture log;
-    f.RunAll(2);
-    const auto texts = Texts(log.Lines());
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), u"msg   Do Check_LB()~~"), 1);
-    for (const auto& line : texts) EXPECT_FALSE(line.starts_with(u"msg   Do Check_L") && line != u"msg   Do Check_LB()~~");
-    EXPECT_FALSE(std::any_of(texts.begin(), texts.end(), [](const auto& l) { return l.starts_with(u"iItem = 5"); }));
-}
-
-TEST(CheckDriver, AScanWithNothingNewLeavesAnEmptyFileAndReplacesTheLastOne) {
-    CheckFixture f;
-    f.AddCatalogue(u"VT5_LOU.xml", "<UTL><Item>Zip</Item><OS>ALL</OS><Description>z</Description>");
-    f.RunAll();
-    EXPECT_EQ(f.Records().size(), 1u);
-    f.vt5.resultCount = 0;
-    f.vt5.nOS = 0;
-    f.AddCatalogue(u"VT5_LOU.xml", "<UTL><Item>Zip</Item><OS>XP32</OS><Description>z</Description>");
-    f.RunAll();
-    EXPECT_TRUE(f.fake.fileSystem.Contents(CheckListPath(kWork)).empty());
-    EXPECT_EQ(f.checkList.list.count, 0);
-    EXPECT_EQ(f.vt5.sUpdateCount, u"0");
-}
-
-TEST(CheckDriver, AResultFileThatCannotBeCreatedKeepsNothingButTheChecksRun) {
-    CheckFixture f;
-    f.fake.fileSystem.MakeReadOnlyFolder(std::u16string(kWork) + u"VT5\\LOG");
-    f.AddCatalogue(u"VT5_LOU.xml", "<UTL><Item>Zip</Item><OS>ALL</OS><Description>z</Description>");
-    f.RunAll();
-    EXPECT_EQ(f.vt5.resultCount, 1);
-    EXPECT_FALSE(f.fake.fileSystem.HasFile(CheckListPath(kWork)));
-    EXPECT_EQ(f.checkList.list.count, 0);
 }
 
 }  // namespace

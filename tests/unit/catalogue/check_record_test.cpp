@@ -85,23 +85,6 @@ TEST(ResultList, RowsSkipDownloadedEntriesAndKeepTheirIndexes) {
     EXPECT_EQ(f.checkList.list.rows[2], ResultRow{});
 }
 
-TEST(ResultList, MarkingADownloadRewritesOnlyThatRecordsState) {
-    ListFixture f;
-    f.WriteFile({Sample(1, "a"), Sample(2, "b"), Sample(3, "c")});
-    ReloadCheckList(f.fake.fileSystem, f.checkList, f.fake.codePage, f.vt5);
-    const auto before = f.fake.fileSystem.Contents(CheckListPath(kWork));
-    EXPECT_TRUE(MarkCheckRecordDownloaded(*f.checkList.file, 2));
-    EXPECT_FALSE(MarkCheckRecordDownloaded(*f.checkList.file, 7));
-    auto after = f.fake.fileSystem.Contents(CheckListPath(kWork));
-    ASSERT_EQ(after.size(), before.size());
-    EXPECT_EQ(after[988 + 985], 'D');
-    after[988 + 985] = 0;
-    EXPECT_EQ(after, before);
-    LoadCheckList(f.checkList, f.fake.codePage, f.vt5);
-    ASSERT_EQ(f.checkList.list.count, 2);
-    EXPECT_EQ(f.checkList.list.rows[1][7], u"3");
-}
-
 TEST(ResultList, HoldsAtMost49RowsAndAMissingFileIsCreatedEmpty) {
     ListFixture f;
     ReloadCheckList(f.fake.fileSystem, f.checkList, f.fake.codePage, f.vt5);

