@@ -20,23 +20,16 @@ void CloseEditors() {
     }
 }
 
-std::wstring EditorText(HWND edit) {
-    const auto length = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(edit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
+std::wstring EditorText(HWND edit) {  // asked for: GetWindowText gives another process's caption
+    wchar_t text[512] = L"";
+    SendMessageW(edit, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
     return text;
 }
 
-class DebugEditor : public ::testing::Test {
-protected:
-    void SetUp() override { CloseEditors(); }
-    void TearDown() override { CloseEditors(); }
-};
-
 // The real editor, found, retitled, placed and typed into through the real window calls;
 // which lines the program logs, and in what order, are the native start-up tests'.
-TEST_F(DebugEditor, LinesAreTypedIntoTheRetitledAndPlacedEditor) {
+TEST(DebugEditor, LinesAreTypedIntoTheRetitledAndPlacedEditor) {
+    CloseEditors();
     Win32Platform real;
     Platform& platform = real.Get();
     const auto sink = OpenDebugWindow(platform.launcher, platform.windows, platform.clock);
@@ -52,6 +45,7 @@ TEST_F(DebugEditor, LinesAreTypedIntoTheRetitledAndPlacedEditor) {
     EXPECT_EQ((std::vector<LONG>{place.left, place.top, place.right - place.left}), (std::vector<LONG>{100, 350, 1000}));
     EXPECT_EQ(EditorText(GetWindow(editor, GW_CHILD)),
               L"0000 :  Programe start and Debug message is open!!\r\n0001 :  Work path = C:\\Veltra\\\r\n");
+    CloseEditors();
 }
 
 }  // namespace

@@ -11,9 +11,7 @@ namespace {
 // The open modes of the record files on real files: "rb" reads only, "rb+" keeps the
 // contents, "wb+" truncates, and a folder that cannot hold the file gives no handle.
 TEST(RealRecordFiles, EachModeOnARealFile) {
-    const std::wstring folder = winetest::ProgramFolder() + L"record-test\\";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    const std::wstring file = folder + L"b.rec";
+    const std::wstring file = winetest::ProgramFolder() + L"record-test.rec";
     DeleteFileW(file.c_str());
     Win32FileSystem files;
     std::unique_ptr<IFile> handle;
@@ -23,25 +21,21 @@ TEST(RealRecordFiles, EachModeOnARealFile) {
     ASSERT_NE(handle, nullptr);
     EXPECT_EQ(handle->Write("0123456789", 10), 10u);  // created read-write whatever the mode
     handle.reset();
-
     EXPECT_EQ(OpenRecordFile(files, FromWide(file), handle, 0, 2), kRecordOpened);
     EXPECT_EQ(handle->Write("x", 1), 0u);
     char first = 0;
     EXPECT_EQ(handle->Read(&first, 1), 1u);
     EXPECT_EQ(first, '0');
-    EXPECT_EQ(OpenRecordFile(files, FromWide(file), handle, 0, 0), kRecordOpened);
-    handle->SeekToEnd();
-    EXPECT_EQ(handle->Tell(), 10);
+    for (const auto& [mode, size] : {std::pair{0, 10}, {1, 0}}) {
+        handle.reset();
+        EXPECT_EQ(OpenRecordFile(files, FromWide(file), handle, 0, mode), kRecordOpened);
+        handle->SeekToEnd();
+        EXPECT_EQ(handle->Tell(), size) << mode;
+    }
     handle.reset();
-    EXPECT_EQ(OpenRecordFile(files, FromWide(file), handle, 0, 1), kRecordOpened);
-    handle->SeekToEnd();
-    EXPECT_EQ(handle->Tell(), 0);
-    handle.reset();
-
     EXPECT_EQ(OpenRecordFile(files, FromWide(file + L"\\inner.rec"), handle, 1, 3), kRecordCreated);
     EXPECT_EQ(handle, nullptr);
     DeleteFileW(file.c_str());
-    RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace

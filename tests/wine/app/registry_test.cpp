@@ -1,7 +1,8 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/vt5_record.h"
 #include "app/work_path.h"
+#include "core/vt5_record.h"
 #include "platform/win32/win32_platform.h"
 #include "support/test_window.h"
 
@@ -14,8 +15,8 @@ constexpr wchar_t kKey[] = L"SOFTWARE\\Norva\\Veltra Series\\";
 constexpr wchar_t kWowKey[] = L"SOFTWARE\\Wow6432Node\\Norva\\Veltra Series\\";
 
 // The byte-count rule of the real RegQueryValueExW (value and terminator must fit), the
-// fallback key, and values of other types.
-TEST(Win32Registry, ProgramValuesFitIn63CharactersAndFallBackToTheWow6432NodeKey) {
+// fallback key, values of other types, and sub-keys listed by the real enumeration.
+TEST(Win32Registry, ProgramValuesFitIn63CharactersFallBackAndSubKeysAreListed) {
     Win32Registry registry;
     ScopedRegistryValue workDir(HKEY_LOCAL_MACHINE, kKey, L"WorkDir");
     ScopedRegistryValue appVersion(HKEY_LOCAL_MACHINE, kKey, L"AppVersion");
@@ -37,13 +38,18 @@ TEST(Win32Registry, ProgramValuesFitIn63CharactersAndFallBackToTheWow6432NodeKey
     EXPECT_EQ(vt5.sInstallDir, u"C:\\Program Files (x86)\\Norva\\Veltra");
 
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\VeltraTest", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                              nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\VeltraTest\\Sub A", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &key, nullptr),
               ERROR_SUCCESS);
     const DWORD number = 7;
     RegSetValueExW(key, L"Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof(number));
     RegCloseKey(key);
-    EXPECT_FALSE(registry.ReadString(RegistryRoot::CurrentUser, u"Software\\VeltraTest", u"Number", 128));
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\VeltraTest\\Sub B", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    RegCloseKey(key);
+    EXPECT_THAT(registry.SubKeyNames(RegistryRoot::CurrentUser, u"Software\\VeltraTest\\"),
+                ::testing::UnorderedElementsAre(u"Sub A", u"Sub B"));
+    EXPECT_TRUE(registry.SubKeyNames(RegistryRoot::CurrentUser, u"Software\\NoSuchKey").empty());
+    EXPECT_FALSE(registry.ReadString(RegistryRoot::CurrentUser, u"Software\\VeltraTest\\Sub A", u"Number", 128));
     EXPECT_FALSE(registry.ReadString(RegistryRoot::CurrentUser, u"Software\\NoSuchKey", u"X", 128));
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VeltraTest");
 }

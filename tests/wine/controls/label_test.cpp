@@ -30,7 +30,6 @@ TEST(Label, TransparentShowsTheDialogPictureBehindIt) {
     };
     const Case cases[] = {
         {true, {20, 15}, GetPixel(picture, 30, 25)},
-        {true, {150, 30}, GetPixel(picture, 160, 40)},
         {false, {20, 15}, RGB(10, 20, 30)},
     };
     SelectObject(picture, previous);

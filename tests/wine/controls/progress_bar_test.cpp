@@ -29,11 +29,9 @@ TEST(EchoProgressBar, PixelsAtZeroAndHundred) {
     };
     const Case cases[] = {
         {0, 3, grey},    // at 0 the bar line runs from 3 to 3: nothing is drawn
-        {0, 50, grey},
         {100, 3, bar},
         {100, 96, bar},
         {100, 97, grey},  // the bar's end point is not drawn
-        {100, 2, grey},
     };
     for (const Case& c : cases) {
         SendMessageW(dialog.control.Handle(), PBM_SETPOS, static_cast<WPARAM>(c.position), 0);

@@ -67,36 +67,5 @@ TEST(SkinButton, PictureInEveryState) {
     }
 }
 
-TEST(SkinButton, TickBoxAndRadioKeepTheirCheck) {
-    ButtonDialog dialog;
-    ASSERT_TRUE(dialog.Create(nullptr));
-    CxSkinButton& tick = dialog.control;
-    CxSkinButton radioA, radioB;
-    tick.Attach(dialog.Handle(), IDOK);
-    radioA.Attach(dialog.Handle(), IDCANCEL);
-    radioB.Attach(dialog.Handle(), IDC_MSG_BROWSE);
-    tick.SetKind(CxSkinButton::Kind::CheckBox);
-    radioA.SetKind(CxSkinButton::Kind::Radio, 1);
-    radioB.SetKind(CxSkinButton::Kind::Radio, 1);
-    ShowWindow(dialog.Handle(), SW_SHOWNOACTIVATE);
-    // BM_CLICK presses and releases the button as a mouse click does.
-    struct Step {
-        HWND clicked;
-        LRESULT tick, a, b;
-    };
-    const Step steps[] = {
-        {tick.Handle(), BST_CHECKED, BST_UNCHECKED, BST_UNCHECKED},
-        {tick.Handle(), BST_UNCHECKED, BST_UNCHECKED, BST_UNCHECKED},
-        {radioA.Handle(), BST_UNCHECKED, BST_CHECKED, BST_UNCHECKED},
-        {radioB.Handle(), BST_UNCHECKED, BST_UNCHECKED, BST_CHECKED},
-    };
-    for (const Step& step : steps) {
-        SendMessageW(step.clicked, BM_CLICK, 0, 0);
-        EXPECT_EQ(SendMessageW(tick.Handle(), BM_GETCHECK, 0, 0), step.tick);
-        EXPECT_EQ(SendMessageW(radioA.Handle(), BM_GETCHECK, 0, 0), step.a);
-        EXPECT_EQ(SendMessageW(radioB.Handle(), BM_GETCHECK, 0, 0), step.b);
-    }
-}
-
 }  // namespace
 }  // namespace veltra

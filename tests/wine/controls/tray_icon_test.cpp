@@ -3,6 +3,7 @@
 
 #include <gmock/gmock.h>
 
+#include <set>
 #include <vector>
 
 #include "ids/bitmaps.h"
@@ -14,6 +15,37 @@ namespace veltra {
 namespace {
 
 using winetest::LoggedMessage;
+
+// A hidden top-level window standing for the main window: it logs the messages of interest.
+class RecordingWindow {
+public:
+    explicit RecordingWindow(std::set<UINT> interesting) : interesting_(std::move(interesting)) {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = &RecordingWindow::WindowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"Veltra.RecordingWindow";
+        RegisterClassW(&windowClass);
+        window_ = CreateWindowExW(0, windowClass.lpszClassName, L"recording", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), this);
+    }
+    RecordingWindow(const RecordingWindow&) = delete;
+    RecordingWindow& operator=(const RecordingWindow&) = delete;
+    ~RecordingWindow() { DestroyWindow(window_); }
+    HWND Handle() const { return window_; }
+    std::vector<LoggedMessage> log;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE)
+            SetWindowLongPtrW(window, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+        auto* self = reinterpret_cast<RecordingWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self != nullptr && self->interesting_.contains(message)) self->log.push_back({message, wParam, lParam});
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    std::set<UINT> interesting_;
+    HWND window_ = nullptr;
+};
 
 struct ShellCall {
     DWORD command;
@@ -77,15 +109,15 @@ TEST(TrayIcon, MouseEventsReachTheMainWindow) {
         {"mouse move", WM_MOUSEMOVE, 0, {}},
     };
     for (const Case& c : cases) {
-        winetest::RecordingWindow main({WM_USER + 5, WM_COMMAND});
+        RecordingWindow main({WM_USER + 5, WM_COMMAND});
         CMyAppTrayIcon icon(main.Handle(), &RecordingNotify);
         if (c.mouse == WM_RBUTTONDOWN) {
             menuKeys = c.keys;
             SetTimer(main.Handle(), 1, 200, &ChooseFromMenu);
         }
         SendMessageW(icon.Window(), CSysTrayIcon::kCallbackMessage, CSysTrayIcon::kIconId, c.mouse);
-        winetest::PumpUntil([&] { return !main.Log().empty(); }, c.seen.empty() ? 200 : 5000);
-        EXPECT_EQ(main.Log(), c.seen) << c.name;
+        winetest::PumpUntil([&] { return !main.log.empty(); }, c.seen.empty() ? 200 : 5000);
+        EXPECT_EQ(main.log, c.seen) << c.name;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "support/child_process.h"
+#include "support/source_tree.h"
 
 namespace veltra::winetest {
 namespace {
@@ -26,21 +27,12 @@ TestServer FindTestServer() {
     return server;
 }
 
-std::string LargeFileBytes(std::size_t count) {
-    std::string bytes(count, '\0');
-    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i % 251);
-    return bytes;
-}
-
 ScratchFolder::ScratchFolder(const std::wstring& name) : folder_(ProgramFolder() + name + L"\\") {
+    RemoveTree(folder_);
     CreateDirectoryW(folder_.c_str(), nullptr);
-    Clean();
 }
 
-ScratchFolder::~ScratchFolder() {
-    Clean();
-    RemoveDirectoryW(folder_.c_str());
-}
+ScratchFolder::~ScratchFolder() { RemoveTree(folder_); }
 
 std::vector<std::wstring> ScratchFolder::Files() const {
     std::vector<std::wstring> names;
@@ -52,10 +44,6 @@ std::vector<std::wstring> ScratchFolder::Files() const {
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
-}
-
-void ScratchFolder::Clean() const {
-    for (const std::wstring& name : Files()) DeleteFileW((folder_ + name).c_str());
 }
 
 }  // namespace veltra::winetest

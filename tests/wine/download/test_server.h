@@ -16,10 +16,6 @@ struct TestServer {
 };
 TestServer FindTestServer();
 
-// The first `count` bytes of /large.bin, where byte i is i mod 251.
-std::string LargeFileBytes(std::size_t count = 4u << 20);
-
-
 // A fresh folder beside the test program, removed with its files afterwards.
 class ScratchFolder {
 public:
@@ -32,7 +28,6 @@ public:
     std::vector<std::wstring> Files() const;
 
 private:
-    void Clean() const;
     std::wstring folder_;
 };
 

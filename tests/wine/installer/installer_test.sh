@@ -9,8 +9,7 @@ source_dir=$1 build=$2 installer=$3 version=$4
 . "$source_dir/scripts/lib/installed.sh"
 
 work="$build/installer-test"
-rm -rf "$work"
-mkdir -p "$work"
+rm -rf "$work" && mkdir -p "$work"
 export WINEPREFIX="$work/prefix"
 unset DISPLAY
 trap veltra_wine_stop EXIT
@@ -84,10 +83,7 @@ for field in '"cMB_Model":"QB-7100"' '"sInstallDir":"C:\\Program Files\\Norva\\V
 done
 # The uninstaller must end a running copy first.
 wine "C:\\Program Files\\Norva\\Veltra\\veltra.exe" </dev/null >/dev/null 2>&1 &
-for _ in $(seq 150); do
-    xdotool search --onlyvisible --name '^NORVA Veltra 5$' >/dev/null 2>&1 && break
-    sleep 0.2
-done
+for _ in $(seq 150); do xdotool search --onlyvisible --name '^NORVA Veltra 5$' >/dev/null 2>&1 && break; sleep 0.2; done
 xdotool search --onlyvisible --name '^NORVA Veltra 5$' >/dev/null 2>&1 || fail "the installed veltra.exe showed no window"
 # What stands for the maker's PC and its drivers' logs goes; the driver files and services stay
 # for the uninstaller to remove.
@@ -117,9 +113,7 @@ echo "$(date +%T) installer: install again, uninstall with /DELETEDOWNLOADS"
 wine "$installer" /S </dev/null
 uninstall /DELETEDOWNLOADS
 snapshot >"$work/after.txt"
-if ! diff "$work/before.txt" "$work/after.txt"; then
-    fail "the prefix differs from before the install (lines above: < before, > after)"
-fi
+diff "$work/before.txt" "$work/after.txt" || fail "the prefix differs from before the install (lines above: < before, > after)"
 
 [ "$failures" -eq 0 ] || { echo "$(date +%T) installer: $failures failure(s)"; exit 1; }
 echo "$(date +%T) installer: install, identify and uninstall passed"

@@ -13,10 +13,9 @@ std::wstring ProgramFolder() {
 
 namespace {
 
-// A pipe whose write end the child inherits and whose read end a thread drains. A process
-// the child starts (Wine starts its system processes from the first program that needs
-// them) may inherit the write end and keep it open, so the reader stops when the child
-// has ended and the pipe holds nothing more, not at the end of the pipe.
+// A pipe the child writes and a thread drains. A process the child starts (Wine's system
+// processes) may keep the write end open: the reader stops once the child has ended and the
+// pipe is empty, not at the pipe's end.
 class CapturedStream {
 public:
     CapturedStream() {
@@ -96,31 +95,6 @@ ChildResult RunChild(const std::wstring& commandLine, DWORD timeoutMs) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return result;
-}
-
-ChildProcess::ChildProcess(const std::wstring& commandLine) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    std::wstring command = commandLine;
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
-        process_ = {};
-    }
-}
-
-ChildProcess::~ChildProcess() {
-    if (!Started()) return;
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(process_.hProcess, 99);
-        WaitForSingleObject(process_.hProcess, 5000);
-    }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-}
-
-DWORD ChildProcess::Wait(DWORD timeoutMs) {
-    DWORD exitCode = STILL_ACTIVE;
-    if (WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(process_.hProcess, &exitCode);
-    return exitCode;
 }
 
 }  // namespace veltra::winetest

@@ -20,22 +20,6 @@ struct ChildResult {
 // Runs a command line to its end (at most timeoutMs, then it is killed) and collects its output.
 ChildResult RunChild(const std::wstring& commandLine, DWORD timeoutMs = 30000);
 
-// A started child that is ended (killed if still running) when the object goes.
-class ChildProcess {
-public:
-    explicit ChildProcess(const std::wstring& commandLine);
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
-    ~ChildProcess();
-    bool Started() const { return process_.hProcess != nullptr; }
-    DWORD Id() const { return process_.dwProcessId; }
-    // The exit code, or STILL_ACTIVE when it has not ended within timeoutMs.
-    DWORD Wait(DWORD timeoutMs);
-
-private:
-    PROCESS_INFORMATION process_{};
-};
-
 // Pumps this thread's messages until the condition holds or the time is up.
 template <typename Condition>
 bool PumpUntil(Condition condition, DWORD timeoutMs) {

@@ -2,8 +2,6 @@
 #include <windows.h>
 
 #include <ostream>
-#include <set>
-#include <vector>
 
 namespace veltra::winetest {
 
@@ -13,27 +11,9 @@ struct LoggedMessage {
     WPARAM wParam;
     LPARAM lParam;
     friend bool operator==(const LoggedMessage&, const LoggedMessage&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const LoggedMessage& m) {
+        return out << "{0x" << std::hex << m.message << ", 0x" << m.wParam << ", 0x" << m.lParam << std::dec << "}";
+    }
 };
-std::ostream& operator<<(std::ostream& out, const LoggedMessage& message);
-
-// A hidden top-level window that logs the messages of interest it receives.
-class RecordingWindow {
-public:
-    explicit RecordingWindow(std::set<UINT> interesting);
-    RecordingWindow(const RecordingWindow&) = delete;
-    RecordingWindow& operator=(const RecordingWindow&) = delete;
-    ~RecordingWindow();
-    HWND Handle() const { return window_; }
-    const std::vector<LoggedMessage>& Log() const { return log_; }
-
-private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    std::set<UINT> interesting_;
-    std::vector<LoggedMessage> log_;
-    HWND window_ = nullptr;
-};
-
-// The messages waiting in this thread's queue for `window`, taken out.
-std::vector<LoggedMessage> TakePosted(HWND window);
 
 }  // namespace veltra::winetest

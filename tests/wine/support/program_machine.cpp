@@ -1,16 +1,34 @@
 #include "support/program_machine.h"
 
 #include "support/child_process.h"
+#include "support/source_tree.h"
 
 namespace veltra::winetest {
-
 namespace {
 
-// veltra.exe and veltra-cli.exe from the build, to run beside the folder's driver files.
-void CopyProgramsTo(const std::wstring& folder) {
-    for (const wchar_t* program : {L"veltra.exe", L"veltra-cli.exe"}) {
-        CopyFileW((ProgramFolder() + program).c_str(), (folder + program).c_str(), FALSE);
+std::wstring BuildFolder() { return ProgramFolder() + L"..\\"; }
+
+std::uint32_t U32At(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+}
+
+bool RunsUnderWow64() {
+    BOOL wow64 = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+}
+
+// Stops and deletes a service of that name, so a test starts and ends clean.
+void RemoveSimService(SimDriver driver) {
+    SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+    if (!manager) return;
+    SC_HANDLE service = OpenServiceW(manager, SimServiceName(driver).c_str(), SERVICE_ALL_ACCESS);
+    if (service) {
+        SERVICE_STATUS status;
+        ControlService(service, SERVICE_CONTROL_STOP, &status);
+        DeleteService(service);
+        CloseServiceHandle(service);
     }
+    CloseServiceHandle(manager);
 }
 
 // Under WoW64 Wine starts a driver service the x86 program creates in its 32-bit driver
@@ -28,13 +46,71 @@ void StartDriversFromTheSystemSide(const SimMachineFolder& folder) {
 
 }  // namespace
 
+bool WindowsIs64Bit() { return sizeof(void*) == 8 || RunsUnderWow64(); }
+
+// The drivers of the Windows the tests run on, not of the test program: an x86 program on
+// 64-bit Windows loads the 64-bit ones.
+std::wstring SimDriverFileName(SimDriver driver) {
+    if (WindowsIs64Bit()) return driver == SimDriver::Porvik ? L"Porvik_X64.sys" : L"norvabios64_100507.sys";
+    return driver == SimDriver::Porvik ? L"Porvik.sys" : L"norvabios32_100507.sys";
+}
+
+std::wstring SimServiceName(SimDriver driver) {
+    return driver == SimDriver::Porvik ? L"Porvik_1_0_4" : L"NORVA_NORVABIOS_010507";
+}
+
+void AppendU32(std::vector<std::uint8_t>& bytes, std::uint32_t value) {
+    for (unsigned i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+SimMachineFolder::SimMachineFolder(const std::wstring& profileName) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    folder_ = std::wstring(temp) + L"veltra-sim-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+              std::to_wstring(GetTickCount64()) + L"\\";
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios})
+        CopyFileW((BuildFolder() + L"sim-drivers\\" + SimDriverFileName(driver)).c_str(), DriverPath(driver).c_str(),
+                  FALSE);
+    CopyFileW((BuildFolder() + L"sim-profiles\\" + profileName + L".bin").c_str(),
+              (folder_ + L"sim-machine.bin").c_str(), FALSE);
+}
+
+SimMachineFolder::~SimMachineFolder() {
+    // A driver image may stay mapped for a moment after its service stopped.
+    PumpUntil(
+        [this] {
+            RemoveTree(folder_);
+            return !FileExists(folder_);
+        },
+        2000);
+}
+
+std::vector<SimRequest> SimMachineFolder::RequestLog(SimDriver driver) const {
+    const std::string log = ReadBytes(folder_ + SimServiceName(driver) + L".requests");
+    const std::vector<std::uint8_t> bytes(log.begin(), log.end());
+    std::vector<SimRequest> requests;
+    std::size_t at = 0;
+    while (at + 12 <= bytes.size()) {
+        SimRequest request{U32At(bytes, at), U32At(bytes, at + 4), U32At(bytes, at + 8), {}};
+        at += 12;
+        if (request.inputLength > bytes.size() - at) break;  // a torn record ends the log
+        request.input.assign(bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                             bytes.begin() + static_cast<std::ptrdiff_t>(at + request.inputLength));
+        at += request.inputLength;
+        requests.push_back(std::move(request));
+    }
+    return requests;
+}
+
 ProgramMachine::ProgramMachine(const std::wstring& profileName)
     : folder_(profileName),
       buildLabel_(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"BuildLabEx") {
     buildLabel_.Set(WindowsIs64Bit() ? L"7601.17514.amd64fre.win7sp1_rtm.101119-1850"
                                      : L"7601.17514.x86fre.win7sp1_rtm.101119-1850");
     for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios}) RemoveSimService(driver);
-    CopyProgramsTo(folder_.Path());
+    for (const wchar_t* program : {L"veltra.exe", L"veltra-cli.exe"})
+        CopyFileW((ProgramFolder() + program).c_str(), (folder_.Path() + program).c_str(), FALSE);
     if (RunsUnderWow64()) StartDriversFromTheSystemSide(folder_);
 }
 

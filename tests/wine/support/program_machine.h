@@ -1,12 +1,48 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
-#include "support/sim_machine.h"
 #include "support/test_window.h"
 
 namespace veltra::winetest {
+
+// The two simulated kernel drivers of the build (build/<preset>/sim-drivers).
+enum class SimDriver { Porvik, Norvabios };
+
+// Whether the Windows the tests run on is 64-bit, whatever the test program's word size.
+bool WindowsIs64Bit();
+
+std::wstring SimDriverFileName(SimDriver driver);
+std::wstring SimServiceName(SimDriver driver);
+
+// One control request as the simulated driver logged it.
+struct SimRequest {
+    std::uint32_t code = 0;
+    std::uint32_t inputLength = 0;
+    std::uint32_t outputLength = 0;
+    std::vector<std::uint8_t> input;
+    bool operator==(const SimRequest&) const = default;
+};
+
+// A temporary folder holding the simulated drivers and one compiled test profile
+// (build/<preset>/sim-profiles/NAME.bin, as sim-machine.bin); removed when it goes.
+class SimMachineFolder {
+public:
+    explicit SimMachineFolder(const std::wstring& profileName);
+    SimMachineFolder(const SimMachineFolder&) = delete;
+    SimMachineFolder& operator=(const SimMachineFolder&) = delete;
+    ~SimMachineFolder();
+    const std::wstring& Path() const { return folder_; }  // with its trailing backslash
+    std::wstring DriverPath(SimDriver driver) const { return folder_ + SimDriverFileName(driver); }
+    // The requests logged since the driver started, in order.
+    std::vector<SimRequest> RequestLog(SimDriver driver) const;
+
+private:
+    std::wstring folder_;
+};
 
 // The programs under test in a folder with the simulated drivers and one test profile, on
 // a Windows 7 whose build label matches the drivers' word size (the BIOS driver's file is
@@ -33,5 +69,8 @@ struct ServiceState {
     bool running = false;
 };
 ServiceState QueryServiceState(const std::wstring& name);
+
+// Little-endian packing of request fields.
+void AppendU32(std::vector<std::uint8_t>& bytes, std::uint32_t value);
 
 }  // namespace veltra::winetest

@@ -1,76 +1,11 @@
 #include "support/test_window.h"
 
 namespace veltra::winetest {
-namespace {
-
-constexpr wchar_t kClassName[] = L"VeltraTestWindow";
-
-void RegisterTestClass() {
-    static const bool registered = [] {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassW(&windowClass) != 0;
-    }();
-    (void)registered;
-}
-
-}  // namespace
-
-TestWindow::TestWindow(const std::wstring& title) {
-    RegisterTestClass();
-    window_ = CreateWindowExW(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW, 10, 10, 200, 100, nullptr, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
-}
-
-TestWindow::~TestWindow() {
-    if (window_ != nullptr) DestroyWindow(window_);
-}
 
 std::wstring WindowText(HWND window) {
     wchar_t buffer[1024] = {};
     GetWindowTextW(window, buffer, 1024);
     return buffer;
-}
-
-namespace {
-
-struct WindowSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window)) search->found.push_back(window);
-    return TRUE;
-}
-
-}  // namespace
-
-std::vector<HWND> VisibleWindowsOf(DWORD processId) {
-    WindowSearch search{processId, {}};
-    EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-std::wstring MessageBoxText(HWND box) {
-    // The message is the static control with id 0xFFFF.
-    wchar_t buffer[1024] = {};
-    GetDlgItemTextW(box, 0xFFFF, buffer, 1024);
-    return buffer;
-}
-
-void DismissMessageBox(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
-
-HWND VisibleMainWindowOf(DWORD processId) {
-    for (HWND window : VisibleWindowsOf(processId)) {
-        if (WindowText(window) == L"NORVA Veltra 5") return window;
-    }
-    return nullptr;
 }
 
 void EndMainWindow(HWND window) { PostMessageW(window, WM_COMMAND, IDOK, 0); }

@@ -2,36 +2,10 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 namespace veltra::winetest {
 
-// A plain top-level window with a given title, as an engineer's window that switches a mode.
-class TestWindow {
-public:
-    explicit TestWindow(const std::wstring& title);
-    TestWindow(const TestWindow&) = delete;
-    TestWindow& operator=(const TestWindow&) = delete;
-    ~TestWindow();
-    HWND Handle() const { return window_; }
-
-private:
-    HWND window_ = nullptr;
-};
-
 std::wstring WindowText(HWND window);
-
-// Visible top-level windows that belong to a process.
-std::vector<HWND> VisibleWindowsOf(DWORD processId);
-
-// The text of a message box's message (its static control).
-std::wstring MessageBoxText(HWND box);
-
-// Presses OK on a message box.
-void DismissMessageBox(HWND box);
-
-// The program's main window ("NORVA Veltra 5") when a process shows it, else null.
-HWND VisibleMainWindowOf(DWORD processId);
 
 // Ends the program's main window as its OK command does, without the exit question.
 void EndMainWindow(HWND window);

@@ -112,24 +112,19 @@ void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
 
 namespace {
 
-struct PopupSearch {
-    HWND main;
-    HWND found;
-};
-
-BOOL CALLBACK FindPopup(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<PopupSearch*>(parameter);
-    if (window == search->main || !IsWindowVisible(window) || GetWindow(window, GW_OWNER) != search->main) return TRUE;
-    search->found = window;
-    return FALSE;
+// Callbacks are named functions: the 32-bit build needs their calling convention.
+BOOL CALLBACK FindWindowWith(HWND window, LPARAM found) {
+    auto* search = reinterpret_cast<std::pair<int, HWND>*>(found);
+    if (IsWindowVisible(window) && GetDlgItem(window, search->first) != nullptr) search->second = window;
+    return search->second == nullptr;
 }
 
 }  // namespace
 
-HWND PopupOf(HWND main) {
-    PopupSearch search{main, nullptr};
-    EnumThreadWindows(GetWindowThreadProcessId(main, nullptr), FindPopup, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+HWND WindowWith(HWND main, int id) {
+    std::pair<int, HWND> search{id, nullptr};
+    EnumThreadWindows(GetWindowThreadProcessId(main, nullptr), FindWindowWith, reinterpret_cast<LPARAM>(&search));
+    return search.second;
 }
 
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {

@@ -58,8 +58,8 @@ private:
 
 // Presses a button as a click does (BM_CLICK) and waits until the window has handled it.
 void Click(HWND button);
-// A visible window the main window owns (its message box), or null.
-HWND PopupOf(HWND main);
+// A visible top-level window of the main window's thread holding the control `id`, or null.
+HWND WindowWith(HWND main, int id);
 // Waits, up to the deadline, for a condition checked from the driving thread.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 

@@ -1,4 +1,4 @@
-# A small board for the simulated drivers' own tests.
+# A small board for the driver clients and the Windows versions.
 memory 0xF0000 0x100            # part of the BIOS ROM window, zero-filled
 text 0xF0010 "_DMI_"
 dword 0xF0018 0x000F0080

@@ -1,3 +1,0 @@
-# Both drivers refuse to start.
-fail-start porvik
-fail-start norvabios
