@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/button_picture.h"
+#include "controls/information_text.h"
 #include "controls/key_colour_shape.h"
 #include "controls/label_font.h"
 #include "controls/progress_lines.h"
@@ -36,6 +37,14 @@ TEST(ButtonPicture, PrecedenceAndHoverRule) {
         {"pressed without a picture: plain fill", {.pressed = true}, ButtonSkin{151, 0, 0, 0}, 0},
     };
     for (const auto& row : rows) EXPECT_EQ(PictureFor(ChooseButtonLook(row.state, row.skin), row.skin), row.picture) << row.name;
+}
+
+// The information panel's lines: empty lines dropped, other characters kept.
+TEST(InformationText, LinesBetweenLineFeeds) {
+    EXPECT_THAT(InformationLines(u"BIOS 1.2\nFixes boot"), ElementsAre(u"BIOS 1.2", u"Fixes boot"));
+    EXPECT_THAT(InformationLines(u"\n\nA\n\n\nB\n"), ElementsAre(u"A", u"B"));
+    EXPECT_THAT(InformationLines(u"\n\n"), ElementsAre(u""));
+    EXPECT_THAT(InformationLines(u"tab\tand\r"), ElementsAre(u"tab\tand\r"));
 }
 
 // Rows of 24-bit pixels from text: 'R' the red key, '.' dark, 'r' almost red; each row's
