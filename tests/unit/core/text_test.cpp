@@ -59,16 +59,5 @@ TEST(ByteBuffer, FieldsOutsideTheBufferAreNeitherReadNorWritten) {
     EXPECT_EQ(GetDateTime(bytes, 0), DateTime{});
 }
 
-TEST(ByteBuffer, TextsStopAtTheZeroOrTheFieldsEnd) {
-    std::array<unsigned char, 8> bytes{'l', 'o', 'n', 'g', 'e', 'r', 0, 'X'};
-    PutText(bytes, 0, 6, "ab");  // only the text and its zero are written
-    EXPECT_THAT(bytes, ElementsAre('a', 'b', 0, 'g', 'e', 'r', 0, 'X'));
-    EXPECT_EQ(GetText(bytes, 0, 6), "ab");
-    PutText(bytes, 0, 4, "toolong");  // cut to fit its zero
-    EXPECT_THAT(bytes, ElementsAre('t', 'o', 'o', 0, 'e', 'r', 0, 'X'));
-    EXPECT_EQ(GetText(bytes, 4, 2), "er");  // no zero inside the field: the whole field
-    EXPECT_EQ(GetText(bytes, 7, 1), "X");
-}
-
 }  // namespace
 }  // namespace veltra

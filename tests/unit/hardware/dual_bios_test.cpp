@@ -83,19 +83,5 @@ TEST(DualBios, NoControllerOrNoUsableBaseMeansNoPortAccess) {
     }
 }
 
-TEST(DualBios, TheFirstControllerInBusOrderIsUsed) {
-    fakes::ModelMachine machine = MachineWithSmbus(3, 0x08);
-    machine.AddPciBridge(0, 3, 0, 1, 1);
-    machine.AddPciFunction(1, 2, 0, 0x1022, 0x7808, 0x0C03);
-    machine.AddPciFunction(1, 2, 5, 0x1022, 0x780B, 0x0C05);
-    machine.SetMultiFunction(1, 2);
-    std::uint32_t bus = 0, device = 0, function = 0;
-    PciBus pci(machine);
-    EXPECT_TRUE(DualBios(pci).FindSmbusController(bus, device, function));
-    EXPECT_EQ(bus, 1u);
-    EXPECT_EQ(device, 2u);
-    EXPECT_EQ(function, 5u);
-}
-
 }  // namespace
 }  // namespace veltra

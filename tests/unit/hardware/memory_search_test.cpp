@@ -50,16 +50,5 @@ TEST(MemorySearch, BlockEdgesWindowEdgesAndUnreadableBlocks) {
     EXPECT_EQ(FindMemorySignature(partial, u"_DMI_", matches), 0);
 }
 
-TEST(MemorySearch, PatternsThatCannotMatchAndTheVideoWindow) {
-    fakes::ModelMachine machine;
-    machine.AddMemory(0xC0000, std::vector<std::uint8_t>(0x10000, 'N'));
-    std::vector<std::u16string> matches;
-    EXPECT_EQ(FindVideoRomBanner(machine, u"", matches), 0);
-    EXPECT_EQ(FindVideoRomBanner(machine, std::u16string(257, u'N'), matches), 0);
-    EXPECT_EQ(FindMemorySignature(machine, u"N", matches), 0);  // the BIOS window is not served
-    EXPECT_EQ(FindVideoRomBanner(machine, std::u16string(256, u'N'), matches), 256);
-    EXPECT_EQ(matches.back(), u"000CFF00");
-}
-
 }  // namespace
 }  // namespace veltra

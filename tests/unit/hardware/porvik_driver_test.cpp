@@ -132,31 +132,6 @@ TEST_F(PorvikFixture, AFailedStartTellsTheUserAndEndsTheProcess) {
     EXPECT_THAT(fake.processExit.exitCodes, ElementsAre(0u));
 }
 
-// Only the last client removes a demand-start service; an automatic-start one stays running.
-TEST_F(PorvikFixture, ReleaseRemovesTheServiceOnlyForTheLastClient) {
-    const struct {
-        int otherClients;
-        bool automatic;
-        bool serviceRemains;
-    } rows[] = {{0, false, false}, {1, false, true}, {0, true, true}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(::testing::Message() << row.otherClients << row.automatic);
-        fakes::FakePlatform machine;
-        Place(machine);
-        if (row.automatic) machine.services.AddService(kService, u"C:\\Veltra\\Porvik_X64.sys", 2, true);
-        auto driver = CreatePorvikDriver(machine.platform, machine.messageBox);
-        ASSERT_NE(driver, nullptr);
-        machine.porvikDevice.otherClients = row.otherClients;
-        driver->Release();
-        EXPECT_EQ(machine.services.Exists(kService), row.serviceRemains);
-        if (row.automatic) {
-            EXPECT_TRUE(machine.services.Running(kService));
-        }
-        EXPECT_EQ(machine.devices.OpenHandles(), 0u);
-        EXPECT_EQ(driver->Handle(), kInvalidDevice);
-    }
-}
-
 struct PorvikRequests : PorvikFixture {
     PorvikRequests() {
         driver = CreatePorvikDriver(fake.platform, fake.messageBox);

@@ -9,23 +9,6 @@ namespace {
 
 using fakes::FakeWmi;
 
-TEST(CWmiQuery, StringsIntegersAndOtherTypesAsText) {
-    FakeWmi wmi;
-    wmi.AddInstance(u"Win32_VideoController", {{u"Name", FakeWmi::Text(u"Norva QB-7700")},
-                                               {u"AdapterRAM", FakeWmi::Int32(268435456)},
-                                               {u"Odd", {WmiValueType::Other, {}, 0}},
-                                               {u"Blank", FakeWmi::Text(u"")}});
-    CWmiQuery query(wmi);
-    EXPECT_EQ(query.Query(u"Name", u"Win32_VideoController"), u"Norva QB-7700");
-    EXPECT_EQ(query.Query(u"AdapterRAM", u"Win32_VideoController"), u"256 MBytes");
-    EXPECT_EQ(query.Result(), u"256 MBytes");
-    EXPECT_EQ(query.Query(u"Odd", u"Win32_VideoController"), u"Unknown!");
-    EXPECT_EQ(query.Query(u"NoSuchProperty", u"Win32_VideoController"), u"Unknown!");
-    EXPECT_EQ(query.Query(u"Blank", u"Win32_VideoController"), u"");
-    EXPECT_EQ(query.Query(u"Name", u"Win32_NoSuchClass"), u"");
-    EXPECT_EQ(query.Result(), u"");
-}
-
 TEST(CWmiQuery, SizesAreWholeMebibytesOfAnUnsignedValue) {
     EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, 1048575}), u"0 MBytes");
     EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, 2147483647}), u"2047 MBytes");

@@ -42,21 +42,6 @@ TEST(MachineProfileParser, MistakesGiveOneLineWithTheLineNumber) {
     for (const auto& [text, error] : cases) EXPECT_EQ(ErrorOf(text), error) << text;
 }
 
-TEST(MachineProfileCompiler, PrepareLinesCarryTheWindowsSettings) {
-    const MachineProfile profile = Parsed(
-        "windows win7\n"
-        "registry \"HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\" BuildLabEx \"7601.amd64fre\"\n"
-        "registry-dword \"HKCU\\Software\\Test\" Count 0x10\n"
-        "work-file cards/VGACardList.rec VT5/DL_INFO/VGACardList.rec\n"
-        "missing-driver porvik\n");
-    EXPECT_EQ(PrepareLines(profile, "/p"),
-              "windows\twin7\n"
-              "registry\tHKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\tBuildLabEx\tREG_SZ\t7601.amd64fre\n"
-              "registry\tHKCU\\Software\\Test\tCount\tREG_DWORD\t16\n"
-              "work-file\t/p/cards/VGACardList.rec\tVT5\\DL_INFO\\VGACardList.rec\n"
-              "missing-driver\tporvik\n");
-}
-
 TEST(MachineProfileParser, IncludedFilesAddTheirLinesAndReportTheirMistakes) {
     const std::map<std::string, std::string> files = {
         {"board.inc", "memory 0xF0000 0x10\nport 0x80 1\n"},
