@@ -13,72 +13,38 @@ namespace {
 using ::testing::Each;
 using ::testing::ElementsAre;
 
-constexpr char16_t kPath[] = u"C:\\A\\VT5\\LOG\\Veltra.rec";
-
-class RecordFileTest : public ::testing::Test {
-protected:
-    RecordFileTest() { files.AddFolder(u"C:\\A\\VT5\\LOG"); }
-    std::vector<unsigned char> ReadAll(IFile& file) {
-        std::vector<unsigned char> bytes(64);
-        file.Seek(0);
-        bytes.resize(file.Read(bytes.data(), bytes.size()));
-        return bytes;
+// Each open's result, handle and log lines; the modes themselves on a real file are the
+// Wine record file test's.
+TEST(RecordFile, OpensCreatesOrFailsWithTheirLogLines) {
+    const struct {
+        const char16_t* path;
+        int create, mode;
+        int result;
+        bool handle;
+        std::vector<std::u16string> lines;
+    } rows[] = {
+        {u"C:\\A\\New.rec", 0, 2, kRecordMissing, false, {}},
+        {u"C:\\A\\New.rec", 1, 2, kRecordCreated, true,
+         {u"0000 :  Create : C:\\A\\New.rec", u"0001 :  Create successfully !! C:\\A\\New.rec"}},
+        {u"C:\\A\\Old.rec", 0, 3, kRecordOpened, true,
+         {u"0000 :  Load history...", u"0001 :  Load successfully : C:\\A\\Old.rec"}},
+        {u"C:\\RO\\New.rec", 1, 3, kRecordCreated, false,
+         {u"0000 :  Create : C:\\RO\\New.rec", u"0001 :  Create fail !! C:\\RO\\New.rec"}},
+        {u"C:\\RO\\Old.rec", 1, 3, kRecordOpened, false,
+         {u"0000 :  Load history...", u"0001 :  Load fail : C:\\RO\\Old.rec"}},
+    };
+    for (const auto& row : rows) {
+        fakes::FakeFileSystem files;
+        files.AddFolder(u"C:\\A");
+        files.AddFile(u"C:\\A\\Old.rec", {'x'});
+        files.MakeReadOnlyFolder(u"C:\\RO");
+        files.AddFile(u"C:\\RO\\Old.rec", {'x'});
+        fakes::ScopedDebugCapture capture;
+        std::unique_ptr<IFile> handle;
+        EXPECT_EQ(OpenRecordFile(files, row.path, handle, row.create, row.mode), row.result);
+        EXPECT_EQ(handle != nullptr, row.handle);
+        EXPECT_EQ(capture.Lines(), row.lines);
     }
-    fakes::FakeFileSystem files;
-    fakes::ScopedDebugCapture capture;
-};
-
-TEST_F(RecordFileTest, MissingFileWithoutCreateIsResult5AndLeavesTheHandle) {
-    files.AddFile(u"C:\\A\\other.rec", {1});
-    std::unique_ptr<IFile> handle = files.Open(u"C:\\A\\other.rec", FileOpenMode::ReadOnly);
-    IFile* before = handle.get();
-    EXPECT_EQ(OpenRecordFile(files, kPath, handle, 0, 2), kRecordMissing);
-    EXPECT_EQ(handle.get(), before);
-    EXPECT_FALSE(files.HasFile(kPath));
-    EXPECT_TRUE(capture.Lines().empty());
-}
-
-TEST_F(RecordFileTest, MissingFileWithCreateIsMadeReadWriteWhateverTheMode) {
-    std::unique_ptr<IFile> handle;
-    EXPECT_EQ(OpenRecordFile(files, kPath, handle, 1, 2), kRecordCreated);
-    ASSERT_NE(handle, nullptr);
-    EXPECT_EQ(handle->Write("ab", 2), 2u);  // "wb+" even though "rb" was asked for
-    EXPECT_THAT(ReadAll(*handle), ElementsAre('a', 'b'));
-    EXPECT_THAT(capture.Lines(), ElementsAre(u"0000 :  Create : C:\\A\\VT5\\LOG\\Veltra.rec",
-                                             u"0001 :  Create successfully !! C:\\A\\VT5\\LOG\\Veltra.rec"));
-}
-
-TEST_F(RecordFileTest, ExistingFileOpensInEachModeWithTheSameLogLines) {
-    files.AddFile(kPath, {'x', 'y'});
-    std::unique_ptr<IFile> handle;
-    EXPECT_EQ(OpenRecordFile(files, kPath, handle, 0, 2), kRecordOpened);
-    EXPECT_EQ(handle->Write("z", 1), 0u);  // "rb" is read only
-    EXPECT_THAT(ReadAll(*handle), ElementsAre('x', 'y'));
-
-    EXPECT_EQ(OpenRecordFile(files, kPath, handle, 0, 3), kRecordOpened);  // "rb+" keeps the contents
-    EXPECT_THAT(ReadAll(*handle), ElementsAre('x', 'y'));
-    handle->Seek(0);
-    handle->Write("Q", 1);
-    EXPECT_THAT(files.Contents(kPath), ElementsAre('Q', 'y'));
-
-    EXPECT_EQ(OpenRecordFile(files, kPath, handle, 1, 1), kRecordOpened);  // "wb+" truncates
-    EXPECT_TRUE(files.Contents(kPath).empty());
-    EXPECT_EQ(capture.Lines().size(), 6u);
-    EXPECT_EQ(capture.Lines()[0], u"0000 :  Load history...");
-    EXPECT_EQ(capture.Lines()[1], u"0001 :  Load successfully : C:\\A\\VT5\\LOG\\Veltra.rec");
-}
-
-TEST_F(RecordFileTest, AFailedOpenGivesANullHandleAndIsNotLoggedAsSuccess) {
-    files.MakeReadOnlyFolder(u"C:\\RO");
-    std::unique_ptr<IFile> handle;
-    EXPECT_EQ(OpenRecordFile(files, u"C:\\RO\\Reminder.rec", handle, 1, 3), kRecordCreated);
-    EXPECT_EQ(handle, nullptr);
-    EXPECT_EQ(capture.Lines().back(), u"0001 :  Create fail !! C:\\RO\\Reminder.rec");
-
-    files.AddFile(u"C:\\RO\\History.rec", {1});
-    EXPECT_EQ(OpenRecordFile(files, u"C:\\RO\\History.rec", handle, 1, 3), kRecordOpened);
-    EXPECT_EQ(handle, nullptr);
-    EXPECT_EQ(capture.Lines().back(), u"0003 :  Load fail : C:\\RO\\History.rec");
 }
 
 constexpr char16_t kRecord[] = u"C:\\Veltra\\VT5\\LOG\\Veltra.rec";
