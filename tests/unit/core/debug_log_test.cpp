@@ -73,6 +73,20 @@ void InstallEditor(FakePlatform& fake, unsigned opensAfterMs) {
     };
 }
 
+TEST(DebugWindow, TheEditorIsRetitledPlacedAndTypedInto) {
+    FakePlatform fake;
+    InstallEditor(fake, 200);
+    auto sink = OpenDebugWindow(fake.launcher, fake.windows, fake.clock);
+    ASSERT_NE(sink->LogWindow(), 0u);
+    auto& window = fake.windows.Get(sink->LogWindow());
+    EXPECT_EQ(window.title, u"Veltra 5 Debug Message");
+    EXPECT_EQ((std::vector<int>{window.x, window.y, window.width, window.height}),
+              (std::vector<int>{100, 350, 1000, 500}));
+    EXPECT_EQ(fake.clock.slept, 300u + 500u);
+    sink->WriteLine(u"0000 :  line");
+    EXPECT_EQ(fake.windows.Get(sink->LogTarget()).text, u"0000 :  line\r\n");
+}
+
 TEST(DebugWindow, ASlowEditorIsWaitedForAndAMissingOneDropsLinesQuietly) {
     FakePlatform slow;
     InstallEditor(slow, 1200);

@@ -13,37 +13,47 @@ namespace {
 using ::testing::Each;
 using ::testing::ElementsAre;
 
-// Each open's result, handle and log lines; the modes themselves on a real file are the
-// Wine record file test's.
-TEST(RecordFile, OpensCreatesOrFailsWithTheirLogLines) {
+// Each open's result, handle, mode and log lines: "rb" reads only, "rb+" keeps the contents,
+// "wb+" truncates, and a missing file that may be created is made read-write whatever the mode.
+TEST(RecordFile, OpensCreatesOrFailsWithTheirModesAndLogLines) {
     const struct {
         const char16_t* path;
         int create, mode;
         int result;
-        bool handle;
+        bool handle, writable;
+        std::size_t sizeAfterOpen;
         std::vector<std::u16string> lines;
     } rows[] = {
-        {u"C:\\A\\New.rec", 0, 2, kRecordMissing, false, {}},
-        {u"C:\\A\\New.rec", 1, 2, kRecordCreated, true,
+        {u"C:\\A\\New.rec", 0, 2, kRecordMissing, false, false, 0, {}},
+        {u"C:\\A\\New.rec", 1, 2, kRecordCreated, true, true, 0,
          {u"0000 :  Create : C:\\A\\New.rec", u"0001 :  Create successfully !! C:\\A\\New.rec"}},
-        {u"C:\\A\\Old.rec", 0, 3, kRecordOpened, true,
+        {u"C:\\A\\Old.rec", 0, 2, kRecordOpened, true, false, 2,
          {u"0000 :  Load history...", u"0001 :  Load successfully : C:\\A\\Old.rec"}},
-        {u"C:\\RO\\New.rec", 1, 3, kRecordCreated, false,
+        {u"C:\\A\\Old.rec", 0, 3, kRecordOpened, true, true, 2,
+         {u"0000 :  Load history...", u"0001 :  Load successfully : C:\\A\\Old.rec"}},
+        {u"C:\\A\\Old.rec", 1, 1, kRecordOpened, true, true, 0,
+         {u"0000 :  Load history...", u"0001 :  Load successfully : C:\\A\\Old.rec"}},
+        {u"C:\\RO\\New.rec", 1, 3, kRecordCreated, false, false, 0,
          {u"0000 :  Create : C:\\RO\\New.rec", u"0001 :  Create fail !! C:\\RO\\New.rec"}},
-        {u"C:\\RO\\Old.rec", 1, 3, kRecordOpened, false,
+        {u"C:\\RO\\Old.rec", 1, 3, kRecordOpened, false, false, 2,
          {u"0000 :  Load history...", u"0001 :  Load fail : C:\\RO\\Old.rec"}},
     };
     for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.create << row.mode);
         fakes::FakeFileSystem files;
         files.AddFolder(u"C:\\A");
-        files.AddFile(u"C:\\A\\Old.rec", {'x'});
+        files.AddFile(u"C:\\A\\Old.rec", {'x', 'y'});
         files.MakeReadOnlyFolder(u"C:\\RO");
-        files.AddFile(u"C:\\RO\\Old.rec", {'x'});
+        files.AddFile(u"C:\\RO\\Old.rec", {'x', 'y'});
         fakes::ScopedDebugCapture capture;
         std::unique_ptr<IFile> handle;
         EXPECT_EQ(OpenRecordFile(files, row.path, handle, row.create, row.mode), row.result);
-        EXPECT_EQ(handle != nullptr, row.handle);
+        ASSERT_EQ(handle != nullptr, row.handle);
         EXPECT_EQ(capture.Lines(), row.lines);
+        EXPECT_EQ(files.HasFile(row.path) ? files.Contents(row.path).size() : 0u, row.sizeAfterOpen);
+        if (handle) {
+            EXPECT_EQ(handle->Write("z", 1), row.writable ? 1u : 0u);
+        }
     }
 }
 
