@@ -45,7 +45,6 @@ TEST(SkinButton, PictureInEveryState) {
         {"mouse over", true, false, false, true, false, ButtonLook::Hovered, IDB_TAB_HOVER},
         {"mouse over, capture held", true, false, false, true, true, ButtonLook::Normal, IDB_TAB_NORMAL},
         {"pushed (BM_SETSTATE)", true, true, false, false, false, ButtonLook::Pressed, IDB_TAB_PRESSED},
-        {"checked", true, false, true, true, false, ButtonLook::Pressed, IDB_TAB_PRESSED},
         {"disabled under the mouse", false, false, true, true, false, ButtonLook::Disabled, IDB_TAB_NORMAL},
     };
     for (const Case& c : cases) {

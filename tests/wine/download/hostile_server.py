@@ -17,10 +17,6 @@ def head(status, *headers):
     return ("HTTP/1.1 " + status + "\r\n" + "".join(h + "\r\n" for h in headers) + "\r\n").encode()
 
 
-def hold(connection):
-    time.sleep(HOLD)
-
-
 def endless(connection):
     connection.sendall(head("200 OK", "Connection: close"))
     while True:
@@ -57,20 +53,17 @@ REPLIES = {
     "/redirect-good": redirect("/good"),
     "/reset": lambda c, p: reset(c),
     "/cut/large.bin": plain("200 OK", "Content-Length: 1000000", body=BODY),
-    "/headers-then-silence": lambda c, p: (c.sendall(head("200 OK", "Content-Length: 1000")), hold(c)),
-    "/silence": lambda c, p: hold(c),
+    "/headers-then-silence": lambda c, p: (c.sendall(head("200 OK", "Content-Length: 1000")), time.sleep(HOLD)),
+    "/silence": lambda c, p: time.sleep(HOLD),
     "/self-redirect": redirect("/self-redirect"),
     "/endless": lambda c, p: endless(c),
     "/redirect-without-location": plain("302 Found", "Content-Length: 0"),
     "/redirect-other-host": redirect("http://localhost:PORT/good"),
-    "/redirect-file": redirect("file:///C:/windows/win.ini"),
-    "/status-zero": plain("000 None", "Content-Length: 5", body=b"zero!"),
     "/not-http": lambda c, p: c.sendall(b"SSH-2.0-nothing like a web server\r\n\r\n" + BODY[:5000]),
     "/gzip-cut": lambda c, p: gzip_cut(c),
     "/close-delimited": plain("200 OK", "Connection: close", body=BODY),
     "/chunked-cut": lambda c, p: chunked_cut(c),
     "/empty": plain("200 OK", "Content-Length: 0"),
-    "/no-content": plain("204 No Content"),
 }
 
 

@@ -40,16 +40,12 @@ const HostileCase kCases[] = {
     {L"/endless", kModeCatalogue, kWebStopFailed, u""},
     {L"/redirect-without-location", kModeCatalogue, kWebStopFailed, u"Transfer failed: HTTP status 302"},
     {L"/redirect-other-host", kModeBatch, kWebStopFailed, u""},
-    {L"/redirect-file", kModeBatch, kWebStopFailed, u""},
-    {L"/status-zero", kModeCatalogue, kWebStopFailed, u""},
     {L"/not-http", kModeCatalogue, kWebStopFailed, u""},
     {L"/gzip-cut", kModeBatch, kWebStopFailed, u""},
     {L"/close-delimited", kModeBatch, kWebStopFailed, u"Transfer failed: no Content-Length"},
     {L"/chunked-cut", kModeBatch, kWebStopFailed, u""},
     {L"/empty", kModeBatch, kWebStopFailed, u"Transfer failed: an empty body"},
-    {L"/no-content", kModeBatch, kWebStopFailed, u""},
     {L"nginx:/missing.bin", kModeCatalogue, kWebStopFailed, u"Transfer failed: HTTP status 404"},
-    {L"nginx:/status/500", kModeCatalogue, kWebStopFailed, u"Transfer failed: HTTP status 500"},
     {L"refused:/large.bin", kModeCatalogue, kWebStopFailed, u"Transfer failed: the service gave up"},
 };
 

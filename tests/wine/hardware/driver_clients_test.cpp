@@ -3,13 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 #include "hardware/bios_driver.h"
 #include "hardware/porvik_driver.h"
-#include "hardware/porvik_startup.h"
-#include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
 #include "support/child_process.h"
 #include "support/program_machine.h"
@@ -79,63 +76,6 @@ TEST(DriverClients, TheProgramChoosesTheDriversOfTheWindowsItRunsOn) {
     driver.Initialize();
     EXPECT_EQ(driver.DriverFileName(), windows64 ? u"Porvik_X64.sys" : u"Porvik.sys");
     driver.Release();
-}
-
-// The executable placed in the machine's folder, and the messages recorded.
-struct Recorded final : IMessageBox, IProcessInfo {
-    void Show(const std::u16string& text, const std::u16string&) override { shown.push_back(text); }
-    void ShowStop(const std::u16string& text, const std::u16string&) override { shown.push_back(text); }
-    std::u16string ExecutablePath() override { return executable; }
-    std::vector<std::u16string> shown;
-    std::u16string executable;
-};
-
-// The real Windows layer with those two.
-struct RealPlatformIn {
-    explicit RealPlatformIn(const SimMachineFolder& folder) { recorded.executable = FromWide(folder.Path()) + u"veltra.exe"; }
-    Win32Platform real;
-    Recorded recorded;
-    IMessageBox& messages = recorded;
-    IProcessInfo& processInfo = recorded;
-    Platform& base = real.Get();
-    Platform platform{base.registry, base.systemVersion, base.mutexes,  base.windows,  messages,
-                      base.launcher, base.clock,         base.codePage, processInfo,   base.fileSystem,
-                      base.services, base.devices,       base.processExit};
-};
-
-Bytes Le32s(std::initializer_list<std::uint32_t> values) {
-    Bytes bytes;
-    for (std::uint32_t value : values) AppendU32(bytes, value);
-    return bytes;
-}
-
-TEST(DriverClients, IoRequestsReachTheDriverByteForByteAndReleaseRemovesTheService) {
-    ProgramMachine machine(L"board");
-    RealPlatformIn real(machine.Folder());
-    std::unique_ptr<CPorvikDriver> driver = CreatePorvikDriver(real.platform, real.messages);
-    ASSERT_NE(driver, nullptr);
-    EXPECT_TRUE(real.recorded.shown.empty());
-
-    std::uint8_t anchor[5] = {};
-    EXPECT_EQ(driver->ReadMemory(0xF0010, 1, 5, anchor), 5u);
-    EXPECT_EQ(std::string(anchor, anchor + 5), "_DMI_");
-    EXPECT_EQ(driver->ReadPciConfigDword(0, 0x1F, 3, 0), 0x5A011F3Cu);
-    EXPECT_EQ(driver->ReadPciConfigDword(0, 0x1F, 3, 0x20), 0x00000401u);
-    EXPECT_EQ(driver->ReadPortByte(0x80), 0x5A);
-    driver->WritePortByte(0x80, 0x11);
-    EXPECT_EQ(driver->ReadPortByte(0x80), 0x11);
-    EXPECT_EQ(driver->QueryOpenCount(), 1u);
-    EXPECT_THAT(machine.Folder().RequestLog(SimDriver::Porvik),
-                ElementsAre(SimRequest{0xC3506104, 16, 5, Le32s({0xF0010, 0, 1, 5})},
-                            SimRequest{0xC3506144, 8, 4, Le32s({0xFB, 0})},
-                            SimRequest{0xC3506144, 8, 4, Le32s({0xFB, 0x20})},
-                            SimRequest{0xC35060CC, 2, 2, {0x80, 0x00}},
-                            SimRequest{0xC350A0D8, 5, 0, {0x80, 0, 0, 0, 0x11}},
-                            SimRequest{0xC35060CC, 2, 2, {0x80, 0x00}},
-                            SimRequest{0xC3502004, 0, 4, {}}));
-
-    driver->Release();  // the only client: the service goes
-    EXPECT_FALSE(QueryServiceState(kPorvikService).exists);
 }
 
 }  // namespace

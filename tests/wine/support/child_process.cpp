@@ -1,7 +1,6 @@
 #include "support/child_process.h"
 
-#include <thread>
-#include <vector>
+#include "support/source_tree.h"
 
 namespace veltra::winetest {
 
@@ -13,56 +12,31 @@ std::wstring ProgramFolder() {
 
 namespace {
 
-// A pipe the child writes and a thread drains. A process the child starts (Wine's system
-// processes) may keep the write end open: the reader stops once the child has ended and the
-// pipe is empty, not at the pipe's end.
+// A file the child writes one stream to, read once it has ended. Not a pipe: a process the
+// child starts (Wine's system processes) may keep the inherited handle open long after.
 class CapturedStream {
 public:
     CapturedStream() {
+        wchar_t folder[MAX_PATH] = L"", name[MAX_PATH] = L"";
+        GetTempPathW(MAX_PATH, folder);
+        GetTempFileNameW(folder, L"vt", 0, name);
+        path_ = name;
         SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-        CreatePipe(&read_, &write_, &inherit, 0);
-        SetHandleInformation(read_, HANDLE_FLAG_INHERIT, 0);
+        file_ = CreateFileW(name, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherit,
+                            CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
     }
     CapturedStream(const CapturedStream&) = delete;
     CapturedStream& operator=(const CapturedStream&) = delete;
     ~CapturedStream() {
-        CloseWriteEnd();
-        Join();
-        CloseHandle(read_);
+        CloseHandle(file_);
+        DeleteFileW(path_.c_str());
     }
-    HANDLE WriteEnd() const { return write_; }
-    // After the child has its copy: collect into `text` until the child has ended.
-    void Drain(std::string& text, HANDLE child) {
-        CloseWriteEnd();
-        reader_ = std::thread([this, &text, child] {
-            for (;;) {
-                const bool ended = WaitForSingleObject(child, 0) == WAIT_OBJECT_0;
-                DWORD available = 0;
-                if (!PeekNamedPipe(read_, nullptr, 0, nullptr, &available, nullptr)) return;  // closed by all
-                if (available == 0) {
-                    if (ended) return;
-                    Sleep(5);
-                    continue;
-                }
-                std::string chunk(available, '\0');
-                DWORD got = 0;
-                if (!ReadFile(read_, chunk.data(), available, &got, nullptr)) return;
-                text.append(chunk.data(), got);
-            }
-        });
-    }
-    void Join() {
-        if (reader_.joinable()) reader_.join();
-    }
+    HANDLE Handle() const { return file_; }
+    std::string Text() const { return ReadBytes(path_); }
 
 private:
-    void CloseWriteEnd() {
-        if (write_ != nullptr) CloseHandle(write_);
-        write_ = nullptr;
-    }
-    HANDLE read_ = nullptr;
-    HANDLE write_ = nullptr;
-    std::thread reader_;
+    std::wstring path_;
+    HANDLE file_ = INVALID_HANDLE_VALUE;
 };
 
 }  // namespace
@@ -72,9 +46,8 @@ ChildResult RunChild(const std::wstring& commandLine, DWORD timeoutMs) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = out.WriteEnd();
-    startup.hStdError = err.WriteEnd();
-    startup.hStdInput = nullptr;
+    startup.hStdOutput = out.Handle();
+    startup.hStdError = err.Handle();
     PROCESS_INFORMATION process{};
     std::wstring command = commandLine;
     ChildResult result;
@@ -82,18 +55,16 @@ ChildResult RunChild(const std::wstring& commandLine, DWORD timeoutMs) {
         result.exitCode = GetLastError();
         return result;
     }
-    out.Drain(result.output, process.hProcess);
-    err.Drain(result.errors, process.hProcess);
     if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0) {
         result.timedOut = true;
         TerminateProcess(process.hProcess, 99);
         WaitForSingleObject(process.hProcess, 5000);
     }
     GetExitCodeProcess(process.hProcess, &result.exitCode);
-    out.Join();
-    err.Join();
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    result.output = out.Text();
+    result.errors = err.Text();
     return result;
 }
 

@@ -59,10 +59,6 @@ std::wstring SimServiceName(SimDriver driver) {
     return driver == SimDriver::Porvik ? L"Porvik_1_0_4" : L"NORVA_NORVABIOS_010507";
 }
 
-void AppendU32(std::vector<std::uint8_t>& bytes, std::uint32_t value) {
-    for (unsigned i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
 SimMachineFolder::SimMachineFolder(const std::wstring& profileName) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);

@@ -70,7 +70,4 @@ struct ServiceState {
 };
 ServiceState QueryServiceState(const std::wstring& name);
 
-// Little-endian packing of request fields.
-void AppendU32(std::vector<std::uint8_t>& bytes, std::uint32_t value);
-
 }  // namespace veltra::winetest

@@ -1,10 +1,8 @@
 #include <windows.h>
-#include <commctrl.h>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <numeric>
@@ -13,9 +11,7 @@
 #include <vector>
 
 #include "core/text.h"
-#include "ids/information.h"
 #include "ids/main_dialog.h"
-#include "ids/message_box.h"
 #include "ids/update_page.h"
 #include "main_window_fixture.h"
 #include "platform/win32/wide.h"
@@ -98,68 +94,6 @@ TEST(MainWindow, SetUpThenTabsScanAndDownloadAsSequences) {
     EXPECT_THAT(actual, ElementsAreArray(expected));
 }
 
-// The exit button asks first, in a box in the middle of the screen; Cancel keeps the
-// program, OK ends it.
-TEST(MainWindow, ExitIsConfirmedByTheMessageBox) {
-    MainWindowRun run(0);
-    std::vector<std::string> seen;
-    RECT place{};
-    const INT_PTR result = run.Run([&](MainWindowRun& r) {
-        for (const int answer : {IDCANCEL, IDOK}) {
-            PostMessageW(GetDlgItem(r.Main(), IDC_MAIN_EXIT), BM_CLICK, 0, 0);
-            HWND box = nullptr;
-            if (!WaitFor([&] { return (box = WindowWith(r.Main(), IDC_MSG_TEXT)) != nullptr; })) return EndMainWindow(r.Main());
-            GetWindowRect(box, &place);
-            seen.push_back(Utf16ToUtf8(FromWide(WindowText(GetDlgItem(box, IDC_MSG_TEXT)))));
-            PostMessageW(box, WM_COMMAND, answer, 0);
-            WaitFor([&] { return !IsWindow(box); });
-            SendMessageW(r.Main(), WM_NULL, 0, 0);  // the exit handler has returned
-            // After OK the modal loop ends and takes the window with it, shortly after.
-            const bool gone = WaitFor([&] { return !IsWindowVisible(r.Main()); }, answer == IDOK ? 3000 : 0);
-            seen.push_back(gone ? "main window gone" : "main window shown");
-        }
-    });
-    EXPECT_THAT(seen, ElementsAreArray({"Are you sure ? Click OK will exit Veltra 5 !!", "main window shown",
-                                        "Are you sure ? Click OK will exit Veltra 5 !!", "main window gone"}));
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(std::vector<LONG>({place.left, place.right - place.left, place.bottom - place.top}),
-              std::vector<LONG>({(GetSystemMetrics(SM_CXSCREEN) - 286) / 2, 286, 141}));
-}
-
-// Up and Down, pressed anywhere on the update page, move its information panel one line
-// and give it the focus; other keys leave it where it is.
-TEST(MainWindow, ArrowKeysMoveTheInformationPanel) {
-    MainWindowRun run(3);
-    std::vector<int> tops;
-    bool panelFocused = false;
-    run.Run([&](MainWindowRun& r) {
-        Click(GetDlgItem(r.Main(), IDC_MAIN_TAB_VELTRA));
-        const HWND panel = FindWindowExW(r.PageOf(Page::Update), nullptr, L"#32770", nullptr);
-        const HWND list = GetDlgItem(panel, IDC_INFORMATION_LIST);
-        for (int line = 0; line < 12; ++line) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"line"));
-        SetForegroundWindow(r.Main());
-        for (WORD key : {WORD{VK_RIGHT}, WORD{VK_DOWN}, WORD{VK_DOWN}, WORD{VK_UP}}) {
-            const auto before = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
-            INPUT presses[2] = {};
-            for (INPUT& press : presses) {
-                press.type = INPUT_KEYBOARD;
-                press.ki.wVk = key;
-            }
-            presses[1].ki.dwFlags = KEYEVENTF_KEYUP;
-            SendInput(2, presses, sizeof(INPUT));
-            WaitFor([&] { return SendMessageW(list, LB_GETTOPINDEX, 0, 0) != before; }, key == VK_RIGHT ? 300 : 3000);
-            tops.push_back(static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0)));
-        }
-        GUITHREADINFO thread{};
-        thread.cbSize = sizeof(thread);
-        GetGUIThreadInfo(GetWindowThreadProcessId(r.Main(), nullptr), &thread);
-        panelFocused = thread.hwndFocus == panel || thread.hwndFocus == list;
-        EndMainWindow(r.Main());
-    });
-    EXPECT_THAT(tops, ElementsAreArray({0, 1, 2, 1}));
-    EXPECT_TRUE(panelFocused);
-}
-
 // A window's client area as the screen shows it, 32 bits a pixel.
 std::vector<std::uint32_t> ScreenPixels(HWND window) {
     RECT area{};
@@ -220,44 +154,6 @@ TEST(MainWindow, PageSwitchShowsThePageAsItsOwnPaintWould) {
         EndMainWindow(r.Main());
     });
     EXPECT_THAT(differences, ::testing::Each("0 pixels differ"));
-}
-
-// Resting the mouse on a row's download button shows its tip, yellow on blue.
-TEST(MainWindow, DownloadButtonShowsItsTipOnHover) {
-    MainWindowRun run(3);
-    std::wstring text;
-    int blue = 0, yellow = 0, pixels = 0;
-    run.Run([&](MainWindowRun& r) {
-        Click(GetDlgItem(r.Main(), IDC_MAIN_TAB_VELTRA));
-        RECT button{};
-        GetWindowRect(r.Item(Page::Update, IDC_UPD_LIST_FIRST + 8 + 5), &button);
-        SetCursorPos(button.left + 5, button.top + 5);
-        SetCursorPos(button.left + 10, button.top + 10);
-        HWND tip = nullptr;
-        WaitFor([&] {
-            tip = FindWindowW(TOOLTIPS_CLASSW, nullptr);
-            return tip != nullptr && IsWindowVisible(tip);
-        }, 5000);
-        if (tip != nullptr) {
-            SendMessageW(tip, WM_NULL, 0, 0);  // painted
-            wchar_t tipText[80] = L"";
-            TOOLINFOW tool{};
-            tool.cbSize = sizeof(tool);
-            tool.lpszText = tipText;
-            if (SendMessageW(tip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) text = tipText;
-            const std::vector<std::uint32_t> shown = SettledPixels(tip);  // 0x00RRGGBB
-            pixels = static_cast<int>(shown.size());
-            blue = static_cast<int>(std::count(shown.begin(), shown.end(), 0x0000FFu));
-            yellow = static_cast<int>(std::count_if(shown.begin(), shown.end(), [](std::uint32_t c) {
-                return (c >> 16 & 0xFF) > 200 && (c >> 8 & 0xFF) > 200 && (c & 0xFF) < 80;
-            }));
-        }
-        SetCursorPos(0, 0);
-        EndMainWindow(r.Main());
-    });
-    EXPECT_EQ(text, L"Download and Install");
-    EXPECT_GT(blue, pixels / 2);
-    EXPECT_GT(yellow, 10);
 }
 
 }  // namespace

