@@ -130,19 +130,6 @@ TEST(IdentificationSequence, TheBoardFromTheDriverOrFromTheManagementService) {
     }
 }
 
-TEST(IdentificationSequence, WithoutTheBiosDriverNothingElseIsRead) {
-    DemoPc pc;
-    const int pciReadsBefore = pc.machine.pciReads;
-    const auto result = pc.Run([] { return std::optional<BiosDriverOutcome>(); });
-    EXPECT_FALSE(result.biosDriverLoaded);
-    EXPECT_TRUE(result.setup.identified);
-    // Only the dual-BIOS check's enumeration and the SMBus base register.
-    EXPECT_EQ(pc.machine.pciReads - pciReadsBefore, 32 + 7 + 3 + 1);
-    EXPECT_TRUE(pc.vt5.saPciIds.empty());
-    EXPECT_EQ(pc.vt5.pVGA, nullptr);
-    EXPECT_EQ(pc.wmi.queries, 0);
-}
-
 TEST(IdentificationSequence, AMachineThatAnswersNothingLeavesEmptyValues) {
     DemoPc pc;
     pc.machine.deviceOpen = false;

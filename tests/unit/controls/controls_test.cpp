@@ -3,14 +3,12 @@
 
 #include <algorithm>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "controls/button_picture.h"
 #include "controls/information_text.h"
 #include "controls/key_colour_shape.h"
-#include "controls/label_font.h"
 #include "controls/progress_lines.h"
 
 namespace veltra {
@@ -73,18 +71,6 @@ TEST(KeyColourShape, RunsOfNonKeyPixels) {
         {{".....", "R...R"}, {{0, 0, 5}, {1, 1, 4}}},  // width 5: rows carry padding
     };
     for (const auto& [pixels, runs] : rows) EXPECT_EQ(Runs(pixels), runs) << pixels[0];
-}
-
-TEST(LabelFont, PointSizeAndFace) {
-    FontDescription font;
-    // MulDiv(points, ppi, 72) rounded half away from zero, negative.
-    for (const auto& [points, ppi, height] : {std::tuple{10, 96, -13}, {12, 96, -16}, {16, 96, -21}, {9, 120, -15}, {8, 96, -11}}) {
-        SetPointSize(font, points, ppi);
-        EXPECT_EQ(font.height, height) << points << " pt at " << ppi;
-    }
-    SetFace(font, std::u16string(40, u'x'), 0);  // LOGFONT holds 31 characters
-    EXPECT_EQ(font.face.size(), 31u);
-    EXPECT_EQ(font.charset, 0);
 }
 
 // A grey gradient of 127 / height steps per row, then the bar inset by 3 pixels to

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <map>
 
 #include "machine_profile.h"
 
@@ -40,28 +39,6 @@ TEST(MachineProfileParser, MistakesGiveOneLineWithTheLineNumber) {
         {"registry \"HKLM\\A\" name \"tab\\x09inside\"\n", "1: registry text holds a tab or a line end"},
     };
     for (const auto& [text, error] : cases) EXPECT_EQ(ErrorOf(text), error) << text;
-}
-
-TEST(MachineProfileParser, IncludedFilesAddTheirLinesAndReportTheirMistakes) {
-    const std::map<std::string, std::string> files = {
-        {"board.inc", "memory 0xF0000 0x10\nport 0x80 1\n"},
-        {"broken.inc", "port 0x80 1\nfrobnicate\n"},
-        {"loop.inc", "include \"loop.inc\"\n"},
-    };
-    const IncludeLoader loader = [&files](const std::string& name) -> std::optional<std::string> {
-        const auto found = files.find(name);
-        return found == files.end() ? std::nullopt : std::optional<std::string>(found->second);
-    };
-    const ParseResult good = ParseMachineProfile("# board\ninclude \"board.inc\"\nbyte 0xF0001 7\n", loader);
-    ASSERT_TRUE(good.profile) << good.error;
-    EXPECT_EQ(good.profile->memory.at(0).bytes[1], 7);
-    EXPECT_EQ(good.profile->ports.at(0x80), 1);
-    EXPECT_EQ(ParseMachineProfile("\ninclude \"broken.inc\"\n", loader).error,
-              "2: in 'broken.inc' line 2: unknown directive 'frobnicate'");
-    EXPECT_EQ(ParseMachineProfile("include \"none.inc\"\n", loader).error, "1: included file 'none.inc' cannot be read");
-    EXPECT_EQ(ParseMachineProfile("include board.inc\n", loader).error, "1: include takes one quoted file name");
-    EXPECT_NE(ParseMachineProfile("include \"loop.inc\"\n", loader).error.find("includes nested deeper than 4"),
-              std::string::npos);
 }
 
 TEST(MachineProfileCompiler, CardListRecordsAre140BytesWithIdAndName) {
