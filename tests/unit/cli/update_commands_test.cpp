@@ -83,7 +83,8 @@ TEST(CliUpdate, ScanDownloadInstallAndHistory) {
     EXPECT_THAT(cli.err, HasSubstr("] 100% Download norva Utility information now ... 100 %"));
 
     cli.transfers.server[u"http://up/DVD/UTILITY/NORVA/NetBoost/12/SUtility.exe"].body = {'M', 'Z'};
-    EXPECT_EQ(cli.Run({u"download", u"7", u"6"}), 1);  // 6 is not on the server
+    EXPECT_EQ(cli.Run({u"download", u"7", u"6", u"--debug"}), 1);  // 6 is not on the server
+    EXPECT_THAT(cli.err, HasSubstr(" :  _norva_UTL\n"));
     EXPECT_THAT(cli.out, StartsWith("Server is busy or connect fail\thttp://up/DVD/UTILITY/NORVA/LiveMonitor/105/SUtility.exe\t"
                                     "C:\\W\\VT5\\DL_FILE\\Norva_Live_Monitor_1.05.exe\n"
                                     "downloaded\thttp://up/DVD/UTILITY/NORVA/NetBoost/12/SUtility.exe\t"

@@ -13,7 +13,6 @@ namespace veltra {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 constexpr char16_t kUrl[] = u"http://server/DataBase/VT5/VDList.xml";
 constexpr char16_t kFile[] = u"C:\\V\\VT5\\DL_INFO\\VDList.xml";
@@ -86,7 +85,7 @@ TEST_F(DownloadEngineTest, StopsErrorPagesAndRefusalsTouchNoFile) {
                                                     u"nWebStop = 2 : Server is busy or connect fail"));
     EXPECT_EQ(target.nextItems, 3);
     EXPECT_EQ(transfers.forgottenAfterTransfer.size(), 3u);  // every outcome forgets its cached copy
-    EXPECT_THAT(boxes.stopShown, IsEmpty());
+    EXPECT_TRUE(boxes.stopShown.empty());
 }
 
 TEST_F(DownloadEngineTest, TheWatchdogEndsTransfersTheServiceNoLongerReportsOn) {
