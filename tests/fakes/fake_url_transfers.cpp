@@ -13,10 +13,8 @@ namespace {
 constexpr std::uint32_t kDownloadingData = 5;
 
 std::u16string HeadersOf(const FakeResponse& response) {
-    std::u16string headers = u"HTTP/1.1 " + DecimalText(response.httpStatus) + u" Reply\r\n";
-    headers += response.announceLength ? u"Content-Length: " + DecimalText(static_cast<long long>(response.body.size())) + u"\r\n"
-                                       : u"Transfer-Encoding: chunked\r\n";
-    return headers;
+    return u"HTTP/1.1 " + DecimalText(response.httpStatus) + u" Reply\r\nContent-Length: " +
+           DecimalText(static_cast<long long>(response.body.size())) + u"\r\n";
 }
 
 }  // namespace
@@ -60,8 +58,8 @@ TransferCall FakeUrlTransfers::Play(const std::u16string& url, TransferMonitor& 
     if (found == server.end()) return TransferCall::Failed;
     const FakeResponse& response = found->second;
     monitor.Response(response.httpStatus, HeadersOf(response));
-    const auto total = static_cast<std::uint32_t>(response.announceLength ? response.body.size() : 0);
-    const std::size_t delivered = std::min(response.body.size(), response.closeAfter);
+    const auto total = static_cast<std::uint32_t>(response.body.size());
+    const std::size_t delivered = response.body.size();
     while (received.size() < delivered) {
         const std::size_t count = std::min(chunkBytes, delivered - received.size());
         received.insert(received.end(), response.body.begin() + static_cast<std::ptrdiff_t>(received.size()),

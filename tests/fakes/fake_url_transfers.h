@@ -1,7 +1,6 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -16,8 +15,6 @@ namespace veltra::fakes {
 struct FakeResponse {
     std::uint32_t httpStatus = 200;
     std::vector<unsigned char> body;
-    bool announceLength = true;                                        // false: chunked, no total
-    std::size_t closeAfter = std::numeric_limits<std::size_t>::max();  // bytes before the connection drops
 };
 
 // A URL service over a map of addresses. Start only records the transfer; RunWorker then

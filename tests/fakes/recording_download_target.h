@@ -8,7 +8,7 @@
 namespace veltra::fakes {
 
 // The update page as a list of what the engine asked it to do; a test may act from
-// inside a text update or the next-item step, as the real page does.
+// inside a text update, as the real page does.
 class RecordingDownloadTarget final : public IDownloadTarget {
 public:
     void RedrawProgressBar(int percent) override { bar.push_back(percent); }
@@ -17,17 +17,13 @@ public:
         if (onText) onText();
     }
     void ReturnToListView() override { ++listViewReturns; }
-    void OnNextItem() override {
-        ++nextItems;
-        if (onNextItem) onNextItem();
-    }
+    void OnNextItem() override { ++nextItems; }
 
     std::vector<int> bar;
     std::vector<std::u16string> texts;
     int listViewReturns = 0;
     int nextItems = 0;
     std::function<void()> onText;
-    std::function<void()> onNextItem;
 };
 
 }  // namespace veltra::fakes

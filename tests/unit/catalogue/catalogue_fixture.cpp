@@ -64,6 +64,4 @@ std::vector<CheckRecord> CheckFixture::Records() const {
     return records;
 }
 
-void CheckFixture::RunAll() { Check_Download_Information(context, checkList, 127); }
-
 }  // namespace veltra::testing

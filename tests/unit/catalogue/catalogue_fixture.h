@@ -32,7 +32,6 @@ struct CheckFixture {
     void AddCatalogue(const std::u16string& name, std::string_view text) { AddCatalogue(name, Bytes(text)); }
     void Open(int index);  // as the check driver does before a check
     std::vector<CheckRecord> Records() const;  // what "CheckList.rec" holds
-    void RunAll();
 
     fakes::FakePlatform fake;
     VT5Record vt5;

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "catalogue/check_driver.h"
 #include "core/text.h"
 #include "catalogue_fixture.h"
 #include "fakes/recording_debug_sink.h"
@@ -30,7 +31,7 @@ TEST(CheckDriver, FullPhaseRunsTheChecksInOrderWithTheirLogLines) {
     f.AddCatalogue(u"VIDDID.rec", VidDidBytes("R", "LAN", "VEN_1E7B&DEV_5A68"));
     f.AddCatalogue(u"VT5_LOU.xml", "<UTL><Item>Zip</Item><OS>ALL</OS><Description>z</Description>");
     fakes::ScopedDebugCapture log;
-    f.RunAll();
+    Check_Download_Information(f.context, f.checkList, 127);
     const std::u16string dlInfo = u"C:\\Veltra\\VT5\\DL_INFO\\";
     const std::u16string checkList = u"C:\\Veltra\\VT5\\LOG\\CheckList.rec";
     const std::u16string rule = u"=========================================";

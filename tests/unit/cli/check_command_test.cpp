@@ -61,8 +61,6 @@ TEST(CliCheck, CategoriesNarrowTheCheckByNameOrNumber) {
 
 TEST(CliCheck, ABadIdentityFileGivesOneLineNamingTheProblem) {
     CheckCli cli;
-    std::string deepObjects;
-    for (int i = 0; i < 100; ++i) deepObjects += "{\"a\":";
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"", "identity file is not JSON: unexpected end at byte 0"},
         {"[1]", "identity file is not a JSON object"},
@@ -73,7 +71,6 @@ TEST(CliCheck, ABadIdentityFileGivesOneLineNamingTheProblem) {
          "\"cMB_BIOS_Vendor\":\"v\",\"saPciIds\":[\"VEN_1&DEV_2\",3]}}",
          "identity field \"VT5.saPciIds[1]\" is not a text"},
         {std::string(100, '[') + std::string(100, ']'), "identity file is not JSON: nesting too deep at byte 65"},
-        {deepObjects, "identity file is not JSON: nesting too deep at byte 325"},
         {"{\"a\":\"\\q\"}", "identity file is not JSON: bad escape in a string at byte 8"},
         {"{\"VT5\":{\"nOS\":-1}}", "identity field \"VT5.nOS\" is negative"},
         {std::string("\xFF\xFE{", 3), "identity file is not UTF-8 or UTF-16 text"},

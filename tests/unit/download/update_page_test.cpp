@@ -2,7 +2,6 @@
 
 #include "../catalogue/catalogue_fixture.h"
 #include "core/last_scan.h"
-#include "core/text.h"
 #include "download/history.h"
 #include "download/update_page.h"
 #include "fakes/fake_program_starter.h"
@@ -11,8 +10,7 @@
 namespace veltra::testing {
 namespace {
 
-// The list's six rows as the window shows them (ticked, "type|item|current|online|") and
-// the information panel; the rest of the page is the console tests'.
+// The six list rows as the window shows them (ticked, "type|item|current|online|") and the information panel.
 class RowsView final : public IUpdatePageView {
 public:
     void SetRowTexts(int row, std::span<const std::u16string> labels) override {
@@ -44,15 +42,7 @@ public:
 
 TEST(UpdatePageList, TicksTextsAndDetailsFollowTheScrollBar) {
     CheckFixture f;
-    std::unique_ptr<IFile> results = f.fake.fileSystem.Open(CheckListPath(kWork), FileOpenMode::ReadWriteTruncate);
-    f.writer.SetFile(results.get());
-    for (int i = 1; i <= 7; ++i) {
-        const std::u16string n = DecimalText(i);
-        f.writer.Write({4, u"Item " + n, u"1." + n, u"2." + n, u"About " + n, u"1 MB", u"vga/item" + n + u".exe"});
-    }
-    f.writer.SetFile(nullptr);
-    results.reset();
-    f.vt5.resultCount = 0;
+    f.fake.fileSystem.AddFile(CheckListPath(kWork), SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec"));  // nine rows
     fakes::FakeUrlTransfers transfers{f.fake.fileSystem};
     fakes::FakeProgramStarter starter{f.fake.fileSystem};
     HistoryFile history{f.fake.fileSystem, f.fake.codePage, HistoryPath(kWork)};
@@ -62,10 +52,10 @@ TEST(UpdatePageList, TicksTextsAndDetailsFollowTheScrollBar) {
     page.Init();
     page.OnRowTicked(6, true);
     page.OnVScroll(1, 0);  // a line down: items 2 to 7
-    EXPECT_EQ(view.rows[1], std::pair(false, std::u16string(u"VGA Driver|Item 2|1.2|2.2|")));
-    EXPECT_EQ(view.rows[5], std::pair(true, std::u16string(u"VGA Driver|Item 6|1.6|2.6|")));
+    EXPECT_EQ(view.rows[1], std::pair(false, std::u16string(u"MB Driver|Norva HD Audio Driver|Unknown|6.0.1.5919|")));
+    EXPECT_EQ(view.rows[5], std::pair(true, std::u16string(u"norva Utility|Norva Live Monitor|1.02|1.05|")));
     page.OnRowDetails(6);
-    EXPECT_EQ(view.information, u"About 7");
+    EXPECT_EQ(view.information, u"Network priority tool for the on-board network chip.");
 }
 
 }  // namespace

@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <future>
 #include <string>
 #include <vector>
 
-#include "fakes/fake_platform.h"
 #include "schedule/alarm_clock.h"
 #include "schedule_times.h"
 
@@ -49,39 +46,6 @@ TEST(AlarmFiresNow, OncePerPeriodWhateverTheClockDoes) {
             EXPECT_EQ(AlarmFiresNow(state, tick.now), tick.fires) << test.what << " at " << FromWallSeconds(tick.now).day;
         }
     }
-    const AlarmState sundays = AppliedState(sunday, Wall(2010, 5, 9, 0, 0, 1));
-    EXPECT_EQ(NextAlarm(sundays, Wall(2010, 5, 9, 0, 0, 1)), Wall(2010, 5, 16));
-    EXPECT_EQ(NextAlarm(sundays, Wall(2010, 5, 1)), Wall(2010, 5, 16)) << "a clock set back waits for the next period";
-    EXPECT_EQ(NextAlarm(AppliedState({kNever, 0, 1, Local(2010, 5, 8)}, 0), 0), std::nullopt);
-}
-
-// The thread with a fake clock that moves one second per turn and is set back once.
-class CountingClock : public CAlarmClock {
-public:
-    using CAlarmClock::CAlarmClock;
-    ~CountingClock() override { Stop(); }
-    std::atomic<int> alarms{0};
-
-protected:
-    void OnAlarm() override { ++alarms; }
-};
-
-TEST(CAlarmClock, ThreadFiresAtMidnightOnceAcrossASetBack) {
-    fakes::FakeClock clock;
-    clock.now = Local(2010, 5, 8, 23, 59, 50);  // Saturday
-    std::promise<void> finished;
-    clock.onSleep = [&](unsigned slept) {
-        const std::int64_t step = slept == 15'000 ? -20 : 1;  // 5 s after midnight, 20 s back
-        clock.now = FromWallSeconds(WallSeconds(clock.now) + step);
-        if (slept == 40'000) finished.set_value();
-    };
-    CountingClock alarm(clock);
-    alarm.ApplyToClock({kEveryWeek, 0, 1, Local(2010, 5, 1)});
-    alarm.Start();
-    ASSERT_EQ(finished.get_future().wait_for(std::chrono::seconds(20)), std::future_status::ready);
-    alarm.Stop();
-    EXPECT_EQ(alarm.alarms, 1);
-    EXPECT_EQ(alarm.State().settled, Wall(2010, 5, 9));
 }
 
 }  // namespace
