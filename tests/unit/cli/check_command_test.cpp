@@ -3,6 +3,7 @@
 
 #include "core/text.h"
 #include "catalogue/result_list.h"
+#include "cli/saved_identity.h"
 #include "cli_run.h"
 #include "../catalogue/catalogue_fixture.h"
 
@@ -57,6 +58,19 @@ TEST(CliCheck, CategoriesNarrowTheCheckByNameOrNumber) {
         EXPECT_EQ(run.exitCode, 2) << Utf16ToUtf8(bad);
         EXPECT_THAT(run.err, ::testing::StartsWith("veltra-cli: option --categories takes names from mb-driver,"));
     }
+}
+
+// Every card field of a saved identity is read (only some reach a check's result).
+TEST(SavedIdentityFile, EveryCardFieldIsRead) {
+    const std::vector<unsigned char> bytes = SourceFile("examples/identities/demo-pc.json");
+    const SavedIdentityResult read = ParseSavedIdentity(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    ASSERT_TRUE(read.identity && read.identity->pVGA) << read.error;
+    const VGAInfo& card = *read.identity->pVGA;
+    EXPECT_EQ((std::vector<std::string>{Utf16ToUtf8(card.sVendor), Utf16ToUtf8(card.sBIOSVersion), Utf16ToUtf8(card.sBIOSText),
+                                        Utf16ToUtf8(card.sModelNo), Utf16ToUtf8(card.sDriverVersion),
+                                        Utf16ToUtf8(card.sProcessor), Utf16ToUtf8(card.sCardName), std::to_string(card.nDeviceID)}),
+              (std::vector<std::string>{"NVIDIA", "62.94.1A.00.07", "QB-7600", "7600-512", "8.17.11.9038", "Norva GPU 7600",
+                                        "QB-7600 512MB", "3741"}));
 }
 
 TEST(CliCheck, ABadIdentityFileGivesOneLineNamingTheProblem) {

@@ -4,6 +4,7 @@
 #include "core/text.h"
 #include "core/vt5_record.h"
 #include "download/download_engine.h"
+#include "download/transfer_limits.h"
 #include "fakes/fake_platform.h"
 #include "fakes/fake_url_transfers.h"
 #include "fakes/recording_debug_sink.h"
@@ -42,6 +43,24 @@ protected:
     DownloadEngine engine{transfers, boxes, vt5, target, limits};
     fakes::ScopedDebugCapture capture;
 };
+
+// The registry's settings replace the build's limits only when they are a plain decimal
+// number from 1 to 1,000,000,000.
+TEST(TransferLimits, RegistrySettingsReplaceTheBuildsOnlyWhenTheyAreNumbersInRange) {
+    const TransferLimits built = BuildTransferLimits();
+    const std::pair<const char16_t*, std::uint64_t> rows[] = {
+        {u"1", 1}, {u"1000000000", 1000000000}, {u"0", 0}, {u"1000000001", 0}, {u"1x", 0}, {u" 5", 0},
+    };
+    for (const auto& [text, number] : rows) {
+        fakes::FakeRegistry registry;
+        for (const char16_t* name : {u"StallSeconds", u"TransferSeconds", u"MaxFileMiB"})
+            registry.SetHklm(u"SOFTWARE\\Norva\\Veltra Series\\", name, text);
+        const TransferLimits read = ReadTransferLimits(registry);
+        EXPECT_EQ(read.stallMilliseconds, number ? number * 1000 : built.stallMilliseconds) << Utf16ToUtf8(text);
+        EXPECT_EQ(read.transferMilliseconds, number ? number * 1000 : built.transferMilliseconds) << Utf16ToUtf8(text);
+        EXPECT_EQ(read.fileBytes, number ? number << 20 : built.fileBytes) << Utf16ToUtf8(text);
+    }
+}
 
 TEST(ProgressPercent, UnsignedTruncatedAndBounded) {
     EXPECT_EQ(ProgressPercent(3000000000u, 4000000000u), 75);

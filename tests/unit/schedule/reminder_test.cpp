@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "fakes/fake_platform.h"
 #include "schedule/reminder_record.h"
+#include "schedule/reminder_settings.h"
+#include "schedule/reminder_slide.h"
 
 namespace veltra {
 namespace {
@@ -59,6 +62,56 @@ TEST_F(ReminderRecordTest, UnusableFilesGiveTheDefaultsAndAreRewritten) {
         EXPECT_EQ(LoadReminder(files, kPath, clock), defaults) << test.what;
         EXPECT_EQ(files.Contents(kPath), Bytes(defaults)) << test.what;
     }
+}
+
+// "frequency|weekday|date" as the buttons show them, "+" for an enabled weekday or date
+// button, then the stored frequency, weekday and date.
+std::string Shown(const ReminderSettings& page) {
+    std::u16string text;
+    for (Chooser chooser : {Chooser::Frequency, Chooser::Weekday, Chooser::Date}) {
+        const ChooserLook& look = page.Look(chooser);
+        text += look.text + (look.enabled && chooser != Chooser::Frequency ? u"+|" : u"|");
+    }
+    const ReminderRecord& r = page.Record();
+    return std::string(text.begin(), text.end()) + std::to_string(r.frequency) + std::to_string(r.weekday) + "," + std::to_string(r.date);
+}
+
+TEST(ReminderSettings, ChoosersShowAndStoreWhatIsChosen) {
+    ReminderSettings page;
+    EXPECT_EQ(Shown(page), "every month|Monday|01+|11,1") << "the defaults show the stored weekday";
+    page.Select(Chooser::Frequency, 0);
+    page.Select(Chooser::Weekday, 3);
+    EXPECT_EQ(Shown(page), "every week|Wendnesday+|01|03,1") << "the list's own text";
+    page.Select(Chooser::Frequency, 2);
+    page.Select(Chooser::Date, 30);
+    page.Select(Chooser::Date, 31);  // not in the list: nothing changes
+    EXPECT_EQ(Shown(page), "every 3 months|Wendnesday|31+|23,31");
+    page.Show({kEveryWeek, 3, 7, {}});
+    EXPECT_EQ(Shown(page), "every week|Wednesday+|07|03,7") << "a loaded record";
+    page.Never();
+    EXPECT_EQ(Shown(page), "never|Sunday|01|30,1");
+}
+
+// The positions the slide moves to, ticking the timers it asks for from `timer` until it
+// asks for `until`; `last` is the final step.
+std::vector<int> Tick(ReminderSlide& slide, unsigned timer, unsigned until, SlideStep& last) {
+    std::vector<int> positions;
+    for (int guard = 0; guard < 1000 && timer != until; ++guard, timer = last.nextTimer) {
+        last = slide.OnTimer(timer);
+        if (last.moveToY) positions.push_back(*last.moveToY);
+    }
+    return positions;
+}
+
+TEST(ReminderSlide, UpThreePixelsPer30MsStaysThenDownAndAgain) {
+    ReminderSlide slide(768);
+    SlideStep step = slide.OnTimer(kPromptStart);
+    const std::vector<int> up = Tick(slide, kPromptSlideUp, kPromptStay, step);
+    EXPECT_EQ(std::vector<int>({int(up.size()), up.front(), up.back(), int(step.period)}), std::vector<int>({64, 765, 576, 20'000}));
+    const std::vector<int> down = Tick(slide, kPromptStay, kPromptStart, step);
+    EXPECT_EQ(std::vector<int>({int(down.size()), down.front(), down.back(), int(step.period)}),
+              std::vector<int>({64, 580, 769, 300'000}));
+    EXPECT_EQ(slide.Offset(), 0);
 }
 
 }  // namespace

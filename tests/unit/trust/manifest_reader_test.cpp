@@ -80,6 +80,16 @@ TEST(ManifestReader, RefusesMoreThanFourMebibytes) {
     EXPECT_EQ(Read(text).error, "the manifest is larger than 4 MiB");
 }
 
+TEST(ManifestWriter, WritesTheDocumentedLinesThatReadBackTheSame) {
+    Manifest manifest{1765152000, 1828185255, {{"DataBase/VT5/VDList.xml", 12, {}}, {"a b", 0, {}}}};
+    manifest.files[0].sha256[0] = 0xA9;
+    manifest.files[0].sha256[31] = 0x07;
+    const std::string text = WriteManifest(manifest);
+    EXPECT_EQ(text, "veltra-manifest 1\nsequence 1765152000\nexpires 2027-12-07T13:14:15Z\na9" + std::string(60, '0') +
+                        "07 12 DataBase/VT5/VDList.xml\n" + std::string(64, '0') + " 0 a b\n");
+    EXPECT_EQ(Read(text).manifest, manifest);
+}
+
 TEST(ManifestPath, TakesWhatFollowsTheBaseWhenItIsAManifestPath) {
     const std::u16string base = u"http://127.0.0.1:8080/srv";
     const std::pair<std::u16string, std::optional<std::string>> rows[] = {
