@@ -58,6 +58,7 @@ TEST_F(PorvikFixture, FirstStartInstallsTheServiceForTheNativeArchitectureInOrde
         ASSERT_EQ(machine.devices.opens.size(), 2u);
         EXPECT_EQ(std::pair(machine.devices.opens[1].access, machine.devices.opens[1].shareMode),
                   std::pair(0xC0000000u, 0u));
+        EXPECT_TRUE(driver.Initialised());
     }
 }
 
