@@ -56,6 +56,8 @@ TEST(UpdatePageList, TicksTextsAndDetailsFollowTheScrollBar) {
     EXPECT_EQ(view.rows[5], std::pair(true, std::u16string(u"norva Utility|Norva Live Monitor|1.02|1.05|")));
     page.OnRowDetails(6);
     EXPECT_EQ(view.information, u"Network priority tool for the on-board network chip.");
+    page.On_Download_Info_File();
+    EXPECT_EQ(view.information, u"") << "a scan empties the information panel";
 }
 
 }  // namespace
