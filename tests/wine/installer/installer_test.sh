@@ -101,6 +101,8 @@ echo "an update program" >"$program_dir/VT5/DL_FILE/update.exe"
 pgrep -f 'Veltra.veltra\.exe' >/dev/null || fail "veltra.exe is not running before the uninstall"
 uninstall
 [ -f "$program_dir/VT5/DL_FILE/update.exe" ] || fail "the uninstaller removed the downloads"
+# taskkill ends the copy through Wine's server; its Linux process goes a moment later.
+for _ in $(seq 50); do pgrep -f 'Veltra.veltra\.exe' >/dev/null || break; sleep 0.1; done
 pgrep -f 'Veltra.veltra\.exe' >/dev/null && fail "veltra.exe still runs after the uninstall"
 for file in veltra.exe veltra-cli.exe Porvik_X64.sys Porvik.sys norvabios64_100507.sys norvabios32_100507.sys \
     VT5/LOG VT5/skin; do
