@@ -34,7 +34,6 @@ public:
     std::set<std::uint32_t> failingCodes;        // these requests fail
     std::optional<std::uint32_t> shortReplyBytes;  // every reply is cut to this many bytes
     int openHandles = 0;                         // kept by FakeDeviceIo
-    int otherClients = 0;                        // other processes that have the device open
 
 protected:
     // False for a request the driver rejects (unknown code, wrong buffer sizes).

@@ -13,7 +13,7 @@ bool FakePorvikDevice::Answer(std::uint32_t code, std::span<const std::uint8_t> 
     switch (code) {
         case CPorvikDriver::kQueryOpenCountCode:
             if (!input.empty() || output.size() < 4) return false;
-            PutU32(output, 0, static_cast<std::uint32_t>(openHandles + otherClients));
+            PutU32(output, 0, static_cast<std::uint32_t>(openHandles));
             bytesReturned = 4;
             return true;
         case CPorvikDriver::kReadMemoryCode: return ReadMemory(input, output, bytesReturned);

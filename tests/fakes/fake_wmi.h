@@ -19,7 +19,6 @@ public:
     static WmiValue Int32(std::int32_t number) { return {WmiValueType::Int32, {}, number}; }
 
     WmiValue FirstInstanceProperty(const std::u16string& className, const std::u16string& property) override {
-        ++queries;
         if (!available) return {};
         const auto found = classes.find(className);
         if (found == classes.end() || found->second.empty()) return {};
@@ -29,7 +28,6 @@ public:
     }
 
     bool available = true;  // false: the service cannot be reached
-    int queries = 0;
     std::map<std::u16string, std::vector<Instance>> classes;
 };
 
