@@ -62,12 +62,6 @@ bool FakePorvikDevice::WritePort(std::span<const std::uint8_t> input) {
     return true;
 }
 
-void FakeBiosDevice::SetRecordString(int index, const std::string& text) {
-    const auto start = record.begin() + index * 256;
-    std::fill(start, start + 256, std::uint8_t{0});
-    std::copy_n(text.begin(), std::min<std::size_t>(text.size(), 255), start);
-}
-
 bool FakeBiosDevice::Answer(std::uint32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
                             std::uint32_t& bytesReturned) {
     switch (code) {

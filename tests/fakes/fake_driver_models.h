@@ -34,8 +34,6 @@ public:
     std::string identification;
     std::array<std::uint8_t, 1028> record{};
 
-    void SetRecordString(int index, const std::string& text);
-
 protected:
     bool Answer(std::uint32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
                 std::uint32_t& bytesReturned) override;

@@ -23,7 +23,6 @@ bool FakeUrlTransfers::IsValidUrl(const std::u16string& url) { return IsWellForm
 
 bool FakeUrlTransfers::Start(const std::u16string& url, const std::u16string& path, const TransferRules& rules,
                              IDownloadEvents& events) {
-    if (failThreadCreation) return false;
     stopSignalled_ = false;  // the stop event is reset at every start
     events_ = &events;
     url_ = url;

@@ -39,7 +39,6 @@ public:
 
     std::map<std::u16string, FakeResponse> server;
     std::size_t chunkBytes = 1000;
-    bool failThreadCreation = false;
     std::vector<std::u16string> deletedCacheEntries;
     std::vector<std::u16string> forgottenAfterTransfer;  // cache entries the worker removed at its end
     std::vector<std::u16string> startedUrls;

@@ -16,12 +16,11 @@ public:
         texts.push_back(text);
         if (onText) onText();
     }
-    void ReturnToListView() override { ++listViewReturns; }
+    void ReturnToListView() override {}
     void OnNextItem() override { ++nextItems; }
 
     std::vector<int> bar;
     std::vector<std::u16string> texts;
-    int listViewReturns = 0;
     int nextItems = 0;
     std::function<void()> onText;
 };

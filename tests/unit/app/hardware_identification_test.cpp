@@ -130,17 +130,5 @@ TEST(IdentificationSequence, TheBoardFromTheDriverOrFromTheManagementService) {
     }
 }
 
-TEST(IdentificationSequence, AMachineThatAnswersNothingLeavesEmptyValues) {
-    DemoPc pc;
-    pc.machine.deviceOpen = false;
-    pc.wmi.available = false;
-    pc.Run([] { return std::optional<BiosDriverOutcome>(Identified("", "")); });
-    EXPECT_TRUE(pc.machine.portWrites.empty());
-    EXPECT_TRUE(pc.vt5.saPciIds.empty());
-    EXPECT_EQ(BoardOf(pc.vt5), (Board{u"", u"UNKNOWN", u"Award", u"", u"UNKNOWN"}));
-    ASSERT_NE(pc.vt5.pVGA, nullptr);
-    EXPECT_EQ(pc.vt5.pVGA->sVendor + pc.vt5.pVGA->sCardName + pc.vt5.pVGA->sBIOSVersion, u"");
-}
-
 }  // namespace
 }  // namespace veltra

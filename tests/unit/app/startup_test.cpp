@@ -36,24 +36,6 @@ TEST(StartupIdentification, RunsItsStepsInOrderWithTheirLogLines) {
     EXPECT_EQ(vt5.sLibVersion, u"1.0.008");
 }
 
-TEST(StartupIdentification, AGivenWorkFolderGetsItsBackslashAndItsSubFolders) {
-    fakes::FakePlatform fake;
-    fake.fileSystem.AddFolder(u"D:\\Work");
-    VT5Record vt5;
-    ASSERT_TRUE(RunStartupIdentification(fake.platform, vt5, u"D:\\Work"));
-    EXPECT_EQ(vt5.sWorkPath, u"D:\\Work\\");
-    EXPECT_TRUE(fake.fileSystem.IsDirectory(u"D:\\Work\\VT5\\DL_FILE"));
-    // Not installed: no "AppVersion", so the version the program was built as.
-    EXPECT_THAT(Utf16ToUtf8(vt5.sAppVersion), ::testing::MatchesRegex("[0-9]+\\.[0-9]+\\.[0-9]+"));
-}
-
-TEST(MainSetup, ReminderArgumentIsTheWholeCommandLineInAnyCase) {
-    for (const auto& [line, reminder] : {std::pair{u"/REMINDER", true}, {u"/reMinder", true},
-                                         {u"/REMINDER /X", false}, {u" /REMINDER", false}, {u"", false}}) {
-        EXPECT_EQ(IsReminderStart(line), reminder);
-    }
-}
-
 TEST(MainSetup, WindowStepsRunBetweenReminderArgumentModesAndDebugWindow) {
     fakes::FakePlatform fake;
     fake.windows.AddTopLevel(u"Veltra DQA TEST", u"Notepad2");

@@ -8,7 +8,6 @@
 #include "core/last_scan.h"
 #include "core/text.h"
 #include "cli_run.h"
-#include "cli/console_page_view.h"
 #include "cli/update_services.h"
 #include "fakes/fake_message_pump.h"
 #include "fakes/fake_program_starter.h"
@@ -199,24 +198,6 @@ TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
     cli.fake.fileSystem.AddFile(u"C:\\T\\DataBase\\VT5\\VDList.xml", Bytes("hello World\n"));
     EXPECT_EQ(cli.Run({u"verify", u"--tree", u"C:\\T"}), 1);
     EXPECT_THAT(cli.out, HasSubstr("\nhash mismatch\tDataBase/VT5/VDList.xml\n"));
-}
-
-TEST(ConsoleProgress, ThirtyMarksThePercentAndOneDrawPerChange) {
-    EXPECT_EQ(ConsoleProgressLine(50, u"File download now ... 50 %"), "[###############...............]  50% File download now ... 50 %");
-    EXPECT_EQ(ConsoleProgressLine(-3, u""), "[..............................]   0% ");
-    // A repeated or empty text and a repeated percent draw nothing; 0 % starts a new line.
-    std::ostringstream err;
-    ConsolePageView view(err);
-    for (const char16_t* text : {u"a", u"a", u""}) {
-        view.SetProgressBar(0);
-        view.SetProgressText(text);
-    }
-    view.SetProgressBar(50);
-    view.SetProgressBar(50);
-    view.SetProgressBar(0);
-    view.HideProgressArea();
-    const auto bar = [](int percent, const char16_t* text) { return "\r" + ConsoleProgressLine(percent, text) + "\x1b[K"; };
-    EXPECT_EQ(err.str(), bar(0, u"") + bar(0, u"a") + bar(50, u"a") + "\n" + bar(0, u"") + "\n");
 }
 
 }  // namespace

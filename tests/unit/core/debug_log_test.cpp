@@ -1,8 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "core/debug_log.h"
 #include "app/debug_window.h"
 #include "app/test_modes.h"
@@ -40,26 +38,6 @@ TEST(DebugLog, OffUntilEnabledThenNumberedLinesFromBothEntryPoints) {
     EXPECT_EQ(sink->lines[10], u"0010 :  tab\tand\nfeed");
     EXPECT_EQ(sink->lines[11], u"0011 :  " + std::u16string(DebugLogger::kAnsiBufferBytes, u'x'));
     EXPECT_EQ(sink->lines[12], u"0012 :  before");
-}
-
-TEST(DebugLog, LinesOfTwoThreadsNeverMixAndNumbersStayInOrder) {
-    auto sink = std::make_shared<RecordingDebugSink>();
-    DebugLogger log;
-    log.Enable(sink, nullptr);
-    auto writer = [&](char16_t letter) {
-        for (int i = 0; i < 500; ++i) log.Log(std::u16string(40, letter));
-    };
-    std::thread first(writer, u'a');
-    std::thread second(writer, u'b');
-    first.join();
-    second.join();
-    ASSERT_EQ(sink->lines.size(), 1000u);
-    for (std::size_t i = 0; i < sink->lines.size(); ++i) {
-        const std::u16string& line = sink->lines[i];
-        ASSERT_EQ(line.substr(0, 8), DecimalText(static_cast<long long>(i), 4) + u" :  ");
-        const std::u16string body = line.substr(8);
-        EXPECT_TRUE(body == std::u16string(40, u'a') || body == std::u16string(40, u'b')) << "mixed line " << i;
-    }
 }
 
 // The editor opens its window a while after it is started, with an edit control inside.

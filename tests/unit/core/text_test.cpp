@@ -1,16 +1,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <array>
-
-#include "core/byte_buffer.h"
 #include "core/calendar.h"
 #include "core/text.h"
 
 namespace veltra {
 namespace {
-
-using ::testing::ElementsAre;
 
 TEST(Text, Utf8RoundTripsAndBadBytesBecomeReplacementCharacters) {
     const std::u16string text = u"Gr\u00FC\u00DFe \u20AC \U0001F600";
@@ -41,22 +36,6 @@ TEST(Calendar, DaysRoundTripWithWeekdaysAndCenturyLeapYears) {
                                  IsCalendarDate({2010, 2, 0, 0}), IsCalendarDate({1899, 12, 0, 31}),
                                  IsCalendarDate({2010, 13, 0, 1})}),
               std::vector<bool>({true, false, false, false, false}));
-}
-
-TEST(ByteBuffer, FieldsOutsideTheBufferAreNeitherReadNorWritten) {
-    std::array<unsigned char, 4> bytes{1, 2, 3, 4};
-    PutU16(bytes, 3, 0xFFFF);
-    PutI64(bytes, 0, 7);
-    PutI32(bytes, 1, 7);
-    PutText(bytes, 2, 8, "abc");
-    PutDateTime(bytes, 0, DateTime{9, 9, 9, 9, 9, 9, 9, 9});
-    EXPECT_THAT(bytes, ElementsAre(1, 2, 3, 4));
-    EXPECT_EQ(GetU16(bytes, 3), 0);
-    EXPECT_EQ(GetI64(bytes, 0), 0);
-    EXPECT_EQ(GetI32(bytes, 1), 0);
-    EXPECT_EQ(GetI32(bytes, 0), 0x04030201);
-    EXPECT_EQ(GetText(bytes, 1, 9), "");
-    EXPECT_EQ(GetDateTime(bytes, 0), DateTime{});
 }
 
 }  // namespace

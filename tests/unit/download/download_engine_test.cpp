@@ -143,16 +143,5 @@ TEST_F(DownloadEngineTest, TheWatchdogEndsTransfersTheServiceNoLongerReportsOn) 
     EXPECT_EQ(target.nextItems, 2);
 }
 
-// No worker will end the transfer, so the list comes back at once.
-TEST_F(DownloadEngineTest, AMissingThreadShowsItsBoxAndReturnsToTheList) {
-    transfers.failThreadCreation = true;
-    engine.URLDownload(kUrl, kFile);
-    ASSERT_EQ(boxes.stopShown.size(), 1u);
-    EXPECT_EQ(boxes.stopShown[0].first, u"Could not create the thread.");
-    EXPECT_EQ(target.listViewReturns, 1);
-    EXPECT_FALSE(engine.Busy());
-    EXPECT_EQ(target.nextItems, 0);
-}
-
 }  // namespace
 }  // namespace veltra

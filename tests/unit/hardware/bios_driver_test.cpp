@@ -1,12 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "fakes/fake_platform.h"
-#include "fakes/recording_debug_sink.h"
 #include "hardware/bios_driver.h"
-#include "hardware/bios_startup.h"
 
 namespace veltra {
 namespace {
@@ -76,62 +72,6 @@ TEST_F(BiosFixture, IdentifyBoardByMarkerOrByteCount) {
 
     fake.biosDevice.failingCodes.insert(0x222020);
     EXPECT_EQ(IdentifyBoard(fake.devices, device), 0u);
-}
-
-TEST_F(BiosFixture, ReadBiosInfoSendsTheRecordWithItsStartsZeroed) {
-    ASSERT_TRUE(LoadBiosDriver(fake.platform, 0x1000, device));
-    fake.biosDevice.SetRecordString(1, "Vendor Q");
-    fake.biosDevice.SetRecordString(2, "A1234ABC V1.9 061309");
-    BiosInfoRecord record;
-    record.fill(0xAA);
-    ASSERT_TRUE(ReadBiosInfo(fake.devices, record, device));
-    const auto& request = fake.biosDevice.requests.back();
-    EXPECT_EQ(request.code, 0x222014u);
-    ASSERT_EQ(request.input.size(), 1028u);
-    EXPECT_EQ(request.outputSize, 1028u);
-    for (std::size_t i = 0; i < 1028; ++i) {
-        const bool zeroed = i == 0 || i == 256 || i == 512 || i == 768 || i >= 1024;
-        EXPECT_EQ(request.input[i], zeroed ? 0x00 : 0xAA) << i;
-    }
-    EXPECT_EQ(record, fake.biosDevice.record);
-
-    record.fill(0xAA);
-    fake.biosDevice.failingCodes.insert(0x222014);
-    EXPECT_FALSE(ReadBiosInfo(fake.devices, record, device));
-    EXPECT_EQ(record[kBiosIdStringOffset], 0) << "the zeroed start stays";
-}
-
-// The start-up step: what it gives the identification, its log lines and the process end.
-struct BiosStep : BiosFixture {
-    fakes::ScopedDebugCapture capture;
-};
-
-TEST_F(BiosStep, LoadFailureLogsTwoLinesAndEndsTheProcessWithoutAMessage) {
-    fake.services.startErrors[kService] = 1275;
-    EXPECT_EQ(QueryBiosDriver(fake.platform, 0x1000), std::nullopt);
-    EXPECT_THAT(capture.Lines(), ElementsAre(u"0000 :  Load norvabios fail...", u"0001 :  Checking driver..."));
-    EXPECT_THAT(fake.processExit.exitCodes, ElementsAre(0u));
-    EXPECT_TRUE(fake.messageBox.shown.empty());
-    EXPECT_FALSE(fake.services.Exists(kService));
-}
-
-// An unknown board is reported without reading the record; a known one gives what the driver filled.
-TEST_F(BiosStep, OnlyAKnownBoardHasItsRecordRead) {
-    std::optional<BiosDriverOutcome> outcome = QueryBiosDriver(fake.platform, 0x1000);
-    ASSERT_TRUE(outcome.has_value());
-    EXPECT_FALSE(outcome->identified);
-    EXPECT_EQ(outcome->record, BiosInfoRecord{});
-    EXPECT_EQ(fake.biosDevice.requests.size(), 1u);
-
-    fake.biosDevice.identification = "NORVA QB-1234";
-    fake.biosDevice.SetRecordString(1, "Award Software Intl.");
-    outcome = QueryBiosDriver(fake.platform, 0x800);
-    ASSERT_TRUE(outcome.has_value());
-    EXPECT_TRUE(outcome->identified);
-    EXPECT_EQ(outcome->record, fake.biosDevice.record);
-    EXPECT_EQ(fake.biosDevice.requests.back().code, 0x222014u);
-    EXPECT_TRUE(fake.processExit.exitCodes.empty());
-    EXPECT_TRUE(capture.Lines().empty());
 }
 
 }  // namespace

@@ -76,30 +76,6 @@ TEST(DmiTable, EveryRealTableGivesTheMajorReleaseOfItsBiosStructure) {
     }
 }
 
-// Structures: type, length, handle, formatted area, then strings that end in 00 00.
-TEST(DmiTable, TheWalkStopsAtTheBiosStructureTheEndOrAMalformedStructure) {
-    Bytes bios(0x18, 0);
-    bios[1] = 0x18;
-    bios[0x14] = 4;
-    const auto table = [&bios](Bytes before, std::uint8_t biosLength = 0x18) {
-        before.insert(before.end(), bios.begin(), bios.end());
-        before[before.size() - 0x17] = biosLength;
-        before.insert(before.end(), {0, 0});
-        return before;
-    };
-    const std::pair<Bytes, std::optional<std::uint8_t>> rows[] = {
-        {table({1, 4, 0, 0, 'A', 0, 'B', 'C', 0, 0, 2, 5, 0, 0, 9, 0, 0}), 4},  // after two others
-        {table({}, 0x15), 4},
-        {table({}, 0x14), std::nullopt},                                        // too short for the field
-        {table({127, 4, 0, 0, 0, 0}), std::nullopt},                            // end of table first
-        {table({1, 3, 0, 0, 0, 0}), std::nullopt},                              // length below the header
-        {Bytes(bios.begin(), bios.begin() + 0x14), std::nullopt},               // cut in the formatted area
-        {{1, 4, 0, 0, 'A', 0, 'B'}, std::nullopt},                              // strings never end
-        {{}, std::nullopt},
-    };
-    for (const auto& [bytes, major] : rows) EXPECT_EQ(FindBiosMajorRelease(bytes), major) << bytes.size();
-}
-
 TEST(DmiTable, EntryPointsAndTablesThatCannotBeReadGiveFalse) {
     Bytes table(0x20, 0);
     table[1] = 0x18;

@@ -16,17 +16,6 @@ fakes::ModelMachine BiosWindowMachine() {
     return machine;
 }
 
-TEST(MemorySearch, MatchesAreListedAsEightHexDigitsInAddressOrder) {
-    fakes::ModelMachine machine = BiosWindowMachine();
-    machine.PutText(0xF0A30, "_DMI_");
-    machine.PutText(0xF0000, "_DMI_");
-    machine.PutText(0xFFE10, "_DMI_");
-    std::vector<std::u16string> matches{u"kept"};
-    EXPECT_EQ(FindMemorySignature(machine, u"_DMI_", matches), 3);
-    EXPECT_THAT(matches, ElementsAre(u"kept", u"000F0000", u"000F0A30", u"000FFE10"));
-    EXPECT_EQ(machine.memoryReads, 1);  // the whole window in one request
-}
-
 TEST(MemorySearch, BlockEdgesWindowEdgesAndUnreadableBlocks) {
     fakes::ModelMachine machine = BiosWindowMachine();
     machine.PutText(0xF01FB, "_DMI_");  // ends on the last byte of its block: found

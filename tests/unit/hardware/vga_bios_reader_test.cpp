@@ -11,18 +11,6 @@
 namespace veltra {
 namespace {
 
-// Each vendor's plain banner is a row of CVgaBiosReader.EachVendorsBannerGivesItsVersion.
-TEST(VgaBiosBanner, VersionsCutAsEachVendorWritesThemAndTextsWithoutTheirMarksGiveNone) {
-    EXPECT_EQ(IntelVersionFromBanner("SVGA Number:1856 2001"), "2001");  // "Number:1856" is the first token
-    EXPECT_EQ(NvidiaVersionFromBanner("Version   "), "");
-    EXPECT_EQ(IntelVersionFromBanner("SVGA Build Number:"), "");
-    // The first space within the last three bytes: the cut would start past the text.
-    EXPECT_EQ(AtiVersionFromBanner("ATOMBIOSBK-ATI V"), "");
-    EXPECT_EQ(AtiVersionFromBanner("ATOMBIOSBK-ATI VE"), "");
-    EXPECT_EQ(AtiVersionFromBanner("ATOMBIOSBK-ATI VER"), "");
-    EXPECT_EQ(AtiVersionFromBanner("ATOMBIOSBK-ATI VER1"), "1");
-}
-
 struct ReaderMachine {
     fakes::ModelMachine machine;
     fakes::FakeWmi wmi;

@@ -26,21 +26,6 @@ protected:
     const ReminderRecord defaults{kEveryMonth, 1, 1, clock.now};
 };
 
-TEST_F(ReminderRecordTest, TwentyEightLittleEndianBytesLoadedAndSaved) {
-    EXPECT_EQ(ReminderPath(u"C:\\V\\"), kPath);
-    EXPECT_EQ(LoadReminder(files, kPath, clock), defaults) << "missing: created";
-    EXPECT_EQ(files.Contents(kPath), Bytes(defaults));
-    const ReminderRecord record{kEvery3Months, 6, 31, {2010, 11, 6, 20, 13, 5, 9, 700}};
-    const std::vector<unsigned char> expected{2, 0, 0, 0, 6, 0, 0, 0, 31, 0, 0, 0, 0xDA, 0x07, 11, 0,
-                                              6, 0, 20, 0, 13, 0, 5,  0, 9, 0, 0xBC, 0x02};
-    files.AddFile(kPath, expected);
-    EXPECT_EQ(LoadReminder(files, kPath, clock), record);
-    EXPECT_EQ(files.Contents(kPath), expected) << "a sound record is not rewritten";
-    ReminderRecord saved = record;
-    SaveReminder(files, kPath, saved, clock);
-    EXPECT_EQ(files.Contents(kPath), Bytes({kEvery3Months, 6, 31, clock.now})) << "stamped with now";
-}
-
 TEST_F(ReminderRecordTest, UnusableFilesGiveTheDefaultsAndAreRewritten) {
     struct Case {
         const char* what;

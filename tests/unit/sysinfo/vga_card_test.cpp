@@ -71,14 +71,6 @@ TEST(IdentifyVgaCard, TheLastDisplayFunctionDecides) {
     EXPECT_EQ(m.Numbers(), (Numbers{0x9440, 0, 0}));
 }
 
-TEST(IdentifyVgaCard, WithoutTheBannerVendorTextAndModelStayEmpty) {
-    CardMachine m;
-    m.machine.AddPciFunction(0, 2, 0, 0x10DE, 0x0640, 0x0300, kMakerSubsystemVendorId);
-    m.Identify();
-    EXPECT_EQ(m.Texts(), (Texts{u"", u"", u""}));
-    EXPECT_EQ(m.Numbers(), (Numbers{0x0640, 1, 0x10DE}));
-}
-
 TEST(IdentifyVgaCard, AShortRomTextOfAMakerCardIsCutSafely) {
     CardMachine m;
     m.machine.AddPciFunction(0, 2, 0, 0x1002, 0x9440, 0x0300, kMakerSubsystemVendorId);

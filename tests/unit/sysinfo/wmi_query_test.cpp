@@ -50,14 +50,5 @@ TEST(BoardByWmi, VersionFromTheSmbiosVersion) {
     for (const auto& [smbios, version] : rows) EXPECT_EQ(BiosVersionFromSmbios(smbios), version);
 }
 
-TEST(BoardByWmi, ModelFromTheBaseboardProduct) {
-    EXPECT_EQ(BoardModelFromProduct(u"Board (QB-1234)"), u"QB-1234");
-    EXPECT_EQ(BoardModelFromProduct(u"QB-5678-ULTRA"), u"QB-5678");
-    EXPECT_EQ(BoardModelFromProduct(u"QB-9"), u"QB-9");
-    EXPECT_EQ(BoardModelFromProduct(u"X (QB"), u"QB");
-    EXPECT_EQ(BoardModelFromProduct(u"(a)(b)"), u"a)(b)");
-    EXPECT_EQ(BoardModelFromProduct(u""), u"");
-}
-
 }  // namespace
 }  // namespace veltra

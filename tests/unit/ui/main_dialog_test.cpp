@@ -100,13 +100,5 @@ TEST(MainDialog, PageSwitchesAsMessageSequences) {
     }
 }
 
-TEST(WindowGeometry, RestoredWindowAndMinimisedIconAreCentred) {
-    EXPECT_EQ(MainWindowPlace(1024, 768, 32), (Rect{132, 88, 760, 560}));
-    EXPECT_EQ(MainWindowPlace(1280, 1024, 32), (Rect{260, 216, 760, 560}));
-    EXPECT_EQ(MainWindowPlace(761, 601, 31), (Rect{0, 5, 760, 560}));  // odd remainders round down
-    EXPECT_EQ(CentredIcon(160, 24, 32, 32), (Point{64, -3}));
-    EXPECT_EQ(CentredIcon(37, 37, 32, 32), (Point{3, 3}));
-}
-
 }  // namespace
 }  // namespace veltra
