@@ -19,7 +19,6 @@ public:
     static WmiValue Int32(std::int32_t number) { return {WmiValueType::Int32, {}, number}; }
 
     WmiValue FirstInstanceProperty(const std::u16string& className, const std::u16string& property) override {
-        if (!available) return {};
         const auto found = classes.find(className);
         if (found == classes.end() || found->second.empty()) return {};
         const Instance& first = found->second.front();
@@ -27,7 +26,6 @@ public:
         return value == first.end() ? WmiValue{WmiValueType::Other, {}, 0} : value->second;
     }
 
-    bool available = true;  // false: the service cannot be reached
     std::map<std::u16string, std::vector<Instance>> classes;
 };
 

@@ -44,7 +44,6 @@ bool ModelMachine::ServedByte(std::uint64_t address, std::uint8_t& value) const 
 std::size_t ModelMachine::ReadMemory(std::uint32_t physicalAddress, std::uint32_t unitSize, std::uint32_t unitCount,
                                      std::uint8_t* destination) {
     ++memoryReads;
-    if (!deviceOpen || shortMemoryReads) return 0;
     const std::uint64_t requested = std::uint64_t{unitSize} * unitCount;
     if (requested > kLargestRequest) return 0;
     const auto bytes = static_cast<std::size_t>(requested);
@@ -86,7 +85,7 @@ void ModelMachine::AddPciBridge(std::uint32_t bus, std::uint32_t device, std::ui
 std::uint32_t ModelMachine::ReadPciConfigDword(std::uint32_t bus, std::uint32_t device, std::uint32_t function,
                                                std::uint32_t offset) {
     ++pciReads;
-    if (!deviceOpen || offset % 4 != 0 || offset >= 256) return 0xFFFFFFFF;
+    if (offset % 4 != 0 || offset >= 256) return 0xFFFFFFFF;
     const auto found = pci_.find({bus, device & 31, function & 7});
     return found == pci_.end() ? 0xFFFFFFFF : found->second[offset / 4];
 }
@@ -98,14 +97,13 @@ void ModelMachine::SetSmbus(std::uint16_t base, std::uint8_t dualBiosStatus) {
 
 std::uint8_t ModelMachine::ReadPortByte(std::uint16_t port) {
     portReads.push_back(port);
-    if (!deviceOpen) return 0;
     if (smbusBase_ == 0 || port < smbusBase_ || port >= smbusBase_ + smbusRegisters_.size()) return 0xFF;
     return smbusRegisters_[port - smbusBase_];
 }
 
 void ModelMachine::WritePortByte(std::uint16_t port, std::uint8_t value) {
     portWrites.emplace_back(port, value);
-    if (!deviceOpen || smbusBase_ == 0 || port < smbusBase_ || port >= smbusBase_ + smbusRegisters_.size()) return;
+    if (smbusBase_ == 0 || port < smbusBase_ || port >= smbusBase_ + smbusRegisters_.size()) return;
     const std::size_t reg = port - smbusBase_;
     smbusRegisters_[reg] = value;
     if (reg == 2 && (value & kHostStart) != 0) RunSmbusTransaction();

@@ -35,10 +35,6 @@ public:
     // The SMBus host controller's I/O base and the dual-BIOS controller's status byte.
     void SetSmbus(std::uint16_t base, std::uint8_t dualBiosStatus);
 
-    // Switches for failure paths: the device not open, memory reads that come back short.
-    bool deviceOpen = true;
-    bool shortMemoryReads = false;
-
     // What the program did.
     std::vector<std::pair<std::uint16_t, std::uint8_t>> portWrites;
     std::vector<std::uint16_t> portReads;

@@ -23,16 +23,5 @@ TEST(WorkPath, AcceptsPathsUpTo255CharactersAndRefusesLongerOnes) {
     EXPECT_TRUE(vt5.sWorkPath.empty());
 }
 
-TEST(WorkFolders, MissingSubFoldersAreCreatedAndFailuresReported) {
-    fakes::FakeFileSystem files;
-    files.AddFolder(u"C:\\A\\VT5\\LOG");
-    EXPECT_TRUE(EnsureWorkFolders(files, u"C:\\A\\").empty());
-    for (const auto& folder : WorkSubFolders()) EXPECT_TRUE(files.IsDirectory(u"C:\\A\\" + folder)) << "missing";
-
-    fakes::FakeFileSystem readOnly;
-    readOnly.MakeReadOnlyFolder(u"C:\\B");
-    EXPECT_EQ(EnsureWorkFolders(readOnly, u"C:\\B\\").size(), WorkSubFolders().size());
-}
-
 }  // namespace
 }  // namespace veltra

@@ -47,32 +47,5 @@ TEST_F(BiosFixture, RemoveStopsThenDeletesWithASeparateOpenEach) {
     EXPECT_TRUE(RemoveBiosDriverService(fake.services));
 }
 
-TEST_F(BiosFixture, IdentifyBoardByMarkerOrByteCount) {
-    ASSERT_TRUE(LoadBiosDriver(fake.platform, 0x1000, device));
-    const std::pair<std::string, std::uint32_t> rows[] = {
-        {"xx NORVA board", 1},  // the marker
-        {"Z", 2},                // no marker, but the driver returned two bytes
-        {"", 0},                 // a board it does not know
-        {"norva", 6},            // the marker is upper case
-    };
-    for (const auto& [identification, expected] : rows) {
-        fake.biosDevice.identification = identification;
-        EXPECT_EQ(IdentifyBoard(fake.devices, device), expected) << identification;
-    }
-    const auto& request = fake.biosDevice.requests.back();
-    EXPECT_EQ(request.code, 0x222020u);
-    EXPECT_TRUE(request.input.empty());
-    EXPECT_EQ(request.outputSize, 256u);
-
-    // A full reply without a terminator is searched inside its 256 bytes only.
-    fake.biosDevice.identification = std::string(251, 'Q') + "NORVA";
-    EXPECT_EQ(IdentifyBoard(fake.devices, device), 1u);
-    fake.biosDevice.identification = std::string(252, 'Q') + "NORVA";
-    EXPECT_EQ(IdentifyBoard(fake.devices, device), 256u) << "a marker cut at the buffer's end";
-
-    fake.biosDevice.failingCodes.insert(0x222020);
-    EXPECT_EQ(IdentifyBoard(fake.devices, device), 0u);
-}
-
 }  // namespace
 }  // namespace veltra

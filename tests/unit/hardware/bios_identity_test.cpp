@@ -4,8 +4,6 @@
 
 #include "core/text.h"
 #include "hardware/bios_id_string.h"
-#include "hardware/bios_info_record.h"
-#include "platform/windows1252.h"
 
 namespace veltra {
 namespace {
@@ -52,19 +50,6 @@ TEST(ParseBiosIdString, ModelAndVersionInTheCataloguesNotation) {
         EXPECT_EQ(model, row.model);
         EXPECT_EQ(version, row.version);
     }
-}
-
-TEST(BiosInfoRecord, StringsStopAtTheirZeroOrAtTheEndOfTheirField) {
-    BiosInfoRecord record{};
-    const std::string vendor = "Norva BIOS \xE4";
-    std::copy(vendor.begin(), vendor.end(), record.begin() + kBiosVendorOffset);
-    // The identification string fills its whole field with no terminator.
-    std::fill_n(record.begin() + kBiosIdStringOffset, kBiosInfoStringBytes, std::uint8_t{'E'});
-    std::fill_n(record.begin() + 768, 256, std::uint8_t{'x'});
-    Windows1252CodePage codePage;
-    EXPECT_EQ(BiosInfoString(record, kBiosVendorOffset, codePage), u"Norva BIOS \u00E4");
-    EXPECT_EQ(BiosInfoString(record, kBiosIdStringOffset, codePage), std::u16string(256, u'E'));
-    EXPECT_EQ(BiosInfoString(record, 0, codePage), u"");
 }
 
 }  // namespace

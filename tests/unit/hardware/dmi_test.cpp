@@ -76,41 +76,5 @@ TEST(DmiTable, EveryRealTableGivesTheMajorReleaseOfItsBiosStructure) {
     }
 }
 
-TEST(DmiTable, EntryPointsAndTablesThatCannotBeReadGiveFalse) {
-    Bytes table(0x20, 0);
-    table[1] = 0x18;
-    table[0x14] = 4;
-    const std::pair<Bytes, bool> rows[] = {
-        {EntryPoint(false, kTable, 0x20), true},
-        {EntryPoint(true, kTable, 0x20), true},
-        {EntryPoint(true, 0x100000000 + kTable, 0x20), false},  // above 4 GiB
-        {EntryPoint(true, 0xFFFFFFE0, 0x20), true},             // ends right at 4 GiB
-        {EntryPoint(true, 0xFFFFFFF0, 0x20), false},            // runs past 4 GiB
-        {EntryPoint(false, kTable, 0x21), false},               // longer than the memory served
-        {EntryPoint(false, kTable, 0), false},
-        {Bytes(0x20, '_'), false},                              // no anchor
-    };
-    int row = 0;
-    for (const auto& [entry, result] : rows) {
-        fakes::ModelMachine machine = MachineWith(entry, table);
-        machine.AddMemory(0xFFFFFFE0, table);
-        EXPECT_EQ(IsDmiBiosMajorRelease4(machine), result) << "row " << row++;
-        machine.deviceOpen = false;
-        EXPECT_FALSE(IsDmiBiosMajorRelease4(machine));
-    }
-    // Both forms: the 32-bit one decides, and the 64-bit one serves when it gives nothing.
-    fakes::ModelMachine both = MachineWith(EntryPoint(false, kTable, 0x20), table);
-    const Bytes sm3 = EntryPoint(true, 0x10000000, 0x20);
-    both.PutText(0xF0100, std::string(sm3.begin(), sm3.end()));
-    Bytes other = table;
-    other[0x14] = 3;
-    both.AddMemory(0x10000000, other);
-    EXPECT_EQ(ReadDmiBiosMajorRelease(both), 4);
-    fakes::ModelMachine unusable32 = MachineWith(EntryPoint(false, kTable, 0), table);
-    unusable32.PutText(0xF0100, std::string(sm3.begin(), sm3.end()));
-    unusable32.AddMemory(0x10000000, other);
-    EXPECT_EQ(ReadDmiBiosMajorRelease(unusable32), 3);
-}
-
 }  // namespace
 }  // namespace veltra

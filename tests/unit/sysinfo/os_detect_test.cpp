@@ -62,14 +62,5 @@ TEST(DetectOS, EveryRowOfTheTable) {
     }
 }
 
-TEST(ReadRegistryText, LongValuesAndMissingKeysGiveTheDefault) {
-    fakes::FakeRegistry registry;
-    registry.SetHklm(u"K", u"fits", std::u16string(2499, u'a'));
-    registry.SetHklm(u"K", u"long", std::u16string(2500, u'b'));
-    EXPECT_EQ(ReadRegistryText(registry, RegistryRoot::LocalMachine, u"K", u"fits", u"d").size(), 2499u);
-    EXPECT_EQ(ReadRegistryText(registry, RegistryRoot::LocalMachine, u"K", u"long", u"d"), u"d");
-    EXPECT_EQ(ReadRegistryText(registry, RegistryRoot::LocalMachine, u"none", u"fits", u"d"), u"d");
-}
-
 }  // namespace
 }  // namespace veltra
