@@ -88,6 +88,29 @@ TEST_F(PorvikFixture, AnExistingServiceIsOpenedKeptOrReplaced) {
     }
 }
 
+// The service goes with the last client, unless it starts with the system; the device is
+// closed either way and no request follows.
+TEST_F(PorvikFixture, ReleaseRemovesTheServiceOnlyForTheLastClientOfADemandStart) {
+    const struct {
+        bool automatic;  // installed before to start with the system; else the program installs it
+        bool otherClient;
+    } rows[] = {{false, false}, {false, true}, {true, false}};
+    for (const auto& row : rows) {
+        fakes::FakePlatform machine;
+        Place(machine);
+        if (row.automatic) machine.services.AddService(kService, u"C:\\Veltra\\Porvik_X64.sys", 2, true);
+        const std::unique_ptr<CPorvikDriver> driver = CreatePorvikDriver(machine.platform, machine.messageBox);
+        ASSERT_NE(driver, nullptr);
+        if (row.otherClient) machine.devices.Open(u"\\\\.\\Porvik_1_0_4", 0xC0000000, 0);
+        driver->Release();
+        EXPECT_EQ(machine.services.Exists(kService), row.otherClient || row.automatic);
+        EXPECT_EQ(machine.devices.OpenHandles(), row.otherClient ? 1u : 0u);
+        const std::size_t sent = machine.porvikDevice.requests.size();
+        EXPECT_EQ(driver->ReadPortByte(0x80), 0u);
+        EXPECT_EQ(machine.porvikDevice.requests.size(), sent);
+    }
+}
+
 TEST_F(PorvikFixture, NetworkLocationsAreNeverLoaded) {
     for (const char16_t* executable : {u"\\\\server\\share\\veltra.exe", u"z:\\Veltra\\veltra.exe"}) {
         fakes::FakePlatform remote;
