@@ -3,7 +3,6 @@
 
 #include "app/main_setup.h"
 #include "app/startup_identification.h"
-#include "core/text.h"
 #include "core/vt5_record.h"
 #include "fakes/fake_platform.h"
 #include "fakes/recording_debug_sink.h"

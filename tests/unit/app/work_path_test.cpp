@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "core/vt5_record.h"
-#include "app/work_folders.h"
 #include "app/work_path.h"
 #include "fakes/fake_platform.h"
 

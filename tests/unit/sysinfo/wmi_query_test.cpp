@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "fakes/fake_wmi.h"
+#include "platform/wmi.h"
 #include "sysinfo/board_wmi.h"
 #include "sysinfo/wmi_query.h"
 
 namespace veltra {
 namespace {
-
-using fakes::FakeWmi;
 
 TEST(CWmiQuery, SizesAreWholeMebibytesOfAnUnsignedValue) {
     EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, 1048575}), u"0 MBytes");

@@ -8,7 +8,6 @@
 #include "core/text.h"
 #include "fakes/recording_debug_sink.h"
 #include "ui/main_dialog.h"
-#include "ui/window_geometry.h"
 
 namespace veltra {
 namespace {
