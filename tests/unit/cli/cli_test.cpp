@@ -42,7 +42,8 @@ TEST(Cli, BadCommandLinesGiveOneLineAndExitCode2) {
     fakes::FakePlatform fake;
     for (const auto& arguments : std::vector<std::vector<std::u16string>>{
              {}, {u"--bogus"}, {u"frobnicate"}, {u"identify", u"--work"}, {u"identify", u"extra"}, {u"verify", u"--tree"},
-             {u"verify", u"--server"}, {u"check", u"--identity"}, {u"scan", u"--categories"}}) {
+             {u"verify", u"--server"}, {u"check", u"--identity"}, {u"scan", u"--categories"},
+             {u"download", u"100000"}}) {
         const CliRun run = RunCommand(fake, arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out, "");

@@ -144,6 +144,9 @@ TEST(CliUpdate, AScanUsesOnlyWhatTheSignedListVouchesFor) {
          "veltra-cli: The update server's file list is not signed by the maker."},
         {"manifest.sig", "hello world\n", u"vga-bios", {}, earlier, 1,
          "veltra-cli: The file DataBase/VT5/VBList.xml from the update server is not in its signed file list."},
+        // A refused catalogue does not hold up the next.
+        {"manifest.sig", "hello world\n", u"vga-bios,norva-utility", {}, earlier, 1,
+         "veltra-cli: The file DataBase/VT5/VT5_LMU.xml from the update server is not in its signed file list."},
     };
     for (const auto& row : rows) {
         UpdateCli cli;

@@ -141,6 +141,14 @@ TEST_F(DownloadEngineTest, TheWatchdogEndsTransfersTheServiceNoLongerReportsOn) 
     EXPECT_TRUE(transfers.startedRules[1].needsLength);
     engine.OnTransferTick(1u << 30);  // no transfer: nothing happens
     EXPECT_EQ(target.nextItems, 2);
+    // Progress between the ticks keeps a slow transfer going.
+    engine.URLDownload(kUrl, kFile);
+    const DownloadProgress notice{1, 100, 5, nullptr};
+    for (std::uint64_t at = 0; at <= 3 * limits.stallMilliseconds; at += limits.stallMilliseconds / 2) {
+        engine.OnDownloadProgress(&notice);
+        engine.OnTransferTick(at);
+    }
+    EXPECT_EQ(target.nextItems, 2);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/text.h"
+#include "core/vt5_record.h"
 #include "download/history.h"
 #include "fakes/fake_platform.h"
 #include "fakes/recording_debug_sink.h"
@@ -73,6 +74,20 @@ TEST_F(HistoryTest, TheListShowsWholeRecordsAndATornTailIsOverwrittenByTheNextAp
     ASSERT_EQ(list.count, 49);  // the newest 49 with their numbers in the file
     EXPECT_EQ(list.entries[1][0] + list.entries[1][3], u"4Item 4");
     EXPECT_EQ(list.entries[49][0] + list.entries[49][3], u"52Item 52");
+}
+
+// The page shows six rows: the bar, from the top, scrolls over the rest, and shows only
+// when there is more than a page.
+TEST(HistoryScroll, SixRowsAPageFromTheTop) {
+    const struct {
+        int count, max;
+        bool bar;
+    } rows[] = {{0, 0, false}, {6, 0, false}, {7, 1, true}, {50, 44, true}};
+    for (const auto& row : rows) {
+        ScrollState scroll{3, 0, 0, 0};
+        EXPECT_EQ(ResetHistoryScroll(scroll, row.count), row.bar) << row.count;
+        EXPECT_EQ((std::vector<int>{scroll.nCurr, scroll.nPage, scroll.nMax}), (std::vector<int>{0, 6, row.max})) << row.count;
+    }
 }
 
 }  // namespace

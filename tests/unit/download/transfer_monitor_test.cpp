@@ -82,6 +82,13 @@ TEST(TransferMonitor, RunningCountsAddUpAcross4GiB) {
     EXPECT_TRUE(monitor.Refused());
 }
 
+// The page has a text for the service's statuses 1 to 24; any other is passed on as 25.
+TEST(TransferMonitor, StatusesWithoutATextArePassedOnAs25) {
+    TransferMonitor monitor(kUrl, kCatalogue);
+    for (const auto& [status, passed] : {std::pair{0u, 25u}, {1u, 1u}, {24u, 24u}, {25u, 25u}, {26u, 25u}})
+        EXPECT_EQ(monitor.Progress(0, 0, status, nullptr).ulStatusCode, passed) << status;
+}
+
 TEST(TransferAddresses, SchemesHostsAndTemporaryFiles) {
     EXPECT_TRUE(IsWellFormedUrl(u"svn+ssh:x"));
     for (const char16_t* bad : {u"", u"http:", u"://host/file", u"1http://host", u"ht tp://host"})

@@ -154,6 +154,7 @@ TEST_F(PorvikFixture, AFailedStartTellsTheUserAndEndsTheProcess) {
     EXPECT_EQ(CreatePorvikDriver(fake.platform, fake.messageBox), nullptr);
     EXPECT_THAT(fake.messageBox.shown, ElementsAre(Shown(u"Driver Handle Can't Load!!", u"Veltra 5")));
     EXPECT_THAT(fake.processExit.exitCodes, ElementsAre(0u));
+    EXPECT_EQ(fake.devices.OpenHandles(), 0u);
 }
 
 struct PorvikRequests : PorvikFixture {

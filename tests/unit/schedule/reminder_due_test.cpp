@@ -59,6 +59,7 @@ TEST(IsPeriodicReminderDue, AgainstTheLastScanDate) {
         {"3 months over the year, early", {kEvery3Months, 1, 15, {}}, Local(2010, 11, 20), Local(2011, 2, 14), false},
         {"3 months over the year", {kEvery3Months, 1, 15, {}}, Local(2010, 11, 20), Local(2011, 2, 15), true},
         {"3 months, 13 months on", {kEvery3Months, 1, 15, {}}, Local(2010, 12, 1), Local(2012, 1, 5), true},
+        {"3 months, 4 months on before the date", {kEvery3Months, 1, 15, {}}, Local(2010, 1, 20), Local(2010, 5, 1), true},
         {"never", {kNever, 1, 1, {}}, DateTime{}, Local(2010, 5, 3), false},
     };
     for (const DueCase& test : cases) {

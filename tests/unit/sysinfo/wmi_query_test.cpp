@@ -36,6 +36,7 @@ TEST(BoardByWmi, VersionFromTheSmbiosVersion) {
     const std::pair<const char16_t*, const char16_t*> rows[] = {
         {u"V1.9", u"1.9"},
         {u"V1.12", u"1.C"},
+        {u"V10.0", u"A.0"},
         {u"F05", u"5."},
         {u"V1.2.3", u"1.23"},
         {u"V35.0", u"Z.0"},

@@ -97,6 +97,7 @@ TEST(ManifestPath, TakesWhatFollowsTheBaseWhenItIsAManifestPath) {
         {base + u"/a%20b", "a%20b"}, {base + u"/", std::nullopt}, {base + u"x/a", std::nullopt},
         {u"http://127.0.0.1:8080/SRV/a", std::nullopt}, {base + u"/a?b", std::nullopt}, {base + u"/a/../b", std::nullopt},
         {base + u"/a\\b", std::nullopt}, {base + u"/a" + std::u16string(1, char16_t(0xD800)), std::nullopt},
+        {base + u"/a\u007F", std::nullopt}, {base + u"/a\u009F", std::nullopt}, {base + u"/a\u00A0", "a\xC2\xA0"},
     };
     for (const auto& [url, path] : rows) {
         EXPECT_EQ(ManifestPath(url, base), path) << std::string(url.begin(), url.end());
