@@ -13,7 +13,7 @@ namespace {
 constexpr std::uint32_t kDownloadingData = 5;
 
 std::u16string HeadersOf(const FakeResponse& response) {
-    return u"HTTP/1.1 " + DecimalText(response.httpStatus) + u" Reply\r\nContent-Length: " +
+    return u"HTTP/1.1 200 Reply\r\nContent-Length: " +
            DecimalText(static_cast<long long>(response.body.size())) + u"\r\n";
 }
 
@@ -56,7 +56,7 @@ TransferCall FakeUrlTransfers::Play(const std::u16string& url, TransferMonitor& 
     const auto found = server.find(url);
     if (found == server.end()) return TransferCall::Failed;
     const FakeResponse& response = found->second;
-    monitor.Response(response.httpStatus, HeadersOf(response));
+    monitor.Response(200, HeadersOf(response));
     const auto total = static_cast<std::uint32_t>(response.body.size());
     const std::size_t delivered = response.body.size();
     while (received.size() < delivered) {
@@ -94,7 +94,6 @@ void FakeUrlTransfers::RunWorker() {
     }
     if (verdict.keepFile) files_.AddFile(path_, received);
     result_ = verdict.sResult;
-    forgottenAfterTransfer.push_back(url);
     if (running_) events_->OnEndDownload();
 }
 

@@ -11,9 +11,8 @@
 
 namespace veltra::fakes {
 
-// What the model server answers for one address.
+// What the model server answers for one address: a 200 reply with this body.
 struct FakeResponse {
-    std::uint32_t httpStatus = 200;
     std::vector<unsigned char> body;
 };
 
@@ -40,7 +39,6 @@ public:
     std::map<std::u16string, FakeResponse> server;
     std::size_t chunkBytes = 1000;
     std::vector<std::u16string> deletedCacheEntries;
-    std::vector<std::u16string> forgottenAfterTransfer;  // cache entries the worker removed at its end
     std::vector<std::u16string> startedUrls;
     std::vector<TransferRules> startedRules;
     int abandoned = 0;

@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -7,22 +6,17 @@
 
 namespace veltra::fakes {
 
-// The update page as a list of what the engine asked it to do; a test may act from
-// inside a text update, as the real page does.
+// The update page as a list of what the engine asked it to do.
 class RecordingDownloadTarget final : public IDownloadTarget {
 public:
     void RedrawProgressBar(int percent) override { bar.push_back(percent); }
-    void ShowProgressText(const std::u16string& text) override {
-        texts.push_back(text);
-        if (onText) onText();
-    }
+    void ShowProgressText(const std::u16string& text) override { texts.push_back(text); }
     void ReturnToListView() override {}
     void OnNextItem() override { ++nextItems; }
 
     std::vector<int> bar;
     std::vector<std::u16string> texts;
     int nextItems = 0;
-    std::function<void()> onText;
 };
 
 }  // namespace veltra::fakes

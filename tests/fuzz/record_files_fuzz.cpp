@@ -1,6 +1,7 @@
-// Record files as found on disk: any bytes in History.rec, Veltra.rec, LastTime.rec or
-// Reminder.rec must read without a fault; an append leaves History.rec as whole records, and
-// the reminder gives a sound schedule, a whole record on disk and an alarm on a calendar day.
+// Record files as found on disk: any bytes in History.rec, Veltra.rec, LastTime.rec,
+// Reminder.rec or VGACardList.rec must read without a fault; an append leaves History.rec as
+// whole records, the reminder gives a sound schedule, a whole record on disk and an alarm on a
+// calendar day, and a card's name never outgrows its field.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -8,12 +9,17 @@
 
 #include "core/calendar.h"
 #include "core/last_scan.h"
+#include "core/vt5_record.h"
 #include "download/history.h"
 #include "fakes/fake_platform.h"
+#include "fakes/fake_wmi.h"
 #include "platform/windows1252.h"
 #include "schedule/alarm_clock.h"
 #include "schedule/reminder_due.h"
 #include "schedule/reminder_record.h"
+#include "sysinfo/vga_card.h"
+#include "sysinfo/vga_info.h"
+#include "sysinfo/wmi_query.h"
 
 namespace {
 
@@ -30,11 +36,25 @@ void CheckReminder(veltra::fakes::FakeFileSystem& files, veltra::fakes::FakeCloc
     veltra::AlarmFiresNow(state, veltra::WallSeconds(clock.now));
 }
 
+// The card list, looked up with a device id from the file's first bytes so that some match.
+void CheckCardList(veltra::fakes::FakeFileSystem& files, veltra::ICodePage& codePage, const std::uint8_t* data,
+                   std::size_t size) {
+    veltra::fakes::FakeWmi wmi;
+    veltra::CWmiQuery query(wmi);
+    veltra::VT5Record vt5;
+    vt5.sWorkPath = u"C:\\";
+    vt5.pVGA = std::make_shared<veltra::VGAInfo>();
+    vt5.pVGA->nDeviceID = size < 2 ? 0 : data[0] | data[1] << 8;
+    veltra::LookupVgaCardList(files, query, codePage, vt5);
+    if (vt5.pVGA->sCardName.size() > veltra::kVgaCardNameBytes) __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     veltra::fakes::FakeFileSystem files;
-    for (const char16_t* name : {u"C:\\History.rec", u"C:\\Veltra.rec", u"C:\\LastTime.rec", u"C:\\Reminder.rec"}) {
+    for (const char16_t* name : {u"C:\\History.rec", u"C:\\Veltra.rec", u"C:\\LastTime.rec", u"C:\\Reminder.rec",
+                                 u"C:\\VT5\\DL_INFO\\VGACardList.rec"}) {
         files.AddFile(name, std::vector<unsigned char>(data, data + size));
     }
     veltra::Windows1252CodePage codePage;
@@ -58,5 +78,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (files.Contents(u"C:\\Veltra.rec").size() < 16) __builtin_trap();
     veltra::ReadLastTime(files, u"C:\\LastTime.rec", 0);
     CheckReminder(files, clock);
+    CheckCardList(files, codePage, data, size);
     return 0;
 }

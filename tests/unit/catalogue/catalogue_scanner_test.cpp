@@ -17,25 +17,6 @@ std::vector<CatalogueItem> Scan(const CatalogueKind& kind, std::string_view text
     return items;
 }
 
-TEST(CatalogueScanner, SectionTestsDifferPerKind) {
-    // The BIOS list folds case in its section test; a tag with a blank inside is not an item tag.
-    auto items = Scan(BiosListKind(), "<qb-7100><Version >9</Version ><vErSiOn>2.0</version><MarkName>x</MarkName>");
-    ASSERT_EQ(items.size(), 1u);
-    EXPECT_EQ(items[0].section, u"qb-7100");
-    EXPECT_EQ(items[0].fields[kBiosVersion], u"2.0");
-    // The graphics BIOS list does not.
-    EXPECT_TRUE(Scan(VgaBiosListKind(), "<qb-7600><NORVAVer>2</NORVAVer><MarkName>x</MarkName>").empty());
-    EXPECT_EQ(Scan(VgaBiosListKind(), "<QB-7600><NORVAVer>2</NORVAVer><MarkName>x</MarkName>").size(), 1u);
-    // The end tag of a driver section opens no section, so the item after it is skipped.
-    items = Scan(VgaDriverListKind(),
-                 "<NVIDIA><DRVVER>1</DRVVER><ID>0x1</ID></NVIDIA><DRVVER>2</DRVVER><ID>0x2</ID><ATI><ID>0x3</ID>");
-    ASSERT_EQ(items.size(), 2u);
-    EXPECT_EQ(items[0].section, u"NVIDIA");
-    EXPECT_EQ(items[1].section, u"ATI");
-    EXPECT_EQ(items[1].fields[kVdId], u"0x3");
-    EXPECT_EQ(Scan(UtilityListKind(), "<utl><Description>d</Description><UTL><Description>e</Description>").size(), 1u);
-}
-
 TEST(CatalogueScanner, EndsOfFileDropTheUnfinishedItem) {
     // The file ends inside the last value: the value was never closed, so nothing comes out.
     EXPECT_TRUE(Scan(BiosListKind(), "<QB-1><Version>1</Version><MarkName>abc").empty());

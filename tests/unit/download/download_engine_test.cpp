@@ -18,9 +18,7 @@ using ::testing::ElementsAre;
 constexpr char16_t kUrl[] = u"http://server/DataBase/VT5/VDList.xml";
 constexpr char16_t kFile[] = u"C:\\V\\VT5\\DL_INFO\\VDList.xml";
 
-std::vector<unsigned char> Bytes(std::size_t count, unsigned char value = 'x') {
-    return std::vector<unsigned char>(count, value);
-}
+std::vector<unsigned char> Bytes(std::size_t count) { return std::vector<unsigned char>(count, 'x'); }
 
 class DownloadEngineTest : public ::testing::Test {
 protected:
@@ -83,28 +81,6 @@ TEST_F(DownloadEngineTest, AGoodTransferReportsEachNewPercentOnceAndKeepsTheFile
                             u"0002 :  File download now ... 50 %", u"0003 :  File download now ... 75 %",
                             u"0004 :  File download now ... 100 %", u"0005 :  Run Download", u"0006 :  ",
                             u"0007 :  ============== OnEndDownload ==================="));
-}
-
-TEST_F(DownloadEngineTest, StopsErrorPagesAndRefusalsTouchNoFile) {
-    files.AddFile(kFile, Bytes(7, 'e'));
-    transfers.server[u"http://server/stop"].body = Bytes(10000);
-    transfers.server[u"http://server/missing"].httpStatus = 404;
-    transfers.server[u"http://server/missing"].body = Bytes(160, '<');
-    target.onText = [&] { engine.RequestStop(); };
-    for (const char16_t* url : {u"http://server/stop", u"http://server/missing", u"http://nobody/at-all"}) {
-        engine.URLDownload(url, kFile);
-        transfers.RunWorker();
-        EXPECT_EQ(files.Contents(kFile), Bytes(7, 'e'));
-        target.onText = nullptr;
-        engine.nWebStop = kWebStopNone;  // as the next-item step does
-    }
-    EXPECT_EQ(target.texts.front(), u"File download now ... 10 %");  // the stop notice shows nothing
-    EXPECT_EQ(target.texts[1], u"File download now ... 100 %");
-    EXPECT_THAT(LinesWith(u"nWebStop"), ElementsAre(u"nWebStop = 1 : user break", u"nWebStop = 2 : Server is busy or connect fail",
-                                                    u"nWebStop = 2 : Server is busy or connect fail"));
-    EXPECT_EQ(target.nextItems, 3);
-    EXPECT_EQ(transfers.forgottenAfterTransfer.size(), 3u);  // every outcome forgets its cached copy
-    EXPECT_TRUE(boxes.stopShown.empty());
 }
 
 TEST_F(DownloadEngineTest, TheWatchdogEndsTransfersTheServiceNoLongerReportsOn) {

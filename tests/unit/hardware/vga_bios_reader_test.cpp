@@ -51,17 +51,6 @@ TEST(CVgaBiosReader, EachVendorsBannerGivesItsVersion) {
     }
 }
 
-TEST(CVgaBiosReader, TheFirstDisplayInBusOrderAndTheFirstBannerDecide) {
-    ReaderMachine m;
-    m.machine.AddPciFunction(0, 2, 0, 0x10DE, 0x0640, 0x0300);
-    m.machine.AddPciFunction(0, 1, 0, 0x0380, 0x1002, 0x0380);  // not VGA-compatible
-    m.machine.AddPciBridge(0, 3, 0, 1, 1);
-    m.machine.AddPciFunction(1, 0, 0, 0x1002, 0x9440, 0x0300);
-    m.machine.PutText(0xC0100, "Version 1.0.0 ");
-    m.machine.PutText(0xC8000, "Version 2.0.0 ");
-    EXPECT_EQ(m.Run().GetVgaBiosVersion(), u"1.0.0");
-}
-
 TEST(CVgaBiosReader, AFullBlockOfTextHasItsTerminatorAdded) {
     ReaderMachine m;
     m.machine.AddPciFunction(0, 0, 0, 0x1002, 0x9440, 0x0300);
