@@ -1,7 +1,5 @@
 #include "fakes/fake_driver_models.h"
 
-#include <algorithm>
-
 #include "core/byte_buffer.h"
 #include "hardware/bios_driver.h"
 #include "hardware/porvik_driver.h"
@@ -64,23 +62,10 @@ bool FakePorvikDevice::WritePort(std::span<const std::uint8_t> input) {
 
 bool FakeBiosDevice::Answer(std::uint32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
                             std::uint32_t& bytesReturned) {
-    switch (code) {
-        case kIdentifyBoardCode: {
-            if (!input.empty() || output.size() < 256) return false;
-            // The text and its terminator when it fits; an unknown board gives nothing.
-            const std::size_t copied =
-                identification.empty() ? 0 : std::min<std::size_t>(identification.size() + 1, 256);
-            std::copy_n(identification.begin(), std::min(copied, identification.size()), output.begin());
-            bytesReturned = static_cast<std::uint32_t>(copied);
-            return true;
-        }
-        case kReadBiosInfoCode:
-            if (input.size() != record.size() || output.size() != record.size()) return false;
-            std::copy(record.begin(), record.end(), output.begin());
-            bytesReturned = static_cast<std::uint32_t>(record.size());
-            return true;
-        default: return false;
-    }
+    // An identification request for a board the driver does not know: an empty answer.
+    if (code != kIdentifyBoardCode || !input.empty() || output.size() < 256) return false;
+    bytesReturned = 0;
+    return true;
 }
 
 }  // namespace veltra::fakes

@@ -1,7 +1,5 @@
 #pragma once
-#include <array>
 #include <cstdint>
-#include <string>
 
 #include "fakes/fake_devices.h"
 #include "fakes/model_machine.h"
@@ -27,13 +25,8 @@ private:
     ModelMachine& machine_;
 };
 
-// The BIOS-access driver: an identification text (empty for a board it does not know)
-// and the 1028-byte information record it fills in.
+// The BIOS-access driver on a board it does not know: it identifies nothing.
 class FakeBiosDevice final : public FakeDriverDevice {
-public:
-    std::string identification;
-    std::array<std::uint8_t, 1028> record{};
-
 protected:
     bool Answer(std::uint32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
                 std::uint32_t& bytesReturned) override;

@@ -1,5 +1,6 @@
 #include "fakes/fake_file_system.h"
 
+#include "core/text.h"
 #include "platform/memory_file.h"
 
 namespace veltra::fakes {
@@ -14,9 +15,8 @@ std::u16string ParentOf(const std::u16string& key) {
 
 std::u16string FakeFileSystem::Key(const std::u16string& path) {
     std::u16string key;
-    for (char16_t unit : path) {
+    for (char16_t unit : ToUpperAscii(path)) {
         if (unit == u'/') unit = u'\\';
-        if (unit >= u'A' && unit <= u'Z') unit = static_cast<char16_t>(unit - u'A' + u'a');
         if (unit == u'\\' && !key.empty() && key.back() == u'\\') continue;  // "a\\b" is "a\b"
         key.push_back(unit);
     }
@@ -91,8 +91,7 @@ unsigned FakeFileSystem::DriveType(const std::u16string& root) {
     constexpr unsigned kNoRootDirectory = 1;
     constexpr unsigned kFixed = 3;
     if (root.size() != 3 || root[1] != u':' || root[2] != u'\\') return kNoRootDirectory;
-    const char16_t letter = root[0] >= u'a' && root[0] <= u'z' ? static_cast<char16_t>(root[0] - 32) : root[0];
-    const auto found = driveTypes.find(letter);
+    const auto found = driveTypes.find(ToUpperAscii(root)[0]);
     return found == driveTypes.end() ? kFixed : found->second;
 }
 

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
+#include "core/text.h"
+
 namespace veltra::fakes {
 namespace {
 
 // Registry names are case-insensitive; a trailing backslash names the same key.
 std::u16string Normalised(std::u16string name) {
-    for (char16_t& unit : name) {
-        if (unit >= u'A' && unit <= u'Z') unit = static_cast<char16_t>(unit - u'A' + u'a');
-    }
+    name = ToUpperAscii(std::move(name));
     while (!name.empty() && name.back() == u'\\') name.pop_back();
     return name;
 }

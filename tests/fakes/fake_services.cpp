@@ -11,7 +11,6 @@ constexpr std::uint32_t kErrorAccessDenied = 5;
 constexpr std::uint32_t kErrorInvalidHandle = 6;
 constexpr std::uint32_t kErrorServiceDoesNotExist = 1060;
 constexpr std::uint32_t kErrorServiceNotActive = 1062;
-constexpr std::uint32_t kErrorServiceMarkedForDelete = 1072;
 
 }  // namespace
 
@@ -74,7 +73,6 @@ std::uint32_t FakeServiceManager::Start(ServiceHandle handle) {
     Service* service = ServiceOf(handle);
     Log("StartService", service != nullptr ? service->definition.name : u"?");
     if (service == nullptr) return kErrorInvalidHandle;
-    if (service->deletePending) return kErrorServiceMarkedForDelete;
     if (service->running) return 1056;
     if (const auto refused = startErrors.find(service->definition.name); refused != startErrors.end()) {
         return refused->second;
@@ -90,7 +88,6 @@ std::uint32_t FakeServiceManager::Stop(ServiceHandle handle) {
     if (service == nullptr) return kErrorInvalidHandle;
     if (!service->running) return kErrorServiceNotActive;
     service->running = false;
-    if (service->deletePending) services.erase(service->definition.name);
     return 0;
 }
 
@@ -98,12 +95,7 @@ std::uint32_t FakeServiceManager::Delete(ServiceHandle handle) {
     Service* service = ServiceOf(handle);
     Log("DeleteService", service != nullptr ? service->definition.name : u"?");
     if (service == nullptr) return kErrorInvalidHandle;
-    if (service->deletePending) return kErrorServiceMarkedForDelete;
-    if (service->running) {
-        service->deletePending = true;
-    } else {
-        services.erase(service->definition.name);
-    }
+    services.erase(service->definition.name);
     return 0;
 }
 

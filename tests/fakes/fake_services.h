@@ -18,7 +18,6 @@ public:
     struct Service {
         ServiceDefinition definition;
         bool running = false;
-        bool deletePending = false;  // deleted while running: gone once it stops
     };
 
     FakeServiceManager(IFileSystem& files, Journal& journal) : files_(files), journal_(journal) {}

@@ -23,7 +23,6 @@ bool FakeUrlTransfers::IsValidUrl(const std::u16string& url) { return IsWellForm
 
 bool FakeUrlTransfers::Start(const std::u16string& url, const std::u16string& path, const TransferRules& rules,
                              IDownloadEvents& events) {
-    stopSignalled_ = false;  // the stop event is reset at every start
     events_ = &events;
     url_ = url;
     path_ = path;
@@ -35,7 +34,6 @@ bool FakeUrlTransfers::Start(const std::u16string& url, const std::u16string& pa
 }
 
 void FakeUrlTransfers::RequestStop() {
-    stopSignalled_ = true;
     if (running_) events_->OnStopRequested();
 }
 
@@ -52,7 +50,6 @@ std::u16string FakeUrlTransfers::Abandon(bool stopRequested) {
 
 TransferCall FakeUrlTransfers::Play(const std::u16string& url, TransferMonitor& monitor,
                                    std::vector<unsigned char>& received) {
-    received.clear();
     const auto found = server.find(url);
     if (found == server.end()) return TransferCall::Failed;
     const FakeResponse& response = found->second;
@@ -66,11 +63,6 @@ TransferCall FakeUrlTransfers::Play(const std::u16string& url, TransferMonitor& 
         const DownloadProgress progress =
             monitor.Progress(static_cast<std::uint32_t>(received.size()), total, kDownloadingData, url.c_str());
         events_->OnDownloadProgress(&progress);
-        if (stopSignalled_ || monitor.Refused()) {
-            stopSignalled_ = false;
-            events_->OnDownloadProgress(nullptr);
-            return TransferCall::Aborted;
-        }
     }
     return TransferCall::Succeeded;
 }
@@ -78,12 +70,7 @@ TransferCall FakeUrlTransfers::Play(const std::u16string& url, TransferMonitor& 
 void FakeUrlTransfers::RunWorker() {
     TransferMonitor monitor(url_, rules_);
     std::vector<unsigned char> received;
-    std::u16string url = url_;
-    TransferCall call = Play(url, monitor, received);
-    for (std::optional<std::u16string> next; call == TransferCall::Succeeded && (next = monitor.NextAddress());) {
-        url = *next;
-        call = Play(url, monitor, received);
-    }
+    const TransferCall call = Play(url_, monitor, received);
     TransferVerdict verdict = monitor.Finish(call, received.size());
     if (rules_.expected) {
         verdict = CheckExpectedFile(verdict, *rules_.expected, received.size(), [&]() -> std::optional<Sha256Digest> {

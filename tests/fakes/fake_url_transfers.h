@@ -17,10 +17,10 @@ struct FakeResponse {
 };
 
 // A URL service over a map of addresses. Start only records the transfer; RunWorker then
-// plays it as the worker does: the reply's headers, a progress notice per chunk with a
-// stop and rule check after each, the redirects the monitor allows, the verdict of the
-// same TransferMonitor the real worker uses, the expected size and hash checked, the file
-// written only after a good transfer, and the end notice. Addresses the map lacks are refused.
+// plays it as the worker does: the reply's headers, a progress notice per chunk, the
+// verdict of the same TransferMonitor the real worker uses, the expected size and hash
+// checked, the file written only after a good transfer, and the end notice. Addresses the
+// map lacks are refused.
 class FakeUrlTransfers final : public IUrlTransfers {
 public:
     explicit FakeUrlTransfers(FakeFileSystem& files) : files_(files) {}
@@ -55,7 +55,6 @@ private:
     TransferRules rules_;
     std::u16string result_;
     bool running_ = false;
-    bool stopSignalled_ = false;
 };
 
 }  // namespace veltra::fakes

@@ -1,18 +1,8 @@
 #include "fakes/fake_windows.h"
 
+#include "catalogue/text_compare.h"
+
 namespace veltra::fakes {
-namespace {
-
-bool EqualsIgnoringCase(const std::u16string& a, const std::u16string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto fold = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; };
-        if (fold(a[i]) != fold(b[i])) return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 WindowHandle FakeWindows::AddTopLevel(const std::u16string& title, const std::u16string& className) {
     const WindowHandle handle = next_++;
@@ -35,11 +25,11 @@ WindowHandle FakeWindows::FindTopLevel(const std::function<bool(const Window&)>&
 
 // FindWindowW compares titles and classes without regard to case.
 WindowHandle FakeWindows::FindTopLevelByTitle(const std::u16string& title) {
-    return FindTopLevel([&](const Window& window) { return EqualsIgnoringCase(window.title, title); });
+    return FindTopLevel([&](const Window& window) { return EqualsFoldingAtoZ(window.title, title); });
 }
 
 WindowHandle FakeWindows::FindTopLevelByClass(const std::u16string& className) {
-    return FindTopLevel([&](const Window& window) { return EqualsIgnoringCase(window.className, className); });
+    return FindTopLevel([&](const Window& window) { return EqualsFoldingAtoZ(window.className, className); });
 }
 
 void FakeWindows::SetPosition(WindowHandle window, int x, int y, int width, int height) {
