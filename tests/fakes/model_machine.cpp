@@ -17,28 +17,21 @@ void ModelMachine::AddMemory(std::uint32_t address, std::vector<std::uint8_t> by
     memory_[address] = std::move(bytes);
 }
 
-std::uint8_t* ModelMachine::WritableByte(std::uint32_t address) {
-    auto region = memory_.upper_bound(address);
-    if (region == memory_.begin()) throw std::out_of_range("address not in the model's memory");
+std::uint8_t* ModelMachine::ServedByte(std::uint64_t address) {
+    if (address > 0xFFFFFFFFu) return nullptr;
+    auto region = memory_.upper_bound(static_cast<std::uint32_t>(address));
+    if (region == memory_.begin()) return nullptr;
     --region;
-    const std::uint64_t offset = std::uint64_t{address} - region->first;
-    if (offset >= region->second.size()) throw std::out_of_range("address not in the model's memory");
-    return &region->second[static_cast<std::size_t>(offset)];
+    const std::uint64_t offset = address - region->first;
+    return offset < region->second.size() ? &region->second[static_cast<std::size_t>(offset)] : nullptr;
 }
 
 void ModelMachine::PutText(std::uint32_t address, std::string_view text) {
-    for (char c : text) *WritableByte(address++) = static_cast<std::uint8_t>(c);
-}
-
-bool ModelMachine::ServedByte(std::uint64_t address, std::uint8_t& value) const {
-    if (address > 0xFFFFFFFFu) return false;
-    auto region = memory_.upper_bound(static_cast<std::uint32_t>(address));
-    if (region == memory_.begin()) return false;
-    --region;
-    const std::uint64_t offset = address - region->first;
-    if (offset >= region->second.size()) return false;
-    value = region->second[static_cast<std::size_t>(offset)];
-    return true;
+    for (char c : text) {
+        std::uint8_t* byte = ServedByte(address++);
+        if (byte == nullptr) throw std::out_of_range("address not in the model's memory");
+        *byte = static_cast<std::uint8_t>(c);
+    }
 }
 
 std::size_t ModelMachine::ReadMemory(std::uint32_t physicalAddress, std::uint32_t unitSize, std::uint32_t unitCount,
@@ -49,7 +42,9 @@ std::size_t ModelMachine::ReadMemory(std::uint32_t physicalAddress, std::uint32_
     const auto bytes = static_cast<std::size_t>(requested);
     std::vector<std::uint8_t> copy(bytes);
     for (std::size_t i = 0; i < bytes; ++i) {
-        if (!ServedByte(std::uint64_t{physicalAddress} + i, copy[i])) return 0;
+        const std::uint8_t* byte = ServedByte(std::uint64_t{physicalAddress} + i);
+        if (byte == nullptr) return 0;
+        copy[i] = *byte;
     }
     std::copy(copy.begin(), copy.end(), destination);
     return bytes;

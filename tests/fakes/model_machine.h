@@ -50,8 +50,7 @@ public:
 
 private:
     using PciAddress = std::tuple<std::uint32_t, std::uint32_t, std::uint32_t>;
-    bool ServedByte(std::uint64_t address, std::uint8_t& value) const;
-    std::uint8_t* WritableByte(std::uint32_t address);
+    std::uint8_t* ServedByte(std::uint64_t address);  // null where no memory is served
     void RunSmbusTransaction();
 
     std::map<std::uint32_t, std::vector<std::uint8_t>> memory_;
