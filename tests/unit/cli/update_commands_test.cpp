@@ -185,22 +185,36 @@ TEST(CliUpdate, AnInstallWaitsForAnAcceptedList) {
     EXPECT_TRUE(cli.starter.started.empty());
 }
 
-// verify on a local copy of a server's tree: both folders' signed lists, every listed file.
+// verify on a server and on a local copy of its tree: both folders' signed lists, every listed file.
 TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
     UpdateCli cli;
     cli.PinDemoKey();
-    for (const char16_t* folder : {u"DataBase", u"DQATest"}) {
-        for (const char* kind : {"txt", "sig"})
-            cli.fake.fileSystem.AddFile(u"C:\\T\\" + std::u16string(folder) + u"\\manifest." + Utf8ToUtf16(kind),
-                                        Signature(std::string("manifest.") + kind));
+    auto place = [&cli](const std::string& path, const std::vector<unsigned char>& bytes) {
+        cli.fake.fileSystem.AddFile(u"C:\\T\\" + Utf8ToUtf16(path), bytes);
+        cli.transfers.server[u"http://up/" + Utf8ToUtf16(path)].body = bytes;
+    };
+    for (const char* folder : {"DataBase/", "DQATest/"}) {
+        for (const char* kind : {"manifest.txt", "manifest.sig"}) place(folder + std::string(kind), Signature(kind));
     }
-    cli.fake.fileSystem.AddFile(u"C:\\T\\XBIOS\\QB-7100\\130\\Read me.txt", Bytes("hello"));
-    cli.fake.fileSystem.AddFile(u"C:\\T\\DataBase\\VT5\\VDList.xml", Bytes("hello world\n"));
-    EXPECT_EQ(cli.Run({u"verify", u"--tree", u"C:\\T"}), 0) << cli.out << cli.err;
+    place("XBIOS/QB-7100/130/Read me.txt", Bytes("hello"));
+    place("DataBase/VT5/VDList.xml", Bytes("hello world\n"));
+    const std::vector<std::u16string> tree = {u"verify", u"--tree", u"C:\\T"}, server = {u"verify"};
+    EXPECT_EQ(cli.Run(tree), 0) << cli.out << cli.err;
     EXPECT_THAT(cli.out, HasSubstr("\nok\tDataBase/VT5/VDList.xml\n"));
-    cli.fake.fileSystem.AddFile(u"C:\\T\\DataBase\\VT5\\VDList.xml", Bytes("hello World\n"));
-    EXPECT_EQ(cli.Run({u"verify", u"--tree", u"C:\\T"}), 1);
-    EXPECT_THAT(cli.out, HasSubstr("\nhash mismatch\tDataBase/VT5/VDList.xml\n"));
+    // The server's files are fetched one at a time into a scratch file that goes afterwards.
+    EXPECT_EQ(cli.Run({u"verify", u"--json"}), 0) << cli.out << cli.err;
+    const std::string listed = R"("manifest":"accepted","sequence":1765152000,"expires":"2027-12-07T00:00:00Z",)"
+                               R"("files":[{"path":"DataBase/VT5/VDList.xml","outcome":"ok"},)"
+                               R"({"path":"XBIOS/QB-7100/130/Read me.txt","outcome":"ok"}]})";
+    EXPECT_EQ(cli.out, R"({"folders":[{"folder":"DataBase",)" + listed + R"(,{"folder":"DQATest",)" + listed + "]}\n");
+    EXPECT_FALSE(cli.fake.fileSystem.HasFile(u"C:\\W\\VT5\\DL_INFO\\verify.tmp"));
+    place("DataBase/VT5/VDList.xml", Bytes("hello World\n"));
+    cli.transfers.server.erase(u"http://up/XBIOS/QB-7100/130/Read me.txt");
+    for (const auto& [command, readMe] : {std::pair{tree, "ok"}, {server, "missing"}}) {
+        EXPECT_EQ(cli.Run(command), 1);
+        EXPECT_THAT(cli.out, HasSubstr("\nhash mismatch\tDataBase/VT5/VDList.xml\n"));
+        EXPECT_THAT(cli.out, HasSubstr(std::string("\n") + readMe + "\tXBIOS/QB-7100/130/Read me.txt\n"));
+    }
 }
 
 }  // namespace
