@@ -174,15 +174,28 @@ TEST(CliUpdate, ASignedListThatCannotBeKeptStillHoldsForTheScan) {
     EXPECT_FALSE(cli.fake.fileSystem.HasFile(u"C:\\W\\VT5\\DL_INFO\\DataBase.manifest.sig"));
 }
 
-// A download needs a list a scan accepted: before any, nothing is fetched or started.
+// A download needs the list a scan accepted and kept: without one, or with a kept one that
+// no longer bears the maker's signature, nothing is fetched or started. A kept list in force
+// still refuses what it does not list.
 TEST(CliUpdate, AnInstallWaitsForAnAcceptedList) {
-    UpdateCli cli;
-    cli.PinDemoKey();
-    cli.fake.fileSystem.AddFile(u"C:\\W\\VT5\\LOG\\CheckList.rec", SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec"));
-    EXPECT_EQ(cli.Run({u"install", u"1"}), 1);
-    EXPECT_TRUE(cli.transfers.startedUrls.empty());
-    EXPECT_THAT(cli.err, HasSubstr("veltra-cli: Please scan for updates first"));
-    EXPECT_TRUE(cli.starter.started.empty());
+    const std::pair<const char*, const char*> rows[] = {
+        {nullptr, "veltra-cli: Please scan for updates first"},
+        {"manifest-other-key.sig", "not signed by the maker. Nothing was updated. Please scan for updates again."},
+        {"manifest.sig", "The file XBIOS/QB-7100/130/QB-7100.exe from the update server is not in its signed file list."},
+    };
+    for (const auto& [kept, says] : rows) {
+        UpdateCli cli;
+        cli.PinDemoKey();
+        cli.fake.fileSystem.AddFile(u"C:\\W\\VT5\\LOG\\CheckList.rec", SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec"));
+        if (kept != nullptr) {
+            cli.fake.fileSystem.AddFile(u"C:\\W\\VT5\\DL_INFO\\DataBase.manifest.txt", Signature("manifest.txt"));
+            cli.fake.fileSystem.AddFile(u"C:\\W\\VT5\\DL_INFO\\DataBase.manifest.sig", Signature(kept));
+        }
+        EXPECT_EQ(cli.Run({u"install", u"1"}), 1);
+        EXPECT_TRUE(cli.transfers.startedUrls.empty());
+        EXPECT_THAT(cli.err, HasSubstr(says)) << cli.out;
+        EXPECT_TRUE(cli.starter.started.empty());
+    }
 }
 
 // verify on a server and on a local copy of its tree: both folders' signed lists, every listed file.
