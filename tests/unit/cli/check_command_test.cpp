@@ -47,10 +47,10 @@ TEST(CliCheck, ChecksASavedIdentityWritesTheResultFileAndListsItAgain) {
 
 TEST(CliCheck, CategoriesNarrowTheCheckByNameOrNumber) {
     CheckCli cli;
-    CliRun run = cli.Run({u"check", u"--identity", u"C:\\id\\demo.json", u"--categories", u"vga-bios,other-utility"});
+    CliRun run = cli.Run({u"check", u"--identity", u"C:\\id\\demo.json", u"--categories", u"vga-bios,mb-bios,other-utility"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_THAT(run.out, HasSubstr("\tVGA BIOS\tQB-7600\t"));
-    EXPECT_THAT(run.out, ::testing::EndsWith("\n3 updates\n"));
+    EXPECT_THAT(run.out, ::testing::EndsWith("\n4 updates\n"));
     run = cli.Run({u"check", u"--identity", u"C:\\id\\demo.json", u"--categories", u"2"});
     EXPECT_EQ(run.out, "1\tMB BIOS\tQB-7100\t1.20\t1.30\tQB-7100/130\n1 update\n");
     for (const char16_t* bad : {u"0", u"128", u"bios", u"mb-bios,", u""}) {

@@ -52,6 +52,22 @@ TEST(Cli, BadCommandLinesGiveOneLineAndExitCode2) {
     }
 }
 
+// Help and the version answer at once, whatever follows them on the line.
+TEST(Cli, HelpAndVersionAnswerAtOnce) {
+    fakes::FakePlatform fake;
+    const std::pair<const char16_t*, std::string> rows[] = {
+        {u"--help", "Usage: veltra-cli COMMAND [OPTIONS]\n"},
+        {u"-h", "Usage: veltra-cli COMMAND [OPTIONS]\n"},
+        {u"--version", "veltra-cli " + Utf16ToUtf8(ProgramVersion()) + "\n"},
+    };
+    for (const auto& [word, starts] : rows) {
+        const CliRun run = RunCommand(fake, {u"scan", word, u"--bogus"});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_THAT(run.out, StartsWith(starts));
+        EXPECT_EQ(run.err, "");
+    }
+}
+
 // Refused before anything is written.
 TEST(Cli, ABadWorkFolderIsRefusedWithOneLine) {
     const std::pair<std::u16string, std::string> cases[] = {
