@@ -111,6 +111,8 @@ TEST(TransferMonitor, RedirectRepliesLeadOnOnlyWithinTheRules) {
     TransferMonitor monitor(kUrl, kCatalogue);
     monitor.Response(302, u"HTTP/1.1 302 Found\r\nLocation: /DataBase/moved/VDList.xml\r\n");
     EXPECT_EQ(monitor.NextAddress(), u"http://Update.Example:8080/DataBase/moved/VDList.xml");
+    monitor.Response(302, u"HTTP/1.1 302 Found\r\n");  // the last reply's Location is not followed again
+    EXPECT_EQ(monitor.NextAddress(), std::nullopt);
     monitor.Response(307, u"HTTP/1.1 307 X\r\nLocation:  again.xml \r\n");  // relative to the moved address
     EXPECT_EQ(monitor.NextAddress(), u"http://Update.Example:8080/DataBase/moved/again.xml");
     monitor.Response(302, u"HTTP/1.1 302 Found\r\nLocation: /third\r\n");
