@@ -221,12 +221,16 @@ TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
                                R"({"path":"XBIOS/QB-7100/130/Read me.txt","outcome":"ok"}]})";
     EXPECT_EQ(cli.out, R"({"folders":[{"folder":"DataBase",)" + listed + R"(,{"folder":"DQATest",)" + listed + "]}\n");
     EXPECT_FALSE(cli.fake.fileSystem.HasFile(u"C:\\W\\VT5\\DL_INFO\\verify.tmp"));
+    place("DQATest/manifest.sig", Signature("manifest-other-key.sig"));
+    EXPECT_EQ(cli.Run(tree), 1);  // every file is as listed, but one list is not the maker's
     place("DataBase/VT5/VDList.xml", Bytes("hello World\n"));
     cli.transfers.server.erase(u"http://up/XBIOS/QB-7100/130/Read me.txt");
     for (const auto& [command, readMe] : {std::pair{tree, "ok"}, {server, "missing"}}) {
         EXPECT_EQ(cli.Run(command), 1);
-        EXPECT_THAT(cli.out, HasSubstr("\nhash mismatch\tDataBase/VT5/VDList.xml\n"));
-        EXPECT_THAT(cli.out, HasSubstr(std::string("\n") + readMe + "\tXBIOS/QB-7100/130/Read me.txt\n"));
+        EXPECT_EQ(cli.out, "DataBase/manifest.txt: accepted, sequence 1765152000, expires 2027-12-07T00:00:00Z\n"
+                           "hash mismatch\tDataBase/VT5/VDList.xml\n" + std::string(readMe) + "\tXBIOS/QB-7100/130/Read me.txt\n"
+                           "DQATest/manifest.txt: bad signature: The update server's file list is not signed by the maker. "
+                           "Nothing was updated.\n");
     }
 }
 
