@@ -14,8 +14,8 @@ using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-// The report's head in both forms: the work folder, the version, an unknown board, and
-// the debug lines on standard error.
+// The report in both forms: the work folder, the version, an unknown board, the installed
+// tools and drivers (the drivers' sub-keys are listed), and the debug lines on standard error.
 TEST(Cli, IdentifyFillsInTheWorkFolderTheVersionAndAnUnknownBoard) {
     fakes::FakePlatform fake;
     fake.processInfo.path = u"C:\\Tools\\veltra-cli.exe";
@@ -30,10 +30,12 @@ TEST(Cli, IdentifyFillsInTheWorkFolderTheVersionAndAnUnknownBoard) {
     fakes::FakePlatform other;
     other.PlaceDriverFiles();
     other.fileSystem.AddFolder(u"D:\\W\u00E4rk");
+    other.registry.SetHklm(u"SOFTWARE\\Norva\\Drivers\\Norva HD Audio Driver", u"Version", u"6.0");
+    other.registry.SetHklm(u"SOFTWARE\\Norva\\Live Monitor", u"AppVersion", u"1.02");
     run = RunCommand(other, {u"identify", u"--json", u"--work", u"D:\\W\u00E4rk", u"--debug"});
     EXPECT_THAT(run.out, StartsWith("{\"VT5\":{\"sWorkPath\":\"D:\\\\W\xC3\xA4rk\\\\\",\"sInstallDir\":\"\",\"sAppVersion\":\"" +
                                     Utf16ToUtf8(ProgramVersion()) + "\","));
-    EXPECT_THAT(run.out, EndsWith(",\"dqaTest\":false,\"nvidiaDriverVersion\":\"\",\"installed\":{}}\n"));
+    EXPECT_THAT(run.out, EndsWith(",\"dqaTest\":false,\"nvidiaDriverVersion\":\"\",\"installed\":{\"Norva HD Audio Driver\":\"6.0\",\"Norva Live Monitor\":\"1.02\"}}\n"));
     EXPECT_THAT(run.err, StartsWith("0000 :  Work path = D:\\W\xC3\xA4rk\\\n"));
     EXPECT_FALSE(ProcessDebugLog().Enabled());
 }
