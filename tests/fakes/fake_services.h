@@ -12,7 +12,9 @@ namespace veltra::fakes {
 using Journal = std::vector<std::string>;
 
 // The service control manager's database: services by name, each with its definition and
-// whether it runs. Starting one needs its binary file to exist. Every call is journalled.
+// whether it runs. Starting one needs its binary file to exist; a deleted one goes at once
+// (the system would keep a running one until it stops, and the program always stops it
+// first: the journal shows that order). Every call is journalled.
 class FakeServiceManager final : public IServiceManager {
 public:
     struct Service {
