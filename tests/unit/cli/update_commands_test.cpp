@@ -221,6 +221,7 @@ TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
                                R"({"path":"XBIOS/QB-7100/130/Read me.txt","outcome":"ok"}]})";
     EXPECT_EQ(cli.out, R"({"folders":[{"folder":"DataBase",)" + listed + R"(,{"folder":"DQATest",)" + listed + "]}\n");
     EXPECT_FALSE(cli.fake.fileSystem.HasFile(u"C:\\W\\VT5\\DL_INFO\\verify.tmp"));
+    EXPECT_EQ(cli.transfers.deletedCacheEntries, cli.transfers.startedUrls);  // no cached copy stands in
     place("DQATest/manifest.sig", Signature("manifest-other-key.sig"));
     EXPECT_EQ(cli.Run(tree), 1);  // every file is as listed, but one list is not the maker's
     place("DataBase/VT5/VDList.xml", Bytes("hello World\n"));
