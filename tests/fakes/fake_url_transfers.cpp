@@ -48,9 +48,8 @@ std::u16string FakeUrlTransfers::Abandon(bool stopRequested) {
     return stopRequested ? u"1" : u"2";
 }
 
-TransferCall FakeUrlTransfers::Play(const std::u16string& url, TransferMonitor& monitor,
-                                   std::vector<unsigned char>& received) {
-    const auto found = server.find(url);
+TransferCall FakeUrlTransfers::Play(TransferMonitor& monitor, std::vector<unsigned char>& received) {
+    const auto found = server.find(url_);
     if (found == server.end()) return TransferCall::Failed;
     const FakeResponse& response = found->second;
     monitor.Response(200, HeadersOf(response));
@@ -61,7 +60,7 @@ TransferCall FakeUrlTransfers::Play(const std::u16string& url, TransferMonitor& 
         received.insert(received.end(), response.body.begin() + static_cast<std::ptrdiff_t>(received.size()),
                         response.body.begin() + static_cast<std::ptrdiff_t>(received.size() + count));
         const DownloadProgress progress =
-            monitor.Progress(static_cast<std::uint32_t>(received.size()), total, kDownloadingData, url.c_str());
+            monitor.Progress(static_cast<std::uint32_t>(received.size()), total, kDownloadingData, url_.c_str());
         events_->OnDownloadProgress(&progress);
     }
     return TransferCall::Succeeded;
@@ -70,7 +69,7 @@ TransferCall FakeUrlTransfers::Play(const std::u16string& url, TransferMonitor& 
 void FakeUrlTransfers::RunWorker() {
     TransferMonitor monitor(url_, rules_);
     std::vector<unsigned char> received;
-    const TransferCall call = Play(url_, monitor, received);
+    const TransferCall call = Play(monitor, received);
     TransferVerdict verdict = monitor.Finish(call, received.size());
     if (rules_.expected) {
         verdict = CheckExpectedFile(verdict, *rules_.expected, received.size(), [&]() -> std::optional<Sha256Digest> {

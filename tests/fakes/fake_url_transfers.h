@@ -46,7 +46,7 @@ public:
     ICrypto* crypto = nullptr;
 
 private:
-    TransferCall Play(const std::u16string& url, TransferMonitor& monitor, std::vector<unsigned char>& received);
+    TransferCall Play(TransferMonitor& monitor, std::vector<unsigned char>& received);
 
     FakeFileSystem& files_;
     IDownloadEvents* events_ = nullptr;
