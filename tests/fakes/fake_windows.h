@@ -2,7 +2,6 @@
 #include <functional>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "platform/windows.h"
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "machine_profile.h"
 
 namespace veltra::profile {
