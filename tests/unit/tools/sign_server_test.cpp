@@ -7,7 +7,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string_view>
+#include <tuple>
 #include <vector>
+
+#include "platform/openssl/openssl_crypto.h"
+#include "trust/manifest_check.h"
 
 namespace veltra {
 namespace {
@@ -58,6 +63,28 @@ TEST_F(SignServer, RefusesBadCommandLinesAndLinksOutOfTheTree) {
     EXPECT_EQ(exitCode, 1);
     EXPECT_NE(output.find("escape leads out of the tree"), std::string::npos) << output;
     EXPECT_EQ(ReadBytes(tree_ / "DataBase/manifest.txt"), (Bytes{'o', 'l', 'd'}));
+}
+
+// The program's own check accepts each folder's list under the demo key, and the list names
+// every file outside the other folder with its size and hash.
+TEST_F(SignServer, EachFolderListsItsFilesUnderTheMakersSignature) {
+    const auto [exitCode, output] =
+        RunTool("--key " + key_ + " --tree " + tree_.string() + " --sequence 7 --expires 2099-01-01");
+    ASSERT_EQ(exitCode, 0) << output;
+    EXPECT_EQ(output, "sign-server: DataBase/manifest.txt: 1 files, sequence 7, expires 2099-01-01T00:00:00Z\n"
+                      "sign-server: DQATest/manifest.txt: 1 files, sequence 7, expires 2099-01-01T00:00:00Z\n");
+    OpenSslCrypto crypto;
+    const Bytes key = ReadBytes(fs::path(VELTRA_SOURCE_DIR) / "tests/fixtures/signatures/demo-public.der");
+    using Listed = std::tuple<std::string, std::string, std::string_view>;  // a folder, its file, the file's text
+    for (const auto& [folder, file, text] : {Listed{"DataBase", "DataBase/VT5/VDList.xml", "<list/>\n"},
+                                             Listed{"DQATest", "DQATest/VT5/VDList.xml", "<dqa/>\n"}}) {
+        const ManifestCheck check = CheckManifest(crypto, key, ReadBytes(tree_ / folder / "manifest.txt"),
+                                                  ReadBytes(tree_ / folder / "manifest.sig"), 0, 7);
+        ASSERT_EQ(check.verdict, ManifestVerdict::Accepted) << folder;
+        const std::unique_ptr<ISha256> hash = crypto.NewSha256();
+        hash->Add({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+        EXPECT_EQ(check.manifest->files, (std::vector<ManifestEntry>{{file, text.size(), hash->Finish()}})) << folder;
+    }
 }
 
 }  // namespace
