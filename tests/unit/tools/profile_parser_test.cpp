@@ -40,8 +40,16 @@ TEST(MachineProfileParser, MistakesGiveOneLineWithTheLineNumber) {
     for (const auto& [text, error] : cases) EXPECT_EQ(ErrorOf(text), error) << text;
 }
 
-TEST(MachineProfileCompiler, CardListRecordsAre140BytesWithIdAndName) {
+// Numbers are stored little-endian in exactly their width, so one may end a region.
+TEST(MachineProfileParser, NumbersFillTheirWidthUpToTheRegionsEnd) {
+    const MachineProfile profile = Parsed("memory 0xF0000 0x6\nword 0xF0000 0X1234\ndword 0xF0002 0xA1B2C3D4\n");
+    EXPECT_EQ(profile.memory.at(0).bytes, (std::vector<std::uint8_t>{0x34, 0x12, 0xD4, 0xC3, 0xB2, 0xA1}));
+    EXPECT_EQ(ErrorOf("memory 0xF0000 0x6\nword 0xF0000 0x10000\n"), "2: value '0x10000' is out of range");
+}
+
+TEST(MachineProfileCompiler, CardListRecordsAre140BytesAndThePreparationLinesListTheFiles) {
     const MachineProfile profile = Parsed(
+        "work-file a.rec VT5/DL_INFO/a.rec\n"
         "card-list 0A7F \"Norva QB-N7745 1GB\"\n"
         "card-list 15E2 \"" + std::string(81, 'N') + "\"\n");
     const std::vector<std::uint8_t> file = CardListFile(profile);
@@ -52,7 +60,8 @@ TEST(MachineProfileCompiler, CardListRecordsAre140BytesWithIdAndName) {
     EXPECT_EQ(file[139 + 140], 0);  // the longest name keeps its terminator
     EXPECT_EQ(ErrorOf("card-list 0123456789 \"x\"\n"), "1: card device id '0123456789' longer than 9");
     EXPECT_EQ(ErrorOf("card-list 1 \"" + std::string(82, 'N') + "\"\n"), "1: card name longer than 81 bytes");
-    EXPECT_EQ(PrepareLines(profile, "/p"), "card-list\tVT5\\DL_INFO\\VGACardList.rec\n");
+    EXPECT_EQ(PrepareLines(profile, "/p"),
+              "work-file\t/p/a.rec\tVT5\\DL_INFO\\a.rec\ncard-list\tVT5\\DL_INFO\\VGACardList.rec\n");
 }
 
 }  // namespace
