@@ -47,6 +47,21 @@ TEST(MachineProfileParser, NumbersFillTheirWidthUpToTheRegionsEnd) {
     EXPECT_EQ(ErrorOf("memory 0xF0000 0x6\nword 0xF0000 0x10000\n"), "2: value '0x10000' is out of range");
 }
 
+// A function's header as the drivers serve it: ids, revision and class, subsystem; a bridge
+// keeps the multi-function bit a "pci-dword" line set, and adds its buses.
+TEST(MachineProfileParser, PciHeadersHoldEachFieldInItsPlace) {
+    const MachineProfile profile = Parsed("pci 00:01.0 0x1F3C 0x2A01 0x060400 0xA2\npci-subsystem 00:01.0 0xF157 0x7745\n"
+                                          "pci-dword 00:01.0 0x0C 0x00800000\npci-bridge 00:01.0 2 3\n");
+    const std::array<std::uint8_t, 256>& config = profile.pci.at(0x08);
+    const auto bytes = [&config](std::size_t at, std::size_t count) {
+        return std::vector<std::uint8_t>(config.begin() + at, config.begin() + at + count);
+    };
+    EXPECT_EQ(bytes(0x00, 12), (std::vector<std::uint8_t>{0x3C, 0x1F, 0x01, 0x2A, 0, 0, 0, 0, 0xA2, 0x00, 0x04, 0x06}));
+    EXPECT_EQ(bytes(0x0E, 1), std::vector<std::uint8_t>{0x81});
+    EXPECT_EQ(bytes(0x18, 3), (std::vector<std::uint8_t>{0x00, 0x02, 0x03}));
+    EXPECT_EQ(bytes(0x2C, 4), (std::vector<std::uint8_t>{0x57, 0xF1, 0x45, 0x77}));
+}
+
 TEST(MachineProfileCompiler, CardListRecordsAre140BytesAndThePreparationLinesListTheFiles) {
     const MachineProfile profile = Parsed(
         "work-file a.rec VT5/DL_INFO/a.rec\n"
