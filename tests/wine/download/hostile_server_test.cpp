@@ -70,7 +70,7 @@ protected:
     }
 
     winetest::TestServer server = winetest::FindTestServer();
-    winetest::ScratchFolder folder{L"hostile-test"};
+    winetest::ScratchFolder folder{winetest::ProgramFolder() + L"hostile-test"};
     Win32UrlTransfers transfers;
     fakes::FakeMessageBox boxes;
     VT5Record vt5;

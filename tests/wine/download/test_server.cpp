@@ -2,9 +2,6 @@
 
 #include <fstream>
 
-#include "support/child_process.h"
-#include "support/source_tree.h"
-
 namespace veltra::winetest {
 namespace {
 
@@ -25,25 +22,6 @@ TestServer FindTestServer() {
     std::getline(file, server.hostile);
     std::getline(file, server.attacks);
     return server;
-}
-
-ScratchFolder::ScratchFolder(const std::wstring& name) : folder_(ProgramFolder() + name + L"\\") {
-    RemoveTree(folder_);
-    CreateDirectoryW(folder_.c_str(), nullptr);
-}
-
-ScratchFolder::~ScratchFolder() { RemoveTree(folder_); }
-
-std::vector<std::wstring> ScratchFolder::Files() const {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW((folder_ + L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(found.cFileName);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
 }
 
 }  // namespace veltra::winetest

@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 namespace veltra::winetest {
 
@@ -15,20 +14,5 @@ struct TestServer {
     std::wstring attacks;  // the attacked copies of the signed tree, empty when there are none
 };
 TestServer FindTestServer();
-
-// A fresh folder beside the test program, removed with its files afterwards.
-class ScratchFolder {
-public:
-    explicit ScratchFolder(const std::wstring& name);
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    ~ScratchFolder();
-    std::wstring Path(const std::wstring& file) const { return folder_ + file; }
-    // Names of the files the folder holds.
-    std::vector<std::wstring> Files() const;
-
-private:
-    std::wstring folder_;
-};
 
 }  // namespace veltra::winetest

@@ -13,7 +13,6 @@ namespace veltra {
 namespace {
 
 using winetest::ReadBytes;
-using winetest::RemoveTree;
 using winetest::SourcePath;
 
 using ::testing::HasSubstr;
@@ -33,18 +32,12 @@ protected:
     void SetUp() override {
         server_ = winetest::FindTestServer();
         ASSERT_FALSE(server_.base.empty()) << "no test server";
-        // A blank in the folder: the launch must quote the path.
-        work_ = winetest::ProgramFolder() + L"update flow work";
-        RemoveTree(work_);
-        CreateDirectoryW(work_.c_str(), nullptr);
-        markers_ = work_ + L"\\markers";
         CreateDirectoryW(markers_.c_str(), nullptr);
         SetEnvironmentVariableW(L"VELTRA_UPDATE_MARKER_DIR", markers_.c_str());
         ForgetAcceptedLists();
     }
     void TearDown() override {
         SetEnvironmentVariableW(L"VELTRA_UPDATE_MARKER_DIR", nullptr);
-        RemoveTree(work_);
         ForgetAcceptedLists();
     }
     std::wstring Tree() const { return server_.base + L"/tree"; }
@@ -57,8 +50,11 @@ protected:
     }
 
     winetest::TestServer server_;
-    std::wstring work_;
-    std::wstring markers_;
+    // A blank in the folder: the launch must quote the path.
+    winetest::ScratchFolder scratch_{winetest::ProgramFolder() + L"update flow work"};
+    // Without the trailing backslash, which would escape the closing quote of --work.
+    std::wstring work_ = scratch_.Path().substr(0, scratch_.Path().size() - 1);
+    std::wstring markers_ = work_ + L"\\markers";
 };
 
 TEST_F(UpdateFlow, AutomaticScanFetchesEveryCatalogueAndWritesTheDemoPcsResults) {

@@ -74,7 +74,7 @@ protected:
     }
 
     winetest::TestServer server = winetest::FindTestServer();
-    winetest::ScratchFolder folder{L"download-test"};
+    winetest::ScratchFolder folder{winetest::ProgramFolder() + L"download-test"};
     Win32UrlTransfers transfers;
     RecordingEvents events{transfers};
 };

@@ -1,5 +1,6 @@
 #include "support/program_machine.h"
 
+#include "core/byte_buffer.h"
 #include "support/child_process.h"
 #include "support/source_tree.h"
 
@@ -7,10 +8,6 @@ namespace veltra::winetest {
 namespace {
 
 std::wstring BuildFolder() { return ProgramFolder() + L"..\\"; }
-
-std::uint32_t U32At(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-}
 
 bool RunsUnderWow64() {
     BOOL wow64 = FALSE;
@@ -60,35 +57,20 @@ std::wstring SimServiceName(SimDriver driver) {
 }
 
 SimMachineFolder::SimMachineFolder(const std::wstring& profileName) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    folder_ = std::wstring(temp) + L"veltra-sim-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-              std::to_wstring(GetTickCount64()) + L"\\";
-    CreateDirectoryW(folder_.c_str(), nullptr);
     for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios})
         CopyFileW((BuildFolder() + L"sim-drivers\\" + SimDriverFileName(driver)).c_str(), DriverPath(driver).c_str(),
                   FALSE);
-    CopyFileW((BuildFolder() + L"sim-profiles\\" + profileName + L".bin").c_str(),
-              (folder_ + L"sim-machine.bin").c_str(), FALSE);
-}
-
-SimMachineFolder::~SimMachineFolder() {
-    // A driver image may stay mapped for a moment after its service stopped.
-    PumpUntil(
-        [this] {
-            RemoveTree(folder_);
-            return !FileExists(folder_);
-        },
-        2000);
+    CopyFileW((BuildFolder() + L"sim-profiles\\" + profileName + L".bin").c_str(), folder_.Path(L"sim-machine.bin").c_str(),
+              FALSE);
 }
 
 std::vector<SimRequest> SimMachineFolder::RequestLog(SimDriver driver) const {
-    const std::string log = ReadBytes(folder_ + SimServiceName(driver) + L".requests");
+    const std::string log = ReadBytes(folder_.Path(SimServiceName(driver) + L".requests"));
     const std::vector<std::uint8_t> bytes(log.begin(), log.end());
     std::vector<SimRequest> requests;
     std::size_t at = 0;
     while (at + 12 <= bytes.size()) {
-        SimRequest request{U32At(bytes, at), U32At(bytes, at + 4), U32At(bytes, at + 8), {}};
+        SimRequest request{GetU32(bytes, at), GetU32(bytes, at + 4), GetU32(bytes, at + 8), {}};
         at += 12;
         if (request.inputLength > bytes.size() - at) break;  // a torn record ends the log
         request.input.assign(bytes.begin() + static_cast<std::ptrdiff_t>(at),

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/source_tree.h"
 #include "support/test_window.h"
 
 namespace veltra::winetest {
@@ -32,16 +33,13 @@ struct SimRequest {
 class SimMachineFolder {
 public:
     explicit SimMachineFolder(const std::wstring& profileName);
-    SimMachineFolder(const SimMachineFolder&) = delete;
-    SimMachineFolder& operator=(const SimMachineFolder&) = delete;
-    ~SimMachineFolder();
-    const std::wstring& Path() const { return folder_; }  // with its trailing backslash
-    std::wstring DriverPath(SimDriver driver) const { return folder_ + SimDriverFileName(driver); }
+    const std::wstring& Path() const { return folder_.Path(); }  // with its trailing backslash
+    std::wstring DriverPath(SimDriver driver) const { return folder_.Path(SimDriverFileName(driver)); }
     // The requests logged since the driver started, in order.
     std::vector<SimRequest> RequestLog(SimDriver driver) const;
 
 private:
-    std::wstring folder_;
+    ScratchFolder folder_{UniqueTempPath(L"veltra-sim-")};
 };
 
 // The programs under test in a folder with the simulated drivers and one test profile, on

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/child_process.h"
+
 namespace veltra::winetest {
 
 std::wstring HostPath(const std::string& absolute) {
@@ -41,6 +43,39 @@ void RemoveTree(const std::wstring& folder) {
     }
     if (search != INVALID_HANDLE_VALUE) FindClose(search);
     RemoveDirectoryW(base.c_str());
+}
+
+std::wstring UniqueTempPath(const std::wstring& prefix) {
+    wchar_t temp[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, temp);
+    return temp + prefix + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64());
+}
+
+ScratchFolder::ScratchFolder(const std::wstring& path) : folder_(path.ends_with(L'\\') ? path : path + L'\\') {
+    RemoveTree(folder_);
+    CreateDirectoryW(folder_.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() {
+    // A driver image may stay mapped for a moment after its service stopped.
+    PumpUntil(
+        [this] {
+            RemoveTree(folder_);
+            return !FileExists(folder_);
+        },
+        2000);
+}
+
+std::vector<std::wstring> ScratchFolder::Files() const {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((folder_ + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
 }
 
 }  // namespace veltra::winetest

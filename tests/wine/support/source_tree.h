@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 namespace veltra::winetest {
 
@@ -16,5 +17,24 @@ bool FileExists(const std::wstring& path);
 
 // Removes a folder with everything in it (a trailing backslash or none).
 void RemoveTree(const std::wstring& folder);
+
+// A path in the temporary folder no other run uses: the prefix, this process, this moment.
+std::wstring UniqueTempPath(const std::wstring& prefix);
+
+// A fresh empty folder, removed with everything in it when it goes.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::wstring& path);
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder();
+    const std::wstring& Path() const { return folder_; }  // with its trailing backslash
+    std::wstring Path(const std::wstring& file) const { return folder_ + file; }
+    // Names of the files the folder holds.
+    std::vector<std::wstring> Files() const;
+
+private:
+    std::wstring folder_;
+};
 
 }  // namespace veltra::winetest

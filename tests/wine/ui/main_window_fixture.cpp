@@ -9,19 +9,15 @@
 #include "core/text.h"
 #include "platform/win32/wide.h"
 #include "support/child_process.h"
-#include "support/source_tree.h"
 #include "support/test_window.h"
 #include "sysinfo/vga_info.h"
 
 namespace veltra::winetest {
 namespace {
 
-std::wstring NewWorkFolder() {
-    wchar_t temp[MAX_PATH] = L"";
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"veltra-ui-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                std::to_wstring(GetTickCount64()) + L"\\";
-    for (const wchar_t* sub : {L"", L"VT5", L"VT5\\LOG", L"VT5\\DL_INFO", L"VT5\\DL_FILE", L"VT5\\skin"})
+// The work folder's sub-folders and the program's skin.
+void FillWorkFolder(const std::wstring& folder) {
+    for (const wchar_t* sub : {L"VT5", L"VT5\\LOG", L"VT5\\DL_INFO", L"VT5\\DL_FILE", L"VT5\\skin"})
         CreateDirectoryW((folder + sub).c_str(), nullptr);
     const std::wstring skin = ProgramFolder() + L"VT5\\skin\\";
     WIN32_FIND_DATAW found;
@@ -29,7 +25,6 @@ std::wstring NewWorkFolder() {
     for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
         CopyFileW((skin + found.cFileName).c_str(), (folder + L"VT5\\skin\\" + found.cFileName).c_str(), FALSE);
     if (search != INVALID_HANDLE_VALUE) FindClose(search);
-    return folder;
 }
 
 void WriteResults(Platform& platform, VT5Record& vt5, int count) {
@@ -59,8 +54,9 @@ std::vector<std::string> SharedLines::Take() {
     return texts;
 }
 
-MainWindowRun::MainWindowRun(int results, bool reminderStart) : work_(NewWorkFolder()), reminderStart_(reminderStart) {
-    vt5_.sWorkPath = FromWide(work_);
+MainWindowRun::MainWindowRun(int results, bool reminderStart) : reminderStart_(reminderStart) {
+    FillWorkFolder(work_.Path());
+    vt5_.sWorkPath = FromWide(work_.Path());
     WriteResults(platform_.Get(), vt5_, results);
     ProcessDebugLog().Enable(lines_, &codePage_);
     dialog_ = std::make_unique<CVT5Dlg>(platform_.Get(), vt5_, [this](const MainSetupHooks& hooks) {
@@ -81,7 +77,6 @@ MainWindowRun::MainWindowRun(int results, bool reminderStart) : work_(NewWorkFol
 MainWindowRun::~MainWindowRun() {
     dialog_.reset();
     ProcessDebugLog().Disable();
-    winetest::RemoveTree(work_);
 }
 
 INT_PTR MainWindowRun::Run(const std::function<void(MainWindowRun&)>& drive) {

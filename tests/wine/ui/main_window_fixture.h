@@ -11,6 +11,7 @@
 #include "core/vt5_record.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/windows1252.h"
+#include "support/source_tree.h"
 #include "ui/win32/vt5_dialog.h"
 
 namespace veltra::winetest {
@@ -43,10 +44,10 @@ public:
     HWND PageOf(veltra::Page page) const { return dialog_->PageWindow(page); }
     HWND Item(veltra::Page page, int id) const { return GetDlgItem(PageOf(page), id); }
     std::vector<std::string> TakeLines() { return lines_->Take(); }
-    const std::wstring& WorkFolder() const { return work_; }
+    const std::wstring& WorkFolder() const { return work_.Path(); }
 
 private:
-    std::wstring work_;
+    ScratchFolder work_{UniqueTempPath(L"veltra-ui-")};
     Win32Platform platform_;
     VT5Record vt5_;
     Windows1252CodePage codePage_;
