@@ -11,11 +11,7 @@ namespace veltra::fakes {
 namespace {
 
 constexpr std::uint32_t kDownloadingData = 5;
-
-std::u16string HeadersOf(const FakeResponse& response) {
-    return u"HTTP/1.1 200 Reply\r\nContent-Length: " +
-           DecimalText(static_cast<long long>(response.body.size())) + u"\r\n";
-}
+constexpr std::size_t kChunkBytes = 1000;
 
 }  // namespace
 
@@ -51,14 +47,14 @@ std::u16string FakeUrlTransfers::Abandon(bool stopRequested) {
 TransferCall FakeUrlTransfers::Play(TransferMonitor& monitor, std::vector<unsigned char>& received) {
     const auto found = server.find(url_);
     if (found == server.end()) return TransferCall::Failed;
-    const FakeResponse& response = found->second;
-    monitor.Response(200, HeadersOf(response));
-    const auto total = static_cast<std::uint32_t>(response.body.size());
-    const std::size_t delivered = response.body.size();
-    while (received.size() < delivered) {
-        const std::size_t count = std::min(chunkBytes, delivered - received.size());
-        received.insert(received.end(), response.body.begin() + static_cast<std::ptrdiff_t>(received.size()),
-                        response.body.begin() + static_cast<std::ptrdiff_t>(received.size() + count));
+    const std::vector<unsigned char>& body = found->second;
+    monitor.Response(200,
+                     u"HTTP/1.1 200 Reply\r\nContent-Length: " + DecimalText(static_cast<long long>(body.size())) + u"\r\n");
+    const auto total = static_cast<std::uint32_t>(body.size());
+    while (received.size() < body.size()) {
+        const std::size_t count = std::min(kChunkBytes, body.size() - received.size());
+        received.insert(received.end(), body.begin() + static_cast<std::ptrdiff_t>(received.size()),
+                        body.begin() + static_cast<std::ptrdiff_t>(received.size() + count));
         const DownloadProgress progress =
             monitor.Progress(static_cast<std::uint32_t>(received.size()), total, kDownloadingData, url_.c_str());
         events_->OnDownloadProgress(&progress);

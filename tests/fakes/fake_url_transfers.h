@@ -10,12 +10,7 @@
 
 namespace veltra::fakes {
 
-// What the model server answers for one address: a 200 reply with this body.
-struct FakeResponse {
-    std::vector<unsigned char> body;
-};
-
-// A URL service over a map of addresses. Start only records the transfer; RunWorker then
+// A URL service over a map of addresses to the bodies of 200 replies. Start only records the transfer; RunWorker then
 // plays it as the worker does: the reply's headers, a progress notice per chunk, the
 // verdict of the same TransferMonitor the real worker uses, the expected size and hash
 // checked, the file written only after a good transfer, and the end notice. Addresses the
@@ -35,8 +30,7 @@ public:
 
     void RunWorker();
 
-    std::map<std::u16string, FakeResponse> server;
-    std::size_t chunkBytes = 1000;
+    std::map<std::u16string, std::vector<unsigned char>> server;
     std::vector<std::u16string> deletedCacheEntries;
     std::vector<std::u16string> startedUrls;
     std::vector<TransferRules> startedRules;

@@ -40,7 +40,7 @@ struct UpdateCli {
     UpdateCli() {
         for (const char16_t* folder : {u"LOG", u"DL_INFO", u"DL_FILE"}) fake.fileSystem.AddFolder(u"C:\\W\\VT5\\" + std::u16string(folder));
         fake.fileSystem.AddFile(u"C:\\id\\demo.json", SourceFile("examples/identities/demo-pc.json"));
-        for (const auto& [path, bytes] : BundledCatalogues("DataBase")) transfers.server[u"http://up/" + Utf8ToUtf16(path)].body = bytes;
+        for (const auto& [path, bytes] : BundledCatalogues("DataBase")) transfers.server[u"http://up/" + Utf8ToUtf16(path)] = bytes;
     }
     int Run(std::vector<std::u16string> arguments, const std::u16string& server = u"http://up/") {
         arguments.insert(arguments.end(), {u"--work", u"C:\\W", u"--server", server, u"--identity", u"C:\\id\\demo.json"});
@@ -53,8 +53,8 @@ struct UpdateCli {
         services.crypto = &crypto;
         transfers.crypto = &crypto;
         services.updateKey = Signature("demo-public.der");
-        transfers.server[u"http://up/DataBase/manifest.txt"].body = Signature("manifest.txt");
-        transfers.server[u"http://up/DataBase/manifest.sig"].body = Signature(signature);
+        transfers.server[u"http://up/DataBase/manifest.txt"] = Signature("manifest.txt");
+        transfers.server[u"http://up/DataBase/manifest.sig"] = Signature(signature);
     }
     fakes::FakePlatform fake;
     fakes::FakeUrlTransfers transfers{fake.fileSystem};
@@ -81,7 +81,7 @@ TEST(CliUpdate, ScanDownloadInstallAndHistory) {
     EXPECT_THAT(cli.out, HasSubstr("\n9 updates\n"));
     EXPECT_THAT(cli.err, HasSubstr("] 100% Download norva Utility information now ... 100 %"));
 
-    cli.transfers.server[u"http://up/DVD/UTILITY/NORVA/NetBoost/12/SUtility.exe"].body = {'M', 'Z'};
+    cli.transfers.server[u"http://up/DVD/UTILITY/NORVA/NetBoost/12/SUtility.exe"] = {'M', 'Z'};
     EXPECT_EQ(cli.Run({u"download", u"7", u"6", u"--debug"}), 1);  // 6 is not on the server
     EXPECT_THAT(cli.err, HasSubstr(" :  _norva_UTL\n"));
     EXPECT_THAT(cli.out, StartsWith("Server is busy or connect fail\thttp://up/DVD/UTILITY/NORVA/LiveMonitor/105/SUtility.exe\t"
@@ -91,7 +91,7 @@ TEST(CliUpdate, ScanDownloadInstallAndHistory) {
                                     "Download fail ... \nSelect file has been downloaded \n"));
     EXPECT_THAT(cli.out, HasSubstr("\n8 updates\n"));
 
-    cli.transfers.server[u"http://up/DVD/UTILITY/OTHER/MediaCodec/50/SUtility.exe"].body = {'M', 'Z'};
+    cli.transfers.server[u"http://up/DVD/UTILITY/OTHER/MediaCodec/50/SUtility.exe"] = {'M', 'Z'};
     EXPECT_EQ(cli.Run({u"install", u"9", u"--json"}), 0) << cli.out;
     EXPECT_THAT(cli.out, HasSubstr("\"outcome\":\"downloaded\""));
     EXPECT_THAT(cli.out, HasSubstr("\"launch\":\"\""));
@@ -151,7 +151,7 @@ TEST(CliUpdate, AScanUsesOnlyWhatTheSignedListVouchesFor) {
     for (const auto& row : rows) {
         UpdateCli cli;
         cli.PinDemoKey(row.signature);
-        cli.transfers.server[u"http://up/DataBase/VT5/VDList.xml"].body = Bytes(row.catalogue);
+        cli.transfers.server[u"http://up/DataBase/VT5/VDList.xml"] = Bytes(row.catalogue);
         cli.fake.fileSystem.AddFile(kVdListFile, earlier);
         EXPECT_EQ(cli.Run({u"scan", u"--categories", row.category}), row.exitCode) << row.signature << cli.err;
         std::vector<std::string> fetched = {"http://up/DataBase/manifest.txt", "http://up/DataBase/manifest.sig"};
@@ -166,7 +166,7 @@ TEST(CliUpdate, AScanUsesOnlyWhatTheSignedListVouchesFor) {
 TEST(CliUpdate, ASignedListThatCannotBeKeptStillHoldsForTheScan) {
     UpdateCli cli;
     cli.PinDemoKey();
-    cli.transfers.server[u"http://up/DataBase/VT5/VDList.xml"].body = Bytes("hello world\n");
+    cli.transfers.server[u"http://up/DataBase/VT5/VDList.xml"] = Bytes("hello world\n");
     cli.fake.fileSystem.AddFolder(u"C:\\W\\VT5\\DL_INFO\\DataBase.manifest.txt");  // the list's place is taken
     EXPECT_EQ(cli.Run({u"scan", u"--categories", u"vga-driver", u"--debug"}), 0) << cli.err;
     EXPECT_EQ(cli.fake.fileSystem.Contents(kVdListFile), Bytes("hello world\n"));
@@ -204,7 +204,7 @@ TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
     cli.PinDemoKey();
     auto place = [&cli](const std::string& path, const std::vector<unsigned char>& bytes) {
         cli.fake.fileSystem.AddFile(u"C:\\T\\" + Utf8ToUtf16(path), bytes);
-        cli.transfers.server[u"http://up/" + Utf8ToUtf16(path)].body = bytes;
+        cli.transfers.server[u"http://up/" + Utf8ToUtf16(path)] = bytes;
     };
     for (const char* folder : {"DataBase/", "DQATest/"}) {
         for (const char* kind : {"manifest.txt", "manifest.sig"}) place(folder + std::string(kind), Signature(kind));

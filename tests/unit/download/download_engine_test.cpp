@@ -67,7 +67,7 @@ TEST(ProgressPercent, UnsignedTruncatedAndBounded) {
 }
 
 TEST_F(DownloadEngineTest, AGoodTransferReportsEachNewPercentOnceAndKeepsTheFile) {
-    transfers.server[kUrl].body = Bytes(4000);
+    transfers.server[kUrl] = Bytes(4000);
     engine.URLDownload(kUrl, kFile);
     transfers.RunWorker();
     EXPECT_THAT(target.bar, ElementsAre(25, 50, 75, 100));

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "core/text.h"
 #include "fakes/recording_debug_sink.h"
 #include "ui/main_dialog.h"
 
@@ -38,10 +37,9 @@ public:
         events.push_back(std::move(event));
     }
     void Flush() {  // the debug lines written since the last event, as events
-        for (; logged < capture.Lines().size(); ++logged) events.push_back("log " + Utf16ToUtf8(capture.Lines()[logged].substr(8)));
+        for (const std::string& text : capture.TakeTexts()) events.push_back("log " + text);
     }
     fakes::ScopedDebugCapture capture;
-    std::size_t logged = 0;
     std::vector<std::string> events;
 };
 

@@ -60,8 +60,8 @@ SimMachineFolder::SimMachineFolder(const std::wstring& profileName) {
     for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios})
         CopyFileW((BuildFolder() + L"sim-drivers\\" + SimDriverFileName(driver)).c_str(), DriverPath(driver).c_str(),
                   FALSE);
-    CopyFileW((BuildFolder() + L"sim-profiles\\" + profileName + L".bin").c_str(), folder_.Path(L"sim-machine.bin").c_str(),
-              FALSE);
+    CopyFileW((BuildFolder() + L"sim-profiles\\" + profileName + L".bin").c_str(),
+              folder_.Path(L"sim-machine.bin").c_str(), FALSE);
 }
 
 std::vector<SimRequest> SimMachineFolder::RequestLog(SimDriver driver) const {

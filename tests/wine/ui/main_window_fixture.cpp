@@ -41,24 +41,10 @@ void WriteResults(Platform& platform, VT5Record& vt5, int count) {
 
 }  // namespace
 
-void SharedLines::WriteLine(const std::u16string& line) {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    lines_.push_back(line);
-}
-
-std::vector<std::string> SharedLines::Take() {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    std::vector<std::string> texts;
-    for (const std::u16string& line : lines_) texts.push_back(Utf16ToUtf8(line.substr(8)));
-    lines_.clear();
-    return texts;
-}
-
 MainWindowRun::MainWindowRun(int results, bool reminderStart) : reminderStart_(reminderStart) {
     FillWorkFolder(work_.Path());
     vt5_.sWorkPath = FromWide(work_.Path());
     WriteResults(platform_.Get(), vt5_, results);
-    ProcessDebugLog().Enable(lines_, &codePage_);
     dialog_ = std::make_unique<CVT5Dlg>(platform_.Get(), vt5_, [this](const MainSetupHooks& hooks) {
         vt5_.bReminderStart = reminderStart_ ? 1 : 0;
         hooks.afterReminderArgument();
@@ -72,11 +58,6 @@ MainWindowRun::MainWindowRun(int results, bool reminderStart) : reminderStart_(r
         vt5_.pVGA->sBIOSVersion = u"62.92.1F.00.05";
         return std::optional<CheckInputs>(CheckInputs{});
     });
-}
-
-MainWindowRun::~MainWindowRun() {
-    dialog_.reset();
-    ProcessDebugLog().Disable();
 }
 
 INT_PTR MainWindowRun::Run(const std::function<void(MainWindowRun&)>& drive) {

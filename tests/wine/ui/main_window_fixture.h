@@ -3,30 +3,16 @@
 
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
-#include "core/debug_log.h"
 #include "core/vt5_record.h"
+#include "fakes/recording_debug_sink.h"
 #include "platform/win32/win32_platform.h"
-#include "platform/windows1252.h"
 #include "support/source_tree.h"
 #include "ui/win32/vt5_dialog.h"
 
 namespace veltra::winetest {
-
-// Debug lines as the window writes them, read by the test's driving thread.
-class SharedLines final : public IDebugSink {
-public:
-    void WriteLine(const std::u16string& line) override;
-    // The texts (without their numbers) written since the last call.
-    std::vector<std::string> Take();
-
-private:
-    std::mutex mutex_;
-    std::vector<std::u16string> lines_;
-};
 
 // The real main window from the program's resources on a work folder of its own, run
 // modally on the test's thread while a second thread drives it as a user would.
@@ -34,7 +20,6 @@ class MainWindowRun {
 public:
     // A work folder with the skin and `results` update rows in "CheckList.rec".
     explicit MainWindowRun(int results, bool reminderStart = false);
-    ~MainWindowRun();
 
     // Runs the window until it ends; `drive` runs on another thread meanwhile and should
     // end it (EndMainWindow). Returns the window's result.
@@ -43,15 +28,14 @@ public:
     HWND Main() const { return main_; }
     HWND PageOf(veltra::Page page) const { return dialog_->PageWindow(page); }
     HWND Item(veltra::Page page, int id) const { return GetDlgItem(PageOf(page), id); }
-    std::vector<std::string> TakeLines() { return lines_->Take(); }
+    std::vector<std::string> TakeLines() { return capture_.TakeTexts(); }
     const std::wstring& WorkFolder() const { return work_.Path(); }
 
 private:
     ScratchFolder work_{UniqueTempPath(L"veltra-ui-")};
     Win32Platform platform_;
     VT5Record vt5_;
-    Windows1252CodePage codePage_;
-    std::shared_ptr<SharedLines> lines_ = std::make_shared<SharedLines>();
+    fakes::ScopedDebugCapture capture_;
     std::unique_ptr<CVT5Dlg> dialog_;
     HWND main_ = nullptr;
     bool reminderStart_;
