@@ -6,8 +6,7 @@
 
 namespace veltra::fakes {
 
-// The port and memory I/O driver: it decodes each request's packed little-endian buffer
-// and answers from a model machine (memory, PCI configuration space, the SMBus ports).
+// The port and memory I/O driver: its own model code answers each request from a model machine.
 class FakePorvikDevice final : public FakeDriverDevice {
 public:
     explicit FakePorvikDevice(ModelMachine& machine) : machine_(machine) {}
@@ -17,11 +16,6 @@ protected:
                 std::uint32_t& bytesReturned) override;
 
 private:
-    bool ReadMemory(std::span<const std::uint8_t> input, std::span<std::uint8_t> output, std::uint32_t& bytesReturned);
-    bool ReadPci(std::span<const std::uint8_t> input, std::span<std::uint8_t> output, std::uint32_t& bytesReturned);
-    bool ReadPort(std::span<const std::uint8_t> input, std::span<std::uint8_t> output, std::uint32_t& bytesReturned);
-    bool WritePort(std::span<const std::uint8_t> input);
-
     ModelMachine& machine_;
 };
 

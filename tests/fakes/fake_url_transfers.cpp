@@ -48,8 +48,8 @@ TransferCall FakeUrlTransfers::Play(TransferMonitor& monitor, std::vector<unsign
     const auto found = server.find(url_);
     if (found == server.end()) return TransferCall::Failed;
     const std::vector<unsigned char>& body = found->second;
-    monitor.Response(200,
-                     u"HTTP/1.1 200 Reply\r\nContent-Length: " + DecimalText(static_cast<long long>(body.size())) + u"\r\n");
+    const std::u16string length = DecimalText(static_cast<long long>(body.size()));
+    monitor.Response(200, u"HTTP/1.1 200 Reply\r\nContent-Length: " + length + u"\r\n");
     const auto total = static_cast<std::uint32_t>(body.size());
     while (received.size() < body.size()) {
         const std::size_t count = std::min(kChunkBytes, body.size() - received.size());

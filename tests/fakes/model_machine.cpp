@@ -1,117 +1,110 @@
 #include "fakes/model_machine.h"
 
+#include <algorithm>
 #include <stdexcept>
+
+#include "core/byte_buffer.h"
+#include "porvik_model.h"
 
 namespace veltra::fakes {
 namespace {
 
-constexpr std::uint8_t kHostStart = 0x40;
-constexpr std::uint8_t kByteDataProtocol = 0x08;
-constexpr std::uint8_t kDualBiosSlaveRead = (0x4B << 1) | 1;
-constexpr std::uint8_t kStatusCommand = 2;
-constexpr std::uint64_t kLargestRequest = 1 << 20;  // the driver maps at most 1 MiB per request
+std::uint32_t PciAddress(std::uint32_t bus, std::uint32_t device, std::uint32_t function) {
+    return bus << 8 | (device & 31) << 3 | (function & 7);
+}
 
 }  // namespace
 
-void ModelMachine::AddMemory(std::uint32_t address, std::vector<std::uint8_t> bytes) {
-    memory_[address] = std::move(bytes);
+ModelMachine::ModelMachine() { profile_.failUnservedMemory = true; }
+ModelMachine::~ModelMachine() = default;
+ModelMachine::ModelMachine(ModelMachine&&) noexcept = default;
+ModelMachine& ModelMachine::operator=(ModelMachine&&) noexcept = default;
+
+PorvikModel& ModelMachine::Driver() {
+    if (!driver_) {
+        compiled_ = profile::CompileMachineProfile(profile_);
+        driver_ = std::make_unique<PorvikModel>();
+        const SimProfile compiled{compiled_.data(), static_cast<ULONG>(compiled_.size())};
+        PorvikModelStart(driver_.get(), &compiled);
+    }
+    return *driver_;
 }
 
-std::uint8_t* ModelMachine::ServedByte(std::uint64_t address) {
-    if (address > 0xFFFFFFFFu) return nullptr;
-    auto region = memory_.upper_bound(static_cast<std::uint32_t>(address));
-    if (region == memory_.begin()) return nullptr;
-    --region;
-    const std::uint64_t offset = address - region->first;
-    return offset < region->second.size() ? &region->second[static_cast<std::size_t>(offset)] : nullptr;
+void ModelMachine::AddMemory(std::uint32_t address, std::vector<std::uint8_t> bytes) {
+    profile_.memory.push_back({address, std::move(bytes)});
+    driver_.reset();
 }
 
 void ModelMachine::PutText(std::uint32_t address, std::string_view text) {
     for (char c : text) {
-        std::uint8_t* byte = ServedByte(address++);
-        if (byte == nullptr) throw std::out_of_range("address not in the model's memory");
-        *byte = static_cast<std::uint8_t>(c);
+        const auto region = std::find_if(profile_.memory.begin(), profile_.memory.end(), [address](const auto& r) {
+            return address >= r.base && address - r.base < r.bytes.size();
+        });
+        if (region == profile_.memory.end()) throw std::out_of_range("address not in the model's memory");
+        region->bytes[address++ - region->base] = static_cast<std::uint8_t>(c);
     }
+    driver_.reset();
+}
+
+std::array<std::uint8_t, 256>& ModelMachine::Config(std::uint32_t bus, std::uint32_t device, std::uint32_t function) {
+    driver_.reset();
+    return profile_.pci.at(PciAddress(bus, device, function));
+}
+
+void ModelMachine::AddPciFunction(std::uint32_t bus, std::uint32_t device, std::uint32_t function,
+                                  std::uint16_t vendor, std::uint16_t deviceId, std::uint16_t classValue,
+                                  std::uint16_t subsystemVendor) {
+    profile_.pci[PciAddress(bus, device, function)] = {};
+    SetPciRegister(bus, device, function, 0x00, std::uint32_t{deviceId} << 16 | vendor);
+    SetPciRegister(bus, device, function, 0x08, std::uint32_t{classValue} << 16 | 0x01);  // revision 1
+    SetPciRegister(bus, device, function, 0x2C, 0x1234u << 16 | subsystemVendor);
+}
+
+void ModelMachine::SetPciRegister(std::uint32_t bus, std::uint32_t device, std::uint32_t function,
+                                  std::uint32_t offset, std::uint32_t value) {
+    PutU32(Config(bus, device, function), offset, value);
+}
+
+void ModelMachine::SetMultiFunction(std::uint32_t bus, std::uint32_t device) { Config(bus, device, 0)[0x0E] |= 0x80; }
+
+void ModelMachine::AddPciBridge(std::uint32_t bus, std::uint32_t device, std::uint32_t function,
+                                std::uint8_t secondary, std::uint8_t subordinate) {
+    AddPciFunction(bus, device, function, 0x8086, 0x2448, 0x0604);
+    SetPciRegister(bus, device, function, 0x0C, 0x00010000);
+    SetPciRegister(bus, device, function, 0x18, std::uint32_t{subordinate} << 16 | std::uint32_t{secondary} << 8 | bus);
+}
+
+void ModelMachine::SetSmbus(std::uint16_t base, std::uint8_t dualBiosStatus) {
+    profile_.smbusHost = base;
+    profile_.smbusDevices = {{0x4B, 2, dualBiosStatus}};
+    driver_.reset();
 }
 
 std::size_t ModelMachine::ReadMemory(std::uint32_t physicalAddress, std::uint32_t unitSize, std::uint32_t unitCount,
                                      std::uint8_t* destination) {
     ++memoryReads;
     const std::uint64_t requested = std::uint64_t{unitSize} * unitCount;
-    if (requested > kLargestRequest) return 0;
-    const auto bytes = static_cast<std::size_t>(requested);
-    std::vector<std::uint8_t> copy(bytes);
-    for (std::size_t i = 0; i < bytes; ++i) {
-        const std::uint8_t* byte = ServedByte(std::uint64_t{physicalAddress} + i);
-        if (byte == nullptr) return 0;
-        copy[i] = *byte;
-    }
-    std::copy(copy.begin(), copy.end(), destination);
-    return bytes;
-}
-
-void ModelMachine::AddPciFunction(std::uint32_t bus, std::uint32_t device, std::uint32_t function,
-                                  std::uint16_t vendor, std::uint16_t deviceId, std::uint16_t classValue,
-                                  std::uint16_t subsystemVendor) {
-    auto& space = pci_[{bus, device, function}];
-    space.fill(0);
-    space[0x00 / 4] = (std::uint32_t{deviceId} << 16) | vendor;
-    space[0x08 / 4] = (std::uint32_t{classValue} << 16) | 0x01;  // revision 1
-    space[0x2C / 4] = (0x1234u << 16) | subsystemVendor;
-}
-
-void ModelMachine::SetPciRegister(std::uint32_t bus, std::uint32_t device, std::uint32_t function,
-                                  std::uint32_t offset, std::uint32_t value) {
-    pci_.at({bus, device, function}).at(offset / 4) = value;
-}
-
-void ModelMachine::SetMultiFunction(std::uint32_t bus, std::uint32_t device) {
-    pci_.at({bus, device, 0}).at(0x0C / 4) |= 0x00800000;
-}
-
-void ModelMachine::AddPciBridge(std::uint32_t bus, std::uint32_t device, std::uint32_t function,
-                                std::uint8_t secondary, std::uint8_t subordinate) {
-    AddPciFunction(bus, device, function, 0x8086, 0x2448, 0x0604);
-    auto& space = pci_.at({bus, device, function});
-    space[0x0C / 4] = 0x00010000;
-    space[0x18 / 4] = (std::uint32_t{subordinate} << 16) | (std::uint32_t{secondary} << 8) | bus;
+    if (requested == 0 || requested > SIM_MEMORY_READ_MAX) return 0;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(requested));
+    if (!PorvikReadPhysical(&Driver(), physicalAddress, static_cast<ULONG>(bytes.size()), bytes.data())) return 0;
+    std::copy(bytes.begin(), bytes.end(), destination);
+    return bytes.size();
 }
 
 std::uint32_t ModelMachine::ReadPciConfigDword(std::uint32_t bus, std::uint32_t device, std::uint32_t function,
                                                std::uint32_t offset) {
     ++pciReads;
-    if (offset % 4 != 0 || offset >= 256) return 0xFFFFFFFF;
-    const auto found = pci_.find({bus, device & 31, function & 7});
-    return found == pci_.end() ? 0xFFFFFFFF : found->second[offset / 4];
-}
-
-void ModelMachine::SetSmbus(std::uint16_t base, std::uint8_t dualBiosStatus) {
-    smbusBase_ = base;
-    dualBiosStatus_ = dualBiosStatus;
+    return PorvikPciConfigDword(&Driver(), PciAddress(bus, device, function), offset);
 }
 
 std::uint8_t ModelMachine::ReadPortByte(std::uint16_t port) {
     portReads.push_back(port);
-    if (smbusBase_ == 0 || port < smbusBase_ || port >= smbusBase_ + smbusRegisters_.size()) return 0xFF;
-    return smbusRegisters_[port - smbusBase_];
+    return Driver().ports[port];
 }
 
 void ModelMachine::WritePortByte(std::uint16_t port, std::uint8_t value) {
     portWrites.emplace_back(port, value);
-    if (smbusBase_ == 0 || port < smbusBase_ || port >= smbusBase_ + smbusRegisters_.size()) return;
-    const std::size_t reg = port - smbusBase_;
-    smbusRegisters_[reg] = value;
-    if (reg == 2 && (value & kHostStart) != 0) RunSmbusTransaction();
-}
-
-// Host control with start: a byte-data read of command 2 from the dual-BIOS controller
-// puts its status into data register 0; anything else answers nothing.
-void ModelMachine::RunSmbusTransaction() {
-    const bool byteData = (smbusRegisters_[2] & 0x1C) == kByteDataProtocol;
-    if (byteData && smbusRegisters_[4] == kDualBiosSlaveRead && smbusRegisters_[3] == kStatusCommand) {
-        smbusRegisters_[5] = dualBiosStatus_;
-    }
-    smbusRegisters_[0] = 0x02;  // interrupt: transaction done
+    PorvikWritePort(&Driver(), port, value);
 }
 
 }  // namespace veltra::fakes

@@ -1,23 +1,31 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <map>
+#include <memory>
 #include <string_view>
-#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "hardware/hardware_io.h"
+#include "machine_profile.h"
+
+struct PorvikModel;
 
 namespace veltra::fakes {
 
-// A small model of a PC as the I/O driver sees it: physical memory regions, PCI
-// configuration space per bus/device/function (absent functions read 0xFFFFFFFF), and an
-// SMBus host controller whose read-byte-data transaction to the dual-BIOS controller
-// (slave 0x4B, command 2) answers a status byte.
+// A small PC as the I/O driver sees it: physical memory regions, PCI configuration space
+// (absent functions read 0xFFFFFFFF), and an SMBus whose dual-BIOS controller (slave 0x4B,
+// command 2) answers a status byte. It is a machine profile answered by the simulated I/O
+// driver's own model, so the native tests and the Wine tests meet one PC; reads of
+// memory it does not serve fail.
 class ModelMachine final : public IHardwareIo {
 public:
-    // Memory: bytes served from `address` on; reads touching any unserved byte fail.
+    ModelMachine();
+    ~ModelMachine() override;
+    ModelMachine(ModelMachine&&) noexcept;
+    ModelMachine& operator=(ModelMachine&&) noexcept;
+
+    // Memory: bytes served from `address` on.
     void AddMemory(std::uint32_t address, std::vector<std::uint8_t> bytes);
     void PutText(std::uint32_t address, std::string_view text);  // into served memory
 
@@ -35,6 +43,9 @@ public:
     // The SMBus host controller's I/O base and the dual-BIOS controller's status byte.
     void SetSmbus(std::uint16_t base, std::uint8_t dualBiosStatus);
 
+    // The driver's model of the machine built so far; building more starts it afresh.
+    PorvikModel& Driver();
+
     // What the program did.
     std::vector<std::pair<std::uint16_t, std::uint8_t>> portWrites;
     std::vector<std::uint16_t> portReads;
@@ -49,15 +60,11 @@ public:
     void WritePortByte(std::uint16_t port, std::uint8_t value) override;
 
 private:
-    using PciAddress = std::tuple<std::uint32_t, std::uint32_t, std::uint32_t>;
-    std::uint8_t* ServedByte(std::uint64_t address);  // null where no memory is served
-    void RunSmbusTransaction();
+    std::array<std::uint8_t, 256>& Config(std::uint32_t bus, std::uint32_t device, std::uint32_t function);
 
-    std::map<std::uint32_t, std::vector<std::uint8_t>> memory_;
-    std::map<PciAddress, std::array<std::uint32_t, 64>> pci_;
-    std::uint16_t smbusBase_ = 0;
-    std::uint8_t dualBiosStatus_ = 0;
-    std::array<std::uint8_t, 8> smbusRegisters_{};
+    profile::MachineProfile profile_;
+    std::vector<std::uint8_t> compiled_;
+    std::unique_ptr<PorvikModel> driver_;
 };
 
 }  // namespace veltra::fakes

@@ -31,7 +31,8 @@ void AddRegion(MachineProfile& profile, const Args& args) {
         total += region.bytes.size();
     }
     if (total > kMaxTotalMemory) throw ProfileError("memory regions larger than 6 MiB in all");
-    profile.memory.push_back({static_cast<std::uint32_t>(base), std::vector<std::uint8_t>(size, fill)});
+    profile.memory.push_back(
+        {static_cast<std::uint32_t>(base), std::vector<std::uint8_t>(static_cast<std::size_t>(size), fill)});
 }
 
 void Store(MachineProfile& profile, std::uint32_t address, const std::vector<std::uint8_t>& bytes) {
