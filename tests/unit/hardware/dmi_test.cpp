@@ -42,6 +42,20 @@ fakes::ModelMachine MachineWith(const Bytes& entryPoint, const Bytes& table) {
     return machine;
 }
 
+// A window the driver cannot read whole is searched block by block: the entry point in the
+// one block it serves is still found.
+TEST(DmiTable, AWindowReadableOnlyInPartsIsSearchedBlockByBlock) {
+    Bytes table(0x1A, 0);
+    table[1] = 0x18;  // a BIOS structure without strings
+    table[0x14] = 7;  // its major release
+    Bytes block = EntryPoint(true, kTable, static_cast<std::uint32_t>(table.size()));
+    block.resize(0x100);
+    fakes::ModelMachine machine;
+    machine.AddMemory(0xF0A00, block);
+    machine.AddMemory(kTable, table);
+    EXPECT_EQ(ReadDmiBiosMajorRelease(machine), 7);
+}
+
 // Real tables: a dump has its entry point in its first 0x20 bytes and the table after it; a
 // bare table gets a 64-bit entry point. The expected releases were read by a separate script.
 TEST(DmiTable, EveryRealTableGivesTheMajorReleaseOfItsBiosStructure) {
