@@ -6,18 +6,8 @@
 
 #include "core/text.h"
 #include "catalogue/check_driver.h"
-#include "catalogue/device_tables.h"
 
 namespace veltra::testing {
-
-std::vector<unsigned char> VidDidBytes(std::string_view kind, std::string_view key, std::string_view devices) {
-    return SerializeVidDidRow({std::string(kind), std::string(key), std::string(devices)});
-}
-
-std::vector<unsigned char> DriverBytes(std::string_view key, std::string_view systems, std::string_view version,
-                                       std::string_view name) {
-    return SerializeDriverRow({std::string(key), std::string(systems), std::string(version), std::string(name), "/drv/x.exe", "1 MB"});
-}
 
 std::vector<unsigned char> SourceFile(const std::string& relativePath) {
     std::ifstream input(std::string(VELTRA_SOURCE_DIR) + "/" + relativePath, std::ios::binary);

@@ -16,10 +16,6 @@ namespace veltra::testing {
 inline constexpr char16_t kWork[] = u"C:\\Veltra\\";
 
 inline std::vector<unsigned char> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
-// A "VIDDID.rec" row and a "DRVList.rec" row as the server writes them.
-std::vector<unsigned char> VidDidBytes(std::string_view kind, std::string_view key, std::string_view devices);
-std::vector<unsigned char> DriverBytes(std::string_view key, std::string_view systems, std::string_view version,
-                                       std::string_view name);
 // A file of the source tree (examples, fixtures), empty when missing.
 std::vector<unsigned char> SourceFile(const std::string& relativePath);
 // The bundled server's catalogues of "DataBase" or "DQATest", each with its path below the server's base.
@@ -29,7 +25,6 @@ std::vector<std::pair<std::string, std::vector<unsigned char>>> BundledCatalogue
 struct CheckFixture {
     CheckFixture();
     void AddCatalogue(const std::u16string& name, std::vector<unsigned char> bytes);
-    void AddCatalogue(const std::u16string& name, std::string_view text) { AddCatalogue(name, Bytes(text)); }
     void Open(int index);  // as the check driver does before a check
     std::vector<CheckRecord> Records() const;  // what "CheckList.rec" holds
 
