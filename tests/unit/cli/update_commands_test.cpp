@@ -7,6 +7,8 @@
 #include "core/byte_buffer.h"
 #include "core/last_scan.h"
 #include "core/text.h"
+#include "catalogue/result_list.h"
+#include "cli/saved_identity.h"
 #include "cli_run.h"
 #include "cli/update_services.h"
 #include "fakes/fake_message_pump.h"
@@ -42,8 +44,13 @@ struct UpdateCli {
         fake.fileSystem.AddFile(u"C:\\id\\demo.json", SourceFile("examples/identities/demo-pc.json"));
         for (const auto& [path, bytes] : BundledCatalogues("DataBase")) transfers.server[u"http://up/" + Utf8ToUtf16(path)] = bytes;
     }
+    // The catalogues where a scan leaves them, for the check command.
+    void PlaceCatalogues() {
+        for (const auto& [path, bytes] : BundledCatalogues("DataBase"))
+            fake.fileSystem.AddFile(u"C:\\W\\VT5\\DL_INFO\\" + Utf8ToUtf16(path.substr(path.rfind('/') + 1)), bytes);
+    }
     int Run(std::vector<std::u16string> arguments, const std::u16string& server = u"http://up/") {
-        arguments.insert(arguments.end(), {u"--work", u"C:\\W", u"--server", server, u"--identity", u"C:\\id\\demo.json"});
+        arguments.insert(arguments.end(), {u"--work", u"C:\\W", u"--server", server, u"--identity", identity});
         const CliRun run = RunCommand(fake, arguments, &services);
         out = run.out;
         err = run.err;
@@ -62,6 +69,7 @@ struct UpdateCli {
     fakes::FakeMessagePump pump{transfers};
     UpdateServices services{transfers, starter, pump};
     OpenSslCrypto crypto;
+    std::u16string identity = u"C:\\id\\demo.json";  // an option's value may end the line
     std::string out, err;
 };
 
@@ -233,6 +241,90 @@ TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
                            "DQATest/manifest.txt: bad signature: The update server's file list is not signed by the maker. "
                            "Nothing was updated.\n");
     }
+}
+
+TEST(CliCheck, ChecksASavedIdentityWritesTheResultFileAndListsItAgain) {
+    UpdateCli cli;
+    cli.PlaceCatalogues();
+    EXPECT_EQ(cli.Run({u"check"}), 0) << cli.err;
+    EXPECT_THAT(cli.out, StartsWith("1\tMB BIOS\tQB-7100\t1.20\t1.30\tQB-7100/130\n"
+                                    "2\tMB Driver\tNorva HD Audio Driver\tUnknown\t6.0.1.5919\tAudio/6015919\n"));
+    EXPECT_THAT(cli.out, ::testing::EndsWith("\n9 updates\n"));
+    EXPECT_EQ(cli.fake.fileSystem.Contents(CheckListPath(u"C:\\W\\")), SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec"));
+    const std::string checked = cli.out;
+    EXPECT_EQ(cli.Run({u"list"}), 0);
+    EXPECT_EQ(cli.out, checked);
+    cli.Run({u"list", u"--json"});
+    EXPECT_THAT(cli.out, StartsWith("{\"count\":9,\"rows\":[{\"index\":\"1\",\"flag\":\"N\",\"type\":\"MB BIOS\",\"item\":\"QB-7100\","
+                                    "\"currentVersion\":\"1.20\",\"onlineVersion\":\"1.30\",\"webPath\":\"QB-7100/130\","
+                                    "\"description\":\"Improves memory compatibility.\\r\\nAdds fan curve presets.\"}"));
+}
+
+TEST(CliCheck, CategoriesNarrowTheCheckByNameOrNumber) {
+    UpdateCli cli;
+    cli.PlaceCatalogues();
+    EXPECT_EQ(cli.Run({u"check", u"--categories", u"vga-bios,mb-bios,other-utility"}), 0);
+    EXPECT_THAT(cli.out, HasSubstr("\tVGA BIOS\tQB-7600\t"));
+    EXPECT_THAT(cli.out, ::testing::EndsWith("\n4 updates\n"));
+    cli.Run({u"check", u"--categories", u"2"});
+    EXPECT_EQ(cli.out, "1\tMB BIOS\tQB-7100\t1.20\t1.30\tQB-7100/130\n1 update\n");
+    for (const char16_t* bad : {u"0", u"128", u"bios", u"mb-bios,", u""}) {
+        EXPECT_EQ(cli.Run({u"check", u"--categories", bad}), 2) << Utf16ToUtf8(bad);
+        EXPECT_THAT(cli.err, StartsWith("veltra-cli: option --categories takes names from mb-driver,"));
+    }
+}
+
+// Every card field of a saved identity is read (only some reach a check's result).
+TEST(SavedIdentityFile, EveryCardFieldIsRead) {
+    const std::vector<unsigned char> bytes = SourceFile("examples/identities/demo-pc.json");
+    const SavedIdentityResult read = ParseSavedIdentity(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    ASSERT_TRUE(read.identity && read.identity->pVGA) << read.error;
+    const VGAInfo& card = *read.identity->pVGA;
+    EXPECT_EQ((std::vector<std::string>{Utf16ToUtf8(card.sVendor), Utf16ToUtf8(card.sBIOSVersion), Utf16ToUtf8(card.sBIOSText),
+                                        Utf16ToUtf8(card.sModelNo), Utf16ToUtf8(card.sDriverVersion),
+                                        Utf16ToUtf8(card.sProcessor), Utf16ToUtf8(card.sCardName), std::to_string(card.nDeviceID)}),
+              (std::vector<std::string>{"NVIDIA", "62.94.1A.00.07", "QB-7600", "7600-512", "8.17.11.9038", "Norva GPU 7600",
+                                        "QB-7600 512MB", "3741"}));
+}
+
+TEST(CliCheck, ABadIdentityFileGivesOneLineNamingTheProblem) {
+    UpdateCli cli;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", "identity file is not JSON: unexpected end at byte 0"},
+        {"[1]", "identity file is not a JSON object"},
+        {"{\"VT5\": {\"nOS\": 1}} x", "identity file is not JSON: unexpected text after the document at byte 20"},
+        {"{}", "identity field \"VT5\" is missing"},
+        {"{\"VT5\":{\"nOS\":\"4096\"}}", "identity field \"VT5.nOS\" is not a 32-bit integer"},
+        {"{\"VT5\":{\"nOS\":4096,\"sOSCode\":\"W764\",\"cMB_Model\":\"QB-1\",\"cMB_BIOS_Version\":\"1\","
+         "\"cMB_BIOS_Vendor\":\"v\",\"saPciIds\":[\"VEN_1&DEV_2\",3]}}",
+         "identity field \"VT5.saPciIds[1]\" is not a text"},
+        {std::string(100, '[') + std::string(100, ']'), "identity file is not JSON: nesting too deep at byte 65"},
+        {"{\"a\":\"\\q\"}", "identity file is not JSON: bad escape in a string at byte 8"},
+        {"{\"a\":\"\\u12\"}", "identity file is not JSON: bad escape in a string at byte 8"},
+        {"{\"V\\u0054\\u0035\":{\"\\uD83D\\uDE00\\t\":1,\"nOS\":1.5}}", "identity file is not JSON: numbers must be integers at byte 44"},
+        {"{\"V\\u0054\\u0035\":{\"nOS\":\"\\uD83D\\uDE00\\t\"}}", "identity field \"VT5.nOS\" is not a 32-bit integer"},
+        {"{\"a\":\"\\uD83D\\uDZ00\"}", "identity file is not JSON: bad escape in a string at byte 14"},
+        {"{\"a\":\"b", "identity file is not JSON: unterminated string at byte 7"},
+        {"{\"VT5\":{\"nOS\":99999999999999999999}}", "identity file is not JSON: expected a value at byte 14"},
+        {"{\"VT5\":{\"nOS\":-1}}", "identity field \"VT5.nOS\" is negative"},
+        {std::string("\xFF\xFE{", 3), "identity file is not UTF-8 or UTF-16 text"},
+        {std::string("\xEF\xBB\xBF[1]"), "identity file is not a JSON object"},
+        {std::string("\xFF\xFE[\0""1\0]\0", 8), "identity file is not a JSON object"},
+    };
+    // The last results stay as they were.
+    const std::vector<unsigned char> last = SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec");
+    cli.fake.fileSystem.AddFile(CheckListPath(u"C:\\W\\"), last);
+    cli.identity = u"C:\\id\\x.json";
+    for (const auto& [json, error] : cases) {
+        cli.fake.fileSystem.AddFile(cli.identity, Bytes(json));
+        EXPECT_EQ(cli.Run({u"check"}), 2) << json;
+        EXPECT_EQ(cli.err, "veltra-cli: " + error + "\n") << json;
+        EXPECT_EQ(cli.out, "");
+        EXPECT_EQ(cli.fake.fileSystem.Contents(CheckListPath(u"C:\\W\\")), last) << json;
+    }
+    cli.identity = u"C:\\id\\none.json";
+    EXPECT_EQ(cli.Run({u"check"}), 2);
+    EXPECT_EQ(cli.err, "veltra-cli: cannot read the identity file C:\\id\\none.json\n");
 }
 
 }  // namespace
