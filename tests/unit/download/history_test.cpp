@@ -76,19 +76,5 @@ TEST_F(HistoryTest, TheListShowsWholeRecordsAndATornTailIsOverwrittenByTheNextAp
     EXPECT_EQ(list.entries[49][0] + list.entries[49][3], u"52Item 52");
 }
 
-// The page shows six rows: the bar, from the top, scrolls over the rest, and shows only
-// when there is more than a page.
-TEST(HistoryScroll, SixRowsAPageFromTheTop) {
-    const struct {
-        int count, max;
-        bool bar;
-    } rows[] = {{0, 0, false}, {6, 0, false}, {7, 1, true}, {50, 44, true}};
-    for (const auto& row : rows) {
-        ScrollState scroll{3, 0, 0, 0};
-        EXPECT_EQ(ResetHistoryScroll(scroll, row.count), row.bar) << row.count;
-        EXPECT_EQ((std::vector<int>{scroll.nCurr, scroll.nPage, scroll.nMax}), (std::vector<int>{0, 6, row.max})) << row.count;
-    }
-}
-
 }  // namespace
 }  // namespace veltra
