@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/debug_log.h"
 #include "core/program_version.h"
 #include "core/text.h"
@@ -44,8 +46,12 @@ TEST(Cli, BadCommandLinesGiveOneLineAndExitCode2) {
     fakes::FakePlatform fake;
     for (const auto& arguments : std::vector<std::vector<std::u16string>>{
              {}, {u"--bogus"}, {u"frobnicate"}, {u"identify", u"--work"}, {u"identify", u"extra"}, {u"verify", u"--tree"},
-             {u"verify", u"--server"}, {u"check", u"--identity"}, {u"scan", u"--categories"},
-             {u"download", u"100000"}}) {
+             {u"verify", u"--server"}, {u"check", u"--identity"}, {u"scan", u"--categories"}, {u"check", u"--categories", u"0"},
+             {u"check", u"--categories", u"128"}, {u"check", u"--categories", u"mb-bios,"}, {u"download", u"100000"},
+             {u"reminder", u"set"}, {u"reminder", u"set", u"yearly"}, {u"reminder", u"set", u"week", u"--weekday", u"funday"},
+             {u"reminder", u"set", u"month", u"--date", u"32"}, {u"reminder", u"set", u"month", u"--date", u"0"},
+             {u"reminder", u"set", u"month", u"--date", u"031"}, {u"reminder", u"set", u"month", u"--date"},
+             {u"reminder", u"--date", u"3"}, {u"reminder", u"clear"}, {u"history", u"set"}}) {
         const CliRun run = RunCommand(fake, arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out, "");
@@ -88,6 +94,42 @@ TEST(Cli, PlainOutputEscapesControlCharacters) {
     EXPECT_EQ(PlainText(std::string_view("a\nb\tc\rd\x1b[2Je\x7f\\f\xC2\x85g\xE2\x80\xA8h\xC3\xA4")),
               "a\\nb\\tc\\rd\\x1b[2Je\\x7f\\f\\u0085g\\u2028h\xC3\xA4");
     EXPECT_EQ(PlainText(std::u16string_view(u"x\u0000y", 3)), "x\\x00y");
+}
+
+class ReminderCommandTest : public ::testing::Test {
+protected:
+    ReminderCommandTest() {
+        fake.processInfo.path = u"C:\\V\\veltra-cli.exe";
+        fake.fileSystem.AddFolder(u"C:\\V\\VT5\\LOG");
+        // Started last on Friday 2026-12-04 (UTC, the fake zone); today is Monday the 7th.
+        fake.fileSystem.AddFile(u"C:\\V\\VT5\\LOG\\LastTime.rec", {0x80, 0x02, 0x12, 0x6B, 0, 0, 0, 0});
+    }
+    std::string Run(std::vector<std::u16string> arguments) {
+        const CliRun run = RunCommand(fake, arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        return run.out;
+    }
+    fakes::FakePlatform fake;
+};
+
+TEST_F(ReminderCommandTest, SetWritesTheRecordAsApplyDoesAndReportsTheSchedule) {
+    EXPECT_EQ(Run({u"reminder", u"set", u"week", u"--weekday", u"wednesday"}),
+              "frequency: every week\nweekday: Wednesday\ndate: 01\nsaved: 2026/12/07 09:30:00\n"
+              "due at start: no\ndue since last scan: yes\nnext reminder: 2026/12/09 00:00:00\n");
+    const std::vector<unsigned char> stored = fake.fileSystem.Contents(u"C:\\V\\VT5\\LOG\\Reminder.rec");
+    const std::vector<unsigned char> expected{0, 0, 0, 0, 3, 0, 0, 0, 1, 0, 0, 0, 0xEA, 0x07, 12, 0,
+                                              1, 0, 7, 0, 9, 0, 30, 0, 0, 0, 0, 0};
+    EXPECT_EQ(stored, expected);
+
+    // Monday is among Friday to Monday, the days since the last start: due now.
+    EXPECT_EQ(Run({u"reminder", u"set", u"WEEK", u"--weekday", u"Monday", u"--json"}),
+              "{\"frequency\":\"every week\",\"weekday\":\"Monday\",\"date\":1,\"saved\":\"2026/12/07 09:30:00\","
+              "\"dueAtStart\":true,\"dueSinceLastScan\":true,\"next\":\"2026/12/14 00:00:00\"}\n");
+    EXPECT_TRUE(Run({u"reminder", u"set", u"3months", u"--date", u"31"})
+                    .starts_with("frequency: every 3 months\nweekday: Monday\ndate: 31\n"));
+    EXPECT_TRUE(Run({u"reminder"}).ends_with("next reminder: 2027/03/31 00:00:00\n"));
+    EXPECT_TRUE(Run({u"reminder", u"set", u"never", u"--json"}).ends_with(",\"next\":null}\n"));
 }
 
 }  // namespace
