@@ -10,7 +10,6 @@
 #include "trust/manifest.h"
 #include "trust/manifest_check.h"
 #include "trust/manifest_path.h"
-#include "trust/pinned_key.h"
 
 namespace veltra {
 namespace {
@@ -27,7 +26,7 @@ constexpr std::uint64_t kSequence = 1765152000;
 
 struct CheckRow {
     const char* what;
-    Bytes key, text, signature;
+    Bytes text, signature;
     std::int64_t now;
     std::uint64_t lastAccepted;
     ManifestVerdict verdict;
@@ -43,31 +42,25 @@ TEST(CheckManifest, GivesEachVerdictOnTheSignedFixtures) {
     const std::u16string refused = u"Update manifest refused ";
     const std::u16string badSignature = refused + u"(bad signature): the signature does not match the pinned key";
     const CheckRow rows[] = {
-        {"good", demo, text, signature, kExpires - 1, kSequence, ManifestVerdict::Accepted, accepted},
-        {"older one kept", demo, text, signature, 0, kSequence - 1, ManifestVerdict::Accepted, accepted},
-        {"expired", demo, text, signature, kExpires, 0, ManifestVerdict::Expired,
+        {"good", text, signature, kExpires - 1, kSequence, ManifestVerdict::Accepted, accepted},
+        {"older one kept", text, signature, 0, kSequence - 1, ManifestVerdict::Accepted, accepted},
+        {"expired", text, signature, kExpires, 0, ManifestVerdict::Expired,
          refused + u"(expired): expired at 2027-12-07T00:00:00Z"},
-        {"replayed", demo, text, signature, kExpires, kSequence + 1, ManifestVerdict::Replayed,
+        {"replayed", text, signature, kExpires, kSequence + 1, ManifestVerdict::Replayed,
          refused + u"(replayed): sequence 1765152000 is lower than the last accepted 1765152001"},
-        {"tampered", demo, tampered, signature, 0, 0, ManifestVerdict::BadSignature, badSignature},
-        {"other key's signature", demo, text, Fixture("manifest-other-key.sig"), 0, 0, ManifestVerdict::BadSignature,
-         badSignature},
-        {"signed garbage", demo, Fixture("malformed.txt"), Fixture("malformed.sig"), 0, 0, ManifestVerdict::Malformed,
+        {"tampered", tampered, signature, 0, 0, ManifestVerdict::BadSignature, badSignature},
+        {"other key's signature", text, Fixture("manifest-other-key.sig"), 0, 0, ManifestVerdict::BadSignature, badSignature},
+        {"signed garbage", Fixture("malformed.txt"), Fixture("malformed.sig"), 0, 0, ManifestVerdict::Malformed,
          refused + u"(malformed): the sequence or the expiry is missing"},
     };
     OpenSslCrypto crypto;
     for (const CheckRow& row : rows) {
-        const ManifestCheck check = CheckManifest(crypto, row.key, row.text, row.signature, row.now, row.lastAccepted);
+        const ManifestCheck check = CheckManifest(crypto, demo, row.text, row.signature, row.now, row.lastAccepted);
         EXPECT_EQ(check.verdict, row.verdict) << row.what;
         EXPECT_EQ(check.manifest.has_value(), row.verdict == ManifestVerdict::Accepted) << row.what;
         EXPECT_EQ(DescribeVerdict(check).logLine, row.logLine) << row.what;
         EXPECT_EQ(DescribeVerdict(check).message.empty(), row.verdict == ManifestVerdict::Accepted) << row.what;
     }
-}
-
-TEST(CheckManifest, TheDefaultBuildPinsTheDemoKey) {
-    if (!VELTRA_PINS_DEMO_KEY) GTEST_SKIP() << "this build pins another key";
-    EXPECT_EQ(PinnedPublicKey(), Fixture("demo-public.der"));
 }
 
 TEST(CheckFile, ComparesSizeBeforeHashAndPathsExactly) {
