@@ -2,12 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "core/debug_log.h"
 #include "core/program_version.h"
 #include "core/text.h"
+#include "cli/cli_app.h"
 #include "cli/plain_text.h"
-#include "cli_run.h"
+#include "fakes/fake_platform.h"
+#include "fakes/fake_wmi.h"
 
 namespace veltra::testing {
 namespace {
@@ -15,6 +18,20 @@ namespace {
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
+
+// One run of the console program over the model platform: its exit code and its output.
+struct CliRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunCommand(fakes::FakePlatform& fake, const std::vector<std::u16string>& arguments) {
+    std::ostringstream out, err;
+    fakes::FakeWmi wmi;
+    const int exitCode = RunCli(arguments, fake.platform, wmi, out, err);
+    return {exitCode, out.str(), err.str()};
+}
 
 // The report in both forms: the work folder, the version, an unknown board, the installed
 // tools and drivers (the drivers' sub-keys are listed), and the debug lines on standard error.
