@@ -2,10 +2,8 @@
 
 #include <fstream>
 #include <iterator>
-#include <span>
 
 #include "core/text.h"
-#include "catalogue/check_driver.h"
 
 namespace veltra::testing {
 
@@ -34,24 +32,6 @@ CheckFixture::CheckFixture() {
     vt5.pVGA = std::make_shared<VGAInfo>();
     fake.fileSystem.AddFolder(std::u16string(kWork) + u"VT5\\LOG");
     fake.fileSystem.AddFolder(std::u16string(kWork) + u"VT5\\DL_INFO");
-}
-
-void CheckFixture::AddCatalogue(const std::u16string& name, std::vector<unsigned char> bytes) {
-    fake.fileSystem.AddFile(CatalogueFolder(kWork) + name, std::move(bytes));
-}
-
-void CheckFixture::Open(int index) {
-    OpenCatalogueFile(fake.fileSystem, kWork, dbf, index);
-    checkList.file = fake.fileSystem.Open(CheckListPath(kWork), FileOpenMode::ReadWriteTruncate);
-    writer.SetFile(checkList.file.get());
-}
-
-std::vector<CheckRecord> CheckFixture::Records() const {
-    const std::vector<unsigned char> bytes = fake.fileSystem.Contents(CheckListPath(kWork));
-    std::vector<CheckRecord> records;
-    for (std::size_t at = 0; at + CheckRecord::kSize <= bytes.size(); at += CheckRecord::kSize)
-        records.push_back(ParseCheckRecord(std::span<const unsigned char, CheckRecord::kSize>(bytes.data() + at, CheckRecord::kSize)));
-    return records;
 }
 
 }  // namespace veltra::testing

@@ -24,9 +24,6 @@ std::vector<std::pair<std::string, std::vector<unsigned char>>> BundledCatalogue
 // A machine with a work folder, an identity and the checks' context over fakes.
 struct CheckFixture {
     CheckFixture();
-    void AddCatalogue(const std::u16string& name, std::vector<unsigned char> bytes);
-    void Open(int index);  // as the check driver does before a check
-    std::vector<CheckRecord> Records() const;  // what "CheckList.rec" holds
 
     fakes::FakePlatform fake;
     VT5Record vt5;

@@ -1,7 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <span>
+
 #include "catalogue/catalogue_kinds.h"
+#include "catalogue/check_record.h"
 #include "catalogue/checks.h"
 #include "catalogue/device_tables.h"
 #include "catalogue/version_rules.h"
@@ -27,8 +30,6 @@ std::vector<CatalogueItem> Scan(const CatalogueKind& kind, std::string_view text
 TEST(CatalogueScanner, EndsOfFileDropTheUnfinishedItem) {
     // The file ends inside the last value: the value was never closed, so nothing comes out.
     EXPECT_TRUE(Scan(BiosListKind(), "<QB-1><Version>1</Version><MarkName>abc").empty());
-    // 0xFF inside a description ends the whole file there.
-    EXPECT_TRUE(Scan(BiosListKind(), "<QB-1><Description>a\xFF</Description><MarkName>m</MarkName>").empty());
     // 0x1A ends the file as text mode does; the item before it is kept.
     auto items = Scan(BiosListKind(), "<QB-1><MarkName>m</MarkName>\x1A<QB-2><MarkName>n</MarkName>");
     ASSERT_EQ(items.size(), 1u);
@@ -106,11 +107,14 @@ TEST(VersionRules, NotOlderPrefixAndOrdinalComparison) {
     EXPECT_TRUE(IsOrdinalLower(u"2.5", u"2.50"));
 }
 
-// A record's type, item, current version, online version and description.
+// Each record's type, item, current version, online version and description.
 using Offer = std::vector<std::string>;
-std::vector<Offer> Offers(const std::vector<CheckRecord>& records) {
+std::vector<Offer> Offers(const std::vector<unsigned char>& file) {
     std::vector<Offer> offers;
-    for (const CheckRecord& r : records) offers.push_back({r.type, r.item, r.currentVersion, r.onlineVersion, r.description});
+    for (std::size_t at = 0; at + CheckRecord::kSize <= file.size(); at += CheckRecord::kSize) {
+        const CheckRecord r = ParseCheckRecord(std::span<const unsigned char, CheckRecord::kSize>(file.data() + at, CheckRecord::kSize));
+        offers.push_back({r.type, r.item, r.currentVersion, r.onlineVersion, r.description});
+    }
     return offers;
 }
 
@@ -122,8 +126,8 @@ TEST(CheckLD, OneRecordPerDeviceRowAndDriverInNestedOrder) {
                                                             "X|AUDIO|VEN_1F3C&DEV_2A22\n"
                                                             "R|CHIP2|VEN_1F3C&DEV_2A22\n").bytes;
     devices.resize(devices.size() + 30, 'q');  // a trailing partial row
-    f.AddCatalogue(u"VIDDID.rec", devices);
-    f.AddCatalogue(u"DRVList.rec", CompileDriverTable("CHIP|ALL|9.1|Chipset|/drv/x.exe|1 MB\n"
+    f.fake.fileSystem.AddFile(CatalogueFolder(kWork) + u"VIDDID.rec", devices);
+    f.fake.fileSystem.AddFile(CatalogueFolder(kWork) + u"DRVList.rec", CompileDriverTable("CHIP|ALL|9.1|Chipset|/drv/x.exe|1 MB\n"
                                                       "LAN|XP32 W764|2.5|Lan|/drv/x.exe|1 MB\n"
                                                       "chip2|W732|3.0|Chip XP|/drv/x.exe|1 MB\n"
                                                       "CHIP2|W764|3.1|Chip 7|/drv/x.exe|1 MB\n"
@@ -133,11 +137,12 @@ TEST(CheckLD, OneRecordPerDeviceRowAndDriverInNestedOrder) {
     f.fake.registry.SetHklm(u"SOFTWARE\\Norva\\Drivers\\Lan", u"Version", u"2.5");
     f.fake.registry.SetHklm(u"SOFTWARE\\Norva\\Drivers\\Lan new", u"Version", u"2.5");
     fakes::ScopedDebugCapture log;
-    f.Open(0);
+    OpenCatalogueFile(f.fake.fileSystem, kWork, f.dbf, 0);  // as the check driver does before a check
+    f.checkList.file = f.fake.fileSystem.Open(CheckListPath(kWork), FileOpenMode::ReadWriteTruncate);
+    f.writer.SetFile(f.checkList.file.get());
     EXPECT_EQ(Check_LD(f.context), 3);
-    const auto records = f.Records();
     // Chipset: installed 10.0 sorts below 9.1. Lan 2.5 is current; audio's row is not an "R" row.
-    EXPECT_THAT(Offers(records), ElementsAre(Offer{"MB Driver", "Chipset", "10.0", "9.1", "Unknown"},
+    EXPECT_THAT(Offers(f.fake.fileSystem.Contents(CheckListPath(kWork))), ElementsAre(Offer{"MB Driver", "Chipset", "10.0", "9.1", "Unknown"},
                                              Offer{"MB Driver", "Chip 7", "Unknown", "3.1", "Unknown"},
                                              Offer{"MB Driver", "Lan new", "2.5", "2.6", "Unknown"}));
     EXPECT_THAT(log.Lines(), ::testing::Contains(u"0002 :  iVIDDID_cnt = 3\n\tiTotalPCI = 2"));
