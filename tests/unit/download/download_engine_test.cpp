@@ -145,7 +145,6 @@ const VerdictCase kVerdicts[] = {
     {"status199", kCatalogue, {}, u"HTTP/1.1 199 X\r\nServer: s\r\n", 199, 0, TransferCall::Succeeded, 0, u"2", u"Transfer failed: HTTP status 199"},
     {"status300", kCatalogue, {}, u"HTTP/1.1 300 X\r\nServer: s\r\n", 300, 0, TransferCall::Succeeded, 0, u"2", u"Transfer failed: HTTP status 300"},
     {"encoded", kFile, {}, k200 + u"Content-Encoding: gzip\r\n", 200, 300, TransferCall::Succeeded, 300, u"2", u"Transfer failed: an encoded body"},
-    {"identityEncoding", kFile, {}, k200 + u"Content-Encoding: identity\r\n", 200, 100, TransferCall::Succeeded, 100, u"", u""},
     {"twoLengths", kFile, {}, k200 + u"Content-Length: 90\r\n", 200, 100, TransferCall::Succeeded, 100, u"2", u"Transfer failed: a bad Content-Length"},
     {"noLengthCatalogue", kCatalogue, {}, kNoLength, 200, 7, TransferCall::Succeeded, 7, u"", u""},
     {"emptyFile", kFile, {}, u"HTTP/1.1 200 OK\r\nContent-Length: 0\r\n", 200, 0, TransferCall::Succeeded, 0, u"2", u"Transfer failed: an empty body"},

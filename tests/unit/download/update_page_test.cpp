@@ -125,11 +125,6 @@ TEST_F(HistoryTest, TheListShowsWholeRecordsAndATornTailIsOverwrittenByTheNextAp
     Append(1);
     EXPECT_EQ(fake.fileSystem.Contents(kPath).size(), 3 * L::kRecordBytes);
     EXPECT_EQ(history.ReadHistoryList().count, 3);
-    Append(49);
-    list = history.ReadHistoryList();
-    ASSERT_EQ(list.count, 49);  // the newest 49 with their numbers in the file
-    EXPECT_EQ(list.entries[1][0] + list.entries[1][3], u"4Item 4");
-    EXPECT_EQ(list.entries[49][0] + list.entries[49][3], u"52Item 52");
 }
 
 ItemTransfer For(const std::u16string& type, const std::u16string& item, const std::u16string& version,
@@ -149,7 +144,6 @@ TEST(ItemAddresses, EveryCategoryHasItsServerFolderAndFileName) {
         {u"norva Utility", u"Tune", u"2.1", u"tune\\v21", u"http://srv/upd/DVD/UTILITY/NORVA/tune/v21/SUtility.exe",
          u"C:\\V\\Tune_2.1.exe"},
         {u"Other Utility", u"Zip", u"9", u"zip", u"http://srv/upd/DVD/UTILITY/OTHER/zip/SUtility.exe", u"C:\\V\\Zip_9.exe"},
-        {u"mb bios", u"B", u"1", u"a", u"", u""},  // the type is compared exactly
     };
     for (const auto& row : rows) {
         const ItemTransfer transfer = For(row.type, row.item, row.version, row.webPath);

@@ -132,7 +132,6 @@ TEST(IsReminderDue, StartUpCheckOnCalendarEdges) {
         {"monthly 31 in April: the 29th", {kEveryMonth, 1, 31, {}}, Local(2010, 3, 31), Local(2010, 4, 29), false},
         {"3 months over the year, early", {kEvery3Months, 1, 15, {}}, Local(2010, 11, 20), Local(2011, 2, 14), false},
         {"3 months over the year", {kEvery3Months, 1, 15, {}}, Local(2010, 11, 20), Local(2011, 2, 15), true},
-        {"never", {kNever, 1, 1, {}}, Local(2000, 1, 1), Local(2030, 1, 1), false},
     };
     for (const DueCase& test : cases) {
         bool lastRunDue = false;
@@ -155,7 +154,6 @@ TEST(IsPeriodicReminderDue, AgainstTheLastScanDate) {
         {"3 months over the year, early", {kEvery3Months, 1, 15, {}}, Local(2010, 11, 20), Local(2011, 2, 14), false},
         {"3 months over the year", {kEvery3Months, 1, 15, {}}, Local(2010, 11, 20), Local(2011, 2, 15), true},
         {"3 months, 4 months on before the date", {kEvery3Months, 1, 15, {}}, Local(2010, 1, 20), Local(2010, 5, 1), true},
-        {"never", {kNever, 1, 1, {}}, DateTime{}, Local(2010, 5, 3), false},
     };
     for (const DueCase& test : cases) {
         EXPECT_EQ(IsPeriodicReminderDue(test.now, test.last, test.record), test.due) << test.what;

@@ -76,9 +76,6 @@ TEST(CheckFile, ComparesSizeBeforeHashAndPathsExactly) {
     EXPECT_EQ(CheckFile(*manifest, path, 4, hello), FileVerdict::SizeMismatch);
     EXPECT_EQ(CheckFile(*manifest, path, 6, Sha256Digest{}), FileVerdict::SizeMismatch);
     EXPECT_EQ(CheckFile(*manifest, "xbios/QB-7100/130/Read me.txt", 5, hello), FileVerdict::NotListed);
-    EXPECT_EQ(DescribeVerdict(FileVerdict::HashMismatch, path).message,
-              u"The file XBIOS/QB-7100/130/Read me.txt from the update server is not the one its maker signed. "
-              u"It was not used.");
     EXPECT_EQ(DescribeVerdict(FileVerdict::NotListed, "a").logLine, u"File refused (not in the manifest): a");
 }
 
@@ -94,7 +91,6 @@ TEST(DigestFile, HashesTheWholeFileInBlocks) {
     ASSERT_TRUE(digest);
     EXPECT_EQ(digest->size, bytes.size());
     EXPECT_EQ(digest->sha256, whole->Finish());
-    EXPECT_FALSE(DigestFile(files, crypto, u"C:\\missing"));
 }
 
 const std::string kHash(64, 'a');
