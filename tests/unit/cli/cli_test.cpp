@@ -4,17 +4,27 @@
 #include <algorithm>
 #include <sstream>
 
-#include "core/debug_log.h"
-#include "core/program_version.h"
-#include "core/text.h"
+#include "../catalogue/catalogue_fixture.h"
+#include "catalogue/result_list.h"
 #include "cli/cli_app.h"
 #include "cli/plain_text.h"
+#include "cli/saved_identity.h"
+#include "cli/update_services.h"
+#include "core/byte_buffer.h"
+#include "core/debug_log.h"
+#include "core/last_scan.h"
+#include "core/program_version.h"
+#include "core/text.h"
+#include "fakes/fake_message_pump.h"
 #include "fakes/fake_platform.h"
+#include "fakes/fake_program_starter.h"
 #include "fakes/fake_wmi.h"
+#include "platform/openssl/openssl_crypto.h"
 
 namespace veltra::testing {
 namespace {
 
+using ::testing::ElementsAre;
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
@@ -26,10 +36,10 @@ struct CliRun {
     std::string err;
 };
 
-CliRun RunCommand(fakes::FakePlatform& fake, const std::vector<std::u16string>& arguments) {
+CliRun RunCommand(fakes::FakePlatform& fake, const std::vector<std::u16string>& arguments, UpdateServices* services = nullptr) {
     std::ostringstream out, err;
     fakes::FakeWmi wmi;
-    const int exitCode = RunCli(arguments, fake.platform, wmi, out, err);
+    const int exitCode = RunCli(arguments, fake.platform, wmi, out, err, services);
     return {exitCode, out.str(), err.str()};
 }
 
@@ -59,8 +69,11 @@ TEST(Cli, IdentifyFillsInTheWorkFolderTheVersionAndAnUnknownBoard) {
     EXPECT_FALSE(ProcessDebugLog().Enabled());
 }
 
+// A work folder the good lines could use, so only the line itself is refused.
 TEST(Cli, BadCommandLinesGiveOneLineAndExitCode2) {
     fakes::FakePlatform fake;
+    fake.processInfo.path = u"C:\\V\\veltra-cli.exe";
+    fake.fileSystem.AddFolder(u"C:\\V\\VT5\\LOG");
     for (const auto& arguments : std::vector<std::vector<std::u16string>>{
              {}, {u"--bogus"}, {u"frobnicate"}, {u"identify", u"--work"}, {u"identify", u"extra"}, {u"verify", u"--tree"},
              {u"verify", u"--server"}, {u"check", u"--identity"}, {u"scan", u"--categories"}, {u"check", u"--categories", u"0"},
@@ -91,7 +104,6 @@ TEST(Cli, HelpAndVersionAnswerAtOnce) {
 TEST(Cli, ABadWorkFolderIsRefusedWithOneLine) {
     const std::pair<std::u16string, std::string> cases[] = {
         {u"C:\\file.txt", "veltra-cli: the work folder \"C:\\file.txt\" is not a folder\n"},
-        {u"C:\\locked\n", "veltra-cli: the work folder \"C:\\locked\\n\" is not a folder\n"},
         {u"C:\\locked", "veltra-cli: cannot write in the work folder \"C:\\locked\"\n"},
     };
     for (const auto& [folder, message] : cases) {
@@ -134,10 +146,8 @@ TEST_F(ReminderCommandTest, SetWritesTheRecordAsApplyDoesAndReportsTheSchedule) 
     EXPECT_EQ(Run({u"reminder", u"set", u"week", u"--weekday", u"wednesday"}),
               "frequency: every week\nweekday: Wednesday\ndate: 01\nsaved: 2026/12/07 09:30:00\n"
               "due at start: no\ndue since last scan: yes\nnext reminder: 2026/12/09 00:00:00\n");
-    const std::vector<unsigned char> stored = fake.fileSystem.Contents(u"C:\\V\\VT5\\LOG\\Reminder.rec");
-    const std::vector<unsigned char> expected{0, 0, 0, 0, 3, 0, 0, 0, 1, 0, 0, 0, 0xEA, 0x07, 12, 0,
-                                              1, 0, 7, 0, 9, 0, 30, 0, 0, 0, 0, 0};
-    EXPECT_EQ(stored, expected);
+    EXPECT_EQ(fake.fileSystem.Contents(u"C:\\V\\VT5\\LOG\\Reminder.rec"),
+              (std::vector<unsigned char>{0, 0, 0, 0, 3, 0, 0, 0, 1, 0, 0, 0, 0xEA, 0x07, 12, 0, 1, 0, 7, 0, 9, 0, 30, 0, 0, 0, 0, 0}));
 
     // Monday is among Friday to Monday, the days since the last start: due now.
     EXPECT_EQ(Run({u"reminder", u"set", u"WEEK", u"--weekday", u"Monday", u"--json"}),
@@ -147,6 +157,255 @@ TEST_F(ReminderCommandTest, SetWritesTheRecordAsApplyDoesAndReportsTheSchedule) 
                     .starts_with("frequency: every 3 months\nweekday: Monday\ndate: 31\n"));
     EXPECT_TRUE(Run({u"reminder"}).ends_with("next reminder: 2027/03/31 00:00:00\n"));
     EXPECT_TRUE(Run({u"reminder", u"set", u"never", u"--json"}).ends_with(",\"next\":null}\n"));
+}
+
+constexpr char16_t kVdListFile[] = u"C:\\W\\VT5\\DL_INFO\\VDList.xml";
+const std::u16string kCatalogues = u"http://up/DataBase/VT5/";
+
+std::vector<unsigned char> Signature(const std::string& name) { return SourceFile("tests/fixtures/signatures/" + name); }
+
+struct UpdateCli {
+    UpdateCli() {
+        for (const char16_t* folder : {u"LOG", u"DL_INFO", u"DL_FILE"}) fake.fileSystem.AddFolder(u"C:\\W\\VT5\\" + std::u16string(folder));
+        fake.fileSystem.AddFile(u"C:\\id\\demo.json", SourceFile("examples/identities/demo-pc.json"));
+        for (const auto& [path, bytes] : BundledCatalogues("DataBase")) transfers.server[u"http://up/" + Utf8ToUtf16(path)] = bytes;
+    }
+    int Run(std::vector<std::u16string> arguments) {
+        arguments.insert(arguments.end(), {u"--work", u"C:\\W", u"--server", u"http://up/", u"--identity", identity});
+        transfers.startedUrls.clear();
+        transfers.deletedCacheEntries.clear();
+        const CliRun run = RunCommand(fake, arguments, &services);
+        out = run.out;
+        err = run.err;
+        return run.exitCode;
+    }
+    void PinDemoKey() {
+        services.crypto = &crypto;
+        transfers.crypto = &crypto;
+        services.updateKey = Signature("demo-public.der");
+        transfers.server[u"http://up/DataBase/manifest.txt"] = Signature("manifest.txt");
+        transfers.server[u"http://up/DataBase/manifest.sig"] = Signature("manifest.sig");
+    }
+    fakes::FakePlatform fake;
+    fakes::FakeUrlTransfers transfers{fake.fileSystem};
+    fakes::FakeProgramStarter starter{fake.fileSystem};
+    fakes::FakeMessagePump pump{transfers};
+    UpdateServices services{transfers, starter, pump};
+    OpenSslCrypto crypto;
+    std::u16string identity = u"C:\\id\\demo.json";  // an option's value may end the line
+    std::string out, err;
+};
+
+// A scan fetches the seven catalogues in order, forgets their cached copies, checks them and
+// stamps the scan; download, install and history then work on its list.
+TEST(CliUpdate, ScanDownloadInstallAndHistory) {
+    UpdateCli cli;
+    ASSERT_EQ(cli.Run({u"scan"}), 0) << cli.err;
+    EXPECT_THAT(cli.transfers.startedUrls, ElementsAre(kCatalogues + u"DRVList.rec", kCatalogues + u"VIDDID.rec", u"http://up/DataBase/BIOSList.xml",
+                                                       kCatalogues + u"VDList.xml", kCatalogues + u"VBList.xml", kCatalogues + u"VT5_LMU.xml",
+                                                       kCatalogues + u"VT5_LOU.xml"));
+    EXPECT_EQ(cli.transfers.deletedCacheEntries, cli.transfers.startedUrls);
+    // The Windows program under Wine is held to the same bytes.
+    EXPECT_EQ(cli.fake.fileSystem.Contents(u"C:\\W\\VT5\\LOG\\CheckList.rec"), SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec"));
+    EXPECT_EQ(GetDateTime(cli.fake.fileSystem.Contents(LastScanPath(u"C:\\W\\")), 0), cli.fake.clock.now);
+    EXPECT_THAT(cli.err, HasSubstr("] 100% Download norva Utility information now ... 100 %"));
+
+    cli.transfers.server[u"http://up/DVD/UTILITY/NORVA/NetBoost/12/SUtility.exe"] = {'M', 'Z'};
+    EXPECT_EQ(cli.Run({u"download", u"7", u"6", u"--debug"}), 1);  // 6 is not on the server
+    EXPECT_THAT(cli.err, HasSubstr(" :  _norva_UTL\n"));
+    EXPECT_THAT(cli.out, StartsWith("Server is busy or connect fail\thttp://up/DVD/UTILITY/NORVA/LiveMonitor/105/SUtility.exe\t"
+                                    "C:\\W\\VT5\\DL_FILE\\Norva_Live_Monitor_1.05.exe\n"
+                                    "downloaded\thttp://up/DVD/UTILITY/NORVA/NetBoost/12/SUtility.exe\t"
+                                    "C:\\W\\VT5\\DL_FILE\\Norva_Net_Boost_1.2.exe\n"
+                                    "Download fail ... \nSelect file has been downloaded \n"));
+    EXPECT_THAT(cli.out, HasSubstr("\n8 updates\n"));
+
+    cli.transfers.server[u"http://up/DVD/UTILITY/OTHER/MediaCodec/50/SUtility.exe"] = {'M', 'Z'};
+    EXPECT_EQ(cli.Run({u"install", u"9", u"--json"}), 0) << cli.out;
+    EXPECT_THAT(cli.out, HasSubstr("\"outcome\":\"downloaded\""));
+    EXPECT_THAT(cli.out, HasSubstr("\"launch\":\"\""));
+    EXPECT_THAT(cli.starter.started, ::testing::ElementsAre(u"C:\\W\\VT5\\DL_FILE\\Media_Codec_Pack_5.0.exe"));
+
+    EXPECT_EQ(cli.Run({u"history"}), 0);
+    EXPECT_EQ(cli.out, "1\t2026/12/7\tnorva Utility\tNorva Net Boost\t1.2\n"
+                       "2\t2026/12/7\tOther Utility\tMedia Codec Pack\t5.0\n2 downloads\n");
+    EXPECT_EQ(cli.Run({u"install", u"7"}), 2);  // downloaded already: no longer listed
+    EXPECT_THAT(cli.err, HasSubstr("no update numbered 7"));
+}
+
+TEST(CliUpdate, ManualScanBoxesAndAMachineThatCannotBeIdentified) {
+    UpdateCli cli;
+    EXPECT_EQ(cli.Run({u"scan", u"--categories", u"mb-bios"}), 0);
+    EXPECT_THAT(cli.transfers.startedUrls, ElementsAre(u"http://up/DataBase/BIOSList.xml"));
+    EXPECT_EQ(cli.Run({u"scan", u"--categories", u"mb-driver"}), 0);  // the hidden VIDDID box follows
+    EXPECT_THAT(cli.transfers.startedUrls, ElementsAre(kCatalogues + u"DRVList.rec", kCatalogues + u"VIDDID.rec"));
+    // A machine that cannot be identified is never scanned.
+    cli.fake.fileSystem.AddFile(u"C:\\id\\demo.json", {'{', '}'});
+    EXPECT_EQ(cli.Run({u"scan"}), 2);
+    EXPECT_EQ(cli.err, "veltra-cli: identity field \"VT5\" is missing\n");
+    EXPECT_TRUE(cli.transfers.startedUrls.empty());
+}
+
+// A manual scan of one category against a server whose list the demo key signs (the
+// signature fixtures list DataBase/VT5/VDList.xml as "hello world\n"). A file the list
+// leaves out is refused before its transfer, and the refusal alone gives exit code 1.
+TEST(CliUpdate, AScanUsesOnlyWhatTheSignedListVouchesFor) {
+    const std::vector<unsigned char> earlier = Bytes("earlier");
+    const struct {
+        std::string catalogue;
+        const char16_t* category;
+        std::vector<std::u16string> fetched;  // after the list and its signature
+        std::vector<unsigned char> kept;
+        int exitCode;
+        std::string message;
+    } rows[] = {
+        {"hello world\n", u"vga-driver", {kCatalogues + u"VDList.xml"}, Bytes("hello world\n"), 0, ""},
+        {"hello World\n", u"vga-driver", {kCatalogues + u"VDList.xml"}, earlier, 1, "veltra-cli: The downloaded file is not"},
+        // A refused catalogue does not hold up the next, and its refusal alone sets the exit code.
+        {"hello world\n", u"mb-bios,vga-driver", {kCatalogues + u"VDList.xml"}, Bytes("hello world\n"), 1,
+         "veltra-cli: The file DataBase/BIOSList.xml from the update server is not in its signed file list."},
+    };
+    for (const auto& row : rows) {
+        UpdateCli cli;
+        cli.PinDemoKey();
+        cli.transfers.server[u"http://up/DataBase/VT5/VDList.xml"] = Bytes(row.catalogue);
+        cli.fake.fileSystem.AddFile(kVdListFile, earlier);
+        EXPECT_EQ(cli.Run({u"scan", u"--categories", row.category}), row.exitCode) << row.catalogue << cli.err;
+        std::vector<std::u16string> fetched = {u"http://up/DataBase/manifest.txt", u"http://up/DataBase/manifest.sig"};
+        fetched.insert(fetched.end(), row.fetched.begin(), row.fetched.end());
+        EXPECT_EQ(cli.transfers.startedUrls, fetched) << row.catalogue;
+        EXPECT_EQ(cli.fake.fileSystem.Contents(kVdListFile), row.kept) << row.catalogue;
+        EXPECT_THAT(cli.err, HasSubstr(row.message));
+    }
+}
+
+// A signed list that cannot be kept on disk still holds for this scan; its signature is not kept without it.
+TEST(CliUpdate, ASignedListThatCannotBeKeptStillHoldsForTheScan) {
+    UpdateCli cli;
+    cli.PinDemoKey();
+    cli.transfers.server[u"http://up/DataBase/VT5/VDList.xml"] = Bytes("hello world\n");
+    cli.fake.fileSystem.AddFolder(u"C:\\W\\VT5\\DL_INFO\\DataBase.manifest.txt");  // the list's place is taken
+    EXPECT_EQ(cli.Run({u"scan", u"--categories", u"vga-driver", u"--debug"}), 0) << cli.err;
+    EXPECT_EQ(cli.fake.fileSystem.Contents(kVdListFile), Bytes("hello world\n"));
+    EXPECT_THAT(cli.err, HasSubstr(" :  The signed file list could not be kept\n"));
+    EXPECT_FALSE(cli.fake.fileSystem.HasFile(u"C:\\W\\VT5\\DL_INFO\\DataBase.manifest.sig"));
+}
+
+// A download needs the list a scan accepted and kept: without one nothing is fetched or started.
+TEST(CliUpdate, AnInstallWaitsForAnAcceptedList) {
+    UpdateCli cli;
+    cli.PinDemoKey();
+    cli.fake.fileSystem.AddFile(u"C:\\W\\VT5\\LOG\\CheckList.rec", SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec"));
+    EXPECT_EQ(cli.Run({u"install", u"1"}), 1);
+    EXPECT_THAT(cli.err, HasSubstr("veltra-cli: Please scan for updates first"));
+    EXPECT_TRUE(cli.transfers.startedUrls.empty());
+    EXPECT_TRUE(cli.starter.started.empty());
+}
+
+// verify on a server and on a local copy of its tree: both folders' signed lists, every listed file.
+TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
+    UpdateCli cli;
+    cli.PinDemoKey();
+    auto place = [&cli](const std::string& path, const std::vector<unsigned char>& bytes) {
+        cli.fake.fileSystem.AddFile(u"C:\\T\\" + Utf8ToUtf16(path), bytes);
+        cli.transfers.server[u"http://up/" + Utf8ToUtf16(path)] = bytes;
+    };
+    for (const char* folder : {"DataBase/", "DQATest/"}) {
+        for (const char* kind : {"manifest.txt", "manifest.sig"}) place(folder + std::string(kind), Signature(kind));
+    }
+    place("XBIOS/QB-7100/130/Read me.txt", Bytes("hello"));
+    place("DataBase/VT5/VDList.xml", Bytes("hello world\n"));
+    const std::vector<std::u16string> tree = {u"verify", u"--tree", u"C:\\T"}, server = {u"verify"};
+    EXPECT_EQ(cli.Run(tree), 0) << cli.out << cli.err;
+    EXPECT_THAT(cli.out, HasSubstr("\nok\tDataBase/VT5/VDList.xml\n"));
+    // The server's files are fetched one at a time into a scratch file that goes afterwards.
+    EXPECT_EQ(cli.Run({u"verify", u"--json"}), 0) << cli.out << cli.err;
+    const std::string listed = R"("manifest":"accepted","sequence":1765152000,"expires":"2027-12-07T00:00:00Z",)"
+                               R"("files":[{"path":"DataBase/VT5/VDList.xml","outcome":"ok"},)"
+                               R"({"path":"XBIOS/QB-7100/130/Read me.txt","outcome":"ok"}]})";
+    EXPECT_EQ(cli.out, R"({"folders":[{"folder":"DataBase",)" + listed + R"(,{"folder":"DQATest",)" + listed + "]}\n");
+    EXPECT_FALSE(cli.fake.fileSystem.HasFile(u"C:\\W\\VT5\\DL_INFO\\verify.tmp"));
+    EXPECT_EQ(cli.transfers.deletedCacheEntries, cli.transfers.startedUrls);  // no cached copy stands in
+    place("DQATest/manifest.sig", Signature("manifest-other-key.sig"));
+    EXPECT_EQ(cli.Run(tree), 1);  // every file is as listed, but one list is not the maker's
+    place("DataBase/VT5/VDList.xml", Bytes("hello World\n"));
+    cli.transfers.server.erase(u"http://up/XBIOS/QB-7100/130/Read me.txt");
+    for (const auto& [command, readMe] : {std::pair{tree, "ok"}, {server, "missing"}}) {
+        EXPECT_EQ(cli.Run(command), 1);
+        EXPECT_EQ(cli.out, "DataBase/manifest.txt: accepted, sequence 1765152000, expires 2027-12-07T00:00:00Z\n"
+                           "hash mismatch\tDataBase/VT5/VDList.xml\n" + std::string(readMe) + "\tXBIOS/QB-7100/130/Read me.txt\n"
+                           "DQATest/manifest.txt: bad signature: The update server's file list is not signed by the maker. "
+                           "Nothing was updated.\n");
+    }
+}
+
+TEST(CliCheck, ChecksASavedIdentityWritesTheResultFileListsItAgainAndNarrowsByCategory) {
+    UpdateCli cli;
+    for (const auto& [path, bytes] : BundledCatalogues("DataBase"))  // where a scan leaves them
+        cli.fake.fileSystem.AddFile(u"C:\\W\\VT5\\DL_INFO\\" + Utf8ToUtf16(path.substr(path.rfind('/') + 1)), bytes);
+    EXPECT_EQ(cli.Run({u"check"}), 0) << cli.err;
+    EXPECT_THAT(cli.out, StartsWith("1\tMB BIOS\tQB-7100\t1.20\t1.30\tQB-7100/130\n"
+                                    "2\tMB Driver\tNorva HD Audio Driver\tUnknown\t6.0.1.5919\tAudio/6015919\n"));
+    EXPECT_THAT(cli.out, ::testing::EndsWith("\n9 updates\n"));
+    EXPECT_EQ(cli.fake.fileSystem.Contents(CheckListPath(u"C:\\W\\")), SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec"));
+    const std::string checked = cli.out;
+    EXPECT_EQ(cli.Run({u"list"}), 0);
+    EXPECT_EQ(cli.out, checked);
+    cli.Run({u"list", u"--json"});
+    EXPECT_THAT(cli.out, StartsWith("{\"count\":9,\"rows\":[{\"index\":\"1\",\"flag\":\"N\",\"type\":\"MB BIOS\",\"item\":\"QB-7100\","
+                                    "\"currentVersion\":\"1.20\",\"onlineVersion\":\"1.30\",\"webPath\":\"QB-7100/130\","
+                                    "\"description\":\"Improves memory compatibility.\\r\\nAdds fan curve presets.\"}"));
+    // Categories narrow the check by name or number.
+    EXPECT_EQ(cli.Run({u"check", u"--categories", u"vga-bios,mb-bios,other-utility"}), 0);
+    EXPECT_THAT(cli.out, HasSubstr("\tVGA BIOS\tQB-7600\t"));
+    EXPECT_THAT(cli.out, ::testing::EndsWith("\n4 updates\n"));
+    cli.Run({u"check", u"--categories", u"2"});
+    EXPECT_EQ(cli.out, "1\tMB BIOS\tQB-7100\t1.20\t1.30\tQB-7100/130\n1 update\n");
+}
+
+// Every card field of a saved identity is read (only some reach a check's result).
+TEST(SavedIdentityFile, EveryCardFieldIsRead) {
+    const std::vector<unsigned char> bytes = SourceFile("examples/identities/demo-pc.json");
+    const SavedIdentityResult read = ParseSavedIdentity(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    ASSERT_TRUE(read.identity && read.identity->pVGA) << read.error;
+    const VGAInfo& card = *read.identity->pVGA;
+    EXPECT_EQ((std::vector<std::string>{Utf16ToUtf8(card.sVendor), Utf16ToUtf8(card.sBIOSVersion), Utf16ToUtf8(card.sBIOSText),
+                                        Utf16ToUtf8(card.sModelNo), Utf16ToUtf8(card.sDriverVersion),
+                                        Utf16ToUtf8(card.sProcessor), Utf16ToUtf8(card.sCardName), std::to_string(card.nDeviceID)}),
+              (std::vector<std::string>{"NVIDIA", "62.94.1A.00.07", "QB-7600", "7600-512", "8.17.11.9038", "Norva GPU 7600",
+                                        "QB-7600 512MB", "3741"}));
+}
+
+TEST(CliCheck, ABadIdentityFileGivesOneLineNamingTheProblem) {
+    UpdateCli cli;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", "identity file is not JSON: unexpected end at byte 0"},
+        {"{}", "identity field \"VT5\" is missing"},
+        {"{\"VT5\":{\"nOS\":4096,\"sOSCode\":\"W764\",\"cMB_Model\":\"QB-1\",\"cMB_BIOS_Version\":\"1\","
+         "\"cMB_BIOS_Vendor\":\"v\",\"saPciIds\":[\"VEN_1&DEV_2\",3]}}",
+         "identity field \"VT5.saPciIds[1]\" is not a text"},
+        {std::string(100, '[') + std::string(100, ']'), "identity file is not JSON: nesting too deep at byte 65"},
+        {"{\"a\":\"\\q\"}", "identity file is not JSON: bad escape in a string at byte 8"},
+        {"{\"V\\u0054\\u0035\":{\"\\uD83D\\uDE00\\t\":1,\"nOS\":1.5}}", "identity file is not JSON: numbers must be integers at byte 44"},
+        {"{\"V\\u0054\\u0035\":{\"nOS\":\"\\uD83D\\uDE00\\t\"}}", "identity field \"VT5.nOS\" is not a 32-bit integer"},
+        {"{\"VT5\":{\"nOS\":-1}}", "identity field \"VT5.nOS\" is negative"},
+        {std::string("\xFF\xFE{", 3), "identity file is not UTF-8 or UTF-16 text"},
+        {std::string("\xFF\xFE[\0""1\0]\0", 8), "identity file is not a JSON object"},
+    };
+    // The last results stay as they were.
+    const std::vector<unsigned char> last = SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec");
+    cli.fake.fileSystem.AddFile(CheckListPath(u"C:\\W\\"), last);
+    cli.identity = u"C:\\id\\x.json";
+    for (const auto& [json, error] : cases) {
+        cli.fake.fileSystem.AddFile(cli.identity, Bytes(json));
+        EXPECT_EQ(cli.Run({u"check"}), 2) << json;
+        EXPECT_EQ(cli.err, "veltra-cli: " + error + "\n") << json;
+        EXPECT_EQ(cli.out, "");
+        EXPECT_EQ(cli.fake.fileSystem.Contents(CheckListPath(u"C:\\W\\")), last) << json;
+    }
+    cli.identity = u"C:\\id\\none.json";
+    EXPECT_EQ(cli.Run({u"check"}), 2);
+    EXPECT_EQ(cli.err, "veltra-cli: cannot read the identity file C:\\id\\none.json\n");
 }
 
 }  // namespace
