@@ -125,6 +125,11 @@ TEST_F(HistoryTest, TheListShowsWholeRecordsAndATornTailIsOverwrittenByTheNextAp
     Append(1);
     EXPECT_EQ(fake.fileSystem.Contents(kPath).size(), 3 * L::kRecordBytes);
     EXPECT_EQ(history.ReadHistoryList().count, 3);
+    Append(49);
+    list = history.ReadHistoryList();
+    ASSERT_EQ(list.count, 49);  // the newest 49 with their numbers in the file
+    EXPECT_EQ(list.entries[1][0] + list.entries[1][3], u"4Item 4");
+    EXPECT_EQ(list.entries[49][0] + list.entries[49][3], u"52Item 52");
 }
 
 ItemTransfer For(const std::u16string& type, const std::u16string& item, const std::u16string& version,
