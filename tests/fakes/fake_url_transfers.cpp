@@ -25,7 +25,6 @@ bool FakeUrlTransfers::Start(const std::u16string& url, const std::u16string& pa
     rules_ = rules;
     running_ = true;
     startedUrls.push_back(url);
-    startedRules.push_back(rules);
     return true;
 }
 

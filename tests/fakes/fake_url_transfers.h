@@ -33,7 +33,6 @@ public:
     std::map<std::u16string, std::vector<unsigned char>> server;
     std::vector<std::u16string> deletedCacheEntries;
     std::vector<std::u16string> startedUrls;
-    std::vector<TransferRules> startedRules;
     int abandoned = 0;
     // Checks a transfer's expected size and hash, as the worker does; needed only then.
     ICrypto* crypto = nullptr;
