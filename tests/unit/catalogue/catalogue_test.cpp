@@ -30,6 +30,8 @@ std::vector<CatalogueItem> Scan(const CatalogueKind& kind, std::string_view text
 TEST(CatalogueScanner, EndsOfFileDropTheUnfinishedItem) {
     // The file ends inside the last value: the value was never closed, so nothing comes out.
     EXPECT_TRUE(Scan(BiosListKind(), "<QB-1><Version>1</Version><MarkName>abc").empty());
+    // 0xFF inside a description ends the whole file there.
+    EXPECT_TRUE(Scan(BiosListKind(), "<QB-1><Description>a\xFF</Description><MarkName>m</MarkName>").empty());
     // 0x1A ends the file as text mode does; the item before it is kept.
     auto items = Scan(BiosListKind(), "<QB-1><MarkName>m</MarkName>\x1A<QB-2><MarkName>n</MarkName>");
     ASSERT_EQ(items.size(), 1u);
