@@ -132,6 +132,20 @@ TEST_F(HistoryTest, TheListShowsWholeRecordsAndATornTailIsOverwrittenByTheNextAp
     EXPECT_EQ(list.entries[49][0] + list.entries[49][3], u"52Item 52");
 }
 
+// The page shows six rows: the bar, from the top, scrolls over the rest, and shows only
+// when there is more than a page.
+TEST(HistoryScroll, SixRowsAPageFromTheTop) {
+    const struct {
+        int count, max;
+        bool bar;
+    } rows[] = {{0, 0, false}, {6, 0, false}, {7, 1, true}, {50, 44, true}};
+    for (const auto& row : rows) {
+        ScrollState scroll{3, 0, 0, 0};
+        EXPECT_EQ(ResetHistoryScroll(scroll, row.count), row.bar) << row.count;
+        EXPECT_EQ((std::vector<int>{scroll.nCurr, scroll.nPage, scroll.nMax}), (std::vector<int>{0, 6, row.max})) << row.count;
+    }
+}
+
 ItemTransfer For(const std::u16string& type, const std::u16string& item, const std::u16string& version,
                  const std::u16string& webPath) {
     return ItemAddresses({u"N", type, item, u"1.0", version, webPath, u"", u"1"}, u"X-1234", u"http://srv/upd", u"C:\\V\\");
