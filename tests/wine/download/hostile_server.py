@@ -50,7 +50,6 @@ def plain(status, *headers, body=b""):
 # Path: what the reply does. The length of a good body is announced unless said otherwise.
 REPLIES = {
     "/good": plain("200 OK", "Content-Length: 20000", body=BODY[:20_000]),
-    "/redirect-good": redirect("/good"),
     "/reset": lambda c, p: reset(c),
     "/cut/large.bin": plain("200 OK", "Content-Length: 1000000", body=BODY),
     "/headers-then-silence": lambda c, p: (c.sendall(head("200 OK", "Content-Length: 1000")), time.sleep(HOLD)),
@@ -61,9 +60,7 @@ REPLIES = {
     "/redirect-other-host": redirect("http://localhost:PORT/good"),
     "/not-http": lambda c, p: c.sendall(b"SSH-2.0-nothing like a web server\r\n\r\n" + BODY[:5000]),
     "/gzip-cut": lambda c, p: gzip_cut(c),
-    "/close-delimited": plain("200 OK", "Connection: close", body=BODY),
     "/chunked-cut": lambda c, p: chunked_cut(c),
-    "/empty": plain("200 OK", "Content-Length: 0"),
 }
 
 

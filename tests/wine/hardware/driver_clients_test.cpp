@@ -20,11 +20,6 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using Bytes = std::vector<std::uint8_t>;
 
-const std::wstring kPorvikService = L"Porvik_1_0_4";
-const std::wstring kBiosService = L"NORVA_NORVABIOS_010507";
-
-constexpr char kNothingIdentified[] = "veltra-cli: nothing was identified: a driver could not be started\n";
-
 // Runs "veltra-cli identify" in the machine's folder: 0 when it identified the machine, 1
 // when a driver could not be loaded.
 ChildResult Identify(const ProgramMachine& machine, const std::wstring& options = L"", DWORD exitCode = 0) {
@@ -42,15 +37,15 @@ TEST(DriverClients, ProgramLoadsBothDriversAsksTheBiosDriverExactlyAndStartsAgai
     EXPECT_THAT(first.output, HasSubstr("VT5.nOS="));
     EXPECT_THAT(first.errors, HasSubstr(" :  VT5.cMB_Model = QB-7715\n\tVT5.cMB_BIOS_Version = 2.30\n"
                                         "\tVT5.cMB_BIOS_Vendor = Test Vendor\n"));
-    EXPECT_THAT(machine.Folder().RequestLog(SimDriver::Norvabios),
+    EXPECT_THAT(machine.RequestLog(SimDriver::Norvabios),
                 ElementsAre(SimRequest{0x222020, 0, 256, {}}, SimRequest{0x222014, 1028, 1028, Bytes(1028, 0)}));
-    EXPECT_FALSE(machine.Folder().RequestLog(SimDriver::Porvik).empty()) << "the hardware readers use the I/O driver";
-    EXPECT_TRUE(QueryServiceState(kPorvikService).running);
-    EXPECT_TRUE(QueryServiceState(kBiosService).running);
+    EXPECT_FALSE(machine.RequestLog(SimDriver::Porvik).empty()) << "the hardware readers use the I/O driver";
+    EXPECT_TRUE(QueryServiceState(SimServiceName(SimDriver::Porvik)).running);
+    EXPECT_TRUE(QueryServiceState(SimServiceName(SimDriver::Norvabios)).running);
     const ChildResult second = Identify(machine);
     EXPECT_EQ(second.errors, "");
     EXPECT_EQ(second.output, first.output);
-    EXPECT_EQ(machine.Folder().RequestLog(SimDriver::Norvabios).size(), 4u) << "two requests per start";
+    EXPECT_EQ(machine.RequestLog(SimDriver::Norvabios).size(), 4u) << "two requests per start";
 }
 
 TEST(DriverClients, RefusedBiosDriverIsRemovedAndTheRunEndsWithOne) {
@@ -58,9 +53,10 @@ TEST(DriverClients, RefusedBiosDriverIsRemovedAndTheRunEndsWithOne) {
     const ChildResult run = Identify(machine, L" --debug", 1);
     EXPECT_EQ(run.output, "");
     // The last debug lines (their order is the native tests'), then the console's verdict.
-    EXPECT_THAT(run.errors, ::testing::EndsWith(" :  Checking driver...\n" + std::string(kNothingIdentified)));
-    EXPECT_FALSE(QueryServiceState(kBiosService).exists);
-    EXPECT_TRUE(QueryServiceState(kPorvikService).running);
+    EXPECT_THAT(run.errors, ::testing::EndsWith(" :  Checking driver...\n"
+                                                  "veltra-cli: nothing was identified: a driver could not be started\n"));
+    EXPECT_FALSE(QueryServiceState(SimServiceName(SimDriver::Norvabios)).exists);
+    EXPECT_TRUE(QueryServiceState(SimServiceName(SimDriver::Porvik)).running);
 }
 
 // The program asks for the drivers of the Windows it runs on, whatever its own word size: an

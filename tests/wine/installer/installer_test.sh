@@ -7,6 +7,7 @@ set -euo pipefail
 source_dir=$1 build=$2 installer=$3 version=$4
 . "$source_dir/scripts/lib/wine.sh"
 . "$source_dir/scripts/lib/installed.sh"
+. "$source_dir/scripts/lib/window.sh"
 
 work="$build/installer-test"
 rm -rf "$work" && mkdir -p "$work"
@@ -39,13 +40,10 @@ snapshot() {
 }
 # The uninstaller copies itself away and returns at once: wait until its last step, the
 # removal of its "Programs and Features" entry, is done.
+uninstalled() { ! wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Veltra' "$view" >/dev/null 2>&1; }
 uninstall() {
     wine "C:\\Program Files\\Norva\\Veltra\\uninstall.exe" /S "$@"
-    for _ in $(seq 100); do
-        wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Veltra' "$view" >/dev/null 2>&1 || return 0
-        sleep 0.2
-    done
-    fail "the uninstaller did not finish"
+    veltra_until 60 uninstalled || fail "the uninstaller did not finish"
 }
 
 snapshot >"$work/before.txt"
@@ -83,8 +81,7 @@ for field in '"cMB_Model":"QB-7100"' '"sInstallDir":"C:\\Program Files\\Norva\\V
 done
 # The uninstaller must end a running copy first.
 wine "C:\\Program Files\\Norva\\Veltra\\veltra.exe" </dev/null >/dev/null 2>&1 &
-for _ in $(seq 150); do xdotool search --onlyvisible --name '^NORVA Veltra 5$' >/dev/null 2>&1 && break; sleep 0.2; done
-xdotool search --onlyvisible --name '^NORVA Veltra 5$' >/dev/null 2>&1 || fail "the installed veltra.exe showed no window"
+veltra_until 60 veltra_main_shown || fail "the installed veltra.exe showed no window"
 # What stands for the maker's PC and its drivers' logs goes; the driver files and services stay
 # for the uninstaller to remove.
 while IFS=$'\t' read -r key name; do
@@ -102,8 +99,8 @@ pgrep -f 'Veltra.veltra\.exe' >/dev/null || fail "veltra.exe is not running befo
 uninstall
 [ -f "$program_dir/VT5/DL_FILE/update.exe" ] || fail "the uninstaller removed the downloads"
 # taskkill ends the copy through Wine's server; its Linux process goes a moment later.
-for _ in $(seq 50); do pgrep -f 'Veltra.veltra\.exe' >/dev/null || break; sleep 0.1; done
-pgrep -f 'Veltra.veltra\.exe' >/dev/null && fail "veltra.exe still runs after the uninstall"
+copy_ended() { ! pgrep -f 'Veltra.veltra\.exe' >/dev/null; }
+veltra_until 5 copy_ended || fail "veltra.exe still runs after the uninstall"
 for file in veltra.exe veltra-cli.exe Porvik_X64.sys Porvik.sys norvabios64_100507.sys norvabios32_100507.sys \
     VT5/LOG VT5/skin; do
     [ ! -e "$program_dir/$file" ] || fail "$file left after uninstall"

@@ -31,12 +31,12 @@ void RemoveSimService(SimDriver driver) {
 // Under WoW64 Wine starts a driver service the x86 program creates in its 32-bit driver
 // host, which cannot load 64-bit drivers; the system's own sc.exe installs and starts them
 // instead, as the maker's driver installer would, and the program finds them running.
-void StartDriversFromTheSystemSide(const SimMachineFolder& folder) {
+void StartDriversFromTheSystemSide(const ProgramMachine& machine) {
     for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios}) {
-        if (GetFileAttributesW(folder.DriverPath(driver).c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+        if (GetFileAttributesW(machine.DriverPath(driver).c_str()) == INVALID_FILE_ATTRIBUTES) continue;
         const std::wstring sc = L"C:\\windows\\sysnative\\sc.exe ";
         RunChild(sc + L"create " + SimServiceName(driver) + L" type= kernel start= demand binPath= \"" +
-                 folder.DriverPath(driver) + L"\"");
+                 machine.DriverPath(driver) + L"\"");
         RunChild(sc + L"start " + SimServiceName(driver));
     }
 }
@@ -56,15 +56,7 @@ std::wstring SimServiceName(SimDriver driver) {
     return driver == SimDriver::Porvik ? L"Porvik_1_0_4" : L"NORVA_NORVABIOS_010507";
 }
 
-SimMachineFolder::SimMachineFolder(const std::wstring& profileName) {
-    for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios})
-        CopyFileW((BuildFolder() + L"sim-drivers\\" + SimDriverFileName(driver)).c_str(), DriverPath(driver).c_str(),
-                  FALSE);
-    CopyFileW((BuildFolder() + L"sim-profiles\\" + profileName + L".bin").c_str(),
-              folder_.Path(L"sim-machine.bin").c_str(), FALSE);
-}
-
-std::vector<SimRequest> SimMachineFolder::RequestLog(SimDriver driver) const {
+std::vector<SimRequest> ProgramMachine::RequestLog(SimDriver driver) const {
     const std::string log = ReadBytes(folder_.Path(SimServiceName(driver) + L".requests"));
     const std::vector<std::uint8_t> bytes(log.begin(), log.end());
     std::vector<SimRequest> requests;
@@ -82,14 +74,18 @@ std::vector<SimRequest> SimMachineFolder::RequestLog(SimDriver driver) const {
 }
 
 ProgramMachine::ProgramMachine(const std::wstring& profileName)
-    : folder_(profileName),
-      buildLabel_(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"BuildLabEx") {
+    : buildLabel_(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"BuildLabEx") {
+    for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios})
+        CopyFileW((BuildFolder() + L"sim-drivers\\" + SimDriverFileName(driver)).c_str(), DriverPath(driver).c_str(),
+                  FALSE);
+    CopyFileW((BuildFolder() + L"sim-profiles\\" + profileName + L".bin").c_str(),
+              folder_.Path(L"sim-machine.bin").c_str(), FALSE);
     buildLabel_.Set(WindowsIs64Bit() ? L"7601.17514.amd64fre.win7sp1_rtm.101119-1850"
                                      : L"7601.17514.x86fre.win7sp1_rtm.101119-1850");
     for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios}) RemoveSimService(driver);
     for (const wchar_t* program : {L"veltra.exe", L"veltra-cli.exe"})
         CopyFileW((ProgramFolder() + program).c_str(), (folder_.Path() + program).c_str(), FALSE);
-    if (RunsUnderWow64()) StartDriversFromTheSystemSide(folder_);
+    if (RunsUnderWow64()) StartDriversFromTheSystemSide(*this);
 }
 
 ProgramMachine::~ProgramMachine() {

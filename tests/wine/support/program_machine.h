@@ -28,24 +28,11 @@ struct SimRequest {
     bool operator==(const SimRequest&) const = default;
 };
 
-// A temporary folder holding the simulated drivers and one compiled test profile
-// (build/<preset>/sim-profiles/NAME.bin, as sim-machine.bin); removed when it goes.
-class SimMachineFolder {
-public:
-    explicit SimMachineFolder(const std::wstring& profileName);
-    const std::wstring& Path() const { return folder_.Path(); }  // with its trailing backslash
-    std::wstring DriverPath(SimDriver driver) const { return folder_.Path(SimDriverFileName(driver)); }
-    // The requests logged since the driver started, in order.
-    std::vector<SimRequest> RequestLog(SimDriver driver) const;
-
-private:
-    ScratchFolder folder_{UniqueTempPath(L"veltra-sim-")};
-};
-
-// The programs under test in a folder with the simulated drivers and one test profile, on
-// a Windows 7 whose build label matches the drivers' word size (the BIOS driver's file is
-// chosen by it). The program leaves both driver services running, as it should; they are
-// removed before and after, so every test starts from a machine without them.
+// The programs under test in a temporary folder with the simulated drivers and one compiled
+// test profile (build/<preset>/sim-profiles/NAME.bin, as sim-machine.bin), on a Windows 7
+// whose build label matches the drivers' word size (the BIOS driver's file is chosen by it).
+// The program leaves both driver services running, as it should; they are removed before
+// and after, so every test starts from a machine without them.
 class ProgramMachine {
 public:
     explicit ProgramMachine(const std::wstring& profileName);
@@ -54,10 +41,12 @@ public:
     ~ProgramMachine();
     // The quoted path of one of the programs in the folder.
     std::wstring Program(const wchar_t* name) const { return L"\"" + folder_.Path() + name + L"\""; }
-    const SimMachineFolder& Folder() const { return folder_; }
+    std::wstring DriverPath(SimDriver driver) const { return folder_.Path(SimDriverFileName(driver)); }
+    // The requests logged since the driver started, in order.
+    std::vector<SimRequest> RequestLog(SimDriver driver) const;
 
 private:
-    SimMachineFolder folder_;
+    ScratchFolder folder_{UniqueTempPath(L"veltra-sim-")};
     ScopedRegistryValue buildLabel_;
 };
 

@@ -8,7 +8,6 @@
 #include "catalogue/result_list.h"
 #include "core/text.h"
 #include "platform/win32/wide.h"
-#include "support/child_process.h"
 #include "support/test_window.h"
 #include "sysinfo/vga_info.h"
 
@@ -60,11 +59,11 @@ MainWindowRun::MainWindowRun(int results, bool reminderStart) : reminderStart_(r
     });
 }
 
-INT_PTR MainWindowRun::Run(const std::function<void(MainWindowRun&)>& drive) {
+void MainWindowRun::Run(const std::function<void(MainWindowRun&)>& drive) {
     const DWORD windowThread = GetCurrentThreadId();
     std::thread driver([&] {
         // The modal loop shows the window once its set-up is done; a reminder start hides it again.
-        WaitFor([&] {
+        PumpUntil([&] {
             main_ = FindWindowW(nullptr, L"NORVA Veltra 5");
             return main_ != nullptr && (reminderStart_ || IsWindowVisible(main_));
         }, 20000);
@@ -79,9 +78,8 @@ INT_PTR MainWindowRun::Run(const std::function<void(MainWindowRun&)>& drive) {
         // test reports the failure instead of waiting for its time limit.
         if (::testing::Test::HasFatalFailure()) EndMainWindow(main_);
     });
-    const INT_PTR result = dialog_->DoModal(nullptr);
+    dialog_->DoModal(nullptr);
     driver.join();
-    return result;
 }
 
 void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
@@ -101,15 +99,6 @@ HWND WindowWith(HWND main, int id) {
     std::pair<int, HWND> search{id, nullptr};
     EnumThreadWindows(GetWindowThreadProcessId(main, nullptr), FindWindowWith, reinterpret_cast<LPARAM>(&search));
     return search.second;
-}
-
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (GetTickCount64() >= deadline) return false;
-        Sleep(10);
-    }
-    return true;
 }
 
 }  // namespace veltra::winetest

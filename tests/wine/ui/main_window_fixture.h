@@ -9,6 +9,7 @@
 #include "core/vt5_record.h"
 #include "fakes/recording_debug_sink.h"
 #include "platform/win32/win32_platform.h"
+#include "support/child_process.h"
 #include "support/source_tree.h"
 #include "ui/win32/vt5_dialog.h"
 
@@ -22,8 +23,8 @@ public:
     explicit MainWindowRun(int results, bool reminderStart = false);
 
     // Runs the window until it ends; `drive` runs on another thread meanwhile and should
-    // end it (EndMainWindow). Returns the window's result.
-    INT_PTR Run(const std::function<void(MainWindowRun&)>& drive);
+    // end it (EndMainWindow).
+    void Run(const std::function<void(MainWindowRun&)>& drive);
 
     HWND Main() const { return main_; }
     HWND PageOf(veltra::Page page) const { return dialog_->PageWindow(page); }
@@ -45,7 +46,5 @@ private:
 void Click(HWND button);
 // A visible top-level window of the main window's thread holding the control `id`, or null.
 HWND WindowWith(HWND main, int id);
-// Waits, up to the deadline, for a condition checked from the driving thread.
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
 }  // namespace veltra::winetest
