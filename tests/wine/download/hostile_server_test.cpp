@@ -4,6 +4,7 @@
 #include <wininet.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "core/vt5_record.h"
 #include "download/download_engine.h"
@@ -112,6 +113,41 @@ std::string CaseName(const ::testing::TestParamInfo<HostileCase>& row) {
     return name;
 }
 INSTANTIATE_TEST_SUITE_P(Replies, HostileServer, ::testing::ValuesIn(kCases), CaseName);
+
+// What the transfer service reports, counted, with any report off the thread that started it.
+class CountingEvents final : public IDownloadEvents {
+public:
+    void OnDownloadProgress(const DownloadProgress*) override { Count(notices); }
+    void OnEndDownload() override { Count(ends); }
+    void OnTransferTick(std::uint64_t) override { Count(ticks); }
+    void OnStopRequested() override {}
+    int notices = 0, ends = 0, ticks = 0, foreignThreadCalls = 0;
+
+private:
+    void Count(int& counter) {
+        ++counter;
+        foreignThreadCalls += GetCurrentThreadId() != thread_ ? 1 : 0;
+    }
+    DWORD thread_ = GetCurrentThreadId();
+};
+
+// A second start while one runs is refused, and destroying the service mid-transfer returns
+// without waiting for the server and leaves no file.
+TEST_F(HostileServer, ASecondStartIsRefusedAndDestroyingStopsTheWorker) {
+    CountingEvents events;
+    auto running = std::make_unique<Win32UrlTransfers>();
+    const TransferRules rules{8u << 20, 5, false, false, std::nullopt};
+    const auto start = [&](const wchar_t* place, const wchar_t* file) {
+        return running->Start(FromWide(server.base + place), FromWide(folder.Path(file)), rules, events);
+    };
+    ASSERT_TRUE(start(L"/slow/medium.bin", L"slow.bin"));
+    EXPECT_FALSE(start(L"/medium.bin", L"other.bin"));
+    ASSERT_TRUE(winetest::PumpUntil([&] { return events.notices != 0; }, kLongestCaseMs));
+    running.reset();  // must not hang on the worker's pending receive
+    EXPECT_TRUE(folder.Files().empty());
+    EXPECT_EQ(events.ends, 0);
+    EXPECT_EQ(events.foreignThreadCalls, 0);
+}
 
 TEST_F(HostileServer, AStopEndsASilentTransferWithinASecond) {
     winetest::WriteBytes(folder.Path(L"kept.bin"), "earlier copy");
