@@ -76,6 +76,8 @@ Board BoardOf(const VT5Record& vt5) {
 
 TEST(IdentificationSequence, StepsAndLogLinesInTheirOrder) {
     DemoPc pc(0x08);
+    pc.fake.registry.SetHklm(u"SOFTWARE\\Norva\\Veltra Series\\", u"WorkDir", u"C:\\V");
+    pc.fake.registry.SetHklm(u"SOFTWARE\\Norva\\Veltra Series\\", u"AppVersion", u"5.0.3");
     fakes::ScopedDebugCapture capture;
     std::size_t linesBeforeDriver = 0;
     const auto result = pc.Run([&]() -> std::optional<BiosDriverOutcome> {
@@ -85,9 +87,11 @@ TEST(IdentificationSequence, StepsAndLogLinesInTheirOrder) {
         return Identified("Norva BIOS", "A1234ABC V1.9B2 061309");
     });
     EXPECT_TRUE(result.biosDriverLoaded);
-    ASSERT_EQ(linesBeforeDriver, 5u);
-    const std::vector<std::u16string> after(capture.Lines().begin() + 5, capture.Lines().end());
-    EXPECT_THAT(after, ElementsAre(u"0005 :  VT5.cMB_Model = QB-1234\n\tVT5.cMB_BIOS_Version = 1.92\n\t"
+    EXPECT_EQ(linesBeforeDriver, 5u);
+    EXPECT_THAT(capture.Lines(), ElementsAre(u"0000 :  Work path = C:\\V\\", u"0001 :  Veltra Install directory = C:\\V",
+                                   u"0002 :  Veltra Package version = 5.0.3", u"0003 :  NORVA LIB Version = 1.0.008 ",
+                                   u"0004 :  VT5.nOS = 4096\n\tVT5.sOSName = Windows 7 64Bit",
+                                   u"0005 :  VT5.cMB_Model = QB-1234\n\tVT5.cMB_BIOS_Version = 1.92\n\t"
                                    u"VT5.cMB_BIOS_Vendor = Norva BIOS",
                                    u"0006 :  ", u"0007 :  ========== Scan_PCI() ==========",
                                    u"0008 :  SVGA     -> VEN_10DE&DEV_0640", u"0009 :  SMBUS    -> VEN_8086&DEV_3A30",

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "app/main_setup.h"
-#include "app/startup_identification.h"
 #include "core/vt5_record.h"
 #include "fakes/fake_platform.h"
 #include "fakes/recording_debug_sink.h"
@@ -11,29 +10,6 @@ namespace veltra {
 namespace {
 
 using ::testing::ElementsAre;
-
-TEST(StartupIdentification, RunsItsStepsInOrderWithTheirLogLines) {
-    fakes::FakePlatform fake;
-    fake.processInfo.path = u"C:\\A\\veltra.exe";
-    fake.fileSystem.AddFolder(u"C:\\A\\VT5\\LOG");
-    fake.fileSystem.AddFolder(u"C:\\A\\VT5\\DL_INFO");
-    fake.fileSystem.AddFolder(u"C:\\A\\VT5\\DL_FILE");
-    fake.fileSystem.AddFolder(u"C:\\A\\VT5\\skin");
-    fake.registry.SetHklm(u"SOFTWARE\\Norva\\Veltra Series\\", u"WorkDir", u"C:\\A");
-    fake.registry.SetHklm(u"SOFTWARE\\Norva\\Veltra Series\\", u"AppVersion", u"5.0.3");
-    fake.registry.SetHklm(u"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", u"BuildLabEx",
-                          u"7601.1.amd64fre.win7sp1_rtm.000000-0000");
-    fakes::ScopedDebugCapture capture;
-    VT5Record vt5;
-    ASSERT_TRUE(RunStartupIdentification(fake.platform, vt5, std::nullopt));
-    EXPECT_THAT(capture.Lines(), ElementsAre(u"0000 :  Work path = C:\\A\\",
-                                             u"0001 :  Veltra Install directory = C:\\A",
-                                             u"0002 :  Veltra Package version = 5.0.3",
-                                             u"0003 :  NORVA LIB Version = 1.0.008 ",
-                                             u"0004 :  VT5.nOS = 4096\n\tVT5.sOSName = Windows 7 64Bit"));
-    EXPECT_EQ(vt5.sOSCode, u"W764");
-    EXPECT_EQ(vt5.sLibVersion, u"1.0.008");
-}
 
 TEST(MainSetup, WindowStepsRunBetweenReminderArgumentModesAndDebugWindow) {
     fakes::FakePlatform fake;

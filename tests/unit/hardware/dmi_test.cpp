@@ -21,39 +21,12 @@ void Put(Bytes& bytes, std::size_t offset, std::uint64_t value, std::size_t coun
     for (std::size_t i = 0; i < count; ++i) bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-// An entry point of either form: "_SM3_" (length at 0x0C, address at 0x10), or "_SM_" with
-// its "_DMI_" half at 0x10 (length at 0x16, address at 0x18).
-Bytes EntryPoint(bool sm3, std::uint64_t address, std::uint32_t length) {
+// A 64-bit entry point: its anchor, then the table's length at 0x0C.
+Bytes Sm3EntryPoint(std::size_t length) {
     Bytes entry(0x20, 0);
-    const std::string anchor = sm3 ? std::string("_SM3_") : std::string("_SM_\0\0\0\0\0\0\0\0\0\0\0\0_DMI_", 0x15);
-    std::copy(anchor.begin(), anchor.end(), entry.begin());
-    Put(entry, sm3 ? 0x0C : 0x16, length, sm3 ? 4 : 2);
-    Put(entry, sm3 ? 0x10 : 0x18, address, sm3 ? 8 : 4);
+    std::copy_n("_SM3_", 5, entry.begin());
+    Put(entry, 0x0C, length, 4);
     return entry;
-}
-
-// The BIOS ROM window with the entry point at 0xF0A20, and the table at kTable.
-fakes::ModelMachine MachineWith(const Bytes& entryPoint, const Bytes& table) {
-    fakes::ModelMachine machine;
-    Bytes window(0x10000, 0);
-    std::copy(entryPoint.begin(), entryPoint.end(), window.begin() + 0xA20);
-    machine.AddMemory(0xF0000, window);
-    machine.AddMemory(kTable, table);
-    return machine;
-}
-
-// A window the driver cannot read whole is searched block by block: the entry point in the
-// one block it serves is still found.
-TEST(DmiTable, AWindowReadableOnlyInPartsIsSearchedBlockByBlock) {
-    Bytes table(0x1A, 0);
-    table[1] = 0x18;  // a BIOS structure without strings
-    table[0x14] = 7;  // its major release
-    Bytes block = EntryPoint(true, kTable, static_cast<std::uint32_t>(table.size()));
-    block.resize(0x100);
-    fakes::ModelMachine machine;
-    machine.AddMemory(0xF0A00, block);
-    machine.AddMemory(kTable, table);
-    EXPECT_EQ(ReadDmiBiosMajorRelease(machine), 7);
 }
 
 // Real tables: a dump has its entry point in its first 0x20 bytes and the table after it; a
@@ -77,11 +50,14 @@ TEST(DmiTable, EveryRealTableGivesTheMajorReleaseOfItsBiosStructure) {
         const bool dump = file[0] == '_';
         const bool sm3 = !dump || file[3] == '3';
         Bytes table(file.begin() + (dump ? 0x20 : 0), file.end());
-        Bytes entry = dump ? Bytes(file.begin(), file.begin() + 0x20) : EntryPoint(true, 0, 0);
-        if (!dump) Put(entry, 0x0C, table.size(), 4);
+        Bytes entry = dump ? Bytes(file.begin(), file.begin() + 0x20) : Sm3EntryPoint(table.size());
         Put(entry, sm3 ? 0x10 : 0x18, kTable, sm3 ? 8 : 4);  // where the table is served
         table.resize(std::max<std::size_t>(table.size(), entry[sm3 ? 0x0C : 0x16] | entry[sm3 ? 0x0D : 0x17] << 8));
-        fakes::ModelMachine machine = MachineWith(entry, table);
+        Bytes window(0x10000, 0);  // the BIOS ROM window, its entry point at 0xF0A20
+        std::copy(entry.begin(), entry.end(), window.begin() + 0xA20);
+        fakes::ModelMachine machine;
+        machine.AddMemory(0xF0000, window);
+        machine.AddMemory(kTable, table);
         EXPECT_EQ(ReadDmiBiosMajorRelease(machine), major) << name;
         // One request each for the window, the entry point and the table, and one more
         // window search when only the 64-bit anchor is there.

@@ -51,12 +51,5 @@ TEST(CVgaBiosReader, EachVendorsBannerGivesItsVersion) {
     }
 }
 
-TEST(CVgaBiosReader, AFullBlockOfTextHasItsTerminatorAdded) {
-    ReaderMachine m;
-    m.machine.AddPciFunction(0, 0, 0, 0x1002, 0x9440, 0x0300);
-    m.machine.PutText(0xC2000, "ATOMBIOSBK-ATI VER" + std::string(400, '7'));
-    EXPECT_EQ(m.Run().GetVgaBiosVersion(), std::u16string(256 - 18, u'7'));
-}
-
 }  // namespace
 }  // namespace veltra

@@ -58,19 +58,6 @@ TEST(IdentifyVgaCard, AMakerBuiltCardOfEitherChipVendor) {
     }
 }
 
-TEST(IdentifyVgaCard, TheLastDisplayFunctionDecides) {
-    CardMachine m;
-    m.machine.AddPciFunction(0, 2, 0, 0x10DE, 0x0640, 0x0300, kMakerSubsystemVendorId);
-    m.machine.AddPciBridge(0, 28, 0, 0xC4, 0xC4);
-    m.machine.AddPciFunction(0xC4, 0, 0, 0x1002, 0x9440, 0x0300, 0x1043);
-    m.machine.AddPciFunction(0xC5, 0, 0, 0x10DE, 0x0641, 0x0300, kMakerSubsystemVendorId);  // no bridge leads here
-    m.machine.PutText(0xC0080, "NORVA BIOS for QB.X1 cards");
-    m.Identify();
-    // Not maker-built: the ROM text stays.
-    EXPECT_EQ(m.Texts(), (Texts{u"UNKNOWN", u"NORVA BIOS for QB.X1 cards", u"X1"}));
-    EXPECT_EQ(m.Numbers(), (Numbers{0x9440, 0, 0}));
-}
-
 std::vector<unsigned char> CardRecord(const std::string& id, const std::string& name) {
     std::vector<unsigned char> record(kVgaCardRecordBytes, 0xEE);  // bytes 0 to 47 are not read
     std::memset(record.data() + kVgaCardIdOffset, 0, kVgaCardIdBytes + kVgaCardNameBytes);

@@ -53,13 +53,6 @@ struct SwitchCase {
 TEST(MainDialog, PageSwitchesAsMessageSequences) {
     const SwitchCase cases[] = {
         {"the first page is Home", [](MainDialog&) {}, {}, Page::Home},
-        {"the setting tab shows apply and default, another hides them again",
-         [](MainDialog& d) { d.ShowPage(Page::Setting); d.ShowPage(Page::About); },
-         {"hide Home", "show Setting", "log Display Page4 : Setting", "apply+default shown", "hide Setting",
-          "show About", "log Display Page5 : About", "apply+default hidden"},
-         Page::About},
-        {"the page already shown is only logged again", [](MainDialog& d) { d.ShowPage(Page::Home); },
-         {"log Display Page1 : Home", "apply+default hidden"}, Page::Home},
         {"history takes the focus to its list", [](MainDialog& d) { d.ShowPage(Page::History); },
          {"hide Home", "show History", "log Display Page3 : History", "apply+default hidden", "focus History"}, Page::History},
         {"scan on the setting page switches through ShowPage",
@@ -73,12 +66,6 @@ TEST(MainDialog, PageSwitchesAsMessageSequences) {
          {"hide Home", "show Setting", "log Display Page4 : Setting", "apply+default shown",
           "prompt hidden, send WM_USER+28", "save Reminder.rec", "send WM_USER+26", "default schedule"},
          Page::Setting},
-        {"download from the about page",
-         [](MainDialog& d) { d.ShowPage(Page::About); d.Download_Item(); },
-         {"hide Home", "show About", "log Display Page5 : About", "apply+default hidden", "tab Update",
-          "hide About", "show Update", "log Display Page2 : Veltra", "apply+default hidden", "focus Update",
-          "log run... Download_Item()", "post WM_USER+21"},
-         Page::Update},
     };
     for (const SwitchCase& c : cases) {
         SCOPED_TRACE(c.name);
