@@ -74,6 +74,9 @@ std::uint32_t FakeServiceManager::Start(ServiceHandle handle) {
     Log("StartService", service != nullptr ? service->definition.name : u"?");
     if (service == nullptr) return kErrorInvalidHandle;
     if (service->running) return 1056;
+    if (const auto refused = startErrors.find(service->definition.name); refused != startErrors.end()) {
+        return refused->second;
+    }
     if (!files_.Exists(service->definition.binaryPath)) return kErrorFileNotFound;
     service->running = true;
     return 0;

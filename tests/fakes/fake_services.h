@@ -33,6 +33,7 @@ public:
 
     std::map<std::u16string, Service> services;
     bool refuseManager = false;
+    std::map<std::u16string, std::uint32_t> startErrors;  // starts refused with these errors, by name
 
     ServiceOpenResult OpenManager(std::uint32_t access) override;
     ServiceOpenResult Create(ServiceHandle manager, const ServiceDefinition& definition) override;

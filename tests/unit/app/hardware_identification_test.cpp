@@ -88,14 +88,15 @@ TEST(IdentificationSequence, StepsAndLogLinesInTheirOrder) {
     });
     EXPECT_TRUE(result.biosDriverLoaded);
     EXPECT_EQ(linesBeforeDriver, 5u);
-    EXPECT_THAT(capture.Lines(), ElementsAre(u"0000 :  Work path = C:\\V\\", u"0001 :  Veltra Install directory = C:\\V",
-                                   u"0002 :  Veltra Package version = 5.0.3", u"0003 :  NORVA LIB Version = 1.0.008 ",
-                                   u"0004 :  VT5.nOS = 4096\n\tVT5.sOSName = Windows 7 64Bit",
-                                   u"0005 :  VT5.cMB_Model = QB-1234\n\tVT5.cMB_BIOS_Version = 1.92\n\t"
-                                   u"VT5.cMB_BIOS_Vendor = Norva BIOS",
-                                   u"0006 :  ", u"0007 :  ========== Scan_PCI() ==========",
-                                   u"0008 :  SVGA     -> VEN_10DE&DEV_0640", u"0009 :  SMBUS    -> VEN_8086&DEV_3A30",
-                                   u"0010 :  NVIDIA VGA Card PCI ID = 0640"));
+    EXPECT_THAT(capture.Lines(),
+                ElementsAre(u"0000 :  Work path = C:\\V\\", u"0001 :  Veltra Install directory = C:\\V",
+                            u"0002 :  Veltra Package version = 5.0.3", u"0003 :  NORVA LIB Version = 1.0.008 ",
+                            u"0004 :  VT5.nOS = 4096\n\tVT5.sOSName = Windows 7 64Bit",
+                            u"0005 :  VT5.cMB_Model = QB-1234\n\tVT5.cMB_BIOS_Version = 1.92\n\t"
+                            u"VT5.cMB_BIOS_Vendor = Norva BIOS",
+                            u"0006 :  ", u"0007 :  ========== Scan_PCI() ==========",
+                            u"0008 :  SVGA     -> VEN_10DE&DEV_0640", u"0009 :  SMBUS    -> VEN_8086&DEV_3A30",
+                            u"0010 :  NVIDIA VGA Card PCI ID = 0640"));
     EXPECT_EQ(pc.fake.messageBox.shown[0].first, kSecondBiosMessage);
     EXPECT_EQ(BoardOf(pc.vt5), (Board{u"QB-1234", u"1.92", u"Norva BIOS", u"QB-1234", u"1.92"}));
     EXPECT_THAT(pc.vt5.saPciIds, ElementsAre(u"VEN_10DE&DEV_0640", u"VEN_8086&DEV_3A30"));

@@ -29,6 +29,21 @@ Bytes Sm3EntryPoint(std::size_t length) {
     return entry;
 }
 
+// A window the driver cannot read whole is searched block by block: the entry point in the
+// one block it serves is still found.
+TEST(DmiTable, AWindowReadableOnlyInPartsIsSearchedBlockByBlock) {
+    Bytes table(0x1A, 0);
+    table[1] = 0x18;  // a BIOS structure without strings
+    table[0x14] = 7;  // its major release
+    Bytes block = Sm3EntryPoint(table.size());
+    Put(block, 0x10, kTable, 8);
+    block.resize(0x100);
+    fakes::ModelMachine machine;
+    machine.AddMemory(0xF0A00, block);
+    machine.AddMemory(kTable, table);
+    EXPECT_EQ(ReadDmiBiosMajorRelease(machine), 7);
+}
+
 // Real tables: a dump has its entry point in its first 0x20 bytes and the table after it; a
 // bare table gets a 64-bit entry point. The expected releases were read by a separate script.
 TEST(DmiTable, EveryRealTableGivesTheMajorReleaseOfItsBiosStructure) {

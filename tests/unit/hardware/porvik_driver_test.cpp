@@ -123,6 +123,24 @@ TEST_F(PorvikFixture, NetworkLocationsAreNeverLoaded) {
     }
 }
 
+TEST_F(PorvikFixture, RefusedStartIsUndoneOnEveryAttempt) {
+    fake.services.startErrors[kService] = 1275;  // the system refuses to load the driver
+    CPorvikDriver driver(fake.platform);
+    EXPECT_EQ(driver.Initialize(), kPorvikNotLoaded);
+    std::vector<std::string> expected;
+    for (const char* wait : {"Sleep 0", "Sleep 100", "Sleep 200", "Sleep 300"}) {
+        expected.insert(expected.end(), kInstallAttempt.begin(), kInstallAttempt.end() - 1);
+        expected.insert(expected.end(), {"OpenSCManager 0xF003F", "OpenService Porvik_1_0_4",
+                                         "QueryServiceConfig Porvik_1_0_4", "ControlService stop Porvik_1_0_4",
+                                         "DeleteService Porvik_1_0_4", "CloseServiceHandle", "CloseServiceHandle",
+                                         wait});
+    }
+    EXPECT_EQ(fake.journal, expected);
+    EXPECT_FALSE(fake.services.Exists(kService));
+    EXPECT_EQ(fake.services.OpenHandles(), 0u);
+    EXPECT_FALSE(driver.Initialised());
+}
+
 // A missing file is tried four times with growing waits; a zero device handle at once.
 TEST_F(PorvikFixture, AFailedStartTellsTheUserAndEndsTheProcess) {
     fakes::FakePlatform bare;

@@ -1,7 +1,11 @@
 // The drivers' own profile reader (drivers/sim/sim_profile.c, built natively) against what
-// the compiler writes and damaged files.
+// the compiler writes, the bundled demo machines and damaged files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "machine_profile.h"
@@ -12,6 +16,30 @@ namespace {
 
 bool IsValid(const std::vector<std::uint8_t>& bytes) {
     return SimProfileIsValid(bytes.data(), static_cast<ULONG>(bytes.size())) != FALSE;
+}
+
+std::optional<std::string> ReadText(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Every demo machine compiles to a profile the drivers accept (the Wine tests run only some).
+TEST(SimProfileReader, AcceptsEveryDemoMachine) {
+    int machines = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(VELTRA_EXAMPLES_DIR)) {
+        const std::optional<std::string> text = ReadText(entry.path() / "machine.profile");
+        if (!text) continue;  // the shared include folder
+        const std::filesystem::path folder = entry.path();
+        const ParseResult result =
+            ParseMachineProfile(*text, [&folder](const std::string& file) { return ReadText(folder / file); });
+        ASSERT_TRUE(result.profile.has_value()) << folder << ": " << result.error;
+        EXPECT_TRUE(IsValid(CompileMachineProfile(*result.profile))) << folder;
+        ++machines;
+    }
+    EXPECT_GE(machines, 8);
 }
 
 TEST(SimProfileReader, RefusesDamagedFiles) {
