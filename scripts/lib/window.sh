@@ -15,6 +15,11 @@ veltra_until() {
     done
 }
 
+# The display's windows with their geometry. A window that goes while it is listed makes
+# xwininfo complain ("Can't query window tree", "Bad Drawable"): the next poll sees the
+# display as it is, so the complaint is dropped.
+veltra_window_tree() { xwininfo -root -tree 2>/dev/null; }
+
 veltra_main_window() { xdotool search --onlyvisible --name "^$VELTRA_TITLE\$" 2>/dev/null | head -n 1; }
 veltra_main_shown() { [ -n "$(veltra_main_window)" ]; }
 

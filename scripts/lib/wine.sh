@@ -1,7 +1,21 @@
 # Shared Wine helpers, sourced by the scripts: one prefix per build folder, one Xvfb
 # display and one persistent wineserver per prefix.
 
+. "$(dirname "${BASH_SOURCE[0]}")/x86_wine.sh"
+
 export WINEDEBUG=${WINEDEBUG:--all}
+
+# Why the x86 program cannot run under Wine here, or nothing when it can. Without the 32-bit
+# Wine, every Wine call goes through the 64-bit loader: Debian's `wine` would pick an
+# installed 32-bit loader even where the kernel cannot run it ("Exec format error").
+VELTRA_X86_WINE_ABSENCE=$(veltra_x86_wine_absence)
+if [ -n "$VELTRA_X86_WINE_ABSENCE" ] && [ -x "$VELTRA_WINE64_LOADER" ]; then
+    case ":$PATH:" in
+    *"/wine64-loader:"*) ;;
+    *) PATH="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine64-loader:$PATH" ;;
+    esac
+    export WINELOADER=$VELTRA_WINE64_LOADER
+fi
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 # Seconds the wineserver (and with it the Xvfb display) outlives the last Wine program.
@@ -48,8 +62,8 @@ veltra_wine_server() {
 # What a prefix was made for: a 64-bit prefix made before the 32-bit Wine was installed no
 # longer starts 64-bit programs ("could not load kernel32.dll"), so such a prefix is made anew.
 veltra_wine_kind() {
-    local wine32=no
-    [ -x /usr/lib/wine/wine ] && wine32=yes  # the 32-bit loader, from wine32:i386
+    local wine32=yes
+    [ -z "$VELTRA_X86_WINE_ABSENCE" ] || wine32=no
     echo "arch=${WINEARCH:-win64} wine32=$wine32"
 }
 
@@ -80,8 +94,8 @@ veltra_prefix_is_64bit() {
 # run: once the 32-bit Wine is installed, `wine sc` is the 32-bit sc.exe, and a driver service
 # it creates is started in Wine's 32-bit driver host.   veltra_wine_native PROGRAM ARGS...
 veltra_wine_native() {
-    if veltra_prefix_is_64bit && [ -x /usr/lib/wine/wine64 ]; then
-        /usr/lib/wine/wine64 "$@"
+    if veltra_prefix_is_64bit && [ -x "$VELTRA_WINE64_LOADER" ]; then
+        "$VELTRA_WINE64_LOADER" "$@"
     else
         wine "$@"
     fi

@@ -1,7 +1,7 @@
 # Whether the 32-bit Wine can run here, sourced by setup and the Wine helpers. Only the x86
 # program's tests need it: without it, every script runs Wine with its 64-bit loader.
 
-VELTRA_WINE32_LOADER=/usr/lib/wine/wine   # from wine32:i386
+VELTRA_WINE32_LOADER=${VELTRA_WINE32_LOADER:-/usr/lib/wine/wine}   # from wine32:i386
 VELTRA_WINE64_LOADER=/usr/lib/wine/wine64
 
 # A complete i386 ELF program that exits 0: whether this kernel runs 32-bit programs at all
@@ -43,4 +43,9 @@ veltra_x86_wine_absence() {
 
 veltra_x86_missing_line() {  # veltra_x86_missing_line REASON
     echo "setup: no 32-bit Wine here ($1): the x86 Wine tests will be skipped"
+}
+
+# The line scripts/test prints, and repeats in its summary, when the x86 suites cannot run.
+veltra_x86_skip_line() {  # veltra_x86_skip_line ABSENCE
+    [ -z "$1" ] || echo "x86 Wine tests: SKIPPED ($1)"
 }
