@@ -5,6 +5,9 @@
 # on PATH; nothing is installed.   setup_test.sh SOURCE_DIR
 set -u
 source_dir=$1
+# As on a machine where no Wine helper ran yet (scripts/test runs this with its own choice).
+PATH=$(echo ":$PATH:" | sed 's|:[^:]*/wine64-loader:|:|g; s|^:||; s|:$||')
+unset WINELOADER VELTRA_NO_X86_WINE
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 failures=0
