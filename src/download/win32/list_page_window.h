@@ -54,6 +54,14 @@ protected:
             result = 0;
             return true;
         }
+        if (message == WM_MOUSEWHEEL) {
+            // Three rows a notch, as the system's lists move.
+            const int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
+            for (int line = 0; line < 3 * (notches < 0 ? -notches : notches); ++line)
+                OnListScroll(notches < 0 ? SB_LINEDOWN : SB_LINEUP, 0);
+            result = 0;
+            return true;
+        }
         return CBitmapDialog::OnMessage(message, wParam, lParam, result);
     }
 

@@ -67,6 +67,7 @@ std::string Shown(const ReminderSettings& page) {
 TEST(ReminderSettings, ChoosersShowAndStoreWhatIsChosen) {
     ReminderSettings page;
     EXPECT_EQ(Shown(page), "every month|Monday|01+|11,1") << "the defaults show the stored weekday";
+    EXPECT_EQ(page.Summary(), u"Reminder set: every month, day 1");
     page.Select(Chooser::Frequency, 0);
     page.Select(Chooser::Weekday, 3);
     EXPECT_EQ(Shown(page), "every week|Wendnesday+|01|03,1") << "the list's own text";
@@ -74,10 +75,13 @@ TEST(ReminderSettings, ChoosersShowAndStoreWhatIsChosen) {
     page.Select(Chooser::Date, 30);
     page.Select(Chooser::Date, 31);  // not in the list: nothing changes
     EXPECT_EQ(Shown(page), "every 3 months|Wendnesday|31+|23,31");
+    EXPECT_EQ(page.Summary(), u"Reminder set: every 3 months, day 31");
     page.Show({kEveryWeek, 3, 7, {}});
     EXPECT_EQ(Shown(page), "every week|Wednesday+|07|03,7") << "a loaded record";
+    EXPECT_EQ(page.Summary(), u"Reminder set: every week, Wednesday");
     page.Never();
     EXPECT_EQ(Shown(page), "never|Sunday|01|30,1");
+    EXPECT_EQ(page.Summary(), u"Reminder set: never");
 }
 
 // The positions the slide moves to, ticking the timers it asks for from `timer` until it
