@@ -55,7 +55,8 @@ foreach(sheet
     "chooser;120;17;chooser_normal;chooser_pressed;chooser_hover;chooser_disabled"
     "small;80;24;small_normal;small_pressed;small_hover"
     "answer;124;24;answer_normal;answer_pressed;answer_hover"
-    "close;18;18;close_normal;close_pressed;close_hover")
+    "close;18;18;close_normal;close_pressed;close_hover"
+    "server_mark;14;14;server_mark")
   list(POP_FRONT sheet sheetName width height)
   set(index 0)
   foreach(state ${sheet})

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "controls/win32/buffered_paint.h"
+#include "controls/win32/gdi.h"
 #include "controls/win32/message_box.h"
 #include "core/debug_log.h"
 #include "core/last_scan.h"
@@ -139,21 +140,11 @@ void CVT5Dlg::SetUpButtons() {
 // The footer's green ring says the update service is there; when the server is not
 // reached, a ring of the skin's red and a line of text cover it.
 void CVT5Dlg::SetUpServerStatus() {
-    constexpr COLORREF kRed = RGB(255, 111, 125);
-    constexpr COLORREF kFooter = RGB(0x12, 0x15, 0x1E);
-    serverMark_.Attach(Handle(), IDC_MAIN_SERVER_MARK);
-    serverMark_.SetBkColor(kRed);
-    serverMark_.Place(24, 502, 13, 13);
-    HRGN ring = CreateEllipticRgn(0, 0, 13, 13);
-    HRGN hole = CreateEllipticRgn(2, 2, 11, 11);
-    HRGN centre = CreateEllipticRgn(4, 4, 9, 9);
-    CombineRgn(ring, ring, hole, RGN_DIFF);
-    CombineRgn(ring, ring, centre, RGN_OR);
-    DeleteObject(hole);
-    DeleteObject(centre);
-    SetWindowRgn(serverMark_.Handle(), ring, FALSE);  // the window owns the region now
+    SendDlgItemMessageW(Handle(), IDC_MAIN_SERVER_MARK, STM_SETIMAGE, IMAGE_BITMAP,
+                        reinterpret_cast<LPARAM>(SharedPicture(IDB_SERVER_MARK)));
+    PlaceItem(IDC_MAIN_SERVER_MARK, 23, 501, 14, 14);
     serverText_.Attach(Handle(), IDC_MAIN_SERVER_TEXT);
-    serverText_.SetBkColor(kFooter).SetTextColor(kRed).SetFontName(L"Arial").SetFontSize(8);
+    serverText_.SetBkColor(RGB(0x12, 0x15, 0x1E)).SetTextColor(RGB(255, 111, 125)).SetFontName(L"Arial").SetFontSize(8);
     serverText_.SetText(L"update server not reached");
     serverText_.Place(40, 500, 200, 17);
 }
@@ -356,7 +347,7 @@ void CVT5Dlg::EnableScanButtons(bool enabled) {
 }
 
 void CVT5Dlg::ShowServerReached(bool reached) {
-    serverMark_.Show(!reached);
+    ShowWindow(Item(IDC_MAIN_SERVER_MARK), reached ? SW_HIDE : SW_SHOW);
     serverText_.Show(!reached);
 }
 

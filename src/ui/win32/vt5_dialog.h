@@ -97,7 +97,7 @@ private:
     std::array<CxSkinButton, kPageCount> tabs_;
     CxSkinButton hide_, exit_, apply_, default_, scan_, download_;
     CLabel notice_;
-    CLabel serverMark_, serverText_;  // over the footer's service mark while the server is not reached
+    CLabel serverText_;  // beside a red mark over the footer's service mark while the server is not reached
     std::unique_ptr<PageServices> services_;
     std::unique_ptr<CPAGE_HOME> home_;
     std::unique_ptr<CPAGE_VELTRA> update_;
