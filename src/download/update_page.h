@@ -117,6 +117,7 @@ private:
     ManifestStep manifestStep_ = ManifestStep::None;
     std::vector<std::u16string> saMarks_;
     std::u16string lastLaunchLine_;
+    std::u16string itemName_;  // the item of the running file transfer, for its messages
     std::vector<std::u16string> batchFiles_;  // local files of this batch so far
     bool serverAnswered_ = true;              // some transfer of this scan reached the server
 };

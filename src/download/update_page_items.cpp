@@ -11,7 +11,7 @@ namespace veltra {
 namespace {
 
 constexpr char16_t kDownloaded[] = u"Select file has been downloaded ";
-constexpr char16_t kFailed[] = u"Download fail ... ";
+constexpr char16_t kFailed[] = u"Download fail ... ";  // and the item's name
 constexpr char16_t kHistoryFailed[] = u"History.rec could not be written";
 constexpr char16_t kStopped[] = u"Download stopped. Nothing was changed.";
 
@@ -102,6 +102,7 @@ void UpdatePage::Download_File_Process(int index, int mode, const std::u16string
     DebugLog(u"Source URL = " + base);
     DebugLog(u"File save Path = " + folder);
     vt5_.nDownloadMode = mode;
+    itemName_ = Cell(index, 2);
     const std::u16string& type = Cell(index, 1);
     DebugLog(u"Get information type = " + type);
     if (type == u"norva Utility") DebugLog(u"_norva_UTL");
@@ -172,7 +173,7 @@ void UpdatePage::OnNextItem() {
         }
     } else if (vt5_.nDownloadMode == kModeBatch) {
         if (succeeded) RecordDownloaded();
-        view_.ShowInformation(succeeded ? kDownloaded : kFailed);
+        view_.ShowInformation(succeeded ? std::u16string(kDownloaded) : kFailed + itemName_);
         NextBatchItem();
     } else if (vt5_.nDownloadMode == kModeSingle) {
         DebugLog(u"");
@@ -181,7 +182,7 @@ void UpdatePage::OnNextItem() {
             RecordDownloaded();
             lastLaunchLine_ = LaunchFile(services_.starter, vt5_.sLastFile);
         }
-        view_.ShowInformation(succeeded ? kDownloaded : kFailed);
+        view_.ShowInformation(succeeded ? std::u16string(kDownloaded) : kFailed + itemName_);
         RestoreListArea();
         Enable_Item_When_Finish_Scaning();
         LoadList();
