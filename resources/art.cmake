@@ -40,7 +40,7 @@ endforeach()
 # Button pictures, built into the program: sheet, width, height, then one name per state.
 foreach(sheet
     "tab;147;36;tab_normal;tab_pressed;tab_hover"
-    "action;107;32;action_normal;action_pressed;action_hover"
+    "action;107;32;action_normal;action_pressed;action_hover;action_disabled"
     "hide;37;30;hide_normal;hide_pressed;hide_hover"
     "exit;37;30;exit_normal;exit_pressed;exit_hover"
     "check;15;15;check_off;check_on;check_disabled"

@@ -93,6 +93,8 @@ void CVT5Dlg::SetBackground() {
     SetBitmap(ToWide(vt5_.sWorkPath) + L"VT5\\skin\\MBG.bmp");
     SetTransparentColor(RGB(255, 0, 0));
     MakeShaped();
+    // The title area and the footer move the window, whichever page is shown.
+    SetDragAnywhere(true);
     DebugLog(u"Set background image !!");
 }
 
@@ -132,7 +134,7 @@ void CVT5Dlg::SetUpButtons() {
     CxSkinButton* actions[] = {&apply_, &default_, &scan_, &download_};
     for (std::size_t i = 0; i < std::size(kActions); ++i) {
         actions[i]->Attach(Handle(), kActions[i].id);
-        actions[i]->SetSkin(IDB_ACTION_NORMAL, IDB_ACTION_PRESSED, IDB_ACTION_HOVER, IDB_ACTION_NORMAL);
+        actions[i]->SetSkin(IDB_ACTION_NORMAL, IDB_ACTION_PRESSED, IDB_ACTION_HOVER, IDB_ACTION_DISABLED);
         actions[i]->Place(kActions[i].x, 487, 107, 32);
     }
 }
