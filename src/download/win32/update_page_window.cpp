@@ -84,6 +84,7 @@ void CPAGE_VELTRA::SetUpOptions() {
 }
 
 bool CPAGE_VELTRA::PreTranslateMessage(const MSG& message) {
+    if (CListPage::PreTranslateMessage(message)) return true;
     // The list's own keys while it has the focus: its scroll bar turns them into scrolling.
     if (message.message != WM_KEYDOWN || message.hwnd == grid_.ScrollBar()) return false;
     const bool down = GetKeyState(VK_DOWN) < 0;
