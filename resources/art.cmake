@@ -40,7 +40,7 @@ endforeach()
 # Button pictures, built into the program: sheet, width, height, then one name per state.
 foreach(sheet
     "tab;147;36;tab_normal;tab_pressed;tab_hover"
-    "action;107;32;action_normal;action_pressed;action_hover"
+    "action;107;32;action_normal;action_pressed;action_hover;action_disabled"
     "hide;37;30;hide_normal;hide_pressed;hide_hover"
     "exit;37;30;exit_normal;exit_pressed;exit_hover"
     "check;15;15;check_off;check_on;check_disabled"
@@ -55,7 +55,8 @@ foreach(sheet
     "chooser;120;17;chooser_normal;chooser_pressed;chooser_hover;chooser_disabled"
     "small;80;24;small_normal;small_pressed;small_hover"
     "answer;124;24;answer_normal;answer_pressed;answer_hover"
-    "close;18;18;close_normal;close_pressed;close_hover")
+    "close;18;18;close_normal;close_pressed;close_hover"
+    "server_mark;14;14;server_mark")
   list(POP_FRONT sheet sheetName width height)
   set(index 0)
   foreach(state ${sheet})

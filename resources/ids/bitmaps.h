@@ -62,4 +62,8 @@
 #define IDB_ANSWER_NORMAL 356
 #define IDB_ANSWER_PRESSED 357
 #define IDB_ANSWER_HOVER 358
+// The main window's footer mark of an update server not reached, 14 x 14.
+#define IDB_SERVER_MARK 359
+// The main window's action buttons while disabled, 107 x 32.
+#define IDB_ACTION_DISABLED 360
 // The About page's support button, 107 x 32, uses the action button pictures.

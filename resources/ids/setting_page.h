@@ -11,3 +11,4 @@
 #define IDC_SET_WEEK 1123
 #define IDC_SET_DATE 1124
 #define IDC_SET_HINT 1132
+#define IDC_SET_STATUS 1133

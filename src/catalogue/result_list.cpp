@@ -41,12 +41,13 @@ void LoadCheckList(CheckListState& checkList, ICodePage& codePage, VT5Record& vt
         while (checkList.file->Read(bytes.data(), bytes.size()) == bytes.size()) {
             const CheckRecord record = ParseCheckRecord(bytes);
             if (EqualsFoldingAtoZ(record.state, "D")) continue;
+            ++list.total;
             // The list holds 49 rows; counting on past them would send the page beyond its rows.
-            if (static_cast<std::size_t>(list.count) == kResultRowCount) break;
+            if (static_cast<std::size_t>(list.count) == kResultRowCount) continue;
             list.rows[static_cast<std::size_t>(list.count++)] = RowOf(record, codePage);
         }
     }
-    vt5.sUpdateCount = DecimalText(list.count);
+    vt5.sUpdateCount = DecimalText(list.total);
 }
 
 void ReloadCheckList(IFileSystem& fileSystem, CheckListState& checkList, ICodePage& codePage, VT5Record& vt5) {

@@ -20,6 +20,7 @@ using ResultRow = std::array<std::u16string, kResultColumnCount>;
 struct ResultList {
     std::array<ResultRow, kResultRowCount> rows;
     int count = 0;
+    int total = 0;  // every update found, also those past the 49 rows
 };
 
 // "CheckList.rec", open for the whole run once a scan or the page has opened it, and its rows.
@@ -31,7 +32,8 @@ struct CheckListState {
 // The work path, "VT5\LOG" and "CheckList.rec".
 std::u16string CheckListPath(const std::u16string& workPath);
 
-// Fills the rows from the open file (records not marked "D", at most 49) and sets sUpdateCount.
+// Fills the rows from the open file (records not marked "D", at most 49) and sets
+// sUpdateCount to all of them.
 void LoadCheckList(CheckListState& checkList, ICodePage& codePage, VT5Record& vt5);
 
 // Opens "CheckList.rec" for reading and updating and loads it; a missing file is created empty.

@@ -31,7 +31,9 @@ public:
     void SetUpdateCount(const std::u16string&) override {}
     void ShowLastScan(const std::u16string& text) override { lastScan_ = text; }
     void PostHistoryRefresh() override {}
-    void ChooseSaveFolder(std::u16string&) override {}
+    bool ChooseSaveFolder(std::u16string&) override { return true; }
+    void ShowServerReached(bool) override {}
+    void ShowProblem(const std::u16string& text) override { ShowInformation(text); }
 
     // The messages the information panel was given, in order (empty ones left out).
     const std::vector<std::u16string>& Messages() const { return messages_; }

@@ -28,6 +28,8 @@ int NewTop(const ScrollState& state, int code, int position) {
         case kLineDown: return state.nCurr < state.nMax ? state.nCurr + 1 : state.nCurr;
         case kPageUp: return std::max(state.nCurr - kPageRows, 0);
         case kPageDown: return std::min(state.nCurr + kPageRows, state.nMax);
+        case kTop: return 0;
+        case kBottom: return state.nMax;
         default: return position;
     }
 }
@@ -47,7 +49,7 @@ std::u16string LogLine(int code, std::u16string_view name, int top) {
 }  // namespace
 
 ScrollStep ScrollList(ScrollState& state, int code, int position, std::u16string_view name) {
-    const bool moves = code >= kLineUp && code <= kThumbTrack;
+    const bool moves = code >= kLineUp && code <= kBottom;
     if (moves) state.nCurr = std::clamp(NewTop(state, code, position), 0, std::max(state.nMax, 0));
     return {moves, LogLine(code, name, state.nCurr)};
 }

@@ -8,7 +8,7 @@ struct ScrollState;
 
 // What one scroll-bar code did to a six-row list.
 struct ScrollStep {
-    bool moved = false;      // codes 0 to 5: set the bar to nCurr and show the rows from nCurr
+    bool moved = false;      // codes 0 to 7: set the bar to nCurr and show the rows from nCurr
     std::u16string logLine;  // logged after the rows are shown
 };
 

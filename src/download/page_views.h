@@ -51,8 +51,12 @@ public:
     virtual void ShowLastScan(const std::u16string& text) = 0;
     // Posts WM_HISTORY_REFRESH to the History page.
     virtual void PostHistoryRefresh() = 0;
-    // The save-path dialog: shows the folder and may change it.
-    virtual void ChooseSaveFolder(std::u16string& folder) = 0;
+    // Whether the update server answered the last transfer: the main window's status mark.
+    virtual void ShowServerReached(bool reached) = 0;
+    // A problem worded for a person, in the program's own box.
+    virtual void ShowProblem(const std::u16string& text) = 0;
+    // The save-path dialog: shows the folder and may change it; false when cancelled.
+    virtual bool ChooseSaveFolder(std::u16string& folder) = 0;
 };
 
 }  // namespace veltra

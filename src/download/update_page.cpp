@@ -93,9 +93,12 @@ void UpdatePage::LoadList() {
 }
 
 void UpdatePage::ShowLoadedList() {
+    const ResultList& list = services_.checkList.list;
     view_.SetUpdateCount(vt5_.sUpdateCount);
-    UpdateListScroll(services_.checkList.list.count);
+    UpdateListScroll(list.count);
     ShowRows(0);
+    // The rows past the list's 49 cannot be shown: say so under the list.
+    if (list.total > list.count) view_.ShowInformation(u"showing " + DecimalText(list.count) + u" of " + DecimalText(list.total));
 }
 
 void UpdatePage::OnVScroll(int code, int position) {

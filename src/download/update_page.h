@@ -82,6 +82,8 @@ private:
     void FetchManifest(ManifestStep step);
     void OnManifestFetched();
     void EndRefusedScan(const std::u16string& message);
+    void EndUnreachableScan();
+    void ShowConnecting(const std::u16string& url);
     ManifestSource Source() const;
     // Fetches a file the signed list must vouch for, when a key is pinned.
     void Fetch(const std::u16string& url, const std::u16string& path);
@@ -90,7 +92,8 @@ private:
     void Download_File_Process(int index, int mode, const std::u16string& base, const std::u16string& folder);
     void RecordDownloaded();
     void NextBatchItem();
-    void ChooseSaveFolder();
+    // False when the user cancelled: nothing is downloaded.
+    bool ChooseSaveFolder();
     void UpdateListScroll(int count);
     void ShowRows(int first);
     void LoadList();
@@ -114,7 +117,9 @@ private:
     ManifestStep manifestStep_ = ManifestStep::None;
     std::vector<std::u16string> saMarks_;
     std::u16string lastLaunchLine_;
+    std::u16string itemName_;  // the item of the running file transfer, for its messages
     std::vector<std::u16string> batchFiles_;  // local files of this batch so far
+    bool serverAnswered_ = true;              // some transfer of this scan reached the server
 };
 
 }  // namespace veltra

@@ -11,8 +11,9 @@ namespace veltra {
 namespace {
 
 constexpr char16_t kDownloaded[] = u"Select file has been downloaded ";
-constexpr char16_t kFailed[] = u"Download fail ... ";
+constexpr char16_t kFailed[] = u"Download fail ... ";  // and the item's name
 constexpr char16_t kHistoryFailed[] = u"History.rec could not be written";
+constexpr char16_t kStopped[] = u"Download stopped. Nothing was changed.";
 
 int NumberOf(const std::u16string& text) {
     int value = 0;
@@ -25,9 +26,9 @@ int NumberOf(const std::u16string& text) {
 
 }  // namespace
 
-void UpdatePage::ChooseSaveFolder() {
+bool UpdatePage::ChooseSaveFolder() {
     vt5_.sSaveFolder = vt5_.sWorkPath + u"VT5\\DL_FILE\\";
-    view_.ChooseSaveFolder(vt5_.sSaveFolder);
+    return view_.ChooseSaveFolder(vt5_.sSaveFolder);
 }
 
 bool UpdatePage::RefuseWhileBusy() {
@@ -61,14 +62,18 @@ int UpdatePage::Download_Button_Clicked() {
         DebugLog(u"No Item selected");
         return 0;
     }
-    ShowDownloadArea();
     batchFiles_.clear();
     for (int i = 1; i <= total; ++i) {
         if (saMarks_[static_cast<std::size_t>(i)] != u"V") continue;
         saMarks_[static_cast<std::size_t>(i)] = u"N";
         DebugLog(DecimalText(i) + u" is checked ");
         vt5_.nCurrentItem = NumberOf(Cell(i, 7));
-        ChooseSaveFolder();
+        // The folder is asked before the page changes: Cancel leaves the list as it was.
+        if (!ChooseSaveFolder()) {
+            saMarks_.assign(1, u"");
+            return 0;
+        }
+        ShowDownloadArea();
         Download_File_Process(i, kModeBatch, services_.serverBase, vt5_.sSaveFolder);
         break;
     }
@@ -85,9 +90,9 @@ void UpdatePage::OnRowDownload(int row) {
     DebugLog(u"OnBnClickedBtn" + DecimalText(row) + u"5 = " + Cell(index, 5));
     lastLaunchLine_.clear();
     batchFiles_.clear();
-    ShowDownloadArea();
     vt5_.nCurrentItem = NumberOf(Cell(index, 7));
-    ChooseSaveFolder();
+    if (!ChooseSaveFolder()) return;
+    ShowDownloadArea();
     Download_File_Process(index, kModeSingle, services_.serverBase, vt5_.sSaveFolder);
 }
 
@@ -97,6 +102,7 @@ void UpdatePage::Download_File_Process(int index, int mode, const std::u16string
     DebugLog(u"Source URL = " + base);
     DebugLog(u"File save Path = " + folder);
     vt5_.nDownloadMode = mode;
+    itemName_ = Cell(index, 2);
     const std::u16string& type = Cell(index, 1);
     DebugLog(u"Get information type = " + type);
     if (type == u"norva Utility") DebugLog(u"_norva_UTL");
@@ -144,7 +150,20 @@ void UpdatePage::NextBatchItem() {
 void UpdatePage::OnNextItem() {
     DebugLog(u"Run OnNextItem()");
     const bool succeeded = engine_.nWebStop == kWebStopNone;
-    if (manifestStep_ != ManifestStep::None) {
+    const bool reached = engine_.nWebStop != kWebStopFailed;
+    view_.ShowServerReached(reached);
+    serverAnswered_ = serverAnswered_ || reached;
+    if (engine_.nWebStop == kWebStopUserBreak) {
+        // A stop ends the whole scan or batch: the files already here stay as they were.
+        manifestStep_ = ManifestStep::None;
+        vt5_.pendingMask = 0;
+        saMarks_.assign(1, u"");
+        ReturnToListView();
+        view_.ShowInformation(kStopped);
+    } else if (!serverAnswered_ && vt5_.nDownloadMode == kModeCatalogue) {
+        // The scan's first transfer failed: the others would wait on the same server.
+        EndUnreachableScan();
+    } else if (manifestStep_ != ManifestStep::None) {
         OnManifestFetched();
     } else if (vt5_.nDownloadMode == kModeCatalogue) {
         if (vt5_.pendingMask != 0) {
@@ -154,7 +173,7 @@ void UpdatePage::OnNextItem() {
         }
     } else if (vt5_.nDownloadMode == kModeBatch) {
         if (succeeded) RecordDownloaded();
-        view_.ShowInformation(succeeded ? kDownloaded : kFailed);
+        view_.ShowInformation(succeeded ? std::u16string(kDownloaded) : kFailed + itemName_);
         NextBatchItem();
     } else if (vt5_.nDownloadMode == kModeSingle) {
         DebugLog(u"");
@@ -163,7 +182,7 @@ void UpdatePage::OnNextItem() {
             RecordDownloaded();
             lastLaunchLine_ = LaunchFile(services_.starter, vt5_.sLastFile);
         }
-        view_.ShowInformation(succeeded ? kDownloaded : kFailed);
+        view_.ShowInformation(succeeded ? std::u16string(kDownloaded) : kFailed + itemName_);
         RestoreListArea();
         Enable_Item_When_Finish_Scaning();
         LoadList();

@@ -9,6 +9,7 @@
 #include "catalogue/check_driver.h"
 #include "catalogue/result_list.h"
 #include "download/update_page.h"
+#include "download/update_server.h"
 
 namespace veltra {
 namespace {
@@ -61,6 +62,7 @@ int UpdatePage::On_Download_Info_File() {
     DebugLog(u"");
     view_.ShowInformation(u"");
     vt5_.pendingMask = vt5_.nSelectMask;
+    serverAnswered_ = false;
     StartCatalogues();
     return 0;
 }
@@ -86,12 +88,12 @@ void UpdatePage::FetchManifest(ManifestStep step) {
     const std::u16string url = list ? source.ListUrl() : source.SignatureUrl();
     engine_.DeleteCacheEntry(url);
     DebugLog(list ? u"0....download the signed file list now ..." : u"0....download its signature now ...");
+    ShowConnecting(url);
     engine_.URLDownload(url, list ? source.FetchedListPath() : source.FetchedSignaturePath());
 }
 
 void UpdatePage::OnManifestFetched() {
     const ManifestStep step = std::exchange(manifestStep_, ManifestStep::None);
-    if (engine_.nWebStop == kWebStopUserBreak) return EndRefusedScan(u"");
     if (engine_.nWebStop != kWebStopNone) {
         return EndRefusedScan(u"The update server's signed file list could not be fetched, so nothing was downloaded.");
     }
@@ -101,18 +103,29 @@ void UpdatePage::OnManifestFetched() {
     DownloadXML(services_.serverBase, CatalogueFolder());
 }
 
+// Said before the first byte arrives: a slow or dead server is not silence.
+void UpdatePage::ShowConnecting(const std::u16string& url) { view_.SetProgressText(u"Connecting to " + ServerName(url) + u" ..."); }
+
+void UpdatePage::EndUnreachableScan() {
+    manifestStep_ = ManifestStep::None;
+    vt5_.pendingMask = 0;
+    ReturnToListView();
+    view_.ShowProblem(u"Could not get the update information from " + ServerName(services_.serverBase) +
+                      u".\nCheck the internet connection and scan again. If this goes on, check the update "
+                      u"server's address (UpdateServer in the registry).");
+}
+
 // The catalogues already here stay as they are and the list shows what they give.
 void UpdatePage::EndRefusedScan(const std::u16string& message) {
-    if (!message.empty()) {
-        ++engine_.nRefusals;
-        services_.messageBox.ShowStop(message, u"Veltra 5");
-    }
+    ++engine_.nRefusals;
+    services_.messageBox.ShowStop(message, u"Veltra 5");
     vt5_.pendingMask = 0;
     ReturnToListView();
 }
 
 void UpdatePage::Fetch(const std::u16string& url, const std::u16string& path) {
     engine_.DeleteCacheEntry(url);
+    ShowConnecting(url);
     if (services_.trust == nullptr) return engine_.URLDownload(url, path);
     std::u16string refusal;
     const std::optional<ExpectedFile> expected = services_.trust->Expect(Source(), url, refusal);

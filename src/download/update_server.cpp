@@ -26,4 +26,10 @@ std::u16string UpdateServerBase(IRegistry& registry, const std::optional<std::u1
     return WithoutTrailingSlashes(u"" VELTRA_UPDATE_SERVER);
 }
 
+std::u16string ServerName(const std::u16string& base) {
+    const std::size_t scheme = base.find(u"://");
+    const std::size_t start = scheme == std::u16string::npos ? 0 : scheme + 3;
+    return base.substr(start, base.find(u'/', start) - start);
+}
+
 }  // namespace veltra

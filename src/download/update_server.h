@@ -10,4 +10,7 @@ class IRegistry;
 // trailing slash.
 std::u16string UpdateServerBase(IRegistry& registry, const std::optional<std::u16string>& override);
 
+// The server's name as a person reads it: the address without its scheme and folders.
+std::u16string ServerName(const std::u16string& base);
+
 }  // namespace veltra

@@ -40,7 +40,13 @@ int IsReminderDue(const DateTime& lastRun, const ReminderRecord& record, const D
     bool due = false;
     switch (record.frequency) {
         case kEveryWeek: due = IsWeeklyDue(lastRun, record.weekday, now); break;
-        case kEveryMonth: due = IsDueAfterMonths(lastRun, lastRun.day < record.date ? 0 : 1, record.date, now); break;
+        case kEveryMonth: {
+            // The last run on the month's due day (the chosen day, or the month's last day
+            // when shorter) waits for the next month.
+            const int months = lastRun.day < DateInMonth(record.date, lastRun) ? 0 : 1;
+            due = IsDueAfterMonths(lastRun, months, record.date, now);
+            break;
+        }
         case kEvery3Months:
             due = IsDueAfterMonths(lastRun, 3, record.date, now);
             if (due) lastRunDue = true;

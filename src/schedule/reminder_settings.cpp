@@ -56,6 +56,13 @@ std::vector<std::u16string> ReminderSettings::Items(Chooser chooser) {
     return items;
 }
 
+std::u16string ReminderSettings::Summary() const {
+    std::u16string summary = u"Reminder set: " + FrequencyName(record_.frequency);
+    if (record_.frequency == kEveryWeek) summary += u", " + WeekdayName(record_.weekday);
+    if (record_.frequency == kEveryMonth || record_.frequency == kEvery3Months) summary += u", day " + DecimalText(record_.date);
+    return summary;
+}
+
 int ReminderSettings::PopupHeight(Chooser chooser) { return chooser == Chooser::Frequency ? 65 : 120; }
 
 }  // namespace veltra

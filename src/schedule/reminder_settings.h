@@ -32,6 +32,8 @@ public:
     const ReminderRecord& Record() const { return record_; }
     ReminderRecord& Record() { return record_; }
     const ChooserLook& Look(Chooser chooser) const { return looks_[static_cast<std::size_t>(chooser)]; }
+    // What Apply stored, in a line: "Reminder set: every month, day 1".
+    std::u16string Summary() const;
 
     // The items of a chooser's list popup and the popup's height in pixels.
     static std::vector<std::u16string> Items(Chooser chooser);

@@ -45,6 +45,13 @@ bool HasFrame(HWND window, const RECT& place) {
     return client.right != place.right - place.left || client.bottom != place.bottom - place.top;
 }
 
+// Wine's scroll bar draws nothing when asked to print itself: it must paint itself too, or
+// a page would show without its list's scroll bar until the mouse passes over it.
+bool PaintsItself(HWND window, const RECT& place) {
+    wchar_t kind[16] = L"";
+    return HasFrame(window, place) || (GetClassNameW(window, kind, 16) == 9 && lstrcmpiW(kind, L"ScrollBar") == 0);
+}
+
 bool IsTransparent(HWND window) { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0; }
 
 // Every window below `root`, each parent's children in z-order, from one enumeration:
@@ -105,7 +112,7 @@ void PrintLevel(HWND window, HDC dc, std::size_t depth, PrintJob& job) {
     for (HWND child : VisibleChildrenInPaintOrder(window, job.children)) {
         RECT place{};
         GetWindowRect(child, &place);
-        if (HasFrame(child, place)) {
+        if (PaintsItself(child, place)) {
             job.framed.push_back(child);
             continue;
         }
@@ -149,7 +156,7 @@ void ShowPainted(HWND window) {
         canvas.CopyTo(screen, 0, 0);
     }
     ReleaseDC(window, screen);
-    // Frames are not printed: such a control paints itself, as usual.
+    // Frames and scroll bars are not printed: such a control paints itself, as usual.
     for (HWND child : framed)
         RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }

@@ -17,7 +17,7 @@ struct MsgLayout {
 };
 
 MsgLayout LayoutFor(int mode) {
-    if (mode == CMSG::kDownloadFolder) return {491, L"VT5\\skin\\vt5_bg_l.bmp"};
+    if (mode != CMSG::kLeaveConfirmation) return {491, L"VT5\\skin\\vt5_bg_l.bmp"};
     return {286, L"VT5\\skin\\vt5_bg_s.bmp"};
 }
 
@@ -36,9 +36,11 @@ BOOL CMSG::OnInitDialog() {
     SetDragAnywhere(true);
 
     text_.Attach(Handle(), IDC_MSG_TEXT);
-    text_.Place(14, 46, layout.width - 28, 40);
+    // A problem's few lines start higher, in the room above the buttons.
+    text_.Place(14, mode_ == kProblem ? 34 : 46, layout.width - 28, mode_ == kProblem ? 60 : 40);
     text_.SetTransparent(true).SetTextColor(RGB(230, 232, 238)).SetFontName(L"Arial").SetFontSize(9);
     text_.SetText(mode_ == kDownloadFolder ? L"Save Path = " + downloadFolder_
+                  : mode_ == kProblem      ? downloadFolder_
                                            : L"Are you sure ? Click OK will exit Veltra 5 !!");
 
     ok_.Attach(Handle(), IDOK);
@@ -48,10 +50,11 @@ BOOL CMSG::OnInitDialog() {
         button->SetSkin(IDB_SMALL_NORMAL, IDB_SMALL_PRESSED, IDB_SMALL_HOVER, 0);
         button->SetTextColor(RGB(255, 255, 255));
     }
-    ok_.Place(layout.width - 188, 98, 80, 24);
+    ok_.Place(layout.width - (mode_ == kProblem ? 100 : 188), 98, 80, 24);
     cancel_.Place(layout.width - 100, 98, 80, 24);
     browse_.Place(24, 98, 80, 24);
     browse_.Show(mode_ == kDownloadFolder);
+    cancel_.Show(mode_ != kProblem);
     return TRUE;
 }
 

@@ -8,12 +8,13 @@
 namespace veltra {
 
 // The program's own OK/Cancel box, shown modally in the middle of the screen.
-// Mode 0 confirms leaving the program; mode 1 shows the download folder with a Browse button.
+// Mode 0 confirms leaving the program; mode 1 shows the download folder with a Browse button;
+// mode 2 tells of a problem, with OK alone.
 class CMSG : public CBitmapDialog {
 public:
-    enum Mode { kLeaveConfirmation = 0, kDownloadFolder = 1 };
+    enum Mode { kLeaveConfirmation = 0, kDownloadFolder = 1, kProblem = 2 };
 
-    // workPath ends with a backslash; downloadFolder is shown in mode 1.
+    // workPath ends with a backslash; downloadFolder is shown in mode 1, the problem in mode 2.
     CMSG(int mode, std::wstring workPath, std::wstring downloadFolder = {});
     // Mode 1: the folder shown, changed by Browse.
     const std::wstring& DownloadFolder() const { return downloadFolder_; }

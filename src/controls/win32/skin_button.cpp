@@ -144,7 +144,8 @@ void CxSkinButton::DrawCaption(HDC dc, RECT area, ButtonLook look) const {
     HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
     SetBkMode(dc, TRANSPARENT);
     if (look == ButtonLook::Pressed) OffsetRect(&area, 1, 1);
-    const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+    // A text longer than the button ends in an ellipsis instead of losing both ends.
+    const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
     if (look == ButtonLook::Disabled) {
         // The system's disabled look: a highlight copy one pixel down-right under grey text.
         RECT shadow = area;

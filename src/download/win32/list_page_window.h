@@ -3,6 +3,7 @@
 
 #include <span>
 #include <string>
+#include <utility>
 
 #include "controls/win32/bitmap_dialog.h"
 #include "controls/win32/information.h"
@@ -48,9 +49,30 @@ protected:
     // The scroll bar moved: code and thumb position as WM_VSCROLL gives them.
     virtual void OnListScroll(int code, int position) = 0;
 
+    // Page Up, Page Down, Home and End move the list wherever on the page the focus is
+    // (a click on a row gives it to that row's button).
+    bool PreTranslateMessage(const MSG& message) override {
+        if (message.message != WM_KEYDOWN || message.hwnd == grid_.ScrollBar()) return false;
+        static constexpr std::pair<WPARAM, int> kKeys[] = {{VK_PRIOR, SB_PAGEUP}, {VK_NEXT, SB_PAGEDOWN}, {VK_HOME, SB_TOP}, {VK_END, SB_BOTTOM}};
+        for (const auto& [key, code] : kKeys) {
+            if (message.wParam != key) continue;
+            OnListScroll(code, 0);
+            return true;
+        }
+        return false;
+    }
+
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
         if (message == WM_VSCROLL && reinterpret_cast<HWND>(lParam) == grid_.ScrollBar()) {
             OnListScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+            result = 0;
+            return true;
+        }
+        if (message == WM_MOUSEWHEEL) {
+            // Three rows a notch, as the system's lists move.
+            const int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
+            for (int line = 0; line < 3 * (notches < 0 ? -notches : notches); ++line)
+                OnListScroll(notches < 0 ? SB_LINEDOWN : SB_LINEUP, 0);
             result = 0;
             return true;
         }

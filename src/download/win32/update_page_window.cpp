@@ -84,7 +84,9 @@ void CPAGE_VELTRA::SetUpOptions() {
 }
 
 bool CPAGE_VELTRA::PreTranslateMessage(const MSG& message) {
-    if (message.message != WM_KEYDOWN) return false;
+    if (CListPage::PreTranslateMessage(message)) return true;
+    // The list's own keys while it has the focus: its scroll bar turns them into scrolling.
+    if (message.message != WM_KEYDOWN || message.hwnd == grid_.ScrollBar()) return false;
     const bool down = GetKeyState(VK_DOWN) < 0;
     if (!down && GetKeyState(VK_UP) >= 0) return false;
     SetFocus(information_.Handle());
@@ -196,11 +198,17 @@ void CPAGE_VELTRA::ShowScanOptions(const ScanOptions& options, bool enabled) {
     host_.EnableScanButtons(enabled);
 }
 
-// The save-path box: its answer is not examined, the folder it leaves is used.
-void CPAGE_VELTRA::ChooseSaveFolder(std::u16string& folder) {
+// The save-path box: OK uses the folder it shows, Cancel downloads nothing.
+bool CPAGE_VELTRA::ChooseSaveFolder(std::u16string& folder) {
     CMSG box(CMSG::kDownloadFolder, workPath_, ToWide(folder));
-    box.DoModal(Handle());
+    if (box.DoModal(Handle()) != IDOK) return false;
     folder = FromWide(box.DownloadFolder());
+    return true;
+}
+
+void CPAGE_VELTRA::ShowProblem(const std::u16string& text) {
+    CMSG box(CMSG::kProblem, workPath_, ToWide(text));
+    box.DoModal(Handle());
 }
 
 }  // namespace veltra

@@ -24,6 +24,8 @@ public:
     virtual void ShowUpdateCount(const std::u16string& count) = 0;
     virtual void ShowLastScan(const std::u16string& text) = 0;
     virtual void PostHistoryRefresh() = 0;
+    // The main window's mark of the update server.
+    virtual void ShowServerReached(bool reached) = 0;
 };
 
 // Posted by the main window: start a scan, download the ticked items.
@@ -50,20 +52,21 @@ public:
     void SetUpdateCount(const std::u16string& count) override { host_.ShowUpdateCount(count); }
     void ShowLastScan(const std::u16string& text) override { host_.ShowLastScan(text); }
     void PostHistoryRefresh() override { host_.PostHistoryRefresh(); }
-    void ChooseSaveFolder(std::u16string& folder) override;
+    bool ChooseSaveFolder(std::u16string& folder) override;
+    void ShowServerReached(bool reached) override { host_.ShowServerReached(reached); }
+    void ShowProblem(const std::u16string& text) override;
 
 protected:
     BOOL OnInitDialog() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    // The arrow keys move the information panel, whichever control has the focus.
+    // The arrow keys move the information panel, unless the list has the focus.
     bool PreTranslateMessage(const MSG& message) override;
     void OnCommand(int id, int code, HWND control) override;
-    void OnOK() override { page_.RerunChecks(); }
-    void OnListScroll(int code, int position) override { page_.OnVScroll(code, position); }
-    // Esc stops a running transfer; otherwise it does nothing.
-    void OnCancel() override {
-        if (page_.Engine().Busy()) page_.StopTransfer();
+    // Enter: the checks again, but not in the middle of a transfer.
+    void OnOK() override {
+        if (!page_.Engine().Busy()) page_.RerunChecks();
     }
+    void OnListScroll(int code, int position) override { page_.OnVScroll(code, position); }
 
 private:
     void SetUpOptions();

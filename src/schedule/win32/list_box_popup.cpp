@@ -4,6 +4,7 @@
 
 #include "ids/reminder.h"
 #include "platform/win32/wide.h"
+#include "schedule/win32/setting_page.h"
 
 namespace veltra {
 
@@ -11,6 +12,7 @@ CLISTBOX::CLISTBOX(Chooser chooser, std::wstring workPath, std::function<void(in
     : CBitmapDialog(IDD_LISTBOX), chooser_(chooser), workPath_(std::move(workPath)), onChosen_(std::move(onChosen)) {}
 
 bool CLISTBOX::Open(HWND page, HWND button) {
+    page_ = page;
     if (!Create(page)) return false;
     RECT place{};
     GetWindowRect(button, &place);
@@ -29,6 +31,13 @@ BOOL CLISTBOX::OnInitDialog() {
     const std::vector<std::u16string> items = ReminderSettings::Items(chooser_);
     for (std::size_t i = 0; i < items.size(); ++i) list_.AddString(ToWide(items[i]), static_cast<LPARAM>(i));
     return FALSE;
+}
+
+// A click in the list makes it the active window; when another one takes over, the list
+// closes as it does when the main window is left.
+bool CLISTBOX::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) PostMessageW(page_, WM_CLOSE_LIST, 0, 0);
+    return CBitmapDialog::OnMessage(message, wParam, lParam, result);
 }
 
 void CLISTBOX::OnCommand(int id, int code, HWND control) {

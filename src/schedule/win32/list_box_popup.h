@@ -20,6 +20,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnCommand(int id, int code, HWND control) override;
     void OnCancel() override {}
 
@@ -27,6 +28,7 @@ private:
     Chooser chooser_;
     std::wstring workPath_;
     std::function<void(int)> onChosen_;
+    HWND page_ = nullptr;
     CTransparentListBox list_;
 };
 

@@ -22,7 +22,8 @@ BOOL CREMINDER::OnInitDialog() {
     Place(Left(), GetSystemMetrics(SM_CYSCREEN), kPromptWidth, kPromptHeight);
     SetBitmap(workPath_ + L"VT5\\skin\\reminder_bg.bmp");
     text_.Attach(Handle(), IDC_REM_TEXT);
-    text_.Place(16, 34, 254, 40);
+    // Three lines of the font in use fit above the buttons: the question wraps once.
+    text_.Place(12, 32, 262, 46);
     text_.SetTransparent(true).SetTextColor(RGB(230, 232, 238)).SetFontName(L"Arial").SetFontSize(9);
     text_.SetText(lastScanText_);
     close_.Attach(Handle(), IDOK);

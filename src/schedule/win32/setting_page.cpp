@@ -28,7 +28,10 @@ constexpr LabelPlace kLabels[] = {
     {IDC_SET_WEEK_LABEL, IDS_WEEK, 120, 185, 100, 20, 10, RGB(0xC8, 0xC8, 0xC8)},
     {IDC_SET_DATE_LABEL, IDS_DATE, 120, 220, 100, 20, 10, RGB(0xC8, 0xC8, 0xC8)},
     {IDC_SET_HINT, IDS_SETTING_HINT, 120, 80, 560, 40, 10, RGB(0xC8, 0xC8, 0xC8)},
+    // What Apply stored; empty until then (no string).
+    {IDC_SET_STATUS, 0, 120, 258, 560, 20, 10, RGB(0x4F, 0xD1, 0x8B)},
 };
+constexpr std::size_t kStatus = 5;
 
 constexpr int kChooserIds[] = {IDC_SET_FREQUENCY, IDC_SET_WEEK, IDC_SET_DATE};
 constexpr int kChooserY[] = {150, 185, 220};
@@ -82,6 +85,8 @@ void CPAGE_SETTING::PlaceChoosers() {
 }
 
 void CPAGE_SETTING::ShowChoosers() {
+    // A changed choice is not yet what Apply stored.
+    labels_[kStatus].SetText(L"");
     for (std::size_t i = 0; i < choosers_.size(); ++i) {
         const ChooserLook& look = settings_.Look(static_cast<Chooser>(i));
         SetWindowTextW(choosers_[i].Handle(), ToWide(look.text).c_str());
@@ -111,7 +116,10 @@ void CPAGE_SETTING::LoadSchedule() {
     Start();
 }
 
-void CPAGE_SETTING::Save() { SaveReminder(platform_.fileSystem, ReminderFile(), settings_.Record(), platform_.clock); }
+void CPAGE_SETTING::Save() {
+    SaveReminder(platform_.fileSystem, ReminderFile(), settings_.Record(), platform_.clock);
+    labels_[kStatus].SetText(ToWide(settings_.Summary()));
+}
 
 void CPAGE_SETTING::RestoreDefaults() {
     settings_.Defaults();
@@ -138,6 +146,10 @@ bool CPAGE_SETTING::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
             ReleaseCapture();
             DragWindowFromPress(mainWindow_, Handle(), lParam);
             return true;
+        case WM_WINDOWPOSCHANGED:
+            // The list belongs to the page: it must not float over another page.
+            if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW) != 0) ClosePopup();
+            break;
         case WM_DESTROY: OnDestroy(); break;
         default: break;
     }
@@ -163,6 +175,8 @@ void CPAGE_SETTING::TogglePopup(Chooser chooser) {
 }
 
 void CPAGE_SETTING::ClosePopup() { popup_.reset(); }
+
+HWND CPAGE_SETTING::PopupWindow() const { return popup_ ? popup_->Handle() : nullptr; }
 
 void CPAGE_SETTING::OnPeriodicCheck() {
     if (!IsWindowEnabled(Handle())) return;

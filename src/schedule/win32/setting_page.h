@@ -35,6 +35,8 @@ public:
     void RestoreDefaults();
     const ReminderSettings& Settings() const { return settings_; }
     bool PopupOpen() const { return popup_ != nullptr; }
+    // The chooser's list, or null while none is open.
+    HWND PopupWindow() const;
 
 protected:
     BOOL OnInitDialog() override;
@@ -61,7 +63,7 @@ private:
     HWND mainWindow_;
     std::wstring workPath_;
     std::wstring lastScanText_;
-    std::array<CLabel, 5> labels_;
+    std::array<CLabel, 6> labels_;
     std::array<CxSkinButton, 3> choosers_;
     ReminderSettings settings_;
     LastRun lastRun_;

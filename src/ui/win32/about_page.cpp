@@ -5,8 +5,8 @@
 #include "ids/about_page.h"
 #include "ids/bitmaps.h"
 
-#ifndef VELTRA_MAIN_SITE
-#error "VELTRA_MAIN_SITE and VELTRA_SUPPORT_SITE name the maker's web sites"
+#ifndef VELTRA_SUPPORT_SITE
+#error "VELTRA_SUPPORT_SITE names the maker's support site"
 #endif
 
 namespace veltra {
@@ -17,7 +17,7 @@ constexpr int kTextX = 320;
 
 }  // namespace
 
-AboutLinks BuiltInAboutLinks() { return {L"" VELTRA_MAIN_SITE, L"" VELTRA_SUPPORT_SITE}; }
+AboutLinks AboutLinksFor(const std::wstring& updateServer) { return {updateServer + L"/", L"" VELTRA_SUPPORT_SITE}; }
 
 CPAGE_ABOUT::CPAGE_ABOUT(std::wstring workPath, std::wstring appVersion, AboutLinks links)
     : CBitmapDialog(IDD_PAGE_ABOUT),

@@ -8,12 +8,12 @@
 
 namespace veltra {
 
-// The maker's web sites, build settings like the update server.
+// The link shows where the program gets its updates; the support site is a build setting.
 struct AboutLinks {
     std::wstring mainSite;
     std::wstring supportSite;
 };
-AboutLinks BuiltInAboutLinks();
+AboutLinks AboutLinksFor(const std::wstring& updateServer);
 
 // The About page: product, version, notice, the main site as a link and a support button.
 class CPAGE_ABOUT final : public CBitmapDialog {

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "controls/win32/buffered_paint.h"
+#include "controls/win32/gdi.h"
 #include "controls/win32/message_box.h"
 #include "core/debug_log.h"
 #include "core/last_scan.h"
@@ -92,11 +93,14 @@ void CVT5Dlg::SetBackground() {
     SetBitmap(ToWide(vt5_.sWorkPath) + L"VT5\\skin\\MBG.bmp");
     SetTransparentColor(RGB(255, 0, 0));
     MakeShaped();
+    // The title area and the footer move the window, whichever page is shown.
+    SetDragAnywhere(true);
     DebugLog(u"Set background image !!");
 }
 
 void CVT5Dlg::SetUpPages(CheckInputs inputs) {
     SetUpButtons();
+    SetUpServerStatus();
     CreatePages(inputs);
     RECT area{};
     GetWindowRect(Item(IDC_MAIN_PAGE_AREA), &area);
@@ -130,9 +134,21 @@ void CVT5Dlg::SetUpButtons() {
     CxSkinButton* actions[] = {&apply_, &default_, &scan_, &download_};
     for (std::size_t i = 0; i < std::size(kActions); ++i) {
         actions[i]->Attach(Handle(), kActions[i].id);
-        actions[i]->SetSkin(IDB_ACTION_NORMAL, IDB_ACTION_PRESSED, IDB_ACTION_HOVER, IDB_ACTION_NORMAL);
+        actions[i]->SetSkin(IDB_ACTION_NORMAL, IDB_ACTION_PRESSED, IDB_ACTION_HOVER, IDB_ACTION_DISABLED);
         actions[i]->Place(kActions[i].x, 487, 107, 32);
     }
+}
+
+// The footer's green ring says the update service is there; when the server is not
+// reached, a ring of the skin's red and a line of text cover it.
+void CVT5Dlg::SetUpServerStatus() {
+    SendDlgItemMessageW(Handle(), IDC_MAIN_SERVER_MARK, STM_SETIMAGE, IMAGE_BITMAP,
+                        reinterpret_cast<LPARAM>(SharedPicture(IDB_SERVER_MARK)));
+    PlaceItem(IDC_MAIN_SERVER_MARK, 23, 501, 14, 14);
+    serverText_.Attach(Handle(), IDC_MAIN_SERVER_TEXT);
+    serverText_.SetBkColor(RGB(0x12, 0x15, 0x1E)).SetTextColor(RGB(255, 111, 125)).SetFontName(L"Arial").SetFontSize(8);
+    serverText_.SetText(L"update server not reached");
+    serverText_.Place(40, 500, 200, 17);
 }
 
 void CVT5Dlg::CreatePages(CheckInputs inputs) {
@@ -143,7 +159,7 @@ void CVT5Dlg::CreatePages(CheckInputs inputs) {
     update_ = std::make_unique<CPAGE_VELTRA>(services_->ForUpdatePage(), static_cast<IUpdatePageHost&>(*this));
     history_ = std::make_unique<CPAGE_HISTORY>(services_->history, vt5_);
     setting_ = std::make_unique<CPAGE_SETTING>(platform_, vt5_, Handle(), ToWide(lastScan.popup));
-    about_ = std::make_unique<CPAGE_ABOUT>(work, ToWide(vt5_.sAppVersion), BuiltInAboutLinks());
+    about_ = std::make_unique<CPAGE_ABOUT>(work, ToWide(vt5_.sAppVersion), AboutLinksFor(ToWide(services_->serverBase)));
     home_->Create(Handle());
     update_->Create(Handle());
     history_->Create(Handle());
@@ -181,6 +197,22 @@ bool CVT5Dlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
         if (!PaintMinimised()) break;
         result = 0;
         return true;
+    // The Setting page's list is a window of its own: it would stay where it was.
+    case WM_MOVE: CloseSettingList(); break;
+    case WM_ACTIVATE:
+        // Unless the list itself takes over: a click in it activates it.
+        if (LOWORD(wParam) == WA_INACTIVE && setting_ && reinterpret_cast<HWND>(lParam) != setting_->PopupWindow())
+            CloseSettingList();
+        break;
+    case WM_SHOWWINDOW:
+        if (wParam == FALSE) CloseSettingList();
+        break;
+    case WM_MOUSEWHEEL:
+        // The wheel goes to the focus; the shown list scrolls wherever the focus is.
+        if (const Page* page = model_.Current(); page && (*page == Page::Update || *page == Page::History))
+            SendMessageW(PageWindow(*page), WM_MOUSEWHEEL, wParam, lParam);
+        result = 0;
+        return true;
     case WM_QUERYDRAGICON: result = reinterpret_cast<LRESULT>(icon_); return true;
     case WM_HELP: result = FALSE; return true;
     default: break;
@@ -192,16 +224,38 @@ void CVT5Dlg::OnCommand(int id, int code, HWND control) {
     if (const std::optional<Page> page = PageOfTab(id); page && code == BN_CLICKED) return model_.ShowPage(*page);
     switch (id) {
     case IDC_MAIN_SCAN: return model_.Scan_Information();
-    case IDC_MAIN_DOWNLOAD: return model_.Download_Item();
+    case IDC_MAIN_DOWNLOAD: return OnDownloadButton();
     case IDC_MAIN_APPLY: return model_.Apply();
     case IDC_MAIN_DEFAULT: return model_.Default();
     case IDC_MAIN_HIDE: ShowWindow(Handle(), SW_HIDE); return;
     case IDC_MAIN_EXIT:
     case ID_SYSTRAY_EXIT: return ConfirmedExit();
     case ID_SYSTRAY_RESTORE: return ShowMainWindow();
-    case IDOK: return EndDialog(IDOK);
+    case IDOK: return OnEnter();
     default: CBitmapDialog::OnCommand(id, code, control);
     }
+}
+
+// The dialog manager turns Enter into IDOK for the whole window: it never ends the program
+// unasked. It presses the focused button (the exit button asks first), or is the page's own.
+void CVT5Dlg::OnEnter() {
+    HWND focus = GetFocus();
+    wchar_t kind[8] = L"";
+    const bool button = focus != nullptr && IsChild(Handle(), focus) && GetClassNameW(focus, kind, 8) == 6 &&
+                        lstrcmpiW(kind, L"Button") == 0;
+    if (button && IsWindowVisible(focus) && IsWindowEnabled(focus)) {
+        SendMessageW(focus, BM_CLICK, 0, 0);
+        return;
+    }
+    if (const Page* page = model_.Current()) SendMessageW(PageWindow(*page), WM_COMMAND, IDOK, 0);
+}
+
+void CVT5Dlg::OnCancel() {
+    if (update_) update_->Page().StopTransfer();
+}
+
+void CVT5Dlg::CloseSettingList() {
+    if (setting_ && setting_->Handle() != nullptr) SendMessageW(setting_->Handle(), WM_CLOSE_LIST, 0, 0);
 }
 
 void CVT5Dlg::OnScanNow() {
@@ -287,9 +341,21 @@ void CVT5Dlg::ApplyScheduleToClock() { SendMessageW(setting_->Handle(), WM_SCHED
 
 void CVT5Dlg::RestoreDefaultSchedule() { setting_->RestoreDefaults(); }
 
+// While a scan or a download runs, Download is the way to stop it with the mouse.
 void CVT5Dlg::EnableScanButtons(bool enabled) {
     scan_.Enable(enabled);
-    download_.Enable(enabled);
+    SetWindowTextW(download_.Handle(), enabled ? L"Download" : L"Stop");
+    download_.Redraw();
+}
+
+void CVT5Dlg::ShowServerReached(bool reached) {
+    ShowWindow(Item(IDC_MAIN_SERVER_MARK), reached ? SW_HIDE : SW_SHOW);
+    serverText_.Show(!reached);
+}
+
+void CVT5Dlg::OnDownloadButton() {
+    if (update_->Page().State() != PageState::List) return update_->Page().StopTransfer();
+    model_.Download_Item();
 }
 
 void CVT5Dlg::ShowUpdateCount(const std::u16string& count) {

@@ -51,7 +51,8 @@ protected:
     BOOL OnInitDialog() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnCommand(int id, int code, HWND control) override;
-    void OnCancel() override {}
+    // Esc stops a running scan or download, whichever page is shown.
+    void OnCancel() override;
 
 private:
     void OnSetIcon();
@@ -59,10 +60,14 @@ private:
     void SetBackground();
     void SetUpPages(CheckInputs inputs);
     void SetUpButtons();
+    void SetUpServerStatus();
     void CreatePages(CheckInputs inputs);
     void StartInTray();
     void ShowMainWindow();
     void ConfirmedExit();
+    void OnEnter();
+    void OnDownloadButton();
+    void CloseSettingList();
     void OnScanNow();
     bool PaintMinimised();
 
@@ -79,6 +84,7 @@ private:
     void RestoreDefaultSchedule() override;
     // IUpdatePageHost
     void EnableScanButtons(bool enabled) override;
+    void ShowServerReached(bool reached) override;
     void ShowUpdateCount(const std::u16string& count) override;
     void ShowLastScan(const std::u16string& text) override;
     void PostHistoryRefresh() override;
@@ -91,6 +97,7 @@ private:
     std::array<CxSkinButton, kPageCount> tabs_;
     CxSkinButton hide_, exit_, apply_, default_, scan_, download_;
     CLabel notice_;
+    CLabel serverText_;  // beside a red mark over the footer's service mark while the server is not reached
     std::unique_ptr<PageServices> services_;
     std::unique_ptr<CPAGE_HOME> home_;
     std::unique_ptr<CPAGE_VELTRA> update_;

@@ -217,7 +217,7 @@ TEST(CliUpdate, ScanDownloadInstallAndHistory) {
                                     "C:\\W\\VT5\\DL_FILE\\Norva_Live_Monitor_1.05.exe\n"
                                     "downloaded\thttp://up/DVD/UTILITY/NORVA/NetBoost/12/SUtility.exe\t"
                                     "C:\\W\\VT5\\DL_FILE\\Norva_Net_Boost_1.2.exe\n"
-                                    "Download fail ... \nSelect file has been downloaded \n"));
+                                    "Download fail ... Norva Live Monitor\nSelect file has been downloaded \n"));
     EXPECT_THAT(cli.out, HasSubstr("\n8 updates\n"));
 
     cli.transfers.server[u"http://up/DVD/UTILITY/OTHER/MediaCodec/50/SUtility.exe"] = {'M', 'Z'};

@@ -7,7 +7,7 @@ namespace veltra {
 namespace {
 
 // The scroll codes move the list's top row within 0..nMax (a page is six rows) and name
-// the state in their log line; the others only log.
+// the state in their log line; the end of a scroll and unknown codes only log.
 TEST(ListScroll, EachCodeMovesWithinTheListAndNamesItsState) {
     const struct {
         int from, max, code, position, to;
@@ -23,7 +23,10 @@ TEST(ListScroll, EachCodeMovesWithinTheListAndNamesItsState) {
         {0, 43, 5, 20, 20, true, u"5 : SB_THUMBTRACK  VT5.scl.nCurr = 20"},
         {3, 10, 5, 5000, 10, true, u"5 : SB_THUMBTRACK  VT5.scl.nCurr = 10"},
         {3, 10, 4, -7, 0, true, u"4 : SB_THUMBPOSITION  VT5.scl.nCurr = 0"},
-        {3, 10, 6, 9, 3, false, u"6 : SB_TOP"},
+        // Home and End (the scroll bar's keys) go to the first and the last page.
+        {3, 10, 6, 9, 0, true, u"6 : SB_TOP"},
+        {3, 10, 7, 0, 10, true, u"7 : SB_BOTTOM"},
+        {3, 10, 8, 9, 3, false, u"8 : SB_ENDSCROLL"},
         {3, 10, 9, 9, 3, false, u"IDC_VSB"},
     };
     for (const auto& row : rows) {

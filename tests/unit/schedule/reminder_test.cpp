@@ -67,6 +67,7 @@ std::string Shown(const ReminderSettings& page) {
 TEST(ReminderSettings, ChoosersShowAndStoreWhatIsChosen) {
     ReminderSettings page;
     EXPECT_EQ(Shown(page), "every month|Monday|01+|11,1") << "the defaults show the stored weekday";
+    EXPECT_EQ(page.Summary(), u"Reminder set: every month, day 1");
     page.Select(Chooser::Frequency, 0);
     page.Select(Chooser::Weekday, 3);
     EXPECT_EQ(Shown(page), "every week|Wendnesday+|01|03,1") << "the list's own text";
@@ -74,10 +75,13 @@ TEST(ReminderSettings, ChoosersShowAndStoreWhatIsChosen) {
     page.Select(Chooser::Date, 30);
     page.Select(Chooser::Date, 31);  // not in the list: nothing changes
     EXPECT_EQ(Shown(page), "every 3 months|Wendnesday|31+|23,31");
+    EXPECT_EQ(page.Summary(), u"Reminder set: every 3 months, day 31");
     page.Show({kEveryWeek, 3, 7, {}});
     EXPECT_EQ(Shown(page), "every week|Wednesday+|07|03,7") << "a loaded record";
+    EXPECT_EQ(page.Summary(), u"Reminder set: every week, Wednesday");
     page.Never();
     EXPECT_EQ(Shown(page), "never|Sunday|01|30,1");
+    EXPECT_EQ(page.Summary(), u"Reminder set: never");
 }
 
 // The positions the slide moves to, ticking the timers it asks for from `timer` until it
@@ -130,6 +134,11 @@ TEST(IsReminderDue, StartUpCheckOnCalendarEdges) {
         {"monthly 15, last on 10th, 15th", {kEveryMonth, 1, 15, {}}, Local(2010, 3, 10), Local(2010, 3, 15), true},
         {"monthly 31 in April: the 30th", {kEveryMonth, 1, 31, {}}, Local(2010, 3, 31), Local(2010, 4, 30), true},
         {"monthly 31 in April: the 29th", {kEveryMonth, 1, 31, {}}, Local(2010, 3, 31), Local(2010, 4, 29), false},
+        // Ran on the clamped day: the next one is a month on, not every start of that day.
+        {"monthly 31, ran on 30 Sep, same day", {kEveryMonth, 1, 31, {}}, Local(2010, 9, 30, 8), Local(2010, 9, 30, 20), false},
+        {"monthly 31, ran on 30 Sep, 31 Oct", {kEveryMonth, 1, 31, {}}, Local(2010, 9, 30), Local(2010, 10, 31), true},
+        {"monthly 29, ran on 28 Feb, same day", {kEveryMonth, 1, 29, {}}, Local(2010, 2, 28, 8), Local(2010, 2, 28, 9), false},
+        {"monthly 29, ran on 28 Feb, 28 Mar", {kEveryMonth, 1, 29, {}}, Local(2010, 2, 28), Local(2010, 3, 28), false},
         {"3 months over the year, early", {kEvery3Months, 1, 15, {}}, Local(2010, 11, 20), Local(2011, 2, 14), false},
         {"3 months over the year", {kEvery3Months, 1, 15, {}}, Local(2010, 11, 20), Local(2011, 2, 15), true},
     };

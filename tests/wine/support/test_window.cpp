@@ -8,8 +8,6 @@ std::wstring WindowText(HWND window) {
     return buffer;
 }
 
-void EndMainWindow(HWND window) { PostMessageW(window, WM_COMMAND, IDOK, 0); }
-
 ScopedRegistryValue::ScopedRegistryValue(HKEY root, const std::wstring& key, const std::wstring& name)
     : root_(root), key_(key), name_(name) {
     wchar_t buffer[2048] = {};

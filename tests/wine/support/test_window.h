@@ -7,9 +7,6 @@ namespace veltra::winetest {
 
 std::wstring WindowText(HWND window);
 
-// Ends the program's main window as its OK command does, without the exit question.
-void EndMainWindow(HWND window);
-
 // Reads and restores one registry value around a test.
 class ScopedRegistryValue {
 public:

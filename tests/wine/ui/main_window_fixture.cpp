@@ -7,6 +7,8 @@
 #include "catalogue/check_context.h"
 #include "catalogue/result_list.h"
 #include "core/text.h"
+#include "ids/main_dialog.h"
+#include "ids/message_box.h"
 #include "platform/win32/wide.h"
 #include "support/test_window.h"
 #include "sysinfo/vga_info.h"
@@ -99,6 +101,13 @@ HWND WindowWith(HWND main, int id) {
     std::pair<int, HWND> search{id, nullptr};
     EnumThreadWindows(GetWindowThreadProcessId(main, nullptr), FindWindowWith, reinterpret_cast<LPARAM>(&search));
     return search.second;
+}
+
+void EndMainWindow(HWND main) {
+    PostMessageW(main, WM_COMMAND, IDC_MAIN_EXIT, 0);
+    HWND box = nullptr;
+    PumpUntil([&] { return (box = WindowWith(main, IDC_MSG_TEXT)) != nullptr; }, 5000);
+    if (box != nullptr) PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
 }  // namespace veltra::winetest

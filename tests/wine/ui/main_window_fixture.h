@@ -44,6 +44,8 @@ private:
 
 // Presses a button as a click does (BM_CLICK) and waits until the window has handled it.
 void Click(HWND button);
+// Ends the main window as a user does: the exit button, then OK in the exit question.
+void EndMainWindow(HWND main);
 // A visible top-level window of the main window's thread holding the control `id`, or null.
 HWND WindowWith(HWND main, int id);
 

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <numeric>
@@ -11,7 +12,9 @@
 #include <vector>
 
 #include "core/text.h"
+#include "download/test_server.h"
 #include "ids/main_dialog.h"
+#include "ids/message_box.h"
 #include "ids/update_page.h"
 #include "main_window_fixture.h"
 #include "platform/win32/wide.h"
@@ -21,6 +24,7 @@ namespace veltra {
 namespace {
 
 using namespace winetest;
+using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
 std::string Visibility(MainWindowRun& run) {
@@ -91,6 +95,167 @@ TEST(MainWindow, SetUpThenTabsScanAndDownloadAsSequences) {
     EXPECT_THAT(actual, ElementsAreArray(expected));
 }
 
+// A key as the keyboard gives it, to the window that has the focus.
+void PressKey(WORD key) {
+    INPUT strokes[2]{};
+    for (INPUT& stroke : strokes) {
+        stroke.type = INPUT_KEYBOARD;
+        stroke.ki.wVk = key;
+    }
+    strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, strokes, sizeof(INPUT));
+}
+
+// Enter and Esc never end the program unasked, wherever the focus is: Enter presses the
+// focused button (the exit button asks first) or is the update page's rerun of the checks.
+TEST(MainWindow, EnterAndEscNeverEndTheProgram) {
+    struct KeyStep {
+        const char* what;
+        int tab;    // shown first (not logged below), 0 for none
+        int focus;  // a control of the main window, 0 for the shown page's list
+        WORD key;
+        std::vector<std::string> lines;
+        bool question;  // the exit question is open
+    };
+    const KeyStep steps[] = {
+        {"Enter on Home's tab", IDC_MAIN_TAB_HOME, IDC_MAIN_TAB_HOME, VK_RETURN, {"Display Page1 : Home"}, false},
+        {"Esc on Home", 0, IDC_MAIN_TAB_HOME, VK_ESCAPE, {}, false},
+        {"Enter in the update list", IDC_MAIN_TAB_VELTRA, 0, VK_RETURN, {"run... Check_Download_Information()"}, false},
+        {"Esc in the update list", 0, 0, VK_ESCAPE, {}, false},
+        {"Enter on the exit button", 0, IDC_MAIN_EXIT, VK_RETURN, {}, true},
+    };
+    MainWindowRun run(8);
+    std::vector<std::string> actual, expected;
+    run.Run([&](MainWindowRun& r) {
+        SetForegroundWindow(r.Main());
+        for (const KeyStep& step : steps) {
+            if (step.tab != 0) Click(GetDlgItem(r.Main(), step.tab));
+            HWND focus = step.focus != 0 ? GetDlgItem(r.Main(), step.focus) : GetFocus();
+            if (step.focus != 0) SendMessageW(r.Main(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(focus), TRUE);
+            r.TakeLines();
+            PressKey(step.key);
+            std::vector<std::string> lines;
+            HWND question = nullptr;
+            PumpUntil([&] {
+                for (const std::string& line : r.TakeLines()) lines.push_back(line);
+                question = WindowWith(r.Main(), IDC_MSG_TEXT);
+                return step.question ? question != nullptr : lines.size() >= step.lines.size() && !step.lines.empty();
+            }, 1500);
+            lines.resize(std::min(lines.size(), std::max<std::size_t>(step.lines.size(), 1)));
+            actual.push_back(std::string(step.what) + (IsWindow(r.Main()) ? "" : ", ended") + (question ? ", asks" : ""));
+            expected.push_back(std::string(step.what) + (step.question ? ", asks" : ""));
+            for (const std::string& line : lines) actual.push_back(line);
+            for (const std::string& line : step.lines) expected.push_back(line);
+            // The rest of a step's lines (the checks log many) must not count for the next.
+            PumpUntil([] { return false; }, 400);
+            r.TakeLines();
+        }
+        // Esc in the exit question leaves the program running.
+        PressKey(VK_ESCAPE);
+        PumpUntil([&] { return WindowWith(r.Main(), IDC_MSG_TEXT) == nullptr; }, 1500);
+        actual.push_back(WindowWith(r.Main(), IDC_MSG_TEXT) == nullptr && IsWindowVisible(r.Main()) ? "kept" : "not kept");
+        expected.push_back("kept");
+        EndMainWindow(r.Main());
+    });
+    EXPECT_THAT(actual, ElementsAreArray(expected));
+}
+
+// The update list of 120 results as keys and the wheel move it: the first visible row's
+// item after each step, from the focus the tab gives the list.
+TEST(MainWindow, KeysAndTheWheelScrollTheUpdateList) {
+    const std::pair<WORD, const char*> steps[] = {
+        {VK_END, "Item 44"},  {VK_HOME, "Item 1"}, {VK_NEXT, "Item 7"}, {VK_DOWN, "Item 8"},
+        {VK_UP, "Item 7"},    {VK_PRIOR, "Item 1"}, {0, "Item 4"},     // 0: a notch of the wheel down
+    };
+    MainWindowRun run(120);
+    std::vector<std::string> firstRows;
+    run.Run([&](MainWindowRun& r) {
+        SetForegroundWindow(r.Main());
+        Click(GetDlgItem(r.Main(), IDC_MAIN_TAB_VELTRA));
+        HWND firstItem = r.Item(Page::Update, IDC_UPD_LIST_FIRST + 8 + 2);
+        RECT list{};
+        GetWindowRect(firstItem, &list);
+        SetCursorPos(list.left + 20, list.top + 30);  // over the list, for the wheel
+        for (const auto& [key, expected] : steps) {
+            if (key != 0) {
+                PressKey(key);
+            } else {
+                INPUT wheel{};
+                wheel.type = INPUT_MOUSE;
+                wheel.mi.dwFlags = MOUSEEVENTF_WHEEL;
+                wheel.mi.mouseData = static_cast<DWORD>(-WHEEL_DELTA);
+                SendInput(1, &wheel, sizeof(INPUT));
+            }
+            PumpUntil([&] { return Utf16ToUtf8(FromWide(WindowText(firstItem))) == expected; }, 1500);
+            firstRows.push_back(Utf16ToUtf8(FromWide(WindowText(firstItem))));
+        }
+        EndMainWindow(r.Main());
+    });
+    std::vector<std::string> expected;
+    for (const auto& step : steps) expected.push_back(step.second);
+    EXPECT_THAT(firstRows, ElementsAreArray(expected));
+}
+
+// A scan on a server that never answers says where it connects at once; Esc or the Stop
+// button (the Download button while a transfer runs) ends it and the page shows its list
+// again. A server nobody listens on is said in the program's own box and by the footer's mark.
+TEST(MainWindow, ASilentServerIsStoppedAndADeadOneIsSaid) {
+    const TestServer server = FindTestServer();
+    if (server.hostile.empty()) GTEST_SKIP() << "no test server";
+    const struct {
+        const char* what;
+        std::wstring base;
+        WORD key;  // 0: the Stop button
+        bool dead;
+    } cases[] = {
+        {"Esc", server.hostile + L"/silence", VK_ESCAPE, false},
+        {"Stop", server.hostile + L"/silence", 0, false},
+        {"dead", server.refused, 0, true},
+    };
+    for (const auto& c : cases) {
+        ScopedRegistryValue address(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Norva\\Veltra Series", L"UpdateServer");
+        address.Set(c.base);
+        const std::wstring host = c.base.substr(7, c.base.find(L'/', 7) - 7);
+        std::vector<std::string> seen;
+        MainWindowRun run(8);
+        run.Run([&](MainWindowRun& r) {
+            SetForegroundWindow(r.Main());
+            HWND download = GetDlgItem(r.Main(), IDC_MAIN_DOWNLOAD);
+            HWND progressText = r.Item(Page::Update, IDC_UPD_PROGRESS_TEXT);
+            HWND mark = GetDlgItem(r.Main(), IDC_MAIN_SERVER_MARK);
+            Click(GetDlgItem(r.Main(), IDC_MAIN_SCAN));
+            HWND box = nullptr;
+            if (!c.dead) {
+                // A refused connection ends at once: only the silent server leaves time to look.
+                PumpUntil([&] { return IsWindowVisible(progressText) && WindowText(progressText).size() > 0; }, 2000);
+                seen.push_back(Utf16ToUtf8(FromWide(WindowText(progressText) + L", " + WindowText(download))));
+            }
+            if (c.dead) {
+                PumpUntil([&] { return (box = WindowWith(r.Main(), IDC_MSG_TEXT)) != nullptr; }, 10000);
+                const std::wstring said = box ? WindowText(GetDlgItem(box, IDC_MSG_TEXT)) : L"no box";
+                seen.push_back(Utf16ToUtf8(FromWide(said.substr(0, said.find(L'\n')))));
+                if (box) Click(GetDlgItem(box, IDOK));
+            } else if (c.key != 0) {
+                PressKey(c.key);
+            } else {
+                Click(download);
+            }
+            const bool listed = PumpUntil([&] { return !IsWindowVisible(progressText); }, 2000);
+            seen.push_back(std::string(listed ? "list" : "still transferring") + ", " +
+                           Utf16ToUtf8(FromWide(WindowText(download))) + (IsWindowVisible(mark) ? ", marked" : ""));
+            EndMainWindow(r.Main());
+        });
+        const std::string connecting = "Connecting to " + Utf16ToUtf8(FromWide(host)) + " ..., Stop";
+        if (c.dead) {
+            EXPECT_THAT(seen, ElementsAre("Could not get the update information from " + Utf16ToUtf8(FromWide(host)) + ".",
+                                          "list, Download, marked"))
+                << c.what;
+        } else {
+            EXPECT_THAT(seen, ElementsAre(connecting, "list, Download")) << c.what;
+        }
+    }
+}
+
 // A window's client area as the screen shows it, 32 bits a pixel.
 std::vector<std::uint32_t> ScreenPixels(HWND window) {
     RECT area{};
@@ -131,7 +296,7 @@ TEST(MainWindow, PageSwitchShowsThePageAsItsOwnPaintWould) {
     const std::pair<int, Page> tabs[] = {{IDC_MAIN_TAB_VELTRA, Page::Update},   {IDC_MAIN_TAB_HISTORY, Page::History},
                                          {IDC_MAIN_TAB_SETTING, Page::Setting}, {IDC_MAIN_TAB_ABOUT, Page::About},
                                          {IDC_MAIN_TAB_HOME, Page::Home}};
-    MainWindowRun run(3);
+    MainWindowRun run(8);  // the update list with its scroll bar
     std::vector<std::string> differences;
     run.Run([&](MainWindowRun& r) {
         RECT place{};

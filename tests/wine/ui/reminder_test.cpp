@@ -2,8 +2,12 @@
 // arranged through the files the program reads at start.
 #include <gmock/gmock.h>
 
+#include <functional>
+#include <utility>
+
 #include "core/byte_buffer.h"
 #include "ids/main_dialog.h"
+#include "ids/message_box.h"
 #include "ids/reminder.h"
 #include "ids/setting_page.h"
 #include "ids/update_page.h"
@@ -60,19 +64,74 @@ TEST(SettingPage, ChosenItemsShowInTheChoosersAndApplyWritesReminderRec) {
             shown.push_back(WindowText(chooser) + (IsWindowEnabled(chooser) ? L"" : L" (disabled)"));
         }
         Click(GetDlgItem(r.Main(), IDC_MAIN_APPLY));
+        shown.push_back(WindowText(r.Item(Page::Setting, IDC_SET_STATUS)));
         stored = ReadBytes(r.WorkFolder() + L"VT5\\LOG\\Reminder.rec");
         EndMainWindow(r.Main());
     });
     EXPECT_EQ(std::vector<LONG>({popup.left, popup.top, popup.right - popup.left, popup.bottom - popup.top}),
               std::vector<LONG>({button.left, button.top + 20, 120, 65}));
     EXPECT_TRUE(closedAgain);
-    EXPECT_THAT(shown, ElementsAre(L"every week", L"Monday", L"01 (disabled)"));
+    EXPECT_THAT(shown, ElementsAre(L"every week", L"Monday", L"01 (disabled)", L"Reminder set: every week, Monday"));
     ASSERT_EQ(stored.size(), kReminderBytes);
     SYSTEMTIME today{};
     GetLocalTime(&today);
     EXPECT_THAT((std::vector<int>{GetI32(Span(stored), 0), GetI32(Span(stored), 4), GetI32(Span(stored), 8),
                                   GetDateTime(Span(stored), 12).year}),
                 ElementsAre(kEveryWeek, 1, 1, today.wYear));
+}
+
+// The chooser's list lives only while its page is seen and the window is in use: a click
+// on it could otherwise change a setting the user cannot see. A click on an item, with the
+// mouse, still chooses it.
+TEST(SettingPage, TheChooserListClosesWhenItsPageIsNoLongerSeen) {
+    const std::pair<const char*, std::function<void(HWND)>> leaves[] = {
+        {"another tab", [](HWND main) { Click(GetDlgItem(main, IDC_MAIN_TAB_HOME)); }},
+        {"hidden", [](HWND main) { Click(GetDlgItem(main, IDC_MAIN_HIDE)); }},
+        {"moved", [](HWND main) { SetWindowPos(main, nullptr, 5, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER); }},
+        {"another window active",
+         [](HWND) {
+             HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                          nullptr, nullptr);
+             SetForegroundWindow(other);
+             PumpUntil([&] { return GetForegroundWindow() == other; }, 2000);
+             DestroyWindow(other);
+         }},
+    };
+    std::vector<std::string> seen;
+    std::wstring chosen;
+    MainWindowRun run(0);
+    run.Run([&](MainWindowRun& r) {
+        for (const auto& [what, leave] : leaves) {
+            SendMessageW(r.Main(), WM_SHOW_MAIN_WINDOW, 0, 0);
+            SetForegroundWindow(r.Main());
+            Click(GetDlgItem(r.Main(), IDC_MAIN_TAB_SETTING));
+            Click(r.Item(Page::Setting, IDC_SET_FREQUENCY));
+            const bool opened = WindowWith(r.Main(), IDC_LIST_ITEMS) != nullptr;
+            leave(r.Main());
+            PumpUntil([&] { return WindowWith(r.Main(), IDC_LIST_ITEMS) == nullptr; }, 1000);
+            const bool open = WindowWith(r.Main(), IDC_LIST_ITEMS) != nullptr;
+            seen.push_back(std::string(what) + (opened ? "" : ", never opened") + (open ? ", still open" : ", closed"));
+        }
+        SendMessageW(r.Main(), WM_SHOW_MAIN_WINDOW, 0, 0);
+        SetForegroundWindow(r.Main());
+        PumpUntil([&] { return GetForegroundWindow() == r.Main(); }, 2000);
+        Click(GetDlgItem(r.Main(), IDC_MAIN_TAB_SETTING));
+        Click(r.Item(Page::Setting, IDC_SET_FREQUENCY));
+        HWND popup = WindowWith(r.Main(), IDC_LIST_ITEMS);
+        ASSERT_NE(popup, nullptr);
+        const RECT place = RectOf(popup);
+        SetCursorPos(place.left + 20, place.top + 6);  // the first item, "every week"
+        INPUT press[2]{};
+        press[0].type = press[1].type = INPUT_MOUSE;
+        press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, press, sizeof(INPUT));
+        PumpUntil([&] { return WindowWith(r.Main(), IDC_LIST_ITEMS) == nullptr; }, 2000);
+        chosen = WindowText(r.Item(Page::Setting, IDC_SET_FREQUENCY));
+        EndMainWindow(r.Main());
+    });
+    EXPECT_THAT(seen, ElementsAre("another tab, closed", "hidden, closed", "moved, closed", "another window active, closed"));
+    EXPECT_EQ(chosen, L"every week");
 }
 
 TEST(ReminderPrompt, YesAtAReminderStartShowsTheMainWindowAndScans) {
@@ -102,9 +161,9 @@ TEST(ReminderPrompt, YesAtAReminderStartShowsTheMainWindowAndScans) {
         }, 3000);
         mainShown = IsWindowVisible(r.Main()) != FALSE;
         mainPlace = RectOf(r.Main());
-        // Without a server the scan ends at once with its box, which a user closes.
+        // Without a server the scan ends at once with the program's box, which a user closes.
         HWND box = nullptr;
-        ASSERT_TRUE(PumpUntil([&] { return (box = FindWindowW(nullptr, L"Veltra 5")) && IsWindowVisible(box); }, 20000));
+        ASSERT_TRUE(PumpUntil([&] { return (box = WindowWith(r.Main(), IDC_MSG_TEXT)) != nullptr; }, 20000));
         Click(GetDlgItem(box, IDOK));
         EndMainWindow(r.Main());
     });
