@@ -225,6 +225,7 @@ TEST(CliUpdate, ScanDownloadInstallAndHistory) {
     EXPECT_THAT(cli.out, HasSubstr("\"outcome\":\"downloaded\""));
     EXPECT_THAT(cli.out, HasSubstr("\"launch\":\"\""));
     EXPECT_THAT(cli.starter.started, ::testing::ElementsAre(u"C:\\W\\VT5\\DL_FILE\\Media_Codec_Pack_5.0.exe"));
+    EXPECT_THAT(cli.starter.checked, ::testing::ElementsAre(false)) << "no key pinned: nothing to check against";
 
     EXPECT_EQ(cli.Run({u"history"}), 0);
     EXPECT_EQ(cli.out, "1\t2026/12/7\tnorva Utility\tNorva Net Boost\t1.2\n"

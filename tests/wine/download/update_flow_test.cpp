@@ -3,7 +3,13 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
+#include <tuple>
+
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_crypto.h"
+#include "platform/win32/win32_update_host.h"
 
 #include "support/child_process.h"
 #include "support/source_tree.h"
@@ -98,6 +104,39 @@ TEST_F(UpdateFlow, ChangedUpdatesAndReplayedListsAreRefused) {
     }
     ASSERT_EQ(Cli(L"scan", server_.attacks + L"/newer").exitCode, 0u);
     expectRefused(L"scan", Tree(), "file list is older than one already used");
+}
+
+// The bytes checked are the bytes that run: a program changed after its transfer was
+// checked, or held open for writing by someone else, is not started.
+TEST(ProgramStarter, StartsOnlyTheBytesTheSignedListGives) {
+    winetest::ScratchFolder folder{winetest::ProgramFolder() + L"starter-test"};
+    SetEnvironmentVariableW(L"VELTRA_UPDATE_MARKER_DIR", folder.Path().c_str());
+    const std::string good = ReadBytes(winetest::ProgramFolder() + L"update-stub.exe");
+    ASSERT_GT(good.size(), 1024u);
+    Win32Crypto crypto;
+    const auto hash = crypto.NewSha256();
+    hash->Add(std::span(reinterpret_cast<const std::uint8_t*>(good.data()), good.size()));
+    const ExpectedFile expected{good.size(), hash->Finish()};
+    std::string changed = good;
+    changed[changed.size() - 1] ^= 1;  // past the code: it would still run
+    Win32ProgramStarter starter;
+    int row = 0;
+    for (const auto& [bytes, heldForWriting, started] : {std::tuple{&good, false, true}, {&changed, false, false}, {&good, true, false}}) {
+        const std::wstring program = folder.Path(L"setup" + std::to_wstring(++row) + L".exe");
+        const std::wstring marker = program + L".ran";
+        winetest::WriteBytes(program, *bytes);
+        HANDLE writer = heldForWriting ? CreateFileW(program.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                                     nullptr, OPEN_EXISTING, 0, nullptr)
+                                       : INVALID_HANDLE_VALUE;
+        const unsigned result = starter.Start(FromWide(program), FromWide(program), expected);
+        if (writer != INVALID_HANDLE_VALUE) CloseHandle(writer);
+        EXPECT_EQ(result > 31, started) << result;
+        EXPECT_EQ(winetest::PumpUntil([&] { return winetest::FileExists(marker); }, started ? 10000 : 1000), started);
+        if (!started) {
+            EXPECT_EQ(result, kStartNotAsChecked);
+        }
+    }
+    SetEnvironmentVariableW(L"VELTRA_UPDATE_MARKER_DIR", nullptr);
 }
 
 }  // namespace
