@@ -13,6 +13,7 @@ std::u16string OutcomeLine(unsigned result, const std::u16string& path) {
         case 3: return u"The specified path was not found.";
         case 11: return path + u" is invalid.";
         case kStartNotAsChecked: return path + u" changed after it was checked, so it was not started.";
+        case kStartFolderOpen: return path + u" is in a folder other users can write, so it was not started.";
         default: return result > 31 ? u"" : u"Unknown error , could not execute " + path + u" !! ";
     }
 }

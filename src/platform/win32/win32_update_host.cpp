@@ -7,6 +7,7 @@
 
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_crypto.h"
+#include "platform/win32/win32_folder_access.h"
 
 namespace veltra {
 namespace {
@@ -61,10 +62,12 @@ unsigned CreateProgramProcess(const std::u16string& program, const std::u16strin
 
 unsigned Win32ProgramStarter::Start(const std::u16string& program, const std::u16string& commandLine,
                                     const std::optional<ExpectedFile>& expected) {
+    const std::wstring path = ToWide(program);
+    if (OthersCanWriteFolder(path.substr(0, path.find_last_of(L"\\/") + 1))) return kStartFolderOpen;
     // Read sharing only: nobody may write, rename or delete the file while it is held.
     HANDLE held = INVALID_HANDLE_VALUE;
     if (expected) {
-        held = CreateFileW(ToWide(program).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+        held = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
         if (held == INVALID_HANDLE_VALUE) {
             const DWORD error = GetLastError();
