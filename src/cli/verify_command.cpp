@@ -5,6 +5,7 @@
 #include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/json.h"
+#include "cli/plain_text.h"
 #include "cli/server_files.h"
 #include "cli/update_services.h"
 #include "download/update_server.h"
@@ -81,7 +82,7 @@ void PrintPlain(const std::vector<FolderReport>& reports, std::ostream& out) {
             out << ": " << report.message;
         }
         out << '\n';
-        for (const auto& [path, outcome] : report.files) out << outcome << '\t' << path << '\n';
+        for (const auto& [path, outcome] : report.files) out << outcome << '\t' << PlainText(path) << '\n';
     }
 }
 

@@ -122,6 +122,9 @@ TEST(Cli, ABadWorkFolderIsRefusedWithOneLine) {
 TEST(Cli, PlainOutputEscapesControlCharacters) {
     EXPECT_EQ(PlainText(std::string_view("a\nb\tc\rd\x1b[2Je\x7f\\f\xC2\x85g\xE2\x80\xA8h\xC3\xA4")),
               "a\\nb\\tc\\rd\\x1b[2Je\\x7f\\f\\u0085g\\u2028h\xC3\xA4");
+    // Direction marks, overrides and isolates; the dashes and quotes beside them stay.
+    EXPECT_EQ(PlainText(std::string_view("\xE2\x80\x8F\xE2\x80\xAA\xE2\x80\xAE\xE2\x81\xA6\xE2\x81\xA9\xD8\x9C\xE2\x80\x94\xE2\x80\x9C")),
+              "\\u200f\\u202a\\u202e\\u2066\\u2069\\u061c\xE2\x80\x94\xE2\x80\x9C");
     EXPECT_EQ(PlainText(std::u16string_view(u"x\u0000y", 3)), "x\\x00y");
 }
 
@@ -338,6 +341,18 @@ TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
                            "DQATest/manifest.txt: bad signature: The update server's file list is not signed by the maker. "
                            "Nothing was updated.\n");
     }
+}
+
+// A signed list's file names reach the console escaped: a right-to-left override or a line
+// separator in one cannot make it show as another name or another row.
+TEST(CliVerify, FileNamesFromTheListAreEscaped) {
+    UpdateCli cli;
+    cli.PinDemoKey();
+    cli.fake.fileSystem.AddFile(u"C:\\T\\DataBase\\manifest.txt", Signature("manifest-hidden-names.txt"));
+    cli.fake.fileSystem.AddFile(u"C:\\T\\DataBase\\manifest.sig", Signature("manifest-hidden-names.sig"));
+    EXPECT_EQ(cli.Run({u"verify", u"--tree", u"C:\\T"}), 1);
+    EXPECT_EQ(cli.out, "DataBase/manifest.txt: accepted, sequence 1765152000, expires 2027-12-07T00:00:00Z\n"
+                       "missing\tDataBase/\\u202etxt.exe\nmissing\tDataBase/a\\u2028b\nDQATest/manifest.txt: missing\n");
 }
 
 TEST(CliCheck, ChecksASavedIdentityWritesTheResultFileListsItAgainAndNarrowsByCategory) {
