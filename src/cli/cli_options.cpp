@@ -105,6 +105,7 @@ std::string CategoryWordList() {
 
 CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
     CliOptions options;
+    bool deadlineGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string argument = Utf16ToUtf8(arguments[i]);
         if (argument == "--help" || argument == "-h" || argument == "--version") {
@@ -129,6 +130,13 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
         } else if (argument == "--tree") {
             if (i + 1 >= arguments.size()) return Fail("option --tree needs a folder");
             options.tree = arguments[++i];
+        } else if (argument == "--deadline") {
+            if (i + 1 >= arguments.size()) return Fail("option --deadline needs a number of seconds");
+            const std::string seconds = Utf16ToUtf8(arguments[++i]);
+            const bool number = !seconds.empty() && seconds.size() <= 5 && seconds.find_first_not_of("0123456789") == std::string::npos;
+            if (!number || std::stoi(seconds) < 1 || std::stoi(seconds) > 86400) return Fail("option --deadline takes seconds, 1 to 86400");
+            options.deadlineSeconds = std::stoi(seconds);
+            deadlineGiven = true;
         } else if (argument == "--work") {
             if (i + 1 >= arguments.size()) return Fail("option --work needs a folder");
             options.workFolder = arguments[++i];
@@ -160,6 +168,7 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
     const bool reminderValues = options.reminderWeekday || options.reminderDate;
     if (reminderValues && !options.reminderSet) return Fail("--weekday and --date belong to reminder set");
     if (options.tree && options.command != "verify") return Fail("--tree belongs to verify");
+    if (deadlineGiven && (options.command != "verify" || options.tree)) return Fail("--deadline belongs to verify of a server");
     if (options.command == "download" && options.rows.empty()) return Fail("download needs the numbers of the updates (see list)");
     if (options.command == "install" && options.rows.size() != 1) return Fail("install takes the number of one update (see list)");
     return {options, {}};
@@ -190,7 +199,8 @@ std::string CliUsage() {
            "  verify        check the update server (or with --tree a copy of its tree)\n"
            "                against the maker's key this build pins: each folder's signed\n"
            "                list (DataBase, DQATest), its sequence and expiry, then every\n"
-           "                file it lists: ok, missing, size mismatch or hash mismatch\n"
+           "                file it lists: ok, missing, size mismatch, hash mismatch or\n"
+           "                not reached in time\n"
            "\n"
            "Options:\n"
            "  --work DIR    use DIR as the work folder instead of the executable's folder\n"
@@ -203,6 +213,8 @@ std::string CliUsage() {
            "                UpdateServer under HKLM\\SOFTWARE\\Norva\\Veltra Series\\, or the\n"
            "                address the program was built with\n"
            "  --tree DIR    verify the server tree in DIR instead of the server\n"
+           "  --deadline SECONDS  the time verify may take for all of a server's files\n"
+           "                (600 unless given); what it did not reach is said so\n"
            "  --weekday NAME  the day of a weekly reminder, Sunday to Saturday\n"
            "  --date N      the day of the month of a monthly or 3-monthly reminder;\n"
            "                in shorter months the month's last day\n"

@@ -108,6 +108,18 @@ TEST_F(UpdateFlow, ChangedUpdatesAndReplayedListsAreRefused) {
     expectRefused(L"scan", Tree(), "file list is older than one already used");
 }
 
+// verify against a server that never answers ends at its deadline, says what it did not
+// reach, and fails.
+TEST_F(UpdateFlow, VerifyOfAServerEndsAtItsDeadline) {
+    const ULONGLONG started = GetTickCount64();
+    const auto run = winetest::RunChild(L"\"" + winetest::ProgramFolder() + L"veltra-cli.exe\" verify --deadline 2 --work \"" + work_ +
+                                            L"\" --server " + server_.hostile + L"/silence",
+                                        30000);
+    EXPECT_LT(GetTickCount64() - started, 8000u);
+    EXPECT_EQ(run.exitCode, 1u) << run.output << run.errors;
+    EXPECT_EQ(run.output, "DataBase/manifest.txt: not reached in time\nDQATest/manifest.txt: not reached in time\n");
+}
+
 // Gives everyone the right to add and delete files in the folder.
 void OpenToEveryone(const std::wstring& folder) {
     PSID everyone = nullptr;
