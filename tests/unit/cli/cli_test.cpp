@@ -81,7 +81,9 @@ TEST(Cli, BadCommandLinesGiveOneLineAndExitCode2) {
              {u"reminder", u"set"}, {u"reminder", u"set", u"yearly"}, {u"reminder", u"set", u"week", u"--weekday", u"funday"},
              {u"reminder", u"set", u"month", u"--date", u"32"}, {u"reminder", u"set", u"month", u"--date", u"0"},
              {u"reminder", u"set", u"month", u"--date", u"031"}, {u"reminder", u"set", u"month", u"--date"},
-             {u"reminder", u"--date", u"3"}, {u"reminder", u"clear"}, {u"history", u"set"}}) {
+             {u"reminder", u"--date", u"3"}, {u"reminder", u"clear"}, {u"history", u"set"}, {u"verify", u"--deadline", u"0"},
+             {u"verify", u"--deadline", u"86401"}, {u"verify", u"--deadline", u"9x"}, {u"scan", u"--deadline", u"5"},
+             {u"verify", u"--tree", u"C:\\T", u"--deadline", u"5"}}) {
         const CliRun run = RunCommand(fake, arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out, "");
