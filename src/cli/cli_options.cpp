@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
+#include <string>
 
 namespace veltra {
 namespace {
@@ -19,11 +21,16 @@ bool IsKnownCommand(const std::string& name) {
 
 bool TakesRows(const std::string& command) { return command == "download" || command == "install"; }
 
-// A record index as "list" prints it: 1 to 99999.
-bool IsRowNumber(const std::string& text) {
-    return !text.empty() && text.size() <= 5 && text.find_first_not_of("0123456789") == std::string::npos &&
-           std::stoi(text) > 0;
+// Decimal digits, no more than `highest` has, of a number lowest to highest; nothing else.
+std::optional<int> NumberIn(const std::string& text, int lowest, int highest) {
+    const bool digits = !text.empty() && text.size() <= std::to_string(highest).size() &&
+                        text.find_first_not_of("0123456789") == std::string::npos;
+    if (!digits || std::stoi(text) < lowest || std::stoi(text) > highest) return std::nullopt;
+    return std::stoi(text);
 }
+
+// A record index as "list" prints it: 1 to 99999.
+bool IsRowNumber(const std::string& text) { return NumberIn(text, 1, 99999).has_value(); }
 
 CliParseResult Fail(std::string error) { return {std::nullopt, std::move(error)}; }
 
@@ -132,10 +139,9 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
             options.tree = arguments[++i];
         } else if (argument == "--deadline") {
             if (i + 1 >= arguments.size()) return Fail("option --deadline needs a number of seconds");
-            const std::string seconds = Utf16ToUtf8(arguments[++i]);
-            const bool number = !seconds.empty() && seconds.size() <= 5 && seconds.find_first_not_of("0123456789") == std::string::npos;
-            if (!number || std::stoi(seconds) < 1 || std::stoi(seconds) > 86400) return Fail("option --deadline takes seconds, 1 to 86400");
-            options.deadlineSeconds = std::stoi(seconds);
+            const std::optional<int> seconds = NumberIn(Utf16ToUtf8(arguments[++i]), 1, 86400);
+            if (!seconds) return Fail("option --deadline takes seconds, 1 to 86400");
+            options.deadlineSeconds = *seconds;
             deadlineGiven = true;
         } else if (argument == "--work") {
             if (i + 1 >= arguments.size()) return Fail("option --work needs a folder");
@@ -146,10 +152,8 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
             if (*options.reminderWeekday < 0) return Fail("option --weekday takes a day's name, Sunday to Saturday");
         } else if (argument == "--date") {
             if (i + 1 >= arguments.size()) return Fail("option --date needs a day of the month");
-            const std::string date = Utf16ToUtf8(arguments[++i]);
-            const bool number = !date.empty() && date.size() <= 2 && date.find_first_not_of("0123456789") == std::string::npos;
-            if (!number || std::stoi(date) < 1 || std::stoi(date) > 31) return Fail("option --date takes a day of the month, 1 to 31");
-            options.reminderDate = std::stoi(date);
+            options.reminderDate = NumberIn(Utf16ToUtf8(arguments[++i]), 1, 31);
+            if (!options.reminderDate) return Fail("option --date takes a day of the month, 1 to 31");
         } else if (argument.starts_with("-")) {
             return Fail("unknown option " + argument + " (see --help)");
         } else if (TakesRows(options.command) && IsRowNumber(argument)) {
