@@ -63,7 +63,7 @@ public:
 private:
     // A stop was asked for, the transfer was let go, a rule was broken, or the body could
     // not be written or is full.
-    bool StopWanted();
+    bool StopWanted() const;
     void Report(const DownloadProgress* progress) const;
     // The Host header of the request the reply answers; empty when the binding cannot tell.
     std::u16string RequestHost() const;

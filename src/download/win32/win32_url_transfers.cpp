@@ -135,6 +135,7 @@ LRESULT Win32UrlTransfers::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     if (message == WM_DOWNLOAD_STOP) {
+        params_->stopRequested = true;
         SetEvent(params_->hStop);
         events_->OnStopRequested();
         return 0;
