@@ -39,19 +39,6 @@ bool MarkForDeletion(HANDLE file, bool deleted) {
     return SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof(disposition)) != FALSE;
 }
 
-// Nothing there yet, or a file with this one name that is neither a folder nor a link.
-bool IsPlainFileOrAbsent(const std::wstring& path) {
-    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return GetLastError() == ERROR_FILE_NOT_FOUND;
-    HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    BY_HANDLE_FILE_INFORMATION info{};
-    const bool read = GetFileInformationByHandle(file, &info) != FALSE;
-    CloseHandle(file);
-    constexpr DWORD kNotPlain = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
-    return read && (info.dwFileAttributes & kNotPlain) == 0 && info.nNumberOfLinks == 1;
-}
-
 bool RenameTo(HANDLE file, const std::wstring& target) {
     const std::size_t nameBytes = target.size() * sizeof(wchar_t);
     std::vector<std::uint8_t> block(sizeof(FILE_RENAME_INFO) + nameBytes);
@@ -64,6 +51,18 @@ bool RenameTo(HANDLE file, const std::wstring& target) {
 }
 
 }  // namespace
+
+bool IsPlainFileOrAbsent(const std::wstring& path) {
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return GetLastError() == ERROR_FILE_NOT_FOUND;
+    HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool read = GetFileInformationByHandle(file, &info) != FALSE;
+    CloseHandle(file);
+    constexpr DWORD kNotPlain = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+    return read && (info.dwFileAttributes & kNotPlain) == 0 && info.nNumberOfLinks == 1;
+}
 
 BodyFile::BodyFile(const std::wstring& target, std::uint64_t limit, bool hashed)
     : file_(CreateTemporary(target)), limit_(limit), hashed_(hashed) {
@@ -109,7 +108,7 @@ std::optional<Sha256Digest> BodyFile::Digest() {
 }
 
 bool BodyFile::Keep(const std::wstring& target) {
-    if (failed_ || !IsPlainFileOrAbsent(target) || !MarkForDeletion(file_, false)) return false;
+    if (failed_ || !MarkForDeletion(file_, false)) return false;
     if (RenameTo(file_, target)) return true;
     MarkForDeletion(file_, true);
     return false;

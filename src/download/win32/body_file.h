@@ -37,10 +37,8 @@ public:
     std::uint64_t Bytes() const { return bytes_; }
     // Ends the hash of what was written; nothing when the body was not hashed.
     std::optional<Sha256Digest> Digest();
-    // Puts the file in the target's place, renamed through its own handle. Refused, and the
-    // file dropped, when the target is anything but a plain file (a folder, a link, a file
-    // with another name elsewhere), so a planted link is replaced by nothing of ours and
-    // what it leads to is never touched.
+    // Puts the file in the target's place, renamed through its own handle: what a link
+    // there leads to is never touched. False, and the file dropped, when it cannot.
     bool Keep(const std::wstring& target);
 
 private:
@@ -53,5 +51,9 @@ private:
     bool failed_ = false;
     bool full_ = false;
 };
+
+// Nothing there yet, or a file with this one name that is neither a folder nor a link:
+// the only target a transfer replaces, so a link planted there stays as it is.
+bool IsPlainFileOrAbsent(const std::wstring& path);
 
 }  // namespace veltra

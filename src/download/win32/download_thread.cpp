@@ -75,8 +75,11 @@ void RunTransfer(DownloadParams& params) {
         if (params.rules.expected)
             verdict = CheckExpectedFile(verdict, *params.rules.expected, body.Bytes(), [&body] { return body.Digest(); });
         if (params.abandoned) verdict = TransferVerdict{u"2", false};  // its owner has reported it already
-        if (verdict.keepFile && !body.Keep(params.sTarget)) {
+        if (verdict.keepFile && !IsPlainFileOrAbsent(params.sTarget)) {
             DebugLog(u"Transfer failed: " + FromWide(params.sTarget) + u" is not a plain file to replace");
+            verdict = TransferVerdict{u"2", false};
+        } else if (verdict.keepFile && !body.Keep(params.sTarget)) {
+            DebugLog(u"Transfer failed: " + FromWide(params.sTarget) + u" could not be replaced");
             verdict = TransferVerdict{u"2", false};
         }
     }  // the temporary file is gone unless it was kept
