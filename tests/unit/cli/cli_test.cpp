@@ -125,8 +125,9 @@ TEST(Cli, PlainOutputEscapesControlCharacters) {
     EXPECT_EQ(PlainText(std::string_view("a\nb\tc\rd\x1b[2Je\x7f\\f\xC2\x85g\xE2\x80\xA8h\xC3\xA4")),
               "a\\nb\\tc\\rd\\x1b[2Je\\x7f\\f\\u0085g\\u2028h\xC3\xA4");
     // Direction marks, overrides and isolates; the dashes and quotes beside them stay.
-    EXPECT_EQ(PlainText(std::string_view("\xE2\x80\x8F\xE2\x80\xAA\xE2\x80\xAE\xE2\x81\xA6\xE2\x81\xA9\xD8\x9C\xE2\x80\x94\xE2\x80\x9C")),
-              "\\u200f\\u202a\\u202e\\u2066\\u2069\\u061c\xE2\x80\x94\xE2\x80\x9C");
+    EXPECT_EQ(PlainText(std::string_view("\xE2\x80\x8E\xE2\x80\x8F\xE2\x80\xA9\xE2\x80\xAA\xE2\x80\xAE\xE2\x81\xA6\xE2\x81\xA9\xD8\x9C"
+                                         "\xE2\x80\x94\xE2\x80\x9C")),
+              "\\u200e\\u200f\\u2029\\u202a\\u202e\\u2066\\u2069\\u061c\xE2\x80\x94\xE2\x80\x9C");
     EXPECT_EQ(PlainText(std::u16string_view(u"x\u0000y", 3)), "x\\x00y");
 }
 
