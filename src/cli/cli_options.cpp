@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
+#include <string>
 
 namespace veltra {
 namespace {
@@ -19,11 +21,16 @@ bool IsKnownCommand(const std::string& name) {
 
 bool TakesRows(const std::string& command) { return command == "download" || command == "install"; }
 
-// A record index as "list" prints it: 1 to 99999.
-bool IsRowNumber(const std::string& text) {
-    return !text.empty() && text.size() <= 5 && text.find_first_not_of("0123456789") == std::string::npos &&
-           std::stoi(text) > 0;
+// Decimal digits, no more than `highest` has, of a number lowest to highest; nothing else.
+std::optional<int> NumberIn(const std::string& text, int lowest, int highest) {
+    const bool digits = !text.empty() && text.size() <= std::to_string(highest).size() &&
+                        text.find_first_not_of("0123456789") == std::string::npos;
+    if (!digits || std::stoi(text) < lowest || std::stoi(text) > highest) return std::nullopt;
+    return std::stoi(text);
 }
+
+// A record index as "list" prints it: 1 to 99999.
+bool IsRowNumber(const std::string& text) { return NumberIn(text, 1, 99999).has_value(); }
 
 CliParseResult Fail(std::string error) { return {std::nullopt, std::move(error)}; }
 
@@ -105,6 +112,7 @@ std::string CategoryWordList() {
 
 CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
     CliOptions options;
+    bool deadlineGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string argument = Utf16ToUtf8(arguments[i]);
         if (argument == "--help" || argument == "-h" || argument == "--version") {
@@ -129,6 +137,12 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
         } else if (argument == "--tree") {
             if (i + 1 >= arguments.size()) return Fail("option --tree needs a folder");
             options.tree = arguments[++i];
+        } else if (argument == "--deadline") {
+            if (i + 1 >= arguments.size()) return Fail("option --deadline needs a number of seconds");
+            const std::optional<int> seconds = NumberIn(Utf16ToUtf8(arguments[++i]), 1, 86400);
+            if (!seconds) return Fail("option --deadline takes seconds, 1 to 86400");
+            options.deadlineSeconds = *seconds;
+            deadlineGiven = true;
         } else if (argument == "--work") {
             if (i + 1 >= arguments.size()) return Fail("option --work needs a folder");
             options.workFolder = arguments[++i];
@@ -138,10 +152,8 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
             if (*options.reminderWeekday < 0) return Fail("option --weekday takes a day's name, Sunday to Saturday");
         } else if (argument == "--date") {
             if (i + 1 >= arguments.size()) return Fail("option --date needs a day of the month");
-            const std::string date = Utf16ToUtf8(arguments[++i]);
-            const bool number = !date.empty() && date.size() <= 2 && date.find_first_not_of("0123456789") == std::string::npos;
-            if (!number || std::stoi(date) < 1 || std::stoi(date) > 31) return Fail("option --date takes a day of the month, 1 to 31");
-            options.reminderDate = std::stoi(date);
+            options.reminderDate = NumberIn(Utf16ToUtf8(arguments[++i]), 1, 31);
+            if (!options.reminderDate) return Fail("option --date takes a day of the month, 1 to 31");
         } else if (argument.starts_with("-")) {
             return Fail("unknown option " + argument + " (see --help)");
         } else if (TakesRows(options.command) && IsRowNumber(argument)) {
@@ -160,6 +172,7 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
     const bool reminderValues = options.reminderWeekday || options.reminderDate;
     if (reminderValues && !options.reminderSet) return Fail("--weekday and --date belong to reminder set");
     if (options.tree && options.command != "verify") return Fail("--tree belongs to verify");
+    if (deadlineGiven && (options.command != "verify" || options.tree)) return Fail("--deadline belongs to verify of a server");
     if (options.command == "download" && options.rows.empty()) return Fail("download needs the numbers of the updates (see list)");
     if (options.command == "install" && options.rows.size() != 1) return Fail("install takes the number of one update (see list)");
     return {options, {}};
@@ -190,7 +203,8 @@ std::string CliUsage() {
            "  verify        check the update server (or with --tree a copy of its tree)\n"
            "                against the maker's key this build pins: each folder's signed\n"
            "                list (DataBase, DQATest), its sequence and expiry, then every\n"
-           "                file it lists: ok, missing, size mismatch or hash mismatch\n"
+           "                file it lists: ok, missing, size mismatch, hash mismatch or\n"
+           "                not reached in time\n"
            "\n"
            "Options:\n"
            "  --work DIR    use DIR as the work folder instead of the executable's folder\n"
@@ -203,6 +217,8 @@ std::string CliUsage() {
            "                UpdateServer under HKLM\\SOFTWARE\\Norva\\Veltra Series\\, or the\n"
            "                address the program was built with\n"
            "  --tree DIR    verify the server tree in DIR instead of the server\n"
+           "  --deadline SECONDS  the time verify may take for all of a server's files\n"
+           "                (600 unless given); what it did not reach is said so\n"
            "  --weekday NAME  the day of a weekly reminder, Sunday to Saturday\n"
            "  --date N      the day of the month of a monthly or 3-monthly reminder;\n"
            "                in shorter months the month's last day\n"

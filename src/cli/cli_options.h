@@ -15,6 +15,7 @@ struct CliOptions {
     std::optional<std::u16string> server;  // --server: the update server for this run
     std::optional<std::u16string> identityFile;
     std::optional<std::u16string> tree;  // --tree: "verify" reads a local copy of the server's tree
+    int deadlineSeconds = 600;  // --deadline: the time "verify" may take for all of a server's files
     // "reminder set FREQUENCY [--weekday NAME] [--date N]": the values to store.
     bool reminderSet = false;
     std::optional<int> reminderFrequency;

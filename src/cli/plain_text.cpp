@@ -13,6 +13,17 @@ std::string Escape(const char* prefix, unsigned code, int digits) {
     return escape;
 }
 
+unsigned ThreeByteCode(unsigned first, unsigned second, unsigned third) {
+    return ((first & 0x0Fu) << 12) | ((second & 0x3Fu) << 6) | (third & 0x3Fu);
+}
+
+// Line and paragraph separators, and the marks, embeddings, overrides and isolates that
+// turn the direction of what follows: a name holding one could show as another name.
+bool IsHiddenLayout(unsigned code) {
+    return code == 0x200E || code == 0x200F || code == 0x2028 || code == 0x2029 || (code >= 0x202A && code <= 0x202E) ||
+           (code >= 0x2066 && code <= 0x2069);
+}
+
 std::string Plain(std::string_view utf8, bool keepLayout) {
     std::string out;
     out.reserve(utf8.size());
@@ -33,9 +44,12 @@ std::string Plain(std::string_view utf8, bool keepLayout) {
         } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {  // C1 controls
             out += Escape("\\u", next, 4);
             ++i;
-        } else if (byte == 0xE2 && next == 0x80 && (third == 0xA8 || third == 0xA9)) {  // line and paragraph separators
-            out += Escape("\\u", 0x2000u + third - 0x80u, 4);
+        } else if (byte == 0xE2 && (next == 0x80 || next == 0x81) && IsHiddenLayout(ThreeByteCode(byte, next, third))) {
+            out += Escape("\\u", ThreeByteCode(byte, next, third), 4);
             i += 2;
+        } else if (byte == 0xD8 && next == 0x9C) {  // the Arabic letter mark
+            out += "\\u061c";
+            ++i;
         } else {
             out += static_cast<char>(byte);
         }

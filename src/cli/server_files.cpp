@@ -8,6 +8,7 @@
 #include "download/download_engine.h"
 #include "platform/file_system.h"
 #include "platform/message_pump.h"
+#include "platform/platform.h"
 
 namespace veltra {
 namespace {
@@ -27,30 +28,40 @@ private:
     std::u16string tree_;
 };
 
-// The download engine with its limits and watchdog, one file at a time.
+// The download engine with its limits and watchdog, one file at a time, each transfer
+// allowed no more than the time left.
 class ServerTree final : public ServerFiles, public IDownloadTarget {
 public:
-    ServerTree(UpdateServices& services, IFileSystem& files, IMessageBox& messages, IRegistry& registry,
-               std::u16string base, std::u16string scratch)
+    ServerTree(UpdateServices& services, Platform& platform, std::u16string base, std::u16string scratch,
+               int deadlineSeconds)
         : services_(services),
-          files_(files),
-          engine_(services.transfers, messages, vt5_, *this, ReadTransferLimits(registry)),
+          platform_(platform),
+          limits_(ReadTransferLimits(platform.registry)),
           base_(std::move(base)),
-          scratch_(std::move(scratch)) {
+          scratch_(std::move(scratch)),
+          deadline_(Now() + deadlineSeconds) {
         vt5_.nDownloadMode = kModeBatch;
     }
-    ~ServerTree() override { files_.Remove(scratch_); }
+    ~ServerTree() override { platform_.fileSystem.Remove(scratch_); }
+
+    bool OutOfTime() override { return Now() >= deadline_; }
 
     std::optional<std::u16string> Fetch(const std::string& path) override {
+        if (OutOfTime()) return std::nullopt;
         const std::u16string url = base_ + u"/" + Utf8ToUtf16(path);
         // A failed transfer leaves the file as it was: the earlier file must not stand in.
-        files_.Remove(scratch_);
+        platform_.fileSystem.Remove(scratch_);
         ended_ = false;
         failed_ = false;
-        engine_.DeleteCacheEntry(url);
-        engine_.URLDownload(url, scratch_);
+        TransferLimits limits = limits_;
+        limits.transferMilliseconds = std::min<std::uint64_t>(limits.transferMilliseconds, (deadline_ - Now()) * 1000);
+        DownloadEngine engine(services_.transfers, platform_.messageBox, vt5_, *this, limits);
+        engine_ = &engine;
+        engine.DeleteCacheEntry(url);
+        engine.URLDownload(url, scratch_);
         services_.pump.PumpUntil([this] { return ended_; });
-        if (failed_ || !files_.Exists(scratch_)) return std::nullopt;
+        engine_ = nullptr;
+        if (failed_ || !platform_.fileSystem.Exists(scratch_)) return std::nullopt;
         return scratch_;
     }
 
@@ -62,18 +73,21 @@ public:
         ended_ = true;
     }
     void OnNextItem() override {
-        failed_ = engine_.nWebStop != kWebStopNone;
-        engine_.nWebStop = kWebStopNone;
+        failed_ = engine_->nWebStop != kWebStopNone;
         ended_ = true;
     }
 
 private:
+    std::int64_t Now() { return platform_.clock.ToSeconds(platform_.clock.LocalNow()); }
+
     UpdateServices& services_;
-    IFileSystem& files_;
+    Platform& platform_;
+    TransferLimits limits_;
     VT5Record vt5_;
-    DownloadEngine engine_;
+    DownloadEngine* engine_ = nullptr;  // the engine of the running fetch
     std::u16string base_;
     std::u16string scratch_;
+    std::int64_t deadline_;
     bool ended_ = false;
     bool failed_ = false;
 };
@@ -84,10 +98,9 @@ std::unique_ptr<ServerFiles> LocalTreeFiles(IFileSystem& files, const std::u16st
     return std::make_unique<LocalTree>(files, tree);
 }
 
-std::unique_ptr<ServerFiles> ServerTreeFiles(UpdateServices& services, IFileSystem& files, IMessageBox& messages,
-                                             IRegistry& registry, const std::u16string& base,
-                                             const std::u16string& scratch) {
-    return std::make_unique<ServerTree>(services, files, messages, registry, base, scratch);
+std::unique_ptr<ServerFiles> ServerTreeFiles(UpdateServices& services, Platform& platform, const std::u16string& base,
+                                             const std::u16string& scratch, int deadlineSeconds) {
+    return std::make_unique<ServerTree>(services, platform, base, scratch, deadlineSeconds);
 }
 
 }  // namespace veltra

@@ -5,6 +5,7 @@
 #include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/json.h"
+#include "cli/plain_text.h"
 #include "cli/server_files.h"
 #include "cli/update_services.h"
 #include "download/update_server.h"
@@ -28,6 +29,7 @@ struct FolderReport {
 
 constexpr const char* kListWords[] = {"accepted", "malformed", "bad signature", "expired", "replayed"};
 constexpr const char* kFileWords[] = {"ok", "missing", "size mismatch", "hash mismatch"};
+constexpr const char* kOutOfTime = "not reached in time";
 
 std::vector<std::uint8_t> FetchSmall(ServerFiles& files, IFileSystem& fileSystem, const std::string& path,
                                      std::size_t limit) {
@@ -38,6 +40,7 @@ std::vector<std::uint8_t> FetchSmall(ServerFiles& files, IFileSystem& fileSystem
 std::string FileOutcome(ServerFiles& files, Platform& platform, ICrypto& crypto, const Manifest& manifest,
                         const ManifestEntry& entry) {
     const std::optional<std::u16string> local = files.Fetch(entry.path);
+    if (!local && files.OutOfTime()) return kOutOfTime;
     const std::optional<FileDigest> digest = local ? DigestFile(platform.fileSystem, crypto, *local) : std::nullopt;
     if (!digest) return kFileWords[1];
     return kFileWords[static_cast<int>(CheckFile(manifest, entry.path, digest->size, digest->sha256))];
@@ -47,7 +50,10 @@ FolderReport VerifyFolder(ServerFiles& files, Platform& platform, UpdateServices
     FolderReport report{folder == ServerFolder::DataBase ? "DataBase" : "DQATest", "missing", {}, {}, {}};
     const std::vector<std::uint8_t> list =
         FetchSmall(files, platform.fileSystem, report.folder + "/manifest.txt", kMaxManifestBytes);
-    if (list.empty()) return report;
+    if (list.empty()) {
+        if (files.OutOfTime()) report.list = kOutOfTime;
+        return report;
+    }
     const std::vector<std::uint8_t> signature =
         FetchSmall(files, platform.fileSystem, report.folder + "/manifest.sig", kMaxSignatureBytes);
     const ManifestCheck check =
@@ -81,7 +87,7 @@ void PrintPlain(const std::vector<FolderReport>& reports, std::ostream& out) {
             out << ": " << report.message;
         }
         out << '\n';
-        for (const auto& [path, outcome] : report.files) out << outcome << '\t' << path << '\n';
+        for (const auto& [path, outcome] : report.files) out << outcome << '\t' << PlainText(path) << '\n';
     }
 }
 
@@ -117,9 +123,8 @@ int RunVerifyCommand(const CliOptions& options, Platform& platform, UpdateServic
     } else {
         VT5Record vt5;
         if (!IdentifyWorkFolder(options, platform, vt5, err)) return 1;
-        files = ServerTreeFiles(services, platform.fileSystem, platform.messageBox, platform.registry,
-                                UpdateServerBase(platform.registry, options.server),
-                                vt5.sWorkPath + u"VT5\\DL_INFO\\verify.tmp");
+        files = ServerTreeFiles(services, platform, UpdateServerBase(platform.registry, options.server),
+                                vt5.sWorkPath + u"VT5\\DL_INFO\\verify.tmp", options.deadlineSeconds);
     }
     std::vector<FolderReport> reports;
     for (ServerFolder folder : {ServerFolder::DataBase, ServerFolder::DQATest})

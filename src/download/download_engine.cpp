@@ -49,7 +49,7 @@ void DownloadEngine::URLDownload(std::u16string sURL, std::u16string sPath, std:
     }
     watchdog_.Start();
     TransferRules rules = limits_.Rules(vt5_.nDownloadMode != kModeCatalogue);
-    rules.expected = expected;
+    rules.expected = lastExpected_ = expected;
     if (transfers_.Start(sURL, sPath, rules, *this)) return;
     messageBox_.ShowStop(u"Could not create the thread.", kBoxTitle);
     // No worker will report back: the page must not wait in its progress view.

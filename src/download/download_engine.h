@@ -40,6 +40,8 @@ public:
     // goes on to its next item.
     void Refuse(const std::u16string& message);
     bool Busy() const { return transfers_.HasWorker(); }
+    // What the signed list gave the last transfer's file; nothing when it gave nothing.
+    const std::optional<ExpectedFile>& LastExpected() const { return lastExpected_; }
     // Callers forget the cached copy before each transfer, so the server copy is fetched.
     void DeleteCacheEntry(const std::u16string& url) { transfers_.DeleteCacheEntry(url); }
     // The stop request (Ctrl+C, the page's stop, closing): the transfer ends as a user
@@ -65,6 +67,7 @@ private:
     IDownloadTarget& target_;
     TransferLimits limits_;
     TransferWatchdog watchdog_;
+    std::optional<ExpectedFile> lastExpected_;
 };
 
 }  // namespace veltra

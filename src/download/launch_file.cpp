@@ -12,6 +12,8 @@ std::u16string OutcomeLine(unsigned result, const std::u16string& path) {
         case 2: return path + u" was not found.";
         case 3: return u"The specified path was not found.";
         case 11: return path + u" is invalid.";
+        case kStartNotAsChecked: return path + u" changed after it was checked, so it was not started.";
+        case kStartFolderOpen: return path + u" is in a folder other users can write, so it was not started.";
         default: return result > 31 ? u"" : u"Unknown error , could not execute " + path + u" !! ";
     }
 }
@@ -24,8 +26,9 @@ std::u16string CommandLine(const std::u16string& path) {
 
 }  // namespace
 
-std::u16string LaunchFile(IProgramStarter& starter, const std::u16string& path) {
-    const std::u16string line = OutcomeLine(starter.Start(CommandLine(path)), path);
+std::u16string LaunchFile(IProgramStarter& starter, const std::u16string& path,
+                          const std::optional<ExpectedFile>& expected) {
+    const std::u16string line = OutcomeLine(starter.Start(path, CommandLine(path), expected), path);
     if (!line.empty()) DebugLog(line);
     return line;
 }

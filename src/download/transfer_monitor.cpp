@@ -49,7 +49,7 @@ DownloadProgress TransferMonitor::Progress(std::uint32_t progress, std::uint32_t
         bytes_ += progress >= lastProgress_ ? progress - lastProgress_
                                             : (std::uint64_t{1} << 32) - lastProgress_ + progress;
         lastProgress_ = progress;
-        if (bytes_ > rules_.maxBytes) Refuse(u"more than " + DecimalText(static_cast<long long>(rules_.maxBytes)) + u" bytes");
+        if (bytes_ > BodyByteLimit(rules_)) BodyLimitReached();
     }
     const bool known = statusCode >= 1 && statusCode <= kLastKnownStatus;
     return DownloadProgress{progress, progressMax, known ? statusCode : kOtherStatus, statusText};
@@ -107,6 +107,12 @@ void TransferMonitor::Response(std::uint32_t status, const std::u16string& heade
     }
 }
 
+void TransferMonitor::BodyLimitReached() { Refuse(TooLarge()); }
+
+std::u16string TransferMonitor::TooLarge() const {
+    return u"more than " + DecimalText(static_cast<long long>(BodyByteLimit(rules_))) + u" bytes";
+}
+
 void TransferMonitor::Refuse(const std::u16string& reason) {
     if (refusal_.empty()) refusal_ = reason;
 }
@@ -125,7 +131,7 @@ std::u16string TransferMonitor::Fault(std::uint64_t fileBytes) const {
     }
     // Without a length a cut body looks complete: a file that is started must have one.
     if (!contentLength_ && rules_.needsLength) return u"no Content-Length";
-    if (fileBytes > rules_.maxBytes) return u"more than " + DecimalText(static_cast<long long>(rules_.maxBytes)) + u" bytes";
+    if (fileBytes > BodyByteLimit(rules_)) return TooLarge();
     if (fileBytes == 0 && rules_.needsLength) return u"an empty body";
     return u"";
 }
@@ -179,8 +185,18 @@ std::u16string ResolveLocation(const std::u16string& base, const std::u16string&
     return base.substr(0, folderEnd) + (folderEnd == pathAt ? u"/" : u"") + location;
 }
 
-std::u16string TemporaryDownloadPath(const std::u16string& target, unsigned serial) {
-    return target + u"." + DecimalText(serial) + u".part";
+std::uint64_t BodyByteLimit(const TransferRules& rules) {
+    return rules.expected ? std::min(rules.maxBytes, rules.expected->size) : rules.maxBytes;
+}
+
+std::u16string TemporaryDownloadPath(const std::u16string& target, std::span<const std::uint8_t> random) {
+    static constexpr char16_t kDigits[] = u"0123456789abcdef";
+    std::u16string name = target + u".";
+    for (std::uint8_t byte : random) {
+        name += kDigits[byte >> 4];
+        name += kDigits[byte & 15];
+    }
+    return name + u".part";
 }
 
 }  // namespace veltra

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "platform/url_transfer.h"
@@ -36,6 +37,8 @@ public:
     void RequestHost(const std::u16string& host);
     // True once a rule is broken: the worker aborts the transfer at the next notice.
     bool Refused() const { return !refusal_.empty(); }
+    // The body reached BodyByteLimit and its next bytes were not written.
+    void BodyLimitReached();
     // After a redirect reply (301, 302, 303, 307, 308 with a Location), the address to
     // fetch next when the rules allow it; nothing otherwise. The worker follows redirects
     // itself, so each one is checked before it is requested.
@@ -47,6 +50,7 @@ public:
 private:
     void Refuse(const std::u16string& reason);
     void CheckRedirect(const std::u16string& target);
+    std::u16string TooLarge() const;
     std::u16string Fault(std::uint64_t fileBytes) const;
 
     std::u16string url_;      // the first address
@@ -79,8 +83,12 @@ std::u16string UrlAuthority(const std::u16string& url);
 // A Location header's address taken relative to the address that answered with it.
 std::u16string ResolveLocation(const std::u16string& base, const std::u16string& location);
 
+// The most bytes a body may have: the rules' limit, or less where a signed list pins the
+// file's size, since any byte past that size already makes it another file.
+std::uint64_t BodyByteLimit(const TransferRules& rules);
+
 // The file a transfer writes before it replaces its target: beside it, same folder, named
-// by the transfer's serial number so that a worker let go of never shares it.
-std::u16string TemporaryDownloadPath(const std::u16string& target, unsigned serial);
+// by random bytes so that nobody can plant a link under its name beforehand.
+std::u16string TemporaryDownloadPath(const std::u16string& target, std::span<const std::uint8_t> random);
 
 }  // namespace veltra

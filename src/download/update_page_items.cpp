@@ -180,7 +180,7 @@ void UpdatePage::OnNextItem() {
         DebugLog(u"Download finished");
         if (succeeded) {
             RecordDownloaded();
-            lastLaunchLine_ = LaunchFile(services_.starter, vt5_.sLastFile);
+            lastLaunchLine_ = LaunchFile(services_.starter, vt5_.sLastFile, engine_.LastExpected());
         }
         view_.ShowInformation(succeeded ? std::u16string(kDownloaded) : kFailed + itemName_);
         RestoreListArea();

@@ -13,13 +13,15 @@ namespace veltra::fakes {
 class FakeProgramStarter final : public IProgramStarter {
 public:
     explicit FakeProgramStarter(FakeFileSystem& files) : files_(files) {}
-    unsigned Start(const std::u16string& line) override {
+    unsigned Start(const std::u16string&, const std::u16string& line, const std::optional<ExpectedFile>& expected) override {
         started.push_back(line);
+        checked.push_back(expected.has_value());
         const bool quoted = !line.empty() && line[0] == u'"';
         const std::u16string program = quoted ? line.substr(1, line.find(u'"', 1) - 1) : line.substr(0, line.find(u' '));
         return files_.HasFile(program) ? 33u : 2u;
     }
     std::vector<std::u16string> started;
+    std::vector<bool> checked;  // whether each start had the signed list's size and hash
 
 private:
     FakeFileSystem& files_;

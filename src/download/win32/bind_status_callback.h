@@ -57,11 +57,13 @@ public:
     HRESULT Result() const { return result_; }
     // The stop event was seen; the binding is aborted at the next chance.
     void NoteStop() { stopped_ = true; }
-    // Aborts the binding once when a stop was asked for, a rule was broken or the body
-    // could not be written.
+    // Aborts the binding once when StopWanted.
     void AbortIfWanted();
 
 private:
+    // A stop was asked for, the transfer was let go, a rule was broken, or the body could
+    // not be written or is full.
+    bool StopWanted() const;
     void Report(const DownloadProgress* progress) const;
     // The Host header of the request the reply answers; empty when the binding cannot tell.
     std::u16string RequestHost() const;

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "core/debug_log.h"
 #include "download/expected_file.h"
 #include "download/transfer_monitor.h"
 #include "download/win32/bind_status_callback.h"
@@ -55,11 +56,10 @@ HRESULT Fetch(const std::wstring& url, CBSCallbackImpl& callback, HANDLE stop) {
 }
 
 void RunTransfer(DownloadParams& params) {
-    const std::wstring temporary = ToWide(TemporaryDownloadPath(FromWide(params.sTarget), params.serial));
     TransferMonitor monitor(FromWide(params.sURL), params.rules);
     TransferVerdict verdict;
     {
-        BodyFile body(temporary, params.rules.expected.has_value());
+        BodyFile body(params.sTarget, BodyByteLimit(params.rules), params.rules.expected.has_value());
         CBSCallbackImpl callback(params, monitor, body);
         // A redirect the service did not follow ends as its reply: checked here before it is fetched.
         std::wstring url = params.sURL;
@@ -69,16 +69,20 @@ void RunTransfer(DownloadParams& params) {
             body.Restart();
             hr = Fetch(url, callback, params.hStop);
         }
+        if (body.Full()) monitor.BodyLimitReached();
         if (body.Failed()) hr = E_FAIL;  // the disk, not the server: the bytes were not all kept
-        body.Close();
         verdict = monitor.Finish(CallOf(hr), body.Bytes());
         if (params.rules.expected)
             verdict = CheckExpectedFile(verdict, *params.rules.expected, body.Bytes(), [&body] { return body.Digest(); });
-    }
-    if (params.abandoned) verdict = TransferVerdict{u"2", false};  // its owner has reported it already
-    if (verdict.keepFile && !MoveFileExW(temporary.c_str(), params.sTarget.c_str(), MOVEFILE_REPLACE_EXISTING))
-        verdict = TransferVerdict{u"2", false};  // the target could not be replaced
-    DeleteFileW(temporary.c_str());  // whatever a failed or stopped transfer left
+        if (params.abandoned) verdict = TransferVerdict{u"2", false};  // its owner has reported it already
+        if (verdict.keepFile && !IsPlainFileOrAbsent(params.sTarget)) {
+            DebugLog(u"Transfer failed: " + FromWide(params.sTarget) + u" is not a plain file to replace");
+            verdict = TransferVerdict{u"2", false};
+        } else if (verdict.keepFile && !body.Keep(params.sTarget)) {
+            DebugLog(u"Transfer failed: " + FromWide(params.sTarget) + u" could not be replaced");
+            verdict = TransferVerdict{u"2", false};
+        }
+    }  // the temporary file is gone unless it was kept
     params.sResult = ToWide(verdict.sResult);
     if (!params.abandoned) PostMessageW(params.hWnd, WM_DOWNLOAD_END, params.serial, 0);
 }

@@ -24,6 +24,8 @@ struct DownloadParams {
     TransferRules rules;
     unsigned serial;  // travels as wParam, so a message of an earlier transfer is known
     std::atomic<bool> abandoned{false};
+    // Set with the stop event, so the worker's read loop sees a stop without a system call.
+    std::atomic<bool> stopRequested{false};
     // Empty for success, "1" stopped, "2" failed; written by the worker before it posts the end.
     std::wstring sResult;
 };

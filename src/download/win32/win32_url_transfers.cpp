@@ -47,14 +47,14 @@ Win32UrlTransfers::Win32UrlTransfers() {
 }
 
 Win32UrlTransfers::~Win32UrlTransfers() {
-    if (thread_ != nullptr) {
-        events_ = nullptr;
-        SetEvent(params_->hStop);
-        if (WaitAnsweringSends(thread_, kClosingGraceMilliseconds)) {
-            Release();
-        } else {
-            Abandon(true);
-        }
+    if (thread_ != nullptr) Abandon(true);
+    // Workers let go stop at their next read; the rest of the grace is theirs to end in.
+    // One the service never gives back ends with the process, and its file with its handle.
+    const ULONGLONG deadline = GetTickCount64() + kClosingGraceMilliseconds;
+    for (HANDLE thread : letGo_) {
+        const ULONGLONG now = GetTickCount64();
+        WaitAnsweringSends(thread, static_cast<DWORD>(now < deadline ? deadline - now : 0));
+        CloseHandle(thread);
     }
     if (window_ != nullptr) DestroyWindow(window_);
 }
@@ -68,6 +68,7 @@ void Win32UrlTransfers::DeleteCacheEntry(const std::u16string& url) { DeleteUrlC
 bool Win32UrlTransfers::Start(const std::u16string& url, const std::u16string& path, const TransferRules& rules,
                               IDownloadEvents& events) {
     if (thread_ != nullptr) return false;
+    ForgetEndedWorkers();
     auto params = std::make_shared<DownloadParams>(window_, ToWide(url), ToWide(path), rules, ++serial_);
     thread_ = StartDownloadThread(params);
     if (thread_ == nullptr) return false;
@@ -92,13 +93,23 @@ std::u16string Win32UrlTransfers::Abandon(bool stopRequested) {
     if (thread_ == nullptr) return {};
     params_->abandoned = true;
     SetEvent(params_->hStop);
+    letGo_.push_back(thread_);
+    thread_ = nullptr;
     Release();
     return stopRequested ? u"1" : u"2";
 }
 
+void Win32UrlTransfers::ForgetEndedWorkers() {
+    std::erase_if(letGo_, [](HANDLE thread) {
+        if (WaitForSingleObject(thread, 0) != WAIT_OBJECT_0) return false;
+        CloseHandle(thread);
+        return true;
+    });
+}
+
 void Win32UrlTransfers::Release() {
     KillTimer(window_, kTickTimer);
-    CloseHandle(thread_);
+    if (thread_ != nullptr) CloseHandle(thread_);
     thread_ = nullptr;
     params_.reset();
     events_ = nullptr;
@@ -124,6 +135,7 @@ LRESULT Win32UrlTransfers::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     if (message == WM_DOWNLOAD_STOP) {
+        params_->stopRequested = true;
         SetEvent(params_->hStop);
         events_->OnStopRequested();
         return 0;

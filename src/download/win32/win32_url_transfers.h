@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "download/win32/download_thread.h"
 #include "platform/url_transfer.h"
@@ -19,7 +20,7 @@ public:
     Win32UrlTransfers();
     Win32UrlTransfers(const Win32UrlTransfers&) = delete;
     Win32UrlTransfers& operator=(const Win32UrlTransfers&) = delete;
-    // A worker still running is stopped, given a second, then let go.
+    // A worker still running is let go; workers let go are given a second to end.
     ~Win32UrlTransfers() override;
 
     bool IsValidUrl(const std::u16string& url) override;
@@ -37,9 +38,11 @@ private:
     static LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Release();
+    void ForgetEndedWorkers();
 
     HWND window_ = nullptr;
     HANDLE thread_ = nullptr;
+    std::vector<HANDLE> letGo_;  // workers let go that may not have ended yet
     std::shared_ptr<DownloadParams> params_;
     unsigned serial_ = 0;
     IDownloadEvents* events_ = nullptr;

@@ -7,7 +7,8 @@ namespace veltra {
 class Win32ProgramStarter final : public IProgramStarter {
 public:
     // CreateProcessW, with its errors told as WinExec tells them.
-    unsigned Start(const std::u16string& commandLine) override;
+    unsigned Start(const std::u16string& program, const std::u16string& commandLine,
+                   const std::optional<ExpectedFile>& expected) override;
 };
 
 // Dispatches the thread's messages, sleeping until one arrives, until the condition holds.

@@ -81,7 +81,9 @@ TEST(Cli, BadCommandLinesGiveOneLineAndExitCode2) {
              {u"reminder", u"set"}, {u"reminder", u"set", u"yearly"}, {u"reminder", u"set", u"week", u"--weekday", u"funday"},
              {u"reminder", u"set", u"month", u"--date", u"32"}, {u"reminder", u"set", u"month", u"--date", u"0"},
              {u"reminder", u"set", u"month", u"--date", u"031"}, {u"reminder", u"set", u"month", u"--date"},
-             {u"reminder", u"--date", u"3"}, {u"reminder", u"clear"}, {u"history", u"set"}}) {
+             {u"reminder", u"--date", u"3"}, {u"reminder", u"clear"}, {u"history", u"set"}, {u"verify", u"--deadline", u"0"},
+             {u"verify", u"--deadline", u"86401"}, {u"verify", u"--deadline", u"9x"}, {u"scan", u"--deadline", u"5"},
+             {u"verify", u"--tree", u"C:\\T", u"--deadline", u"5"}}) {
         const CliRun run = RunCommand(fake, arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out, "");
@@ -122,6 +124,10 @@ TEST(Cli, ABadWorkFolderIsRefusedWithOneLine) {
 TEST(Cli, PlainOutputEscapesControlCharacters) {
     EXPECT_EQ(PlainText(std::string_view("a\nb\tc\rd\x1b[2Je\x7f\\f\xC2\x85g\xE2\x80\xA8h\xC3\xA4")),
               "a\\nb\\tc\\rd\\x1b[2Je\\x7f\\f\\u0085g\\u2028h\xC3\xA4");
+    // Direction marks, overrides and isolates; the dashes and quotes beside them stay.
+    EXPECT_EQ(PlainText(std::string_view("\xE2\x80\x8E\xE2\x80\x8F\xE2\x80\xA9\xE2\x80\xAA\xE2\x80\xAE\xE2\x81\xA6\xE2\x81\xA9\xD8\x9C"
+                                         "\xE2\x80\x94\xE2\x80\x9C")),
+              "\\u200e\\u200f\\u2029\\u202a\\u202e\\u2066\\u2069\\u061c\xE2\x80\x94\xE2\x80\x9C");
     EXPECT_EQ(PlainText(std::u16string_view(u"x\u0000y", 3)), "x\\x00y");
 }
 
@@ -225,6 +231,7 @@ TEST(CliUpdate, ScanDownloadInstallAndHistory) {
     EXPECT_THAT(cli.out, HasSubstr("\"outcome\":\"downloaded\""));
     EXPECT_THAT(cli.out, HasSubstr("\"launch\":\"\""));
     EXPECT_THAT(cli.starter.started, ::testing::ElementsAre(u"C:\\W\\VT5\\DL_FILE\\Media_Codec_Pack_5.0.exe"));
+    EXPECT_THAT(cli.starter.checked, ::testing::ElementsAre(false)) << "no key pinned: nothing to check against";
 
     EXPECT_EQ(cli.Run({u"history"}), 0);
     EXPECT_EQ(cli.out, "1\t2026/12/7\tnorva Utility\tNorva Net Boost\t1.2\n"
@@ -337,6 +344,18 @@ TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
                            "DQATest/manifest.txt: bad signature: The update server's file list is not signed by the maker. "
                            "Nothing was updated.\n");
     }
+}
+
+// A signed list's file names reach the console escaped: a right-to-left override or a line
+// separator in one cannot make it show as another name or another row.
+TEST(CliVerify, FileNamesFromTheListAreEscaped) {
+    UpdateCli cli;
+    cli.PinDemoKey();
+    cli.fake.fileSystem.AddFile(u"C:\\T\\DataBase\\manifest.txt", Signature("manifest-hidden-names.txt"));
+    cli.fake.fileSystem.AddFile(u"C:\\T\\DataBase\\manifest.sig", Signature("manifest-hidden-names.sig"));
+    EXPECT_EQ(cli.Run({u"verify", u"--tree", u"C:\\T"}), 1);
+    EXPECT_EQ(cli.out, "DataBase/manifest.txt: accepted, sequence 1765152000, expires 2027-12-07T00:00:00Z\n"
+                       "missing\tDataBase/\\u202etxt.exe\nmissing\tDataBase/a\\u2028b\nDQATest/manifest.txt: missing\n");
 }
 
 TEST(CliCheck, ChecksASavedIdentityWritesTheResultFileListsItAgainAndNarrowsByCategory) {

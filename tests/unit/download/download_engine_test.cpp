@@ -153,6 +153,7 @@ const VerdictCase kVerdicts[] = {
     {"emptyFile", kFile, {}, u"HTTP/1.1 200 OK\r\nContent-Length: 0\r\n", 200, 0, TransferCall::Succeeded, 0, u"2", u"Transfer failed: an empty body"},
     {"atTheLimit", kCatalogue, {}, kNoLength, 200, 1000, TransferCall::Succeeded, 1000, u"", u""},
     {"pastTheLimit", kCatalogue, {}, kNoLength, 200, 1001, TransferCall::Aborted, 1001, u"2", u"Transfer failed: more than 1000 bytes"},
+    {"pastTheSignedSize", {1000, 2, false, true, ExpectedFile{99, {}}}, {}, k200, 200, 100, TransferCall::Aborted, 100, u"2", u"Transfer failed: more than 99 bytes"},
     {"fileGrewPastTheLimit", kCatalogue, {}, kNoLength, 200, 10, TransferCall::Succeeded, 1001, u"2", u"Transfer failed: more than 1000 bytes"},
     {"twoRedirects", kCatalogue, {u"http://update.example:8080/a", u"HTTPS://update.example:8080/b"}, k200, 200, 100, TransferCall::Succeeded, 100, u"", u""},
     {"threeRedirects", kCatalogue, {u"http://update.example:8080/a", u"http://update.example:8080/a", u"http://update.example:8080/a"}, k200, 200, 0, TransferCall::Aborted, 0, u"2", u"Transfer failed: more than 2 redirects"},
@@ -181,6 +182,19 @@ TEST_P(TransferVerdicts, OnlyAWholeGood2xxReplyWithinTheRulesIsKept) {
 std::string CaseName(const ::testing::TestParamInfo<VerdictCase>& row) { return row.param.name; }
 INSTANTIATE_TEST_SUITE_P(Replies, TransferVerdicts, ::testing::ValuesIn(kVerdicts), CaseName);
 
+// A signed list's size caps the body below the rules' limit, never above it.
+TEST(TransferMonitor, ABodyMayNotPassTheLimitOrTheSignedSize) {
+    TransferRules rules{1000, 2, false, true, std::nullopt};
+    EXPECT_EQ(BodyByteLimit(rules), 1000u);
+    for (const auto& [size, limit] : {std::pair{999u, 999u}, {1000u, 1000u}, {1001u, 1000u}}) {
+        rules.expected = ExpectedFile{size, {}};
+        EXPECT_EQ(BodyByteLimit(rules), limit) << size;
+    }
+    TransferMonitor monitor(kUrl, rules);
+    monitor.BodyLimitReached();
+    EXPECT_TRUE(monitor.Refused()) << "a full body is a failure, not a stop";
+}
+
 // Progress notices carry a running 32-bit count: one that falls back has passed 4 GiB.
 TEST(TransferMonitor, RunningCountsAddUpAcross4GiB) {
     TransferMonitor monitor(kUrl, TransferRules{std::uint64_t{5} << 30, 5, false, false, std::nullopt});
@@ -199,7 +213,8 @@ TEST(TransferAddresses, SchemesHostsAndTemporaryFiles) {
         EXPECT_FALSE(IsHttpUrl(other));
     EXPECT_EQ(UrlAuthority(u"http://User:pw@Host.Example:81/a@b?c"), u"host.example:81");
     EXPECT_EQ(UrlAuthority(u"https://host\\evil"), u"host");
-    EXPECT_EQ(TemporaryDownloadPath(u"C:\\V\\VDList.xml", 7), u"C:\\V\\VDList.xml.7.part");
+    const std::uint8_t random[] = {0x00, 0x9f, 0xa0, 0xff};
+    EXPECT_EQ(TemporaryDownloadPath(u"C:\\V\\VDList.xml", random), u"C:\\V\\VDList.xml.009fa0ff.part");
     const std::pair<const char16_t*, const char16_t*> locations[] = {
         {u"/b/c", u"http://h:1/b/c"}, {u"c?d", u"http://h:1/a/c?d"}, {u"//other/x", u"http://other/x"}, {u"mailto:a@b", u"mailto:a@b"},
     };

@@ -38,6 +38,11 @@ def gzip_cut(connection):
                        packed[:len(packed) // 2])
 
 
+def gzip_bomb(connection):
+    packed = gzip.compress(bytes(64 << 20), 9)
+    connection.sendall(head("200 OK", "Content-Encoding: gzip", "Content-Length: %d" % len(packed)) + packed)
+
+
 def redirect(location):
     return lambda connection, port: connection.sendall(
         head("302 Found", "Location: " + location.replace("PORT", str(port)), "Content-Length: 0"))
@@ -56,6 +61,7 @@ REPLIES = {
     "/silence": lambda c, p: time.sleep(HOLD),
     "/self-redirect": redirect("/self-redirect"),
     "/endless": lambda c, p: endless(c),
+    "/gzip-bomb": lambda c, p: gzip_bomb(c),
     "/redirect-without-location": plain("302 Found", "Content-Length: 0"),
     "/redirect-other-host": redirect("http://localhost:PORT/good"),
     "/not-http": lambda c, p: c.sendall(b"SSH-2.0-nothing like a web server\r\n\r\n" + BODY[:5000]),
@@ -77,6 +83,8 @@ def answer(connection, port):
             path = request.split(b" ")[1].decode(errors="replace")
             if path.startswith("/silence/"):  # a whole silent server tree
                 path = "/silence"
+            if path.startswith("/endless/"):  # endless files of any name
+                path = "/endless"
             REPLIES.get(path, plain("404 Not Found", "Content-Length: 0"))(connection, port)
         except OSError:
             pass

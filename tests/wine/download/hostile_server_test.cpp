@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "core/text.h"
 #include "core/vt5_record.h"
 #include "download/download_engine.h"
 #include "download/test_server.h"
@@ -44,7 +45,9 @@ const HostileCase kCases[] = {
     {L"/headers-then-silence", kModeBatch, 0, "Transfer stalled"},
     {L"/silence", kModeCatalogue, 0, "Transfer stalled"},
     {L"/self-redirect", kModeCatalogue, 0, ""},
-    {L"/endless", kModeCatalogue, 0, ""},
+    {L"/endless", kModeCatalogue, 0, "Transfer failed: more than 1048576 bytes"},
+    {L"/endless/file", kModeBatch, 0, "Transfer failed: more than 4194304 bytes"},
+    {L"/gzip-bomb", kModeCatalogue, 0, "Transfer failed: more than 1048576 bytes"},
     {L"/redirect-without-location", kModeCatalogue, 0, "Transfer failed: HTTP status 302"},
     {L"/redirect-other-host", kModeBatch, 0, ""},
     {L"/not-http", kModeCatalogue, 0, ""},
@@ -62,11 +65,25 @@ protected:
         if (place.starts_with(L"refused:")) return server.refused + place.substr(8);
         return server.hostile + place;
     }
-    // Runs one transfer to its end, which must come within the longest limit.
+    // Runs one transfer to its end, which must come within the longest limit, noting the
+    // largest file the folder held meanwhile.
     void Download(const std::wstring& url) {
         engine.URLDownload(FromWide(url), FromWide(folder.Path(L"kept.bin")));
-        ASSERT_TRUE(winetest::PumpUntil([&] { return page.nextItems != 0; }, kLongestCaseMs)) << "no end";
+        const auto ended = [&] {
+            largestFile = std::max(largestFile, LargestFile());
+            return page.nextItems != 0;
+        };
+        ASSERT_TRUE(winetest::PumpUntil(ended, kLongestCaseMs)) << "no end";
         EXPECT_FALSE(engine.Busy());
+    }
+    std::uint64_t LargestFile() const {
+        std::uint64_t largest = 0;
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW(folder.Path(L"*").c_str(), &found);
+        for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
+            largest = std::max(largest, (std::uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow);
+        if (search != INVALID_HANDLE_VALUE) FindClose(search);
+        return largest;
     }
 
     winetest::TestServer server = winetest::FindTestServer();
@@ -77,6 +94,7 @@ protected:
     fakes::RecordingDownloadTarget page;
     DownloadEngine engine{transfers, boxes, vt5, page, kTestLimits};
     fakes::ScopedDebugCapture capture;
+    std::uint64_t largestFile = 0;
 };
 
 TEST_P(HostileServer, OnlyAWholeGoodReplyReplacesTheEarlierFile) {
@@ -97,8 +115,10 @@ TEST_P(HostileServer, OnlyAWholeGoodReplyReplacesTheEarlierFile) {
         EXPECT_EQ(kept[kept.size() - 1], static_cast<char>((row.kept - 1) % 251)) << "byte i is i mod 251";
         DWORD size = 0;
         EXPECT_FALSE(GetUrlCacheEntryInfoW(url.c_str(), nullptr, &size)) << "no copy in the URL cache";
-        EXPECT_THAT(folder.Files(), ElementsAre(L"kept.bin")) << "no temporary file is left";
     }
+    EXPECT_THAT(folder.Files(), ElementsAre(L"kept.bin")) << "no temporary file is left";
+    const TransferRules rules = kTestLimits.Rules(row.mode != kModeCatalogue);
+    EXPECT_LE(largestFile, rules.maxBytes) << "nothing is written past the limit";
     EXPECT_TRUE(std::is_sorted(page.bar.begin(), page.bar.end())) << "progress only goes forward";
     if (*row.why != '\0') {
         EXPECT_THAT(lines, Contains(row.why));
@@ -147,6 +167,53 @@ TEST_F(HostileServer, ASecondStartIsRefusedAndDestroyingStopsTheWorker) {
     EXPECT_TRUE(folder.Files().empty());
     EXPECT_EQ(events.ends, 0);
     EXPECT_EQ(events.foreignThreadCalls, 0);
+}
+
+// A stop request (the console's Ctrl+C, the page's Esc) and a worker let go each end an
+// endless body that arrives as fast as it can: the read loop stops at its next read, and
+// the worker's file is gone within a second.
+TEST_F(HostileServer, AStopOrALetGoEndsAFastBodyAtOnce) {
+    const TransferRules rules{std::uint64_t{1} << 40, 5, false, false, std::nullopt};
+    for (const bool letGo : {false, true}) {
+        CountingEvents events;
+        ASSERT_TRUE(transfers.Start(FromWide(server.hostile + L"/endless"), FromWide(folder.Path(L"endless.bin")), rules, events));
+        ASSERT_TRUE(winetest::PumpUntil([&] { return LargestFile() > (8u << 20); }, kLongestCaseMs));
+        if (letGo) {
+            EXPECT_EQ(transfers.Abandon(true), u"1");
+        } else {
+            transfers.RequestStop();
+            ASSERT_TRUE(winetest::PumpUntil([&] { return events.ends != 0; }, 1000)) << "the stop was not seen";
+            EXPECT_EQ(transfers.Finish(), u"1");
+        }
+        EXPECT_TRUE(winetest::PumpUntil([&] { return folder.Files().empty(); }, 1000)) << "let go: " << letGo;
+    }
+}
+
+// Another user who can write to the download folder plants hard links to a file elsewhere:
+// at every temporary name they can guess, and at the target itself. No file outside the
+// folder changes, no planted name is written through, and a target that is a link is
+// refused rather than replaced.
+TEST_F(HostileServer, LinksPlantedInTheFolderAreNeverWrittenThrough) {
+    winetest::ScratchFolder elsewhere{winetest::ProgramFolder() + L"hostile-test-elsewhere"};
+    const std::wstring precious = elsewhere.Path(L"precious.bin");
+    winetest::WriteBytes(precious, "precious");
+    vt5.nDownloadMode = kModeCatalogue;
+    for (const bool targetIsLink : {false, true}) {
+        std::vector<std::wstring> planted;
+        if (targetIsLink) planted.push_back(L"kept.bin");
+        for (int serial = 0; serial <= 20 && !targetIsLink; ++serial) planted.push_back(L"kept.bin." + std::to_wstring(serial) + L".part");
+        for (const std::wstring& name : planted) {
+            ASSERT_TRUE(CreateHardLinkW(folder.Path(name).c_str(), precious.c_str(), nullptr));
+        }
+        page.nextItems = 0;
+        Download(server.base + L"/medium.bin");
+        EXPECT_EQ(engine.nWebStop, targetIsLink ? kWebStopFailed : kWebStopNone);
+        EXPECT_EQ(winetest::ReadBytes(precious), "precious");
+        EXPECT_EQ(winetest::ReadBytes(folder.Path(L"kept.bin")).size(), targetIsLink ? 8u : 1u << 20);
+        EXPECT_EQ(folder.Files().size(), targetIsLink ? 1u : 22u) << "nothing is added and no planted name removed";
+        for (const std::wstring& name : folder.Files()) DeleteFileW(folder.Path(name).c_str());
+    }
+    EXPECT_THAT(capture.TakeTexts(), Contains(Utf16ToUtf8(FromWide(L"Transfer failed: " + folder.Path(L"kept.bin") + L" is not a plain file to replace"))));
 }
 
 TEST_F(HostileServer, AStopEndsASilentTransferWithinASecond) {

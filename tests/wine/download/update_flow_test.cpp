@@ -2,8 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <aclapi.h>
+#include <sddl.h>
 
+#include <span>
 #include <string>
+#include <tuple>
+
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_crypto.h"
+#include "platform/win32/win32_update_host.h"
 
 #include "support/child_process.h"
 #include "support/source_tree.h"
@@ -98,6 +106,74 @@ TEST_F(UpdateFlow, ChangedUpdatesAndReplayedListsAreRefused) {
     }
     ASSERT_EQ(Cli(L"scan", server_.attacks + L"/newer").exitCode, 0u);
     expectRefused(L"scan", Tree(), "file list is older than one already used");
+}
+
+// verify against a server that never answers ends at its deadline, says what it did not
+// reach, and fails.
+TEST_F(UpdateFlow, VerifyOfAServerEndsAtItsDeadline) {
+    const ULONGLONG started = GetTickCount64();
+    const auto run = winetest::RunChild(L"\"" + winetest::ProgramFolder() + L"veltra-cli.exe\" verify --deadline 2 --work \"" + work_ +
+                                            L"\" --server " + server_.hostile + L"/silence",
+                                        30000);
+    EXPECT_LT(GetTickCount64() - started, 8000u);
+    EXPECT_EQ(run.exitCode, 1u) << run.output << run.errors;
+    EXPECT_EQ(run.output, "DataBase/manifest.txt: not reached in time\nDQATest/manifest.txt: not reached in time\n");
+}
+
+// Gives everyone the right to add and delete files in the folder.
+void OpenToEveryone(const std::wstring& folder) {
+    PSID everyone = nullptr;
+    ASSERT_TRUE(ConvertStringSidToSidW(L"S-1-1-0", &everyone));
+    EXPLICIT_ACCESSW access{};
+    BuildExplicitAccessWithNameW(&access, nullptr, GENERIC_ALL, GRANT_ACCESS, SUB_CONTAINERS_AND_OBJECTS_INHERIT);
+    access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+    access.Trustee.ptstrName = static_cast<LPWSTR>(everyone);
+    PACL dacl = nullptr;
+    ASSERT_EQ(SetEntriesInAclW(1, &access, nullptr, &dacl), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(SetNamedSecurityInfoW(const_cast<LPWSTR>(folder.c_str()), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
+                                    nullptr, dacl, nullptr),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    LocalFree(dacl);
+    LocalFree(everyone);
+}
+
+// The bytes checked are the bytes that run: a program changed after its transfer was
+// checked, or held open for writing by someone else, is not started; nor is one in a
+// folder where others could put libraries beside it.
+TEST(ProgramStarter, StartsOnlyTheBytesTheSignedListGives) {
+    winetest::ScratchFolder folder{winetest::ProgramFolder() + L"starter-test"};
+    SetEnvironmentVariableW(L"VELTRA_UPDATE_MARKER_DIR", folder.Path().c_str());
+    const std::string good = ReadBytes(winetest::ProgramFolder() + L"update-stub.exe");
+    ASSERT_GT(good.size(), 1024u);
+    Win32Crypto crypto;
+    const auto hash = crypto.NewSha256();
+    hash->Add(std::span(reinterpret_cast<const std::uint8_t*>(good.data()), good.size()));
+    const ExpectedFile expected{good.size(), hash->Finish()};
+    std::string changed = good;
+    changed[changed.size() - 1] ^= 1;  // past the code: it would still run
+    const std::wstring open = folder.Path(L"open");
+    CreateDirectoryW(open.c_str(), nullptr);
+    OpenToEveryone(open);
+    Win32ProgramStarter starter;
+    int row = 0;
+    const std::tuple<const std::string*, bool, const wchar_t*, unsigned> rows[] = {
+        {&good, false, L"", 33}, {&changed, false, L"", kStartNotAsChecked}, {&good, true, L"", kStartNotAsChecked},
+        {&good, false, L"open\\", kStartFolderOpen}};
+    for (const auto& [bytes, heldForWriting, subfolder, outcome] : rows) {
+        const bool started = outcome > 31;
+        const std::wstring program = folder.Path(subfolder + (L"setup" + std::to_wstring(++row) + L".exe"));
+        winetest::WriteBytes(program, *bytes);
+        HANDLE writer = heldForWriting ? CreateFileW(program.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                                     nullptr, OPEN_EXISTING, 0, nullptr)
+                                       : INVALID_HANDLE_VALUE;
+        const unsigned result = starter.Start(FromWide(program), FromWide(program), expected);
+        if (writer != INVALID_HANDLE_VALUE) CloseHandle(writer);
+        EXPECT_EQ(result, outcome) << row;
+        EXPECT_EQ(winetest::PumpUntil([&] { return winetest::FileExists(folder.Path(L"setup" + std::to_wstring(row) + L".exe.ran")); },
+                                      started ? 10000 : 1000),
+                  started) << row;
+    }
+    SetEnvironmentVariableW(L"VELTRA_UPDATE_MARKER_DIR", nullptr);
 }
 
 }  // namespace
