@@ -1,18 +1,23 @@
 // Figures for the catalogue reading: the tag scanner against a plain read of the same bytes,
-// and the whole check phase of a machine with 40 PCI devices on a large catalogue set.
+// the whole check phase of a machine with 40 PCI devices on a large catalogue set, and the
+// fleet report's reading and checking of saved identities (1 against 1,000) on the same set.
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <sstream>
 
 #include "core/vt5_record.h"
 #include "catalogue/catalogue_kinds.h"
 #include "catalogue/check_driver.h"
 #include "catalogue/installed_versions.h"
 #include "catalogue/result_list.h"
+#include "cli/cli_options.h"
+#include "cli/fleet_check.h"
 #include "fakes/fake_platform.h"
 #include "large_catalogues.h"
 #include "platform/memory_file.h"
 #include "sysinfo/vga_info.h"
+#include "core/text.h"
 
 namespace veltra::bench {
 namespace {
@@ -102,6 +107,45 @@ void BM_CheckPhase(benchmark::State& state) {
     state.counters["results"] = benchmark::Counter(static_cast<double>(records), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_CheckPhase)->Unit(benchmark::kMillisecond);
+
+// A saved identity of the benchmark's machine; the number varies its BIOS version and tools.
+std::string IdentityJson(int number) {
+    std::string pciIds;
+    for (const std::u16string& id : Catalogues().pciIds) pciIds += (pciIds.empty() ? "\"" : ",\"") + Utf16ToUtf8(id) + "\"";
+    return "{\"VT5\":{\"nOS\":4096,\"sOSCode\":\"W764\",\"cMB_Model\":\"QB-7100\",\"cMB_BIOS_Version\":\"1." +
+           std::to_string(10 + number % 20) + "\",\"cMB_BIOS_Vendor\":\"Corvid Firmware Inc.\",\"saPciIds\":[" + pciIds +
+           "],\"pVGA\":null},\"dmiBiosMajorRelease4\":false,\"dqaTest\":false,\"nvidiaDriverVersion\":\"\","
+           "\"installed\":{\"Norva LAN Driver\":\"7." + std::to_string(number % 13) + "\",\"Norva Fan Tuner\":\"2.0\"}}";
+}
+
+// Reading N identity files and checking each, as "report" does once the catalogues are in;
+// its time per identity sits beside one check phase above.
+void BM_FleetReport(benchmark::State& state) {
+    fakes::FakePlatform fake;
+    const std::u16string work = u"C:\\Veltra\\";
+    fake.fileSystem.AddFolder(work + u"VT5\\LOG");
+    for (const auto& [name, bytes] : Catalogues().files) fake.fileSystem.AddFile(work + u"VT5\\DL_INFO\\" + name, bytes);
+    CliOptions options;
+    for (int i = 0; i < state.range(0); ++i) {
+        options.identityFiles.push_back(u"C:\\fleet\\pc-" + DecimalText(i) + u".json");
+        const std::string json = IdentityJson(i);
+        fake.fileSystem.AddFile(options.identityFiles.back(), {json.begin(), json.end()});
+    }
+    VT5Record vt5;
+    vt5.sWorkPath = work;
+    std::size_t needs = 0;
+    for (auto _ : state) {
+        FleetReportBuilder builder;
+        std::ostringstream err;
+        std::vector<FleetMachine> fleet = LoadFleet(options, fake.platform, vt5, builder, err);
+        CheckFleet(fleet, fake.platform, builder);
+        const FleetReport report = builder.Finish();
+        for (const FleetPc& pc : report.pcs) needs += pc.needs.size();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.counters["needs"] = benchmark::Counter(static_cast<double>(needs), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_FleetReport)->Arg(1)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace veltra::bench

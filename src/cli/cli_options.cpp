@@ -8,7 +8,7 @@
 namespace veltra {
 namespace {
 
-constexpr const char* kCommands[] = {"identify", "check", "list", "scan", "download", "install", "history", "reminder", "verify"};
+constexpr const char* kCommands[] = {"identify", "check", "list", "scan", "download", "install", "history", "reminder", "verify", "report"};
 
 bool IsKnownCommand(const std::string& name) {
     for (const char* command : kCommands) {
@@ -123,6 +123,12 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
         } else if (argument == "--identity") {
             if (i + 1 >= arguments.size()) return Fail("option --identity needs a file");
             options.identityFile = arguments[++i];
+            options.identityFiles.push_back(*options.identityFile);
+        } else if (argument == "--csv") {
+            options.csv = true;
+        } else if (argument == "--html") {
+            if (i + 1 >= arguments.size()) return Fail("option --html needs a file");
+            options.htmlFile = arguments[++i];
         } else if (argument == "--server") {
             if (i + 1 >= arguments.size()) return Fail("option --server needs an address");
             options.server = arguments[++i];
@@ -144,6 +150,8 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
             options.reminderDate = std::stoi(date);
         } else if (argument.starts_with("-")) {
             return Fail("unknown option " + argument + " (see --help)");
+        } else if (options.command == "report" && !options.identityFiles.empty()) {
+            options.identityFiles.push_back(arguments[i]);
         } else if (TakesRows(options.command) && IsRowNumber(argument)) {
             options.rows.push_back(std::stoi(argument));
         } else if (!options.command.empty()) {
@@ -160,6 +168,9 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
     const bool reminderValues = options.reminderWeekday || options.reminderDate;
     if (reminderValues && !options.reminderSet) return Fail("--weekday and --date belong to reminder set");
     if (options.tree && options.command != "verify") return Fail("--tree belongs to verify");
+    if ((options.csv || options.htmlFile) && options.command != "report") return Fail("--csv and --html belong to report");
+    if (options.csv && options.json) return Fail("--json and --csv do not go together");
+    if (options.command == "report" && options.identityFiles.empty()) return Fail("report needs --identity FILE...");
     if (options.command == "download" && options.rows.empty()) return Fail("download needs the numbers of the updates (see list)");
     if (options.command == "install" && options.rows.size() != 1) return Fail("install takes the number of one update (see list)");
     return {options, {}};
@@ -191,6 +202,10 @@ std::string CliUsage() {
            "                against the maker's key this build pins: each folder's signed\n"
            "                list (DataBase, DQATest), its sequence and expiry, then every\n"
            "                file it lists: ok, missing, size mismatch or hash mismatch\n"
+           "  report --identity FILE... [--json|--csv] [--html PAGE]\n"
+           "                fetch the catalogues once, check every saved identity and print\n"
+           "                which PC needs which update, with a count per update; --html\n"
+           "                also writes the report as one web page\n"
            "\n"
            "Options:\n"
            "  --work DIR    use DIR as the work folder instead of the executable's folder\n"
@@ -207,6 +222,7 @@ std::string CliUsage() {
            "  --date N      the day of the month of a monthly or 3-monthly reminder;\n"
            "                in shorter months the month's last day\n"
            "  --json        print the result as one JSON object\n"
+           "  --csv         print the report as CSV for a spreadsheet\n"
            "  --help        print this help\n"
            "  --version     print the program's version\n"
            "\n"
