@@ -10,7 +10,7 @@ constexpr const char* kStyle =
     "body{font-family:sans-serif;color:#111;background:#fff;margin:0 auto;padding:12px;max-width:1100px}"
     "h1{font-size:1.4em;margin:0 0 12px}h2{font-size:1.15em;margin:0 0 8px}"
     "section{border:1px solid #888;border-radius:4px;padding:8px;margin-bottom:16px}"
-    ".scroll{overflow-x:auto}"
+    ".scroll{overflow-x:auto}.pcs td,.pcs th{white-space:nowrap}"
     "table{border-collapse:collapse}th,td{border:1px solid #bbb;padding:3px 6px;text-align:left;vertical-align:top}"
     "th{background:#e4e9f0}td{overflow-wrap:anywhere}"
     ".count,.mark{text-align:center;white-space:nowrap}.mark{font-weight:bold;background:#fde7c8}"
@@ -48,7 +48,7 @@ std::string Summary(const FleetReport& report) {
 }
 
 std::string PcTable(const FleetReport& report) {
-    std::string html = "<section><h2>PCs</h2><div class=\"scroll\"><table><thead><tr><th>Identity file</th>"
+    std::string html = "<section><h2>PCs</h2><div class=\"scroll\"><table class=\"pcs\"><thead><tr><th>Identity file</th>"
                        "<th>Board</th><th>BIOS</th>";
     for (std::size_t i = 0; i < report.updates.size(); ++i) {
         // The number stands for the summary's line; the label shows on pointing at it.
@@ -56,7 +56,10 @@ std::string PcTable(const FleetReport& report) {
     }
     html += "</tr></thead><tbody>";
     for (const FleetPc& pc : report.pcs) {
-        html += "<tr>" + Cell("td", pc.file) + Cell("td", pc.board) + Cell("td", pc.biosVersion);
+        // The file's own name fits a phone; the whole path shows on pointing at it.
+        const std::string title = " title=\"" + Escape(pc.file) + "\"";
+        html += "<tr>" + Cell("td", pc.file.substr(pc.file.find_last_of("\\/") + 1), title.c_str()) + Cell("td", pc.board) +
+                Cell("td", pc.biosVersion);
         std::size_t next = 0;
         for (const FleetNeed& need : pc.needs) {
             for (; next < need.update; ++next) html += "<td></td>";

@@ -402,7 +402,7 @@ TEST(CliReport, ChecksEveryIdentityOverCataloguesFetchedOnce) {
     const std::vector<unsigned char> page = cli.fake.fileSystem.Contents(u"C:\\W\\fleet.html");
     const std::string html(page.begin(), page.end());
     EXPECT_THAT(html, HasSubstr("<td>MB BIOS QB-7100 1.32</td><td class=\"count\">1 of 2 PCs</td>"));
-    EXPECT_THAT(html, HasSubstr("<td>C:\\id\\demo.json</td><td>QB-7100</td><td>1.20</td><td class=\"mark\">x</td><td></td>"));
+    EXPECT_THAT(html, HasSubstr("<td title=\"C:\\id\\demo.json\">demo.json</td><td>QB-7100</td><td>1.20</td><td class=\"mark\">x</td><td></td>"));
     EXPECT_EQ(cli.fake.fileSystem.Contents(CheckListPath(u"C:\\W\\")), last);
     cli.identity = u"C:\\id\\newer.json";
     EXPECT_EQ(cli.Run({u"check"}), 0);

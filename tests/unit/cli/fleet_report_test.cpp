@@ -122,18 +122,19 @@ TEST(FleetReport, CsvQuotesEveryFieldAndDisarmsFormulas) {
 // needs nothing from elsewhere and has the summary above the table.
 TEST(FleetReport, HtmlPageEscapesEveryTextAndStandsAlone) {
     FleetReportBuilder builder;
-    builder.AddPc("<script>alert(1)</script>.json", "QB-71&00", "\"1.20'",
+    builder.AddPc("C:\\PCs\\\"a&b\" <i>.json", "<script>alert(1)</script>", "\"1.20'",
                   {{"MB Driver", "<img onerror=alert(2)>", "1", "2", "p", "s"}, Bios("1.20", "1.30")});
     builder.AddPc("two.json", "QB-7100", "1.30", {});
     const std::string html = FleetHtml(builder.Finish());
     EXPECT_THAT(html, Not(HasSubstr("<script")));
+    EXPECT_THAT(html, Not(HasSubstr("<i>")));
     EXPECT_THAT(html, Not(HasSubstr("<img")));
     EXPECT_THAT(html, Not(HasSubstr("src=")));
     EXPECT_THAT(html, Not(HasSubstr("href")));
     EXPECT_THAT(html, Not(HasSubstr("url(")));
-    EXPECT_THAT(html, HasSubstr("<td>&lt;script&gt;alert(1)&lt;/script&gt;.json</td><td>QB-71&amp;00</td><td>&quot;1.20&#39;</td>"
+    EXPECT_THAT(html, HasSubstr("<td title=\"C:\\PCs\\&quot;a&amp;b&quot; &lt;i&gt;.json\">&quot;a&amp;b&quot; &lt;i&gt;.json</td><td>&lt;script&gt;alert(1)&lt;/script&gt;</td><td>&quot;1.20&#39;</td>"
                                 "<td class=\"mark\">x</td><td class=\"mark\">x</td></tr>"
-                                "<tr><td>two.json</td><td>QB-7100</td><td>1.30</td><td></td><td></td></tr>"));
+                                "<tr><td title=\"two.json\">two.json</td><td>QB-7100</td><td>1.30</td><td></td><td></td></tr>"));
     EXPECT_THAT(html, HasSubstr("<td>MB Driver &lt;img onerror=alert(2)&gt; 2</td><td class=\"count\">1 of 2 PCs</td>"));
     EXPECT_THAT(html, HasSubstr("<th class=\"count\" title=\"MB Driver &lt;img onerror=alert(2)&gt; 2\">2</th>"));
     EXPECT_LT(html.find("<h2>Summary</h2>"), html.find("<h2>PCs</h2>"));
