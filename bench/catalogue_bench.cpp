@@ -76,11 +76,19 @@ void BM_ScanBiosList(benchmark::State& state) {
 }
 BENCHMARK(BM_ScanBiosList);
 
-void BM_CheckPhase(benchmark::State& state) {
-    fakes::FakePlatform fake;
-    const std::u16string work = u"C:\\Veltra\\";
+constexpr char16_t kWork[] = u"C:\\Veltra\\";
+
+// The work folder with the large catalogue set where a scan leaves it.
+void PlaceCatalogues(fakes::FakePlatform& fake) {
+    const std::u16string work = kWork;
     fake.fileSystem.AddFolder(work + u"VT5\\LOG");
     for (const auto& [name, bytes] : Catalogues().files) fake.fileSystem.AddFile(work + u"VT5\\DL_INFO\\" + name, bytes);
+}
+
+void BM_CheckPhase(benchmark::State& state) {
+    fakes::FakePlatform fake;
+    const std::u16string work = kWork;
+    PlaceCatalogues(fake);
     VT5Record vt5;
     vt5.sWorkPath = work;
     vt5.nOS = 4096;
@@ -122,9 +130,7 @@ std::string IdentityJson(int number) {
 // its time per identity sits beside one check phase above.
 void BM_FleetReport(benchmark::State& state) {
     fakes::FakePlatform fake;
-    const std::u16string work = u"C:\\Veltra\\";
-    fake.fileSystem.AddFolder(work + u"VT5\\LOG");
-    for (const auto& [name, bytes] : Catalogues().files) fake.fileSystem.AddFile(work + u"VT5\\DL_INFO\\" + name, bytes);
+    PlaceCatalogues(fake);
     CliOptions options;
     for (int i = 0; i < state.range(0); ++i) {
         options.identityFiles.push_back(u"C:\\fleet\\pc-" + DecimalText(i) + u".json");
@@ -132,7 +138,7 @@ void BM_FleetReport(benchmark::State& state) {
         fake.fileSystem.AddFile(options.identityFiles.back(), {json.begin(), json.end()});
     }
     VT5Record vt5;
-    vt5.sWorkPath = work;
+    vt5.sWorkPath = kWork;
     std::size_t needs = 0;
     for (auto _ : state) {
         FleetReportBuilder builder;

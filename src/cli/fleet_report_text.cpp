@@ -156,7 +156,7 @@ std::string FleetCsv(const FleetReport& report) {
     for (const FleetPc& pc : report.pcs) {
         std::vector<std::string> row = {pc.file, pc.board, pc.biosVersion};
         row.resize(3 + report.updates.size());
-        for (const FleetNeed& need : pc.needs) row[3 + need.update] = "x";
+        for (const FleetNeed& need : pc.needs) row[3 + need.update].assign(1, 'x');
         csv += CsvRow(row);
     }
     return csv + CsvRow(counts);
