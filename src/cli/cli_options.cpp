@@ -202,7 +202,7 @@ std::string CliUsage() {
            "                against the maker's key this build pins: each folder's signed\n"
            "                list (DataBase, DQATest), its sequence and expiry, then every\n"
            "                file it lists: ok, missing, size mismatch or hash mismatch\n"
-           "  report --identity FILE... [--json|--csv] [--html PAGE]\n"
+           "  report --identity FILE... [--json|--csv] [--html FILE]\n"
            "                fetch the catalogues once, check every saved identity and print\n"
            "                which PC needs which update, with a count per update; --html\n"
            "                also writes the report as one web page\n"
