@@ -1,7 +1,7 @@
 // Figures for the catalogue reading: the tag scanner against a plain read of the same bytes,
 // the whole check phase of a machine with 40 PCI devices on a large catalogue set, and the
-// fleet report's reading and checking of saved identities (1 against 1,000) on the same set
-// and on the bundled demo server's catalogues.
+// fleet report's reading and checking of saved identities (1 against 100) on the same set
+// and (1 against 1,000) on the bundled demo server's catalogues.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -186,7 +186,8 @@ void BM_FleetReport(benchmark::State& state, const CatalogueFiles& (*catalogues)
     state.SetItemsProcessed(state.iterations() * state.range(0));
     state.counters["needs"] = benchmark::Counter(static_cast<double>(needs), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK_CAPTURE(BM_FleetReport, large, LargeFiles, IdentityJson)->Arg(1)->Arg(1000)->Unit(benchmark::kMillisecond);
+// A hundred on the large set, whose checks take tens of milliseconds a machine: the smoke run stays brief.
+BENCHMARK_CAPTURE(BM_FleetReport, large, LargeFiles, IdentityJson)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FleetReport, demo, DemoFiles, DemoIdentityJson)->Arg(1)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -61,10 +61,7 @@ int RunCommand(const CliOptions& options, Platform& platform, IWmi& wmi, UpdateS
     if (options.command == "list") return RunListCommand(options, platform, out, err);
     if (options.command == "history") return RunHistoryCommand(options, platform, out, err);
     if (options.command == "reminder") return RunReminderCommand(options, platform, out, err);
-    if (options.command == "scan" || options.command == "download" || options.command == "install" ||
-        options.command == "verify" || options.command == "report") {
-        return RunUpdateCommand(options, platform, wmi, services, out, err);
-    }
+    if (IsUpdateCommand(options.command)) return RunUpdateCommand(options, platform, wmi, services, out, err);
     return RunIdentify(options, platform, wmi, out, err);
 }
 

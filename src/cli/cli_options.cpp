@@ -230,4 +230,8 @@ std::string CliUsage() {
            "Exit codes: 0 done, 1 the command failed or a transfer failed, 2 bad command line.\n";
 }
 
+bool IsUpdateCommand(const std::string& command) {
+    return command == "scan" || command == "download" || command == "install" || command == "verify" || command == "report";
+}
+
 }  // namespace veltra

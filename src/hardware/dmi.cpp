@@ -33,6 +33,7 @@ constexpr std::size_t kMajorReleaseOffset = 0x14;
 constexpr std::uint8_t kBiosInformation = 0;
 constexpr std::uint8_t kEndOfTable = 127;
 constexpr std::uint32_t kMaxTableRead = 0x10000;
+constexpr std::uint32_t kTablePieceBytes = 0x400;
 constexpr std::uint64_t kAddressLimit = 0x100000000;  // the driver takes 32-bit addresses
 
 std::uint64_t LittleEndian(std::span<const std::uint8_t> bytes, std::size_t offset, std::size_t count) {
@@ -55,6 +56,53 @@ std::optional<std::size_t> PastStrings(std::span<const std::uint8_t> table, std:
     return std::nullopt;
 }
 
+enum class WalkEnd { Found, EndOfTable, Malformed, Truncated };
+
+struct WalkResult {
+    WalkEnd end;
+    std::size_t at = 0;  // where the structure found starts
+};
+
+// Walks the structures from the start of the table to the first of `type` whose formatted
+// area lies whole in `table`, or past the end-of-table structure and its strings.
+WalkResult FindStructure(std::span<const std::uint8_t> table, std::uint8_t type) {
+    std::size_t at = 0;
+    while (at + kStructureHeaderBytes <= table.size()) {
+        const std::size_t length = table[at + 1];
+        if (length < kStructureHeaderBytes) return {WalkEnd::Malformed};
+        if (length > table.size() - at) return {WalkEnd::Truncated};
+        if (table[at] == type) return {WalkEnd::Found, at};
+        const std::optional<std::size_t> next = PastStrings(table, at + length);
+        if (!next) return {WalkEnd::Truncated};
+        if (table[at] == kEndOfTable) return {WalkEnd::EndOfTable};
+        at = *next;
+    }
+    return {WalkEnd::Truncated};
+}
+
+// The 64-bit entry point gives only the table's maximum size, and memory past the table's
+// real end may not be readable at all: the table is read in pieces only until the structure
+// of `type`, the end-of-table structure or the maximum, a piece that fails being asked again
+// at half its size, so a short final piece is read too.
+std::vector<std::uint8_t> ReadTableUntil(IHardwareIo& io, std::uint32_t address, std::uint32_t maximum,
+                                         std::uint8_t type) {
+    std::vector<std::uint8_t> table;
+    std::uint32_t piece = kTablePieceBytes;
+    while (table.size() < maximum) {
+        const auto have = static_cast<std::uint32_t>(table.size());
+        const std::uint32_t request = std::min(piece, maximum - have);
+        table.resize(have + request);
+        if (io.ReadMemory(address + have, 1, request, table.data() + have) == request) {
+            if (FindStructure(table, type).end != WalkEnd::Truncated) break;
+            continue;
+        }
+        table.resize(have);
+        if (request == 1) break;
+        piece = request / 2;
+    }
+    return table;
+}
+
 std::optional<SmbiosTable> ReadTableLocation(IHardwareIo& io, const EntryPointForm& form) {
     std::vector<std::u16string> matches;
     if (FindMemorySignature(io, form.anchor, matches) == 0) return std::nullopt;
@@ -69,11 +117,8 @@ std::optional<std::uint8_t> ReadMajorRelease(IHardwareIo& io, const EntryPointFo
     if (!location) return std::nullopt;
     const std::uint32_t length = std::min(location->length, kMaxTableRead);
     if (length == 0 || location->address + length > kAddressLimit) return std::nullopt;
-    std::vector<std::uint8_t> table(length);
-    if (io.ReadMemory(static_cast<std::uint32_t>(location->address), 1, length, table.data()) != length) {
-        return std::nullopt;
-    }
-    return FindBiosMajorRelease(table);
+    return FindBiosMajorRelease(
+        ReadTableUntil(io, static_cast<std::uint32_t>(location->address), length, kBiosInformation));
 }
 
 }  // namespace
@@ -89,21 +134,9 @@ std::optional<SmbiosTable> ParseSmbiosEntryPoint(std::span<const std::uint8_t> b
 }
 
 std::optional<std::uint8_t> FindBiosMajorRelease(std::span<const std::uint8_t> table) {
-    std::size_t at = 0;
-    while (at + kStructureHeaderBytes <= table.size()) {
-        const std::uint8_t type = table[at];
-        const std::size_t length = table[at + 1];
-        if (length < kStructureHeaderBytes || length > table.size() - at) return std::nullopt;
-        if (type == kBiosInformation) {
-            if (length <= kMajorReleaseOffset) return std::nullopt;
-            return table[at + kMajorReleaseOffset];
-        }
-        if (type == kEndOfTable) return std::nullopt;
-        const std::optional<std::size_t> next = PastStrings(table, at + length);
-        if (!next) return std::nullopt;
-        at = *next;
-    }
-    return std::nullopt;
+    const WalkResult bios = FindStructure(table, kBiosInformation);
+    if (bios.end != WalkEnd::Found || table[bios.at + 1] <= kMajorReleaseOffset) return std::nullopt;
+    return table[bios.at + kMajorReleaseOffset];
 }
 
 std::optional<std::uint8_t> ReadDmiBiosMajorRelease(IHardwareIo& io) {

@@ -25,8 +25,9 @@ std::optional<SmbiosTable> ParseSmbiosEntryPoint(std::span<const std::uint8_t> b
 std::optional<std::uint8_t> FindBiosMajorRelease(std::span<const std::uint8_t> table);
 
 // The entry point in the BIOS ROM window (the 32-bit one; the 64-bit one when that is missing
-// or gives nothing), then its table in one read of at most 64 KiB below 4 GiB. nullopt when
-// neither gives a release; every read is checked.
+// or gives nothing), then its table below 4 GiB, read in pieces up to its BIOS structure,
+// its end-of-table structure or its length (at most 64 KiB), whichever comes first. nullopt
+// when neither gives a release; every read is checked.
 std::optional<std::uint8_t> ReadDmiBiosMajorRelease(IHardwareIo& io);
 
 // True when the BIOS major release read from the DMI table is 4.

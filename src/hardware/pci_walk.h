@@ -48,10 +48,12 @@ private:
     std::optional<std::vector<PciFunction>> functions_;
 };
 
-// Follows the bridges from bus 0: every device of a bus that a PCI-to-PCI bridge leads to
-// (its secondary bus, when that lies above the bridge's own bus and not above its
-// subordinate bus) is probed; functions 1 to 7 only where function 0 is multi-function.
-// A function is present when register 0x08 does not read 0xFFFFFFFF.
+// Walks the buses in ascending order. Every device of bus 0 and of each bus a PCI-to-PCI
+// bridge leads to (its secondary bus, when that lies above the bridge's own bus and not
+// above its subordinate bus) is probed. A bus that no bridge's range covers may be the root
+// of another host bridge: its device 0 is probed, and when it answers, the whole bus is.
+// Functions 1 to 7 only where function 0 is multi-function. A function is present when
+// register 0x08 does not read 0xFFFFFFFF.
 std::vector<PciFunction> EnumeratePci(IHardwareIo& io);
 
 // Visits the present functions in order; stops at the first for which `visit` returns

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/text.h"
 #include "sysinfo/wmi_query.h"
 
 namespace veltra {
@@ -15,18 +16,36 @@ constexpr std::size_t kVersionBufferCharacters = 15;  // the value is cut to its
 constexpr std::size_t kModelCharacters = 7;
 constexpr int kLargestLetterValue = 35;
 
-struct VendorSpelling {
-    std::u16string_view manufacturer;
-    const char16_t* vendor;
-};
-
-// The names the firmware makers report in the SMBIOS BIOS structure, as they have spelt them
-// over the years; anything else, Phoenix-Award firmware included, is "Award".
-constexpr VendorSpelling kVendorSpellings[] = {
-    {u"American Megatrends Inc.", u"AMIBIOS"},
-    {u"American Megatrends International, LLC.", u"AMIBIOS"},
-};
+// The firmware maker's names as reports spell them ("AMI", "American Megatrends Inc.",
+// "FUJITSU // American Megatrends Inc.", ...): each pattern is a run of whole words, matched
+// without regard to case or to the punctuation between them. Any other maker, Phoenix and
+// Insyde included, is "Award".
+constexpr std::u16string_view kAmiPatterns[] = {u"AMERICAN MEGATRENDS", u"AMI", u"AMIBIOS"};
+constexpr char16_t kAmiVendor[] = u"AMIBIOS";
 constexpr char16_t kOtherVendor[] = u"Award";
+
+bool IsWordCharacter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'); }
+
+// The text's words: runs of ASCII letters and digits, upper-cased.
+std::vector<std::u16string> Words(std::u16string_view text) {
+    std::vector<std::u16string> words(1);
+    for (char16_t c : ToUpperAscii(std::u16string(text))) {
+        if (IsWordCharacter(c)) {
+            words.back() += c;
+        } else if (!words.back().empty()) {
+            words.emplace_back();
+        }
+    }
+    if (words.back().empty()) words.pop_back();
+    return words;
+}
+
+bool NamesAmi(const std::vector<std::u16string>& words) {
+    return std::any_of(std::begin(kAmiPatterns), std::end(kAmiPatterns), [&words](std::u16string_view pattern) {
+        const std::vector<std::u16string> wanted = Words(pattern);
+        return std::search(words.begin(), words.end(), wanted.begin(), wanted.end()) != words.end();
+    });
+}
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
@@ -58,9 +77,7 @@ std::optional<char16_t> RunCharacter(std::u16string_view run) {
 }  // namespace
 
 std::u16string BiosVendorFromManufacturer(std::u16string_view manufacturer) {
-    const auto found = std::find_if(std::begin(kVendorSpellings), std::end(kVendorSpellings),
-                                    [manufacturer](const VendorSpelling& row) { return row.manufacturer == manufacturer; });
-    return found == std::end(kVendorSpellings) ? kOtherVendor : found->vendor;
+    return NamesAmi(Words(manufacturer)) ? kAmiVendor : kOtherVendor;
 }
 
 std::u16string BiosVersionFromSmbios(std::u16string_view smbiosVersion) {

@@ -9,8 +9,9 @@ class CWmiQuery;
 // The management path of the board identity, used when the BIOS driver's identification
 // string did not give a model and a version.
 
-// "AMIBIOS" for the firmware maker's spellings ("American Megatrends Inc.", "American
-// Megatrends International, LLC."), exactly as written; "Award" for anything else.
+// "AMIBIOS" wherever the manufacturer names that firmware maker ("AMI", "American
+// Megatrends" in any case and punctuation, also after an OEM's name); "Award" for anything
+// else, Phoenix and Insyde firmware included.
 std::u16string GetBiosVendorByWmi(CWmiQuery& wmi);
 // The SMBIOS BIOS version in the catalogue's notation, or "UNKNOWN".
 std::u16string GetBiosVersionByWmi(CWmiQuery& wmi);

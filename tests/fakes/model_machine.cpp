@@ -17,6 +17,16 @@ std::uint32_t PciAddress(std::uint32_t bus, std::uint32_t device, std::uint32_t 
 
 ModelMachine::ModelMachine() { profile_.failUnservedMemory = true; }
 ModelMachine::~ModelMachine() = default;
+
+ModelMachine ModelMachine::FromProfile(const std::filesystem::path& path) {
+    std::optional<profile::ParseResult> loaded = profile::LoadMachineProfile(path);
+    if (!loaded || !loaded->profile) {
+        throw std::runtime_error(path.string() + ": " + (loaded ? loaded->error : "cannot be read"));
+    }
+    ModelMachine machine;
+    machine.profile_ = std::move(*loaded->profile);
+    return machine;
+}
 ModelMachine::ModelMachine(ModelMachine&&) noexcept = default;
 ModelMachine& ModelMachine::operator=(ModelMachine&&) noexcept = default;
 
@@ -86,7 +96,8 @@ std::size_t ModelMachine::ReadMemory(std::uint32_t physicalAddress, std::uint32_
     const std::uint64_t requested = std::uint64_t{unitSize} * unitCount;
     if (requested == 0 || requested > SIM_MEMORY_READ_MAX) return 0;
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(requested));
-    if (!PorvikReadPhysical(&Driver(), physicalAddress, static_cast<ULONG>(bytes.size()), bytes.data())) return 0;
+    const bool served = PorvikReadPhysical(&Driver(), physicalAddress, static_cast<ULONG>(bytes.size()), bytes.data());
+    if (!served && profile_.failUnservedMemory) return 0;
     std::copy(bytes.begin(), bytes.end(), destination);
     return bytes.size();
 }

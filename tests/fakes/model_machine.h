@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -17,10 +18,13 @@ namespace veltra::fakes {
 // (absent functions read 0xFFFFFFFF), and an SMBus whose dual-BIOS controller (slave 0x4B,
 // command 2) answers a status byte. It is a machine profile answered by the simulated I/O
 // driver's own model, so the native tests and the Wine tests meet one PC; reads of
-// memory it does not serve fail.
+// memory it does not serve fail (a profile's machine does as its profile says).
 class ModelMachine final : public IHardwareIo {
 public:
     ModelMachine();
+    // The machine of a profile file (docs/machine-profile.md), as the simulated driver
+    // serves it; throws when the file cannot be read or parsed.
+    static ModelMachine FromProfile(const std::filesystem::path& path);
     ~ModelMachine() override;
     ModelMachine(ModelMachine&&) noexcept;
     ModelMachine& operator=(ModelMachine&&) noexcept;

@@ -42,6 +42,8 @@ void CheckTexts(const std::u16string& text) {
         if (version.size() > 4) __builtin_trap();
     }
     if (veltra::BoardModelFromProduct(text).size() > 7) __builtin_trap();
+    const std::u16string vendor = veltra::BiosVendorFromManufacturer(text);
+    if (vendor != u"AMIBIOS" && vendor != u"Award") __builtin_trap();
     const std::u16string smbiosVersion = veltra::BiosVersionFromSmbios(text);
     if (smbiosVersion != u"UNKNOWN" && smbiosVersion.size() > 15) __builtin_trap();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
@@ -77,6 +78,10 @@ struct ParseResult {
 using IncludeLoader = std::function<std::optional<std::string>(const std::string& name)>;
 
 ParseResult ParseMachineProfile(const std::string& text, const IncludeLoader& loader = {});
+
+// The profile in the file at `path`, its included files named relative to the file's own
+// folder; nullopt when the file cannot be read.
+std::optional<ParseResult> LoadMachineProfile(const std::filesystem::path& path);
 
 // The binary form the simulated drivers load ("sim-machine.bin").
 std::vector<std::uint8_t> CompileMachineProfile(const MachineProfile& profile);

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "machine_profile.h"
 
@@ -16,26 +15,14 @@ using veltra::profile::MachineProfile;
 
 constexpr int kUsageError = 2;
 
-std::optional<std::string> ReadText(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 std::optional<MachineProfile> Load(const std::string& path) {
-    const std::optional<std::string> text = ReadText(path);
-    if (!text) {
+    std::optional<veltra::profile::ParseResult> result = veltra::profile::LoadMachineProfile(path);
+    if (!result) {
         std::cerr << path << ": cannot be read\n";
         return std::nullopt;
     }
-    // Included files are named relative to the profile's own folder.
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    const auto loader = [&folder](const std::string& name) { return ReadText(folder / name); };
-    veltra::profile::ParseResult result = veltra::profile::ParseMachineProfile(*text, loader);
-    if (!result.profile) std::cerr << path << ":" << result.error << "\n";
-    return std::move(result.profile);
+    if (!result->profile) std::cerr << path << ":" << result->error << "\n";
+    return std::move(result->profile);
 }
 
 int Write(const std::vector<std::uint8_t>& bytes, const std::string& output) {

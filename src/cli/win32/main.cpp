@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "cli/cli_app.h"
+#include "cli/cli_options.h"
 #include "cli/update_services.h"
 #include "download/win32/win32_url_transfers.h"
 #include "platform/win32/wide.h"
@@ -28,6 +29,24 @@ BOOL WINAPI OnConsoleBreak(DWORD type) {
     return TRUE;
 }
 
+// Only the update commands get the transfers, whose hidden window starts the display side
+// of the process: identify and the other commands stay off the display.
+int RunWithUpdateServices(const std::vector<std::u16string>& arguments, veltra::Platform& platform,
+                          veltra::IWmi& wmi) {
+    // The transfers report to a hidden window of this thread, served by the pump's loop.
+    veltra::Win32UrlTransfers transfers;
+    veltra::Win32ProgramStarter starter;
+    veltra::Win32MessagePump pump;
+    veltra::Win32Crypto crypto;
+    veltra::UpdateServices services{transfers, starter, pump, &crypto, veltra::PinnedPublicKey()};
+    g_transfers = &transfers;
+    SetConsoleCtrlHandler(OnConsoleBreak, TRUE);
+    const int exitCode = veltra::RunCli(arguments, platform, wmi, std::cout, std::cerr, &services);
+    SetConsoleCtrlHandler(OnConsoleBreak, FALSE);
+    g_transfers = nullptr;
+    return exitCode;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -37,18 +56,11 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<std::u16string> arguments;
     for (int i = 1; i < argc; ++i) arguments.push_back(veltra::FromWide(argv[i]));
     veltra::Win32Platform platform;
-    // The transfers report to a hidden window of this thread, served by the pump's loop.
-    veltra::Win32UrlTransfers transfers;
-    veltra::Win32ProgramStarter starter;
-    veltra::Win32MessagePump pump;
-    veltra::Win32Crypto crypto;
-    veltra::UpdateServices services{transfers, starter, pump, &crypto, veltra::PinnedPublicKey()};
-    g_transfers = &transfers;
-    SetConsoleCtrlHandler(OnConsoleBreak, TRUE);
     veltra::Win32Wmi wmi;
-    const int exitCode = veltra::RunCli(arguments, platform.Get(), wmi, std::cout, std::cerr, &services);
-    SetConsoleCtrlHandler(OnConsoleBreak, FALSE);
-    g_transfers = nullptr;
+    const veltra::CliParseResult parsed = veltra::ParseCliArguments(arguments);
+    const int exitCode = parsed.options && veltra::IsUpdateCommand(parsed.options->command)
+                             ? RunWithUpdateServices(arguments, platform.Get(), wmi)
+                             : veltra::RunCli(arguments, platform.Get(), wmi, std::cout, std::cerr);
     std::cout.flush();
     return exitCode;
 }

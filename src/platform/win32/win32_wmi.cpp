@@ -60,29 +60,38 @@ Win32Wmi::Win32Wmi() {
 }
 
 Win32Wmi::~Win32Wmi() {
+    for (auto& [className, instance] : firstInstances_) Release(instance);
     Release(services_);
     Release(locator_);
     if (comInitialised_) CoUninitialize();
 }
 
-WmiValue Win32Wmi::FirstInstanceProperty(const std::u16string& className, const std::u16string& property) {
-    if (services_ == nullptr) return {};
+// Each class is enumerated once and its first instance kept for the other properties: under
+// Wine an enumeration of the video controllers starts the graphics side of the display,
+// which costs a console program more than all of its identification.
+IWbemClassObject* Win32Wmi::FirstInstance(const std::u16string& className) {
+    const auto known = firstInstances_.find(className);
+    if (known != firstInstances_.end()) return known->second;
+    IWbemClassObject* first = nullptr;
     IEnumWbemClassObject* instances = nullptr;
     const ScopedBstr classText(className);
     lastResult_ = services_->CreateInstanceEnum(classText.Get(), static_cast<long>(WBEM_FLAG_SHALLOW) | static_cast<long>(WBEM_FLAG_FORWARD_ONLY),
                                                 nullptr,
                                                 &instances);
-    if (FAILED(lastResult_) || instances == nullptr) return {};
-    IWbemClassObject* first = nullptr;
-    ULONG returned = 0;
-    WmiValue value;
-    lastResult_ = instances->Next(static_cast<LONG>(WBEM_INFINITE), 1, &first, &returned);
-    if (lastResult_ == WBEM_S_NO_ERROR && returned == 1 && first != nullptr) {
-        value = PropertyOf(*first, property);
+    if (SUCCEEDED(lastResult_) && instances != nullptr) {
+        ULONG returned = 0;
+        lastResult_ = instances->Next(static_cast<LONG>(WBEM_INFINITE), 1, &first, &returned);
+        if (lastResult_ != WBEM_S_NO_ERROR || returned != 1) Release(first);
     }
-    Release(first);
     Release(instances);
-    return value;
+    firstInstances_.emplace(className, first);
+    return first;
+}
+
+WmiValue Win32Wmi::FirstInstanceProperty(const std::u16string& className, const std::u16string& property) {
+    if (services_ == nullptr) return {};
+    IWbemClassObject* first = FirstInstance(className);
+    return first == nullptr ? WmiValue{} : PropertyOf(*first, property);
 }
 
 }  // namespace veltra

@@ -11,6 +11,7 @@
 #include "fakes/fake_wmi.h"
 #include "fakes/model_machine.h"
 #include "fakes/recording_debug_sink.h"
+#include "hardware/dmi.h"
 #include "hardware/dual_bios.h"
 #include "hardware/pci_walk.h"
 #include "sysinfo/vga_card.h"
@@ -101,9 +102,10 @@ TEST(IdentificationSequence, StepsAndLogLinesInTheirOrder) {
     EXPECT_EQ(BoardOf(pc.vt5), (Board{u"QB-1234", u"1.92", u"Norva BIOS", u"QB-1234", u"1.92"}));
     EXPECT_THAT(pc.vt5.saPciIds, ElementsAre(u"VEN_10DE&DEV_0640", u"VEN_8086&DEV_3A30"));
     // One enumeration of bus 0 (32 probes, 7 for the multi-function device, 3 header reads)
-    // serves all four readers, which add their own register reads: the SMBus base (1),
-    // the scan's ids (2), the card's id and subsystem (2), the video BIOS vendor (1).
-    EXPECT_EQ(pc.machine.pciReads, 32 + 7 + 3 + 1 + 2 + 2 + 1);
+    // and of device 0 of the 255 buses no bridge covers serves all four readers, which add
+    // their own register reads: the SMBus base (1), the scan's ids (2), the card's id and
+    // subsystem (2), the video BIOS vendor (1).
+    EXPECT_EQ(pc.machine.pciReads, 32 + 7 + 3 + 255 + 1 + 2 + 2 + 1);
     const VGAInfo& vga = *pc.vt5.pVGA;
     // The adapter name replaces the list's name.
     EXPECT_EQ((std::vector<std::u16string>{vga.sVendor, vga.sBIOSText, vga.sModelNo, vga.sCardName, vga.sBIOSVersion,
@@ -132,6 +134,52 @@ TEST(IdentificationSequence, TheBoardFromTheDriverOrFromTheManagementService) {
         const bool logged = std::any_of(capture.Lines().begin(), capture.Lines().end(),
                                         [](const auto& line) { return line.find(u"VT5.cMB_Model") != line.npos; });
         EXPECT_EQ(logged, row.outcome->identified);
+    }
+}
+
+// The example machines as their profiles' headers describe them, the server's root buses
+// and the mini-PC's short table behind a 64-bit entry point included.
+TEST(HardwareIdentification, EveryExampleMachineAsItsProfileSays) {
+    const struct {
+        const char* machine;
+        std::vector<std::u16string> pciIds;
+        std::u16string cardVendor;
+        std::int32_t deviceId;
+        std::u16string videoBios;
+        bool dmiRelease4;
+    } rows[] = {
+        {"demo-pc",
+         {u"VEN_1F3C&DEV_2A10", u"VEN_1F3C&DEV_2A22", u"VEN_1F3C&DEV_2A40", u"VEN_1E7B&DEV_5A68", u"VEN_10DE&DEV_0E9D",
+          u"VEN_1F3C&DEV_2A82", u"VEN_1F3C&DEV_2A83"},
+         u"NVIDIA", 0x0E9D, u"62.94.1A.00.07", false},
+        {"demo-notebook",
+         {u"VEN_1F3C&DEV_3C40", u"VEN_1E5A&DEV_5016", u"VEN_1002&DEV_9E70", u"VEN_1002&DEV_9E71", u"VEN_1F3C&DEV_3C60"},
+         u"ATI", 0x9E70, u"022.001.002.008.000001", true},
+        {"demo-workstation",
+         {u"VEN_1F3C&DEV_3D17", u"VEN_1F3C&DEV_3D1B", u"VEN_1F3C&DEV_3D1F", u"VEN_1F3C&DEV_3D1E", u"VEN_1E5A&DEV_5018",
+          u"VEN_1E90&DEV_2000", u"VEN_1E42&DEV_0A30"},
+         u"", 0x2000, u"", false},
+        {"demo-server",
+         {u"VEN_1F3C&DEV_4C17", u"VEN_1F3C&DEV_4C44", u"VEN_1F3C&DEV_4C46", u"VEN_1E42&DEV_0A40", u"VEN_10DE&DEV_0EB2",
+          u"VEN_10DE&DEV_0EB3", u"VEN_1E5A&DEV_5024"},
+         u"NVIDIA", 0x0EB2, u"70.02.3C.00.01", false},
+        {"demo-minipc", {u"VEN_8086&DEV_A7F3", u"VEN_1F3C&DEV_5C1F", u"VEN_1E5A&DEV_5030"}, u"", 0xA7F3, u"3120", true},
+    };
+    for (const auto& row : rows) {
+        fakes::ModelMachine machine =
+            fakes::ModelMachine::FromProfile(std::string(VELTRA_EXAMPLES_DIR) + "/" + row.machine + "/machine.profile");
+        fakes::FakePlatform fake;
+        FakeWmi wmi;
+        CWmiQuery query{wmi};
+        PciBus pci{machine};
+        HardwareAccess hardware{pci, query};
+        VT5Record vt5;
+        RunHardwareIdentification(fake.platform, hardware, BiosDriverOutcome{}, vt5);
+        EXPECT_EQ(vt5.saPciIds, row.pciIds) << row.machine;
+        EXPECT_EQ(vt5.pVGA->sVendor, row.cardVendor) << row.machine;
+        EXPECT_EQ(vt5.pVGA->nDeviceID, row.deviceId) << row.machine;
+        EXPECT_EQ(vt5.pVGA->sBIOSVersion, row.videoBios) << row.machine;
+        EXPECT_EQ(IsDmiBiosMajorRelease4(machine), row.dmiRelease4) << row.machine;
     }
 }
 

@@ -375,7 +375,7 @@ TEST(CliReport, ChecksEveryIdentityOverCataloguesFetchedOnce) {
     newer.replace(newer.find("\"1.02\""), 6, "\"9.90\"");
     cli.fake.fileSystem.AddFile(u"C:\\id\\newer.json", Bytes(newer));
     cli.fake.fileSystem.AddFile(u"C:\\id\\bad.json", Bytes("{"));
-    const std::vector<unsigned char> last = SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec");
+    const std::vector<unsigned char> last = Bytes("this PC's last results");
     cli.fake.fileSystem.AddFile(CheckListPath(u"C:\\W\\"), last);
     ASSERT_EQ(cli.Run({u"report", u"--identity", u"C:\\id\\newer.json", u"C:\\id\\bad.json", u"C:\\id\\none.json",
                        u"--html", u"C:\\W\\fleet.html"}), 0) << cli.err;

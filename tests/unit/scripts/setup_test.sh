@@ -18,12 +18,15 @@ expect_line() {  # expect_line WHAT LINE OUTPUT: OUTPUT holds LINE as one of its
     grep -qxF -- "$2" <<<"$3" || { printf 'FAILED: %s\n  no line: %s\n  in:\n%s\n' "$1" "$2" "$3"; failures=$((failures + 1)); }
 }
 
-# A "loader" that the kernel refuses to run, as a 32-bit one is where it cannot run i386.
+# "Loaders": one the kernel refuses to run, as a 32-bit one is where it cannot run i386,
+# and one that starts.
 printf 'not a program' >"$scratch/wine32"
-chmod +x "$scratch/wine32"
+printf '#!/bin/sh\nexit 0\n' >"$scratch/wine32-starts"
+chmod +x "$scratch/wine32" "$scratch/wine32-starts"
 . "$source_dir/scripts/lib/x86_wine.sh"
-if veltra_kernel_runs_x86; then refused_loader="the 32-bit Wine loader does not start"
-else refused_loader="this kernel cannot run 32-bit programs"; fi
+kernel_refusal=
+veltra_kernel_runs_x86 || kernel_refusal="this kernel cannot run 32-bit programs"
+refused_loader=${kernel_refusal:-the 32-bit Wine loader does not start}
 
 # What the helpers decide: the reason, the skip line, the loader every Wine call goes through.
 while IFS='|' read -r switch loader reason; do
@@ -34,13 +37,20 @@ while IFS='|' read -r switch loader reason; do
         command -v wine
         echo "${WINELOADER:-}"' _ "$source_dir")
     reason=${reason/REFUSED/$refused_loader}
-    expected="$reason"$'\n'"x86 Wine tests: SKIPPED ($reason)"$'\n'
-    expected+="$source_dir/scripts/lib/wine64-loader/wine"$'\n'"/usr/lib/wine/wine64"
+    reason=${reason/KERNEL/$kernel_refusal}
+    if [ -n "$reason" ]; then
+        expected="$reason"$'\n'"x86 Wine tests: SKIPPED ($reason)"$'\n'
+        expected+="$source_dir/scripts/lib/wine64-loader/wine"$'\n'"/usr/lib/wine/wine64"
+    else  # nothing skipped, Debian's own wine
+        expected=$'\n'"$(command -v wine)"
+    fi
     expect "switch=$switch loader=$loader" "$expected" "$out"
 done <<EOF
 1|$scratch/wine32|VELTRA_NO_X86_WINE=1 is set
 0|$scratch/wine32|REFUSED
-0|$scratch/none|wine32:i386 is not installed
+0|$scratch/none|${kernel_refusal:-wine32:i386 is not installed}
+0|$scratch/wine32-starts|KERNEL
+1|$scratch/wine32-starts|VELTRA_NO_X86_WINE=1 is set
 EOF
 if [ -x /usr/lib/wine/wine64 ]; then
     version=$(VELTRA_NO_X86_WINE=1 bash -c '. "$1/scripts/lib/wine.sh"; wine --version' _ "$source_dir")

@@ -13,7 +13,8 @@ namespace {
 using ::testing::ElementsAre;
 
 // A notebook of today: graphics and two HD audio functions on bus 0xC4, NVMe behind a
-// bridge of a bridge, and functions that no enumeration may reach.
+// bridge of a bridge, a second root bus that no bridge leads to, and functions that no
+// enumeration may reach.
 fakes::ModelMachine TodaysNotebook() {
     fakes::ModelMachine machine;
     machine.AddPciFunction(0, 0, 0, 0x8086, 0x2E10, 0x0600);   // host bridge: not of interest
@@ -23,7 +24,7 @@ fakes::ModelMachine TodaysNotebook() {
     machine.AddPciFunction(0, 5, 0, 0x1B21, 0x0612, 0x0180);
     machine.AddPciFunction(0, 5, 3, 0x1B21, 0x0613, 0x0101);   // function 0 not multi-function: never probed
     machine.AddPciFunction(0, 27, 0, 0x8086, 0x3A3E, 0x0403);
-    machine.AddPciBridge(0, 28, 0, 0x02, 0x03);
+    machine.AddPciBridge(0, 28, 0, 0x02, 0x05);
     machine.AddPciBridge(0, 28, 4, 0xC4, 0xC4);                // found before bus 2, scanned after it
     machine.SetMultiFunction(0, 28);
     machine.AddPciBridge(0, 29, 0, 0x00, 0x00);                // unconfigured
@@ -41,9 +42,12 @@ fakes::ModelMachine TodaysNotebook() {
     machine.AddPciFunction(0xC4, 0, 1, 0x1002, 0x1640, 0x0403);
     machine.AddPciFunction(0xC4, 0, 6, 0x1022, 0x15E3, 0x0403);
     machine.SetMultiFunction(0xC4, 0);
-    machine.AddPciBridge(0xC4, 1, 0, 0x01, 0x01);              // leads backwards: ignored
-    machine.AddPciFunction(1, 0, 0, 0x1103, 0x2340, 0x0104);   // so bus 1 is never probed
-    machine.AddPciFunction(0x11, 0, 0, 0x1AF4, 0x1041, 0x0200);  // no bridge leads here
+    machine.AddPciBridge(0xC4, 1, 0, 0x04, 0x04);              // leads backwards: ignored
+    machine.AddPciFunction(4, 0, 0, 0x1103, 0x2340, 0x0104);   // behind 00:1c.0, reached by no bridge
+    machine.AddPciFunction(0x11, 0, 0, 0x1AF4, 0x1041, 0x0200);  // a root bus: no bridge covers it
+    machine.AddPciBridge(0x11, 2, 0, 0x12, 0x12);
+    machine.AddPciFunction(0x12, 0, 0, 0x1E42, 0x0A50, 0x0106);
+    machine.AddPciFunction(0x20, 3, 0, 0x1AF4, 0x1042, 0x0101);  // a root bus without device 0: out of reach
     return machine;
 }
 
@@ -56,7 +60,7 @@ TEST(ScanPci, FollowsTheBridgesAndListsDevicesOfInterestInOrderOncePerId) {
     EXPECT_THAT(vt5.saPciIds,
                 ElementsAre(u"VEN_10DE&DEV_0640", u"VEN_10DE&DEV_0BE5", u"VEN_1B21&DEV_0612", u"VEN_8086&DEV_3A3E",
                             u"VEN_8086&DEV_3A22", u"VEN_8086&DEV_3A30", u"VEN_10EC&DEV_8168", u"VEN_144D&DEV_A808",
-                            u"VEN_1002&DEV_1681", u"VEN_1002&DEV_1640", u"VEN_1022&DEV_15E3"));
+                            u"VEN_1AF4&DEV_1041", u"VEN_1E42&DEV_0A50", u"VEN_1002&DEV_1681", u"VEN_1002&DEV_1640", u"VEN_1022&DEV_15E3"));
     EXPECT_THAT(capture.Lines(), ElementsAre(u"0000 :  ", u"0001 :  ========== Scan_PCI() ==========",
                                              u"0002 :  SVGA     -> VEN_10DE&DEV_0640",
                                              u"0003 :  HD audio -> VEN_10DE&DEV_0BE5",
@@ -67,13 +71,16 @@ TEST(ScanPci, FollowsTheBridgesAndListsDevicesOfInterestInOrderOncePerId) {
                                              u"0008 :  NetWork  -> VEN_10EC&DEV_8168",
                                              u"0009 :  NetWork  -> VEN_10EC&DEV_8168",
                                              u"0010 :  NVMe     -> VEN_144D&DEV_A808",
-                                             u"0011 :  SVGA     -> VEN_1002&DEV_1681",
-                                             u"0012 :  HD audio -> VEN_1002&DEV_1640",
-                                             u"0013 :  HD audio -> VEN_1022&DEV_15E3"));
-    // Buses 0, 2, 3 and 0xC4: 32 probes each, 7 more for each of the 5 multi-function
-    // devices, a header read per present function (19), a bus-number read per bridge (5),
-    // an id read per function of interest (12).
-    EXPECT_EQ(machine.pciReads, 4 * 32 + 5 * 7 + 19 + 5 + 12);
+                                             u"0011 :  NetWork  -> VEN_1AF4&DEV_1041",
+                                             u"0012 :  SATA     -> VEN_1E42&DEV_0A50",
+                                             u"0013 :  SVGA     -> VEN_1002&DEV_1681",
+                                             u"0014 :  HD audio -> VEN_1002&DEV_1640",
+                                             u"0015 :  HD audio -> VEN_1022&DEV_15E3"));
+    // Buses 0, 2, 3, 0x11, 0x12 and 0xC4: 32 probes each, 7 more for each of the 5
+    // multi-function devices; device 0 of the 248 buses that no bridge covers or leads to;
+    // a header read per present function (22), a bus-number read per bridge (6), an id
+    // read per function of interest (14).
+    EXPECT_EQ(machine.pciReads, 6 * 32 + 5 * 7 + 248 + 22 + 6 + 14);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/text.h"
 #include "platform/wmi.h"
 #include "sysinfo/board_wmi.h"
 #include "sysinfo/wmi_query.h"
@@ -14,16 +15,41 @@ TEST(CWmiQuery, SizesAreWholeMebibytesOfAnUnsignedValue) {
     EXPECT_EQ(WmiValueText({WmiValueType::Int32, {}, -1}), u"4095 MBytes");
 }
 
-// The manufacturers of the real SMBIOS tables in the fixtures, and near misses.
-TEST(BoardByWmi, VendorIsAmibiosOnlyForTheMakersExactSpellings) {
+// How real firmware reports name that maker, and makers and near misses that stay "Award".
+TEST(BoardByWmi, VendorIsAmibiosWhereverTheManufacturerNamesThatMaker) {
     const std::pair<const char16_t*, const char16_t*> rows[] = {
+        {u"American Megatrends Inc.", u"AMIBIOS"},
+        {u"American Megatrends Inc", u"AMIBIOS"},
+        {u"american megatrends inc.", u"AMIBIOS"},
+        {u"AMERICAN MEGATRENDS INC.", u"AMIBIOS"},
+        {u"American Megatrends", u"AMIBIOS"},
         {u"American Megatrends International, LLC.", u"AMIBIOS"},
-        {u"American Megatrends International, LLC", u"Award"},
-        {u"American Megatrends Inc", u"Award"},
-        {u"american megatrends inc.", u"Award"},
+        {u"American Megatrends International, LLC", u"AMIBIOS"},
+        {u"American Megatrends International LLC.", u"AMIBIOS"},
+        {u"American-Megatrends-International,LLC", u"AMIBIOS"},
+        {u"  American   Megatrends\tInc. ", u"AMIBIOS"},
+        {u"AMI", u"AMIBIOS"},
+        {u"ami", u"AMIBIOS"},
+        {u"AMIBIOS", u"AMIBIOS"},
+        {u"FUJITSU // American Megatrends Inc.", u"AMIBIOS"},
+        {u"LENOVO - AMI", u"AMIBIOS"},
+        {u"Phoenix Technologies LTD", u"Award"},
+        {u"Phoenix Technologies, LTD", u"Award"},
+        {u"Award Software International, Inc.", u"Award"},
+        {u"Insyde Corp.", u"Award"},
+        {u"INSYDE", u"Award"},
+        {u"Corvid Firmware Inc.", u"Award"},
+        {u"Dell Inc.", u"Award"},
+        {u"Miami Firmware", u"Award"},        // the letters inside another word
+        {u"Dynamic Systems", u"Award"},
+        {u"AMITECH", u"Award"},
+        {u"American Power", u"Award"},        // half of the maker's name
+        {u"Megatrends American", u"Award"},
         {u"", u"Award"},
     };
-    for (const auto& [manufacturer, vendor] : rows) EXPECT_EQ(BiosVendorFromManufacturer(manufacturer), vendor);
+    for (const auto& [manufacturer, vendor] : rows) {
+        EXPECT_EQ(BiosVendorFromManufacturer(manufacturer), vendor) << Utf16ToUtf8(manufacturer);
+    }
 }
 
 TEST(BoardByWmi, VersionFromTheSmbiosVersion) {

@@ -59,6 +59,21 @@ TEST(DriverClients, RefusedBiosDriverIsRemovedAndTheRunEndsWithOne) {
     EXPECT_TRUE(QueryServiceState(SimServiceName(SimDriver::Porvik)).running);
 }
 
+// Through the real drivers: the server's graphics card on its third root bus, the mini-PC's
+// BIOS structure at the end of a table shorter than its entry point's maximum.
+TEST(DriverClients, IdentifiesTheServersRootBusesAndTheMiniPcsShortTable) {
+    const std::pair<const wchar_t*, std::vector<const char*>> rows[] = {
+        {L"demo-server", {"VT5.saPciIds=VEN_1E42&DEV_0A40\nVT5.saPciIds=VEN_10DE&DEV_0EB2\n", "VT5.pVGA.sVendor=NVIDIA\n",
+                          "VT5.pVGA.sBIOSVersion=70.02.3C.00.01\n", "DMI.BiosMajorRelease4=0"}},
+        {L"demo-minipc", {"VT5.cMB_Model=QB-3100\n", "DMI.BiosMajorRelease4=1"}},
+    };
+    for (const auto& [profile, lines] : rows) {
+        ProgramMachine machine(profile);
+        const ChildResult run = Identify(machine);
+        for (const char* line : lines) EXPECT_THAT(run.output, HasSubstr(line));
+    }
+}
+
 // The program asks for the drivers of the Windows it runs on, whatever its own word size: an
 // x86 program on 64-bit Windows (WoW64) the 64-bit ones, as a real PC needs. Wine then starts
 // a driver service that a 32-bit process created in its 32-bit driver host, which cannot load
