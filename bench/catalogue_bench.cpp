@@ -1,18 +1,27 @@
 // Figures for the catalogue reading: the tag scanner against a plain read of the same bytes,
-// and the whole check phase of a machine with 40 PCI devices on a large catalogue set.
+// the whole check phase of a machine with 40 PCI devices on a large catalogue set, and the
+// fleet report's reading and checking of saved identities (1 against 100) on the same set
+// and (1 against 1,000) on the bundled demo server's catalogues.
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <fstream>
+#include <iterator>
+#include <sstream>
 
 #include "core/vt5_record.h"
+#include "catalogue/catalogue_files.h"
 #include "catalogue/catalogue_kinds.h"
 #include "catalogue/check_driver.h"
 #include "catalogue/installed_versions.h"
 #include "catalogue/result_list.h"
+#include "cli/cli_options.h"
+#include "cli/fleet_check.h"
 #include "fakes/fake_platform.h"
 #include "large_catalogues.h"
 #include "platform/memory_file.h"
 #include "sysinfo/vga_info.h"
+#include "core/text.h"
 
 namespace veltra::bench {
 namespace {
@@ -71,11 +80,38 @@ void BM_ScanBiosList(benchmark::State& state) {
 }
 BENCHMARK(BM_ScanBiosList);
 
+constexpr char16_t kWork[] = u"C:\\Veltra\\";
+
+using CatalogueFiles = std::vector<std::pair<std::u16string, std::vector<unsigned char>>>;
+
+const CatalogueFiles& LargeFiles() { return Catalogues().files; }
+
+// The bundled server's normal catalogues, as the demo PC's scan fetches them.
+const CatalogueFiles& DemoFiles() {
+    static const CatalogueFiles files = [] {
+        CatalogueFiles read;
+        for (const CatalogueFileInfo& catalogue : kCatalogueFiles) {
+            const std::string name = Utf16ToUtf8(catalogue.name);
+            std::ifstream file(std::string(VELTRA_SOURCE_DIR "/examples/server/DataBase/") + (name == "BIOSList.xml" ? "" : "VT5/") + name,
+                               std::ios::binary);
+            read.emplace_back(catalogue.name, std::vector<unsigned char>(std::istreambuf_iterator<char>(file), {}));
+        }
+        return read;
+    }();
+    return files;
+}
+
+// The work folder with a catalogue set where a scan leaves it.
+void PlaceCatalogues(fakes::FakePlatform& fake, const CatalogueFiles& files) {
+    const std::u16string work = kWork;
+    fake.fileSystem.AddFolder(work + u"VT5\\LOG");
+    for (const auto& [name, bytes] : files) fake.fileSystem.AddFile(work + u"VT5\\DL_INFO\\" + name, bytes);
+}
+
 void BM_CheckPhase(benchmark::State& state) {
     fakes::FakePlatform fake;
-    const std::u16string work = u"C:\\Veltra\\";
-    fake.fileSystem.AddFolder(work + u"VT5\\LOG");
-    for (const auto& [name, bytes] : Catalogues().files) fake.fileSystem.AddFile(work + u"VT5\\DL_INFO\\" + name, bytes);
+    const std::u16string work = kWork;
+    PlaceCatalogues(fake, LargeFiles());
     VT5Record vt5;
     vt5.sWorkPath = work;
     vt5.nOS = 4096;
@@ -102,6 +138,57 @@ void BM_CheckPhase(benchmark::State& state) {
     state.counters["results"] = benchmark::Counter(static_cast<double>(records), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_CheckPhase)->Unit(benchmark::kMillisecond);
+
+// A saved identity of the benchmark's machine; the number varies its BIOS version and tools.
+std::string IdentityJson(int number) {
+    std::string pciIds;
+    for (const std::u16string& id : Catalogues().pciIds) pciIds += (pciIds.empty() ? "\"" : ",\"") + Utf16ToUtf8(id) + "\"";
+    return "{\"VT5\":{\"nOS\":4096,\"sOSCode\":\"W764\",\"cMB_Model\":\"QB-7100\",\"cMB_BIOS_Version\":\"1." +
+           std::to_string(10 + number % 20) + "\",\"cMB_BIOS_Vendor\":\"Corvid Firmware Inc.\",\"saPciIds\":[" + pciIds +
+           "],\"pVGA\":null},\"dmiBiosMajorRelease4\":false,\"dqaTest\":false,\"nvidiaDriverVersion\":\"\","
+           "\"installed\":{\"Norva LAN Driver\":\"7." + std::to_string(number % 13) + "\",\"Norva Fan Tuner\":\"2.0\"}}";
+}
+
+// The demo PC with its BIOS version and its Live Monitor's varied by the number.
+std::string DemoIdentityJson(int number) {
+    static const std::string demo = [] {
+        std::ifstream file(VELTRA_SOURCE_DIR "/examples/identities/demo-pc.json", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }();
+    std::string json = demo;
+    json.replace(json.find("\"1.20\""), 6, "\"1." + std::to_string(10 + number % 30) + "\"");
+    json.replace(json.find("\"1.02\""), 6, "\"1.0" + std::to_string(number % 10) + "\"");
+    return json;
+}
+
+// Reading N identity files and checking each, as "report" does once the catalogues are in;
+// its time per identity sits beside one check phase of the same set.
+void BM_FleetReport(benchmark::State& state, const CatalogueFiles& (*catalogues)(), std::string (*identity)(int)) {
+    fakes::FakePlatform fake;
+    PlaceCatalogues(fake, catalogues());
+    CliOptions options;
+    for (int i = 0; i < state.range(0); ++i) {
+        options.identityFiles.push_back(u"C:\\fleet\\pc-" + DecimalText(i) + u".json");
+        const std::string json = identity(i);
+        fake.fileSystem.AddFile(options.identityFiles.back(), {json.begin(), json.end()});
+    }
+    VT5Record vt5;
+    vt5.sWorkPath = kWork;
+    std::size_t needs = 0;
+    for (auto _ : state) {
+        FleetReportBuilder builder;
+        std::ostringstream err;
+        std::vector<FleetMachine> fleet = LoadFleet(options, fake.platform, vt5, builder, err);
+        CheckFleet(fleet, fake.platform, builder);
+        const FleetReport report = builder.Finish();
+        for (const FleetPc& pc : report.pcs) needs += pc.needs.size();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.counters["needs"] = benchmark::Counter(static_cast<double>(needs), benchmark::Counter::kAvgIterations);
+}
+// A hundred on the large set, whose checks take tens of milliseconds a machine: the smoke run stays brief.
+BENCHMARK_CAPTURE(BM_FleetReport, large, LargeFiles, IdentityJson)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FleetReport, demo, DemoFiles, DemoIdentityJson)->Arg(1)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace veltra::bench

@@ -14,6 +14,7 @@
 #include "app/work_folders.h"
 #include "cli/plain_text.h"
 #include "cli/reminder_command.h"
+#include "cli/report_command.h"
 #include "cli/stream_debug_sink.h"
 #include "cli/stream_message_box.h"
 #include "cli/update_commands.h"
@@ -50,6 +51,7 @@ int RunUpdateCommand(const CliOptions& options, Platform& platform, IWmi& wmi, U
     }
     if (options.command == "scan") return RunScanCommand(options, platform, wmi, *services, out, err);
     if (options.command == "verify") return RunVerifyCommand(options, platform, *services, out, err);
+    if (options.command == "report") return RunReportCommand(options, platform, wmi, *services, out, err);
     return RunDownloadCommand(options, platform, wmi, *services, out, err);
 }
 

@@ -10,7 +10,7 @@
 namespace veltra {
 namespace {
 
-constexpr const char* kCommands[] = {"identify", "check", "list", "scan", "download", "install", "history", "reminder", "verify"};
+constexpr const char* kCommands[] = {"identify", "check", "list", "scan", "download", "install", "history", "reminder", "verify", "report"};
 
 bool IsKnownCommand(const std::string& name) {
     for (const char* command : kCommands) {
@@ -131,6 +131,12 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
         } else if (argument == "--identity") {
             if (i + 1 >= arguments.size()) return Fail("option --identity needs a file");
             options.identityFile = arguments[++i];
+            options.identityFiles.push_back(*options.identityFile);
+        } else if (argument == "--csv") {
+            options.csv = true;
+        } else if (argument == "--html") {
+            if (i + 1 >= arguments.size()) return Fail("option --html needs a file");
+            options.htmlFile = arguments[++i];
         } else if (argument == "--server") {
             if (i + 1 >= arguments.size()) return Fail("option --server needs an address");
             options.server = arguments[++i];
@@ -156,6 +162,8 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
             if (!options.reminderDate) return Fail("option --date takes a day of the month, 1 to 31");
         } else if (argument.starts_with("-")) {
             return Fail("unknown option " + argument + " (see --help)");
+        } else if (options.command == "report" && !options.identityFiles.empty()) {
+            options.identityFiles.push_back(arguments[i]);
         } else if (TakesRows(options.command) && IsRowNumber(argument)) {
             options.rows.push_back(std::stoi(argument));
         } else if (!options.command.empty()) {
@@ -173,6 +181,9 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
     if (reminderValues && !options.reminderSet) return Fail("--weekday and --date belong to reminder set");
     if (options.tree && options.command != "verify") return Fail("--tree belongs to verify");
     if (deadlineGiven && (options.command != "verify" || options.tree)) return Fail("--deadline belongs to verify of a server");
+    if ((options.csv || options.htmlFile) && options.command != "report") return Fail("--csv and --html belong to report");
+    if (options.csv && options.json) return Fail("--json and --csv do not go together");
+    if (options.command == "report" && options.identityFiles.empty()) return Fail("report needs --identity FILE...");
     if (options.command == "download" && options.rows.empty()) return Fail("download needs the numbers of the updates (see list)");
     if (options.command == "install" && options.rows.size() != 1) return Fail("install takes the number of one update (see list)");
     return {options, {}};
@@ -205,6 +216,10 @@ std::string CliUsage() {
            "                list (DataBase, DQATest), its sequence and expiry, then every\n"
            "                file it lists: ok, missing, size mismatch, hash mismatch or\n"
            "                not reached in time\n"
+           "  report --identity FILE... [--json|--csv] [--html FILE]\n"
+           "                fetch the catalogues once, check every saved identity and print\n"
+           "                which PC needs which update, with a count per update; --html\n"
+           "                also writes the report as one web page\n"
            "\n"
            "Options:\n"
            "  --work DIR    use DIR as the work folder instead of the executable's folder\n"
@@ -223,6 +238,7 @@ std::string CliUsage() {
            "  --date N      the day of the month of a monthly or 3-monthly reminder;\n"
            "                in shorter months the month's last day\n"
            "  --json        print the result as one JSON object\n"
+           "  --csv         print the report as CSV for a spreadsheet\n"
            "  --help        print this help\n"
            "  --version     print the program's version\n"
            "\n"
@@ -231,7 +247,7 @@ std::string CliUsage() {
 }
 
 bool IsUpdateCommand(const std::string& command) {
-    return command == "scan" || command == "download" || command == "install" || command == "verify";
+    return command == "scan" || command == "download" || command == "install" || command == "verify" || command == "report";
 }
 
 }  // namespace veltra

@@ -83,7 +83,9 @@ TEST(Cli, BadCommandLinesGiveOneLineAndExitCode2) {
              {u"reminder", u"set", u"month", u"--date", u"031"}, {u"reminder", u"set", u"month", u"--date"},
              {u"reminder", u"--date", u"3"}, {u"reminder", u"clear"}, {u"history", u"set"}, {u"verify", u"--deadline", u"0"},
              {u"verify", u"--deadline", u"86401"}, {u"verify", u"--deadline", u"9x"}, {u"scan", u"--deadline", u"5"},
-             {u"verify", u"--tree", u"C:\\T", u"--deadline", u"5"}}) {
+             {u"verify", u"--tree", u"C:\\T", u"--deadline", u"5"}, {u"report"},
+             {u"report", u"--identity", u"a", u"--json", u"--csv"}, {u"report", u"--identity", u"a", u"--html"},
+             {u"check", u"--identity", u"a", u"b"}, {u"check", u"--csv"}, {u"scan", u"--html", u"p.html"}}) {
         const CliRun run = RunCommand(fake, arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out, "");
@@ -380,6 +382,63 @@ TEST(CliCheck, ChecksASavedIdentityWritesTheResultFileListsItAgainAndNarrowsByCa
     EXPECT_THAT(cli.out, ::testing::EndsWith("\n4 updates\n"));
     cli.Run({u"check", u"--categories", u"2"});
     EXPECT_EQ(cli.out, "1\tMB BIOS\tQB-7100\t1.20\t1.30\tQB-7100/130\n1 update\n");
+}
+
+// The catalogues are fetched once for the fleet and every readable identity is checked over
+// them; a bad file is named and skipped, and this PC's own result list stays as it was.
+TEST(CliReport, ChecksEveryIdentityOverCataloguesFetchedOnce) {
+    UpdateCli cli;
+    std::string newer(reinterpret_cast<const char*>(SourceFile("examples/identities/demo-pc.json").data()),
+                      SourceFile("examples/identities/demo-pc.json").size());
+    newer.replace(newer.find("\"1.20\""), 6, "\"1.30\"");
+    newer.replace(newer.find("\"1.02\""), 6, "\"9.90\"");
+    cli.fake.fileSystem.AddFile(u"C:\\id\\newer.json", Bytes(newer));
+    cli.fake.fileSystem.AddFile(u"C:\\id\\bad.json", Bytes("{"));
+    const std::vector<unsigned char> last = Bytes("this PC's last results");
+    cli.fake.fileSystem.AddFile(CheckListPath(u"C:\\W\\"), last);
+    ASSERT_EQ(cli.Run({u"report", u"--identity", u"C:\\id\\newer.json", u"C:\\id\\bad.json", u"C:\\id\\none.json",
+                       u"--html", u"C:\\W\\fleet.html"}), 0) << cli.err;
+    EXPECT_EQ(cli.transfers.startedUrls.size(), 7u);
+    EXPECT_THAT(cli.err, StartsWith("veltra-cli: skipped C:\\id\\bad.json: identity file is not JSON: expected a member name at byte 1\n"
+                                    "veltra-cli: skipped C:\\id\\none.json: cannot read the identity file C:\\id\\none.json\n"));
+    // The newer PC is offered its own BIOS again and the two above it, as its own check does.
+    EXPECT_EQ(cli.out, "2 PCs, 11 updates\n"
+                       " 1  MB BIOS QB-7100 1.30: 2 of 2 PCs\n"
+                       " 2  MB BIOS QB-7100 1.32: 1 of 2 PCs\n"
+                       " 3  MB BIOS QB-7100 1.35: 1 of 2 PCs\n"
+                       " 4  MB Driver Norva Chipset Driver 9.2.0.1021: 2 of 2 PCs\n"
+                       " 5  MB Driver Norva HD Audio Driver 6.0.1.5919: 2 of 2 PCs\n"
+                       " 6  VGA Driver NVIDIA 191.07: 2 of 2 PCs\n"
+                       " 7  VGA BIOS QB-7600 62.94.1A.00.09: 2 of 2 PCs\n"
+                       " 8  norva Utility Norva Live Monitor 1.05: 1 of 2 PCs\n"
+                       " 9  norva Utility Norva Net Boost 1.2: 2 of 2 PCs\n"
+                       "10  Other Utility Archive Tool 9.20: 2 of 2 PCs\n"
+                       "11  Other Utility Media Codec Pack 5.0: 2 of 2 PCs\n"
+                       "\n"
+                       "Board    BIOS  Identity file     Updates\n"
+                       "QB-7100  1.30  C:\\id\\newer.json  1 2 3 4 5 6 7 9 10 11\n"
+                       "QB-7100  1.20  C:\\id\\demo.json   1 4 5 6 7 8 9 10 11\n");
+    const std::vector<unsigned char> page = cli.fake.fileSystem.Contents(u"C:\\W\\fleet.html");
+    const std::string html(page.begin(), page.end());
+    EXPECT_THAT(html, HasSubstr("<td>MB BIOS QB-7100 1.32</td><td class=\"count\">1 of 2 PCs</td>"));
+    EXPECT_THAT(html, HasSubstr("<td title=\"C:\\id\\demo.json\">demo.json</td><td>QB-7100</td><td>1.20</td><td class=\"mark\">x</td><td></td>"));
+    EXPECT_EQ(cli.fake.fileSystem.Contents(CheckListPath(u"C:\\W\\")), last);
+    cli.identity = u"C:\\id\\newer.json";
+    EXPECT_EQ(cli.Run({u"check"}), 0);
+    EXPECT_THAT(cli.out, HasSubstr("\tMB BIOS\tQB-7100\t1.30\t1.35\t"));
+    EXPECT_THAT(cli.out, EndsWith("\n10 updates\n"));
+
+    // Without a readable identity nothing is fetched; without the catalogues there is no report.
+    cli.identity = u"C:\\id\\bad.json";
+    EXPECT_EQ(cli.Run({u"report", u"--csv"}), 1);
+    EXPECT_THAT(cli.err, EndsWith("veltra-cli: no identity could be read\n"));
+    EXPECT_TRUE(cli.transfers.startedUrls.empty());
+    cli.identity = u"C:\\id\\newer.json";
+    cli.transfers.server.erase(u"http://up/DataBase/VT5/VT5_LOU.xml");
+    EXPECT_EQ(cli.Run({u"report", u"--json"}), 1);
+    EXPECT_EQ(cli.out, "");
+    EXPECT_THAT(cli.err, EndsWith("Server is busy or connect fail\thttp://up/DataBase/VT5/VT5_LOU.xml\n"
+                                  "veltra-cli: the catalogues could not be fetched from the update server\n"));
 }
 
 // Every card field of a saved identity is read (only some reach a check's result).

@@ -1,0 +1,67 @@
+#include "cli/fleet_check.h"
+
+#include "catalogue/check_driver.h"
+#include "catalogue/check_record.h"
+#include "catalogue/result_list.h"
+#include "cli/check_command.h"
+#include "cli/cli_options.h"
+#include "cli/plain_text.h"
+#include "core/text.h"
+#include "platform/platform.h"
+
+namespace veltra {
+namespace {
+
+// Every record of the checks, not only the 49 the list shows.
+std::vector<FleetResult> ReadResults(IFile& file, ICodePage& codePage) {
+    std::vector<FleetResult> results;
+    std::array<unsigned char, CheckRecord::kSize> bytes{};
+    auto text = [&](const std::string& ansi) { return Utf16ToUtf8(codePage.FromAnsi(ansi)); };
+    file.Seek(0);
+    while (file.Read(bytes.data(), bytes.size()) == bytes.size()) {
+        const CheckRecord record = ParseCheckRecord(bytes);
+        results.push_back({text(record.type), text(record.item), text(record.currentVersion), text(record.onlineVersion),
+                           text(record.webPath), text(record.size)});
+    }
+    return results;
+}
+
+}  // namespace
+
+std::vector<FleetMachine> LoadFleet(const CliOptions& options, Platform& platform, const VT5Record& work,
+                                    FleetReportBuilder& builder, std::ostream& err) {
+    std::vector<FleetMachine> fleet;
+    CliOptions one;
+    one.workFolder = options.workFolder;
+    for (const std::u16string& file : options.identityFiles) {
+        one.identityFile = file;
+        FleetMachine machine{file, work, {}, nullptr};
+        std::string error;
+        machine.installed = LoadSavedMachine(one, platform, machine.vt5, machine.inputs, error);
+        if (machine.installed && machine.inputs.dqaTest) error = "saved in DQA TEST mode, whose catalogues are not the fleet's";
+        if (!error.empty()) {
+            err << "veltra-cli: skipped " << PlainText(file) << ": " << PlainText(error) << '\n';
+            builder.AddSkipped(Utf16ToUtf8(file), error);
+            continue;
+        }
+        fleet.push_back(std::move(machine));
+    }
+    return fleet;
+}
+
+void CheckFleet(std::vector<FleetMachine>& fleet, Platform& platform, FleetReportBuilder& builder) {
+    for (FleetMachine& machine : fleet) {
+        CatalogueFileSet dbf;
+        CheckListState checkList;
+        CheckResultWriter writer(machine.vt5, platform.codePage);
+        CheckContext context{machine.vt5, machine.inputs, *machine.installed, platform.fileSystem, platform.codePage, dbf, writer};
+        Check_Download_Information(context, checkList, 127);
+        std::vector<FleetResult> results;
+        if (checkList.file) results = ReadResults(*checkList.file, platform.codePage);
+        builder.AddPc(Utf16ToUtf8(machine.file), Utf16ToUtf8(machine.vt5.cMB_Model), Utf16ToUtf8(machine.vt5.cMB_BIOS_Version),
+                      results);
+        machine.installed.reset();  // a thousand identities' maps need not all stay
+    }
+}
+
+}  // namespace veltra
