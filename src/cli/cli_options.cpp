@@ -184,6 +184,7 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
     if ((options.csv || options.htmlFile) && options.command != "report") return Fail("--csv and --html belong to report");
     if (options.csv && options.json) return Fail("--json and --csv do not go together");
     if (options.command == "report" && options.identityFiles.empty()) return Fail("report needs --identity FILE...");
+    if (options.command == "report" && options.manualScan) return Fail("report checks every category: --categories does not go with it");
     if (options.command == "download" && options.rows.empty()) return Fail("download needs the numbers of the updates (see list)");
     if (options.command == "install" && options.rows.size() != 1) return Fail("install takes the number of one update (see list)");
     return {options, {}};

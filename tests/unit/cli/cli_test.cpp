@@ -85,6 +85,7 @@ TEST(Cli, BadCommandLinesGiveOneLineAndExitCode2) {
              {u"verify", u"--deadline", u"86401"}, {u"verify", u"--deadline", u"9x"}, {u"scan", u"--deadline", u"5"},
              {u"verify", u"--tree", u"C:\\T", u"--deadline", u"5"}, {u"report"},
              {u"report", u"--identity", u"a", u"--json", u"--csv"}, {u"report", u"--identity", u"a", u"--html"},
+             {u"report", u"--identity", u"a", u"--categories", u"mb-bios"},
              {u"check", u"--identity", u"a", u"b"}, {u"check", u"--csv"}, {u"scan", u"--html", u"p.html"}}) {
         const CliRun run = RunCommand(fake, arguments);
         EXPECT_EQ(run.exitCode, 2);
