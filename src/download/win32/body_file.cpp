@@ -107,6 +107,12 @@ std::optional<Sha256Digest> BodyFile::Digest() {
     return digest;
 }
 
+void BodyFile::Discard() {
+    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+    file_ = INVALID_HANDLE_VALUE;
+    failed_ = true;
+}
+
 bool BodyFile::Keep(const std::wstring& target) {
     if (failed_ || !MarkForDeletion(file_, false)) return false;
     if (RenameTo(file_, target)) return true;

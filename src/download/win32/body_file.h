@@ -37,6 +37,8 @@ public:
     std::uint64_t Bytes() const { return bytes_; }
     // Ends the hash of what was written; nothing when the body was not hashed.
     std::optional<Sha256Digest> Digest();
+    // Closes the file now, which deletes it; nothing is written after.
+    void Discard();
     // Puts the file in the target's place, renamed through its own handle: what a link
     // there leads to is never touched. False, and the file dropped, when it cannot.
     bool Keep(const std::wstring& target);

@@ -21,11 +21,19 @@ TransferCall CallOf(HRESULT hr) {
 }
 
 // Answers the binding's notices until it ends, aborting it as soon as the callback wants.
-HRESULT PumpUntilEnd(CBSCallbackImpl& callback, HANDLE stop) {
+// A worker let go drops its temporary file at once: the service may hold the binding (and
+// so this loop) long after, as a silent server does.
+HRESULT PumpUntilEnd(CBSCallbackImpl& callback, DownloadParams& params, BodyFile& body) {
     while (!callback.Ended()) {
         callback.AbortIfWanted();
         if (callback.Ended()) break;
-        if (MsgWaitForMultipleObjects(1, &stop, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0) callback.NoteStop();
+        if (MsgWaitForMultipleObjects(1, &params.hStop, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0) {
+            callback.NoteStop();
+            if (params.abandoned) {
+                body.Discard();
+                SetEvent(params.hBodyClosed);
+            }
+        }
         MSG message;
         while (!callback.Ended() && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
@@ -37,7 +45,7 @@ HRESULT PumpUntilEnd(CBSCallbackImpl& callback, HANDLE stop) {
 }
 
 // One request: the binding's body is pulled into the body file as it arrives.
-HRESULT Fetch(const std::wstring& url, CBSCallbackImpl& callback, HANDLE stop) {
+HRESULT Fetch(const std::wstring& url, CBSCallbackImpl& callback, DownloadParams& params, BodyFile& body) {
     IMoniker* moniker = nullptr;
     HRESULT hr = CreateURLMonikerEx(nullptr, url.c_str(), &moniker, URL_MK_UNIFORM);
     if (FAILED(hr)) return hr;
@@ -48,7 +56,7 @@ HRESULT Fetch(const std::wstring& url, CBSCallbackImpl& callback, HANDLE stop) {
         IStream* stream = nullptr;
         hr = moniker->BindToStorage(context, nullptr, IID_IStream, reinterpret_cast<void**>(&stream));
         if (stream != nullptr) stream->Release();
-        if (SUCCEEDED(hr)) hr = PumpUntilEnd(callback, stop);
+        if (SUCCEEDED(hr)) hr = PumpUntilEnd(callback, params, body);
         context->Release();
     }
     moniker->Release();
@@ -63,11 +71,11 @@ void RunTransfer(DownloadParams& params) {
         CBSCallbackImpl callback(params, monitor, body);
         // A redirect the service did not follow ends as its reply: checked here before it is fetched.
         std::wstring url = params.sURL;
-        HRESULT hr = body.Failed() ? E_FAIL : Fetch(url, callback, params.hStop);
+        HRESULT hr = body.Failed() ? E_FAIL : Fetch(url, callback, params, body);
         for (std::optional<std::u16string> next; SUCCEEDED(hr) && !params.abandoned && (next = monitor.NextAddress());) {
             url = ToWide(*next);
             body.Restart();
-            hr = Fetch(url, callback, params.hStop);
+            hr = Fetch(url, callback, params, body);
         }
         if (body.Full()) monitor.BodyLimitReached();
         if (body.Failed()) hr = E_FAIL;  // the disk, not the server: the bytes were not all kept
@@ -83,6 +91,7 @@ void RunTransfer(DownloadParams& params) {
             verdict = TransferVerdict{u"2", false};
         }
     }  // the temporary file is gone unless it was kept
+    SetEvent(params.hBodyClosed);
     params.sResult = ToWide(verdict.sResult);
     if (!params.abandoned) PostMessageW(params.hWnd, WM_DOWNLOAD_END, params.serial, 0);
 }
@@ -102,6 +111,7 @@ DownloadParams::DownloadParams(HWND window, std::wstring url, std::wstring targe
                                unsigned number)
     : hWnd(window),
       hStop(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+      hBodyClosed(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
       sURL(std::move(url)),
       sTarget(std::move(target)),
       rules(transferRules),
@@ -109,6 +119,7 @@ DownloadParams::DownloadParams(HWND window, std::wstring url, std::wstring targe
 
 DownloadParams::~DownloadParams() {
     if (hStop != nullptr) CloseHandle(hStop);
+    if (hBodyClosed != nullptr) CloseHandle(hBodyClosed);
 }
 
 HANDLE StartDownloadThread(const std::shared_ptr<DownloadParams>& params) {

@@ -19,6 +19,9 @@ struct DownloadParams {
 
     HWND hWnd;
     HANDLE hStop;  // auto-reset, not signalled; this transfer's own
+    // Manual-reset, set by the worker once its temporary file is closed (and so gone, unless
+    // kept): the owner that lets the worker go waits for it a moment.
+    HANDLE hBodyClosed;
     std::wstring sURL;
     std::wstring sTarget;
     TransferRules rules;

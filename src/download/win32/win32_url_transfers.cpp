@@ -14,6 +14,7 @@ constexpr wchar_t kTargetClass[] = L"VeltraDownloadTarget";
 constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT kTickMilliseconds = 200;
 constexpr DWORD kClosingGraceMilliseconds = 1000;
+constexpr DWORD kLetGoGraceMilliseconds = 1000;
 
 void RegisterTargetClass(WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
@@ -24,7 +25,8 @@ void RegisterTargetClass(WNDPROC procedure) {
     RegisterClassExW(&windowClass);  // fails harmlessly when already registered
 }
 
-// Answers the worker's sends, to no one, until it ends or the time is up.
+// Answers the worker's sends, to no one, until the handle (the worker's thread, or an event
+// of its) is signalled or the time is up.
 bool WaitAnsweringSends(HANDLE thread, DWORD milliseconds) {
     const ULONGLONG deadline = GetTickCount64() + milliseconds;
     for (;;) {
@@ -93,6 +95,8 @@ std::u16string Win32UrlTransfers::Abandon(bool stopRequested) {
     if (thread_ == nullptr) return {};
     params_->abandoned = true;
     SetEvent(params_->hStop);
+    // Its temporary file goes before the owner hears the transfer has ended.
+    WaitAnsweringSends(params_->hBodyClosed, kLetGoGraceMilliseconds);
     letGo_.push_back(thread_);
     thread_ = nullptr;
     Release();
