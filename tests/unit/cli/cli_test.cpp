@@ -268,8 +268,13 @@ TEST(CliUpdate, AScanUsesOnlyWhatTheSignedListVouchesFor) {
         std::vector<unsigned char> kept;
         int exitCode;
         std::string message;
+        std::string list = "manifest";  // the signed list served as DataBase's
     } rows[] = {
         {"hello world\n", u"vga-driver", {kCatalogues + u"VDList.xml"}, Bytes("hello world\n"), 0, ""},
+        // DQATest's own list served as DataBase's ends the scan before any catalogue.
+        {"hello world\n", u"vga-driver", {}, earlier, 1,
+         "veltra-cli: The update server's file list was signed for another folder than the one it came from.",
+         "manifest-dqa"},
         {"hello World\n", u"vga-driver", {kCatalogues + u"VDList.xml"}, earlier, 1, "veltra-cli: The downloaded file is not"},
         // A refused catalogue does not hold up the next, and its refusal alone sets the exit code.
         {"hello world\n", u"mb-bios,vga-driver", {kCatalogues + u"VDList.xml"}, Bytes("hello world\n"), 1,
@@ -278,6 +283,8 @@ TEST(CliUpdate, AScanUsesOnlyWhatTheSignedListVouchesFor) {
     for (const auto& row : rows) {
         UpdateCli cli;
         cli.PinDemoKey();
+        cli.transfers.server[u"http://up/DataBase/manifest.txt"] = Signature(row.list + ".txt");
+        cli.transfers.server[u"http://up/DataBase/manifest.sig"] = Signature(row.list + ".sig");
         cli.transfers.server[u"http://up/DataBase/VT5/VDList.xml"] = Bytes(row.catalogue);
         cli.fake.fileSystem.AddFile(kVdListFile, earlier);
         EXPECT_EQ(cli.Run({u"scan", u"--categories", row.category}), row.exitCode) << row.catalogue << cli.err;
@@ -320,9 +327,11 @@ TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
         cli.fake.fileSystem.AddFile(u"C:\\T\\" + Utf8ToUtf16(path), bytes);
         cli.transfers.server[u"http://up/" + Utf8ToUtf16(path)] = bytes;
     };
-    for (const char* folder : {"DataBase/", "DQATest/"}) {
-        for (const char* kind : {"manifest.txt", "manifest.sig"}) place(folder + std::string(kind), Signature(kind));
-    }
+    auto placeList = [&place](const std::string& folder, const std::string& fixture) {
+        for (const char* kind : {".txt", ".sig"}) place(folder + "/manifest" + kind, Signature(fixture + kind));
+    };
+    placeList("DataBase", "manifest");
+    placeList("DQATest", "manifest-dqa");
     place("XBIOS/QB-7100/130/Read me.txt", Bytes("hello"));
     place("DataBase/VT5/VDList.xml", Bytes("hello world\n"));
     const std::vector<std::u16string> tree = {u"verify", u"--tree", u"C:\\T"}, server = {u"verify"};
@@ -336,6 +345,12 @@ TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
     EXPECT_EQ(cli.out, R"({"folders":[{"folder":"DataBase",)" + listed + R"(,{"folder":"DQATest",)" + listed + "]}\n");
     EXPECT_FALSE(cli.fake.fileSystem.HasFile(u"C:\\W\\VT5\\DL_INFO\\verify.tmp"));
     EXPECT_EQ(cli.transfers.deletedCacheEntries, cli.transfers.startedUrls);  // no cached copy stands in
+    // The maker's own list of one folder, served in the other, vouches for nothing there.
+    placeList("DQATest", "manifest");
+    EXPECT_EQ(cli.Run(server), 1);
+    EXPECT_THAT(cli.out, HasSubstr("\nDQATest/manifest.txt: wrong folder: The update server's file list was signed for "
+                                   "another folder than the one it came from. Nothing was updated.\n"));
+    placeList("DQATest", "manifest-dqa");
     place("DQATest/manifest.sig", Signature("manifest-other-key.sig"));
     EXPECT_EQ(cli.Run(tree), 1);  // every file is as listed, but one list is not the maker's
     place("DataBase/VT5/VDList.xml", Bytes("hello World\n"));
