@@ -319,6 +319,53 @@ TEST(CliUpdate, AnInstallWaitsForAnAcceptedList) {
     EXPECT_TRUE(cli.starter.started.empty());
 }
 
+// A record file the console cannot open is named with the reason and ends the command with
+// exit code 1: never "0 updates" or "0 downloads", and the file keeps its bytes.
+TEST(CliUpdate, ARecordFileThatCannotBeOpenedIsToldNotTakenForEmpty) {
+    const std::u16string checkList = u"C:\\W\\VT5\\LOG\\CheckList.rec", history = u"C:\\W\\VT5\\LOG\\History.rec";
+    const std::string readOnly = ": it is read-only, so it cannot be written. Nothing was changed.\n";
+    const std::string unreadable = ": it cannot be read (access is denied or another program holds it). Nothing was changed.\n";
+    const struct {
+        std::vector<std::u16string> command;
+        std::u16string refused;
+        bool unreadable;
+        std::string reason;
+    } rows[] = {
+        {{u"list"}, checkList, false, readOnly},
+        {{u"list", u"--json"}, checkList, true, unreadable},
+        {{u"download", u"2"}, checkList, false, readOnly},
+        {{u"install", u"2"}, checkList, true, unreadable},
+        {{u"check"}, checkList, false, readOnly},
+        {{u"history"}, history, false, readOnly},
+        {{u"history", u"--json"}, history, true, unreadable},
+    };
+    const std::vector<unsigned char> results = SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec");
+    const std::vector<unsigned char> downloads(200, 'h');
+    for (const auto& row : rows) {
+        UpdateCli cli;
+        cli.fake.fileSystem.AddFile(checkList, results);
+        cli.fake.fileSystem.AddFile(history, downloads);
+        if (row.unreadable) {
+            cli.fake.fileSystem.MakeUnreadable(row.refused);
+        } else {
+            cli.fake.fileSystem.MakeReadOnlyFile(row.refused);
+        }
+        const std::string what = Utf16ToUtf8(row.command[0] + u" " + row.refused);
+        EXPECT_EQ(cli.Run(row.command), 1) << what;
+        // The update commands' progress line may come first.
+        EXPECT_THAT(cli.err, ::testing::EndsWith("veltra-cli: Cannot open " + Utf16ToUtf8(row.refused) + row.reason)) << what;
+        EXPECT_EQ(cli.out, "") << what;
+        EXPECT_TRUE(cli.transfers.startedUrls.empty()) << what;
+        EXPECT_EQ(cli.fake.fileSystem.Contents(checkList), results) << what;
+        EXPECT_EQ(cli.fake.fileSystem.Contents(history), downloads) << what;
+    }
+    UpdateCli cli;  // a log folder that refuses the list's creation
+    cli.fake.fileSystem.MakeReadOnlyFolder(u"C:\\W\\VT5\\LOG");
+    EXPECT_EQ(cli.Run({u"list"}), 1);
+    EXPECT_EQ(cli.err, "veltra-cli: Cannot open " + Utf16ToUtf8(checkList) +
+                           ": it cannot be created there (the folder is read-only or access is denied). Nothing was changed.\n");
+}
+
 // verify on a server and on a local copy of its tree: both folders' signed lists, every listed file.
 TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
     UpdateCli cli;
