@@ -49,6 +49,7 @@ void Check_Download_Information(CheckContext& context, CheckListState& checkList
     const std::u16string path = CheckListPath(context.vt5.sWorkPath);
     checkList.file.reset();
     OpenRecordFile(context.fileSystem, path, checkList.file, 1, 1);
+    checkList.failure = checkList.file ? u"" : RecordOpenFailure(context.fileSystem, path, 1);
     context.writer.SetFile(checkList.file.get());
     RunSelectedChecks(context, selectMask);
     context.writer.SetFile(nullptr);

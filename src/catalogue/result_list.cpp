@@ -52,9 +52,10 @@ void LoadCheckList(CheckListState& checkList, ICodePage& codePage, VT5Record& vt
 
 void ReloadCheckList(IFileSystem& fileSystem, CheckListState& checkList, ICodePage& codePage, VT5Record& vt5) {
     checkList.file.reset();
-    if (OpenRecordFile(fileSystem, CheckListPath(vt5.sWorkPath), checkList.file, 1, 3) == kRecordOpened) {
-        LoadCheckList(checkList, codePage, vt5);
-    }
+    const std::u16string path = CheckListPath(vt5.sWorkPath);
+    const int opened = OpenRecordFile(fileSystem, path, checkList.file, 1, 3);
+    checkList.failure = checkList.file ? u"" : RecordOpenFailure(fileSystem, path, 3);
+    if (opened == kRecordOpened) LoadCheckList(checkList, codePage, vt5);
 }
 
 bool MarkCheckRecordDownloaded(IFile& file, int index) {

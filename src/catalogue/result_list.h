@@ -27,6 +27,7 @@ struct ResultList {
 struct CheckListState {
     std::unique_ptr<IFile> file;
     ResultList list;
+    std::u16string failure;  // why "CheckList.rec" could not be opened; empty when it was
 };
 
 // The work path, "VT5\LOG" and "CheckList.rec".

@@ -10,6 +10,7 @@
 #include "catalogue/result_list.h"
 #include "cli/cli_options.h"
 #include "cli/machine_identity.h"
+#include "cli/plain_text.h"
 #include "cli/result_report.h"
 #include "cli/saved_identity.h"
 #include "platform/platform.h"
@@ -41,6 +42,11 @@ bool IdentifyWorkFolder(const CliOptions& options, Platform& platform, VT5Record
     return false;
 }
 
+int RecordRefused(const std::u16string& failure, std::ostream& err) {
+    err << "veltra-cli: " << PlainText(failure) << '\n';
+    return 1;
+}
+
 std::unique_ptr<IInstalledVersions> LoadSavedMachine(const CliOptions& options, Platform& platform, VT5Record& vt5,
                                                      CheckInputs& inputs, std::string& error) {
     const std::optional<std::string> text = ReadSmallFile(platform.fileSystem, *options.identityFile);
@@ -70,6 +76,7 @@ int RunCheckCommand(const CliOptions& options, Platform& platform, IWmi& wmi, st
     CheckResultWriter writer(vt5, platform.codePage);
     CheckContext context{vt5, inputs, *installed, platform.fileSystem, platform.codePage, dbf, writer};
     Check_Download_Information(context, checkList, options.categories);
+    if (!checkList.failure.empty()) return RecordRefused(checkList.failure, err);
     PrintResults(options, checkList.list, out);
     return 0;
 }
@@ -79,6 +86,7 @@ int RunListCommand(const CliOptions& options, Platform& platform, std::ostream& 
     if (!IdentifyWorkFolder(options, platform, vt5, err)) return 1;
     CheckListState checkList;
     ReloadCheckList(platform.fileSystem, checkList, platform.codePage, vt5);
+    if (!checkList.failure.empty()) return RecordRefused(checkList.failure, err);
     PrintResults(options, checkList.list, out);
     return 0;
 }

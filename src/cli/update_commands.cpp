@@ -123,6 +123,7 @@ int RunHistoryCommand(const CliOptions& options, Platform& platform, std::ostrea
     HistoryPage page(history, vt5, view);
     page.RefreshHistory();
     const HistoryList& list = page.List();
+    if (!list.failure.empty()) return RecordRefused(list.failure, err);
     JsonValue::Array entries;
     for (int entry = 1; entry <= list.count; ++entry) {
         const HistoryRow& row = list.entries[static_cast<std::size_t>(entry)];

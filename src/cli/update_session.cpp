@@ -43,6 +43,10 @@ bool UpdateSession::Open(const CliOptions& options, IWmi& wmi, std::ostream& err
                                                            ReadTransferLimits(platform.registry), trust.get()},
                                         view);
     page->Init();
+    if (!checkList.failure.empty()) {
+        exitCode = RecordRefused(checkList.failure, err);
+        return false;
+    }
     exitCode = 0;
     return true;
 }

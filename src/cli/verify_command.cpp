@@ -27,7 +27,7 @@ struct FolderReport {
     std::vector<std::pair<std::string, std::string>> files;  // path and "ok", "missing", ...
 };
 
-constexpr const char* kListWords[] = {"accepted", "malformed", "bad signature", "expired", "replayed"};
+constexpr const char* kListWords[] = {"accepted", "malformed", "bad signature", "expired", "replayed", "wrong folder"};
 constexpr const char* kFileWords[] = {"ok", "missing", "size mismatch", "hash mismatch"};
 constexpr const char* kOutOfTime = "not reached in time";
 
@@ -57,8 +57,8 @@ FolderReport VerifyFolder(ServerFiles& files, Platform& platform, UpdateServices
     const std::vector<std::uint8_t> signature =
         FetchSmall(files, platform.fileSystem, report.folder + "/manifest.sig", kMaxSignatureBytes);
     const ManifestCheck check =
-        CheckManifest(*services.crypto, services.updateKey, list, signature, platform.clock.ToSeconds(platform.clock.LocalNow()),
-                      LastAcceptedSequence(platform.registry, folder));
+        CheckManifest(*services.crypto, services.updateKey, list, signature, report.folder,
+                      platform.clock.ToSeconds(platform.clock.LocalNow()), LastAcceptedSequence(platform.registry, folder));
     report.list = kListWords[static_cast<int>(check.verdict)];
     report.message = Utf16ToUtf8(DescribeVerdict(check).message);
     report.manifest = check.manifest;

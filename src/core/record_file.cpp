@@ -35,6 +35,18 @@ int OpenRecordFile(IFileSystem& fileSystem, const std::u16string& path, std::uni
     return kRecordCreated;
 }
 
+std::u16string RecordOpenFailure(IFileSystem& fileSystem, const std::u16string& path, int mode) {
+    std::u16string reason;
+    if (!fileSystem.Exists(path)) {
+        reason = u"it cannot be created there (the folder is read-only or access is denied)";
+    } else if (ModeFor(mode) != FileOpenMode::ReadOnly && fileSystem.Open(path, FileOpenMode::ReadOnly)) {
+        reason = u"it is read-only, so it cannot be written";
+    } else {
+        reason = u"it cannot be read (access is denied or another program holds it)";
+    }
+    return u"Cannot open " + path + u": " + reason + u". Nothing was changed.";
+}
+
 std::u16string RecordPath(const std::u16string& workPath, const std::u16string& subFolder, const std::u16string& name) {
     std::u16string path = workPath + subFolder;
     if (path.empty() || path.back() != u'\\') path += u'\\';

@@ -18,6 +18,11 @@ enum RecordOpenResult : int { kRecordOpened = 1, kRecordCreated = 2, kRecordMiss
 int OpenRecordFile(IFileSystem& fileSystem, const std::u16string& path, std::unique_ptr<IFile>& handle, int create,
                    int mode);
 
+// Why a record file could not be opened in `mode` (its handle came back null): a sentence
+// for the user that names the file and the reason, so a refused file is never taken for
+// an empty one.
+std::u16string RecordOpenFailure(IFileSystem& fileSystem, const std::u16string& path, int mode);
+
 // "%s%s\%s": the work path, a sub-folder and a file name, with one separator between folder and name.
 std::u16string RecordPath(const std::u16string& workPath, const std::u16string& subFolder, const std::u16string& name);
 

@@ -83,7 +83,11 @@ bool HistoryFile::AppendHistory(HistoryRecord& staging, IClock& clock) {
 HistoryList HistoryFile::ReadHistoryList() {
     HistoryList list;
     list.entries[0] = {u"", u"Type", u"Item", u"Curr ver.", u"Online ver.", u"", u"", u""};
-    if (OpenHistoryFile() != kRecordOpened || !handle_) return list;
+    if (OpenHistoryFile() != kRecordOpened) return list;
+    if (!handle_) {
+        list.failure = RecordOpenFailure(fileSystem_, path_, 3);
+        return list;
+    }
     std::deque<HistoryRow> newest;
     ReadWholeRecords(*handle_, [&](std::int64_t number, const HistoryRecordBytes& bytes) {
         newest.push_back(RowOf(codePage_, number, bytes));

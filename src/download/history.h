@@ -40,6 +40,7 @@ private:
 constexpr int kHistoryEntries = 49;
 using HistoryRow = std::array<std::u16string, 8>;
 struct HistoryList {
+    std::u16string failure;  // why "History.rec" could not be opened; empty when it was or is missing
     std::array<HistoryRow, kHistoryEntries + 1> entries{};
     int count = 0;  // filled entries
 };

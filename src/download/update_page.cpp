@@ -31,6 +31,8 @@ void UpdatePage::Init() {
     const bool hadResults = services_.checks.fileSystem.Exists(CheckListPath(vt5_.sWorkPath));
     ReloadCheckList(services_.checks.fileSystem, services_.checkList, services_.checks.codePage, vt5_);
     if (hadResults && services_.checkList.file) ShowLoadedList();
+    // A list that cannot be opened is told, never shown as no updates.
+    if (!services_.checkList.failure.empty()) view_.ShowProblem(services_.checkList.failure);
     view_.SetStatusText(u"");
     view_.SetProgressText(u"");
 }

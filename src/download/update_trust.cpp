@@ -17,7 +17,8 @@ ManifestCheck UpdateTrust::Check(const ManifestSource& source, const std::vector
                                  const std::vector<std::uint8_t>& signature) {
     const std::int64_t now = clock_.ToSeconds(clock_.LocalNow());
     ManifestCheck check =
-        CheckManifest(crypto_, publicKey_, list, signature, now, LastAcceptedSequence(registry_, source.Which()));
+        CheckManifest(crypto_, publicKey_, list, signature, Utf16ToUtf8(source.Folder()), now,
+                      LastAcceptedSequence(registry_, source.Which()));
     DebugLog(DescribeVerdict(check).logLine);
     return check;
 }

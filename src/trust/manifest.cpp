@@ -14,6 +14,7 @@ const ManifestEntry* Manifest::Find(std::string_view path) const {
 std::string WriteManifest(const Manifest& manifest) {
     std::string text;
     text.append(kManifestHeader).append("\n");
+    text.append(kFolderField).append(manifest.folder).append("\n");
     text.append(kSequenceField).append(std::to_string(manifest.sequence)).append("\n");
     text.append(kExpiresField).append(UtcTimeText(manifest.expires)).append("\n");
     for (const ManifestEntry& entry : manifest.files) {

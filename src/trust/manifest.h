@@ -20,6 +20,7 @@ struct ManifestEntry {
 
 // A server folder's signed file list (the format is in docs/signed-updates.md).
 struct Manifest {
+    std::string folder;  // the server folder the list is for, e.g. "DataBase": it is signed with the rest
     std::uint64_t sequence = 0;
     std::int64_t expires = 0;  // UTC seconds since 1970
     std::vector<ManifestEntry> files;

@@ -14,13 +14,18 @@ ManifestCheck Refused(ManifestVerdict verdict, std::u16string reason) { return {
 
 ManifestCheck CheckManifest(ICrypto& crypto, std::span<const std::uint8_t> publicKey,
                             std::span<const std::uint8_t> manifestBytes, std::span<const std::uint8_t> signature,
-                            std::int64_t nowUtcSeconds, std::uint64_t lastAcceptedSequence) {
+                            std::string_view folder, std::int64_t nowUtcSeconds, std::uint64_t lastAcceptedSequence) {
     if (!crypto.VerifyRsaSha256(publicKey, manifestBytes, signature)) {
         return Refused(ManifestVerdict::BadSignature, u"the signature does not match the pinned key");
     }
     ManifestRead read = ReadManifest(manifestBytes);
     if (!read.manifest) return Refused(ManifestVerdict::Malformed, Text(read.error));
     const Manifest& manifest = *read.manifest;
+    // Before the sequence: another folder's number says nothing about this folder's lists.
+    if (manifest.folder != folder) {
+        return Refused(ManifestVerdict::WrongFolder, u"the list is for " + Text(manifest.folder) + u", fetched from " +
+                                                         Text(std::string(folder)));
+    }
     if (manifest.sequence < lastAcceptedSequence) {
         return Refused(ManifestVerdict::Replayed, u"sequence " + Text(std::to_string(manifest.sequence)) +
                                                       u" is lower than the last accepted " +

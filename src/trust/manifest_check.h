@@ -10,7 +10,7 @@
 
 namespace veltra {
 
-enum class ManifestVerdict { Accepted, Malformed, BadSignature, Expired, Replayed };
+enum class ManifestVerdict { Accepted, Malformed, BadSignature, Expired, Replayed, WrongFolder };
 
 struct ManifestCheck {
     ManifestVerdict verdict = ManifestVerdict::Malformed;
@@ -19,11 +19,12 @@ struct ManifestCheck {
 };
 
 // The signature is checked before a byte of the text is read, so an attacker's text never
-// reaches the reader. Expired: now at or past the expiry. Replayed: a sequence number lower
+// reaches the reader. WrongFolder: the list names another folder than `folder`, the one it
+// was fetched from. Expired: now at or past the expiry. Replayed: a sequence number lower
 // than the last accepted one (the same manifest fetched again is fine).
 ManifestCheck CheckManifest(ICrypto& crypto, std::span<const std::uint8_t> publicKey,
                             std::span<const std::uint8_t> manifestBytes, std::span<const std::uint8_t> signature,
-                            std::int64_t nowUtcSeconds, std::uint64_t lastAcceptedSequence);
+                            std::string_view folder, std::int64_t nowUtcSeconds, std::uint64_t lastAcceptedSequence);
 
 enum class FileVerdict { Matches, NotListed, SizeMismatch, HashMismatch };
 

@@ -10,6 +10,7 @@ namespace veltra {
 
 // The words and field forms of a manifest's lines, read and written in one place.
 inline constexpr std::string_view kManifestHeader = "veltra-manifest 1";
+inline constexpr std::string_view kFolderField = "folder ";
 inline constexpr std::string_view kSequenceField = "sequence ";
 inline constexpr std::string_view kExpiresField = "expires ";
 

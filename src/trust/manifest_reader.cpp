@@ -27,6 +27,7 @@ class ManifestParser {
 public:
     bool Take(std::string_view line) {
         if (!headerSeen_) return TakeHeader(line);
+        if (line.starts_with(kFolderField)) return TakeFolder(line.substr(kFolderField.size()));
         if (line.starts_with(kSequenceField) || line.starts_with(kExpiresField)) return TakeField(line);
         return TakeFile(line);
     }
@@ -34,6 +35,8 @@ public:
     ManifestRead Finish() {
         if (!headerSeen_) return {std::nullopt, "the manifest is empty"};
         if (!sequence_ || !expires_) return {std::nullopt, "the sequence or the expiry is missing"};
+        if (!folder_) return {std::nullopt, "the folder is missing"};
+        manifest_.folder = std::string(*folder_);
         manifest_.sequence = *sequence_;
         manifest_.expires = *expires_;
         return {std::move(manifest_), {}};
@@ -53,8 +56,19 @@ private:
         return true;
     }
 
+    // The folder is signed with the list, so one folder's list cannot be served as another's.
+    bool TakeFolder(std::string_view name) {
+        if (!manifest_.files.empty()) return Fail(kFieldsFirst);
+        if (folder_) return Fail("the folder is given twice");
+        if (!IsManifestPath(name) || name.find('/') != std::string_view::npos) {
+            return Fail("the folder is not a single path segment");
+        }
+        folder_ = name;
+        return true;
+    }
+
     bool TakeField(std::string_view line) {
-        if (!manifest_.files.empty()) return Fail("the sequence and the expiry come before the file lines");
+        if (!manifest_.files.empty()) return Fail(kFieldsFirst);
         if (line.starts_with(kSequenceField)) {
             if (sequence_) return Fail("the sequence is given twice");
             sequence_ = ParseDecimal(line.substr(kSequenceField.size()));
@@ -66,7 +80,7 @@ private:
     }
 
     bool TakeFile(std::string_view line) {
-        if (!sequence_ || !expires_) return Fail("a file line comes before the sequence and the expiry");
+        if (!sequence_ || !expires_ || !folder_) return Fail("a file line comes before the folder, the sequence and the expiry");
         const std::optional<Sha256Digest> digest = ParseDigestHex(line.substr(0, kDigestHexLength));
         if (!digest || line.size() <= kDigestHexLength || line[kDigestHexLength] != ' ') {
             return Fail("a file line does not start with 64 lowercase hexadecimal digits and a space");
@@ -85,7 +99,10 @@ private:
         return true;
     }
 
+    static constexpr const char* kFieldsFirst = "the folder, the sequence and the expiry come before the file lines";
+
     bool headerSeen_ = false;
+    std::optional<std::string_view> folder_;  // a view into the text being read
     std::optional<std::uint64_t> sequence_;
     std::optional<std::int64_t> expires_;
     Manifest manifest_;

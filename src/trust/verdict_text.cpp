@@ -17,6 +17,8 @@ constexpr Wording kManifestWording[] = {
     {u"The update server's file list has expired. Nothing was updated.", u"Update manifest refused (expired): "},
     {u"The update server's file list is older than one already used. Nothing was updated.",
      u"Update manifest refused (replayed): "},
+    {u"The update server's file list was signed for another folder than the one it came from. Nothing was updated.",
+     u"Update manifest refused (wrong folder): "},
 };
 
 // The file's name goes between the two halves of the message.

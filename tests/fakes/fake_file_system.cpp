@@ -62,6 +62,8 @@ std::unique_ptr<IFile> FakeFileSystem::Open(const std::u16string& path, FileOpen
     const std::u16string key = Key(path);
     if (folders_.count(key) != 0) return nullptr;
     auto found = files_.find(key);
+    const auto refused = refusedFiles_.find(key);
+    if (refused != refusedFiles_.end() && (refused->second || mode != FileOpenMode::ReadOnly)) return nullptr;
     const bool readOnlyFolder = readOnlyFolders_.count(ParentOf(key)) != 0;
     if (mode == FileOpenMode::ReadWriteTruncate) {
         if (found == files_.end()) {

@@ -15,6 +15,9 @@ public:
     void AddFolder(const std::u16string& path);
     void AddFile(const std::u16string& path, std::vector<unsigned char> bytes);
     void MakeReadOnlyFolder(const std::u16string& path);
+    // A file that opens for reading only (like one with the read-only attribute), or not at all.
+    void MakeReadOnlyFile(const std::u16string& path) { refusedFiles_[Key(path)] = false; }
+    void MakeUnreadable(const std::u16string& path) { refusedFiles_[Key(path)] = true; }
     std::vector<unsigned char> Contents(const std::u16string& path) const;
     bool HasFile(const std::u16string& path) const;
 
@@ -37,6 +40,7 @@ private:
     std::map<std::u16string, std::shared_ptr<std::vector<unsigned char>>> files_;
     std::set<std::u16string> folders_;
     std::set<std::u16string> readOnlyFolders_;
+    std::map<std::u16string, bool> refusedFiles_;  // true: reading is refused too
 };
 
 }  // namespace veltra::fakes

@@ -37,7 +37,7 @@ std::string SignFolder(const SignOptions& options, const RsaSigner& signer, std:
     FolderListing listing = ListFolderFiles(options.tree, folder, otherFolder, crypto);
     if (!listing.error.empty()) return listing.error;
     const std::size_t fileCount = listing.files.size();
-    const std::string text = WriteManifest({options.sequence, options.expires, std::move(listing.files)});
+    const std::string text = WriteManifest({std::string(folder), options.sequence, options.expires, std::move(listing.files)});
     const std::vector<std::uint8_t> signature = signer.Sign(Bytes(text));
     if (!crypto.VerifyRsaSha256(signer.PublicKeyDer(), Bytes(text), signature)) return "the signature does not verify";
     const fs::path target = options.tree / folder;

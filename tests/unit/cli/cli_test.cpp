@@ -268,8 +268,13 @@ TEST(CliUpdate, AScanUsesOnlyWhatTheSignedListVouchesFor) {
         std::vector<unsigned char> kept;
         int exitCode;
         std::string message;
+        std::string list = "manifest";  // the signed list served as DataBase's
     } rows[] = {
         {"hello world\n", u"vga-driver", {kCatalogues + u"VDList.xml"}, Bytes("hello world\n"), 0, ""},
+        // DQATest's own list served as DataBase's ends the scan before any catalogue.
+        {"hello world\n", u"vga-driver", {}, earlier, 1,
+         "veltra-cli: The update server's file list was signed for another folder than the one it came from.",
+         "manifest-dqa"},
         {"hello World\n", u"vga-driver", {kCatalogues + u"VDList.xml"}, earlier, 1, "veltra-cli: The downloaded file is not"},
         // A refused catalogue does not hold up the next, and its refusal alone sets the exit code.
         {"hello world\n", u"mb-bios,vga-driver", {kCatalogues + u"VDList.xml"}, Bytes("hello world\n"), 1,
@@ -278,6 +283,8 @@ TEST(CliUpdate, AScanUsesOnlyWhatTheSignedListVouchesFor) {
     for (const auto& row : rows) {
         UpdateCli cli;
         cli.PinDemoKey();
+        cli.transfers.server[u"http://up/DataBase/manifest.txt"] = Signature(row.list + ".txt");
+        cli.transfers.server[u"http://up/DataBase/manifest.sig"] = Signature(row.list + ".sig");
         cli.transfers.server[u"http://up/DataBase/VT5/VDList.xml"] = Bytes(row.catalogue);
         cli.fake.fileSystem.AddFile(kVdListFile, earlier);
         EXPECT_EQ(cli.Run({u"scan", u"--categories", row.category}), row.exitCode) << row.catalogue << cli.err;
@@ -312,6 +319,53 @@ TEST(CliUpdate, AnInstallWaitsForAnAcceptedList) {
     EXPECT_TRUE(cli.starter.started.empty());
 }
 
+// A record file the console cannot open is named with the reason and ends the command with
+// exit code 1: never "0 updates" or "0 downloads", and the file keeps its bytes.
+TEST(CliUpdate, ARecordFileThatCannotBeOpenedIsToldNotTakenForEmpty) {
+    const std::u16string checkList = u"C:\\W\\VT5\\LOG\\CheckList.rec", history = u"C:\\W\\VT5\\LOG\\History.rec";
+    const std::string readOnly = ": it is read-only, so it cannot be written. Nothing was changed.\n";
+    const std::string unreadable = ": it cannot be read (access is denied or another program holds it). Nothing was changed.\n";
+    const struct {
+        std::vector<std::u16string> command;
+        std::u16string refused;
+        bool unreadable;
+        std::string reason;
+    } rows[] = {
+        {{u"list"}, checkList, false, readOnly},
+        {{u"list", u"--json"}, checkList, true, unreadable},
+        {{u"download", u"2"}, checkList, false, readOnly},
+        {{u"install", u"2"}, checkList, true, unreadable},
+        {{u"check"}, checkList, false, readOnly},
+        {{u"history"}, history, false, readOnly},
+        {{u"history", u"--json"}, history, true, unreadable},
+    };
+    const std::vector<unsigned char> results = SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec");
+    const std::vector<unsigned char> downloads(200, 'h');
+    for (const auto& row : rows) {
+        UpdateCli cli;
+        cli.fake.fileSystem.AddFile(checkList, results);
+        cli.fake.fileSystem.AddFile(history, downloads);
+        if (row.unreadable) {
+            cli.fake.fileSystem.MakeUnreadable(row.refused);
+        } else {
+            cli.fake.fileSystem.MakeReadOnlyFile(row.refused);
+        }
+        const std::string what = Utf16ToUtf8(row.command[0] + u" " + row.refused);
+        EXPECT_EQ(cli.Run(row.command), 1) << what;
+        // The update commands' progress line may come first.
+        EXPECT_THAT(cli.err, ::testing::EndsWith("veltra-cli: Cannot open " + Utf16ToUtf8(row.refused) + row.reason)) << what;
+        EXPECT_EQ(cli.out, "") << what;
+        EXPECT_TRUE(cli.transfers.startedUrls.empty()) << what;
+        EXPECT_EQ(cli.fake.fileSystem.Contents(checkList), results) << what;
+        EXPECT_EQ(cli.fake.fileSystem.Contents(history), downloads) << what;
+    }
+    UpdateCli cli;  // a log folder that refuses the list's creation
+    cli.fake.fileSystem.MakeReadOnlyFolder(u"C:\\W\\VT5\\LOG");
+    EXPECT_EQ(cli.Run({u"list"}), 1);
+    EXPECT_EQ(cli.err, "veltra-cli: Cannot open " + Utf16ToUtf8(checkList) +
+                           ": it cannot be created there (the folder is read-only or access is denied). Nothing was changed.\n");
+}
+
 // verify on a server and on a local copy of its tree: both folders' signed lists, every listed file.
 TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
     UpdateCli cli;
@@ -320,9 +374,11 @@ TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
         cli.fake.fileSystem.AddFile(u"C:\\T\\" + Utf8ToUtf16(path), bytes);
         cli.transfers.server[u"http://up/" + Utf8ToUtf16(path)] = bytes;
     };
-    for (const char* folder : {"DataBase/", "DQATest/"}) {
-        for (const char* kind : {"manifest.txt", "manifest.sig"}) place(folder + std::string(kind), Signature(kind));
-    }
+    auto placeList = [&place](const std::string& folder, const std::string& fixture) {
+        for (const char* kind : {".txt", ".sig"}) place(folder + "/manifest" + kind, Signature(fixture + kind));
+    };
+    placeList("DataBase", "manifest");
+    placeList("DQATest", "manifest-dqa");
     place("XBIOS/QB-7100/130/Read me.txt", Bytes("hello"));
     place("DataBase/VT5/VDList.xml", Bytes("hello world\n"));
     const std::vector<std::u16string> tree = {u"verify", u"--tree", u"C:\\T"}, server = {u"verify"};
@@ -336,6 +392,12 @@ TEST(CliVerify, ATreeIsAsSignedOnlyWhileEveryListedFileIs) {
     EXPECT_EQ(cli.out, R"({"folders":[{"folder":"DataBase",)" + listed + R"(,{"folder":"DQATest",)" + listed + "]}\n");
     EXPECT_FALSE(cli.fake.fileSystem.HasFile(u"C:\\W\\VT5\\DL_INFO\\verify.tmp"));
     EXPECT_EQ(cli.transfers.deletedCacheEntries, cli.transfers.startedUrls);  // no cached copy stands in
+    // The maker's own list of one folder, served in the other, vouches for nothing there.
+    placeList("DQATest", "manifest");
+    EXPECT_EQ(cli.Run(server), 1);
+    EXPECT_THAT(cli.out, HasSubstr("\nDQATest/manifest.txt: wrong folder: The update server's file list was signed for "
+                                   "another folder than the one it came from. Nothing was updated.\n"));
+    placeList("DQATest", "manifest-dqa");
     place("DQATest/manifest.sig", Signature("manifest-other-key.sig"));
     EXPECT_EQ(cli.Run(tree), 1);  // every file is as listed, but one list is not the maker's
     place("DataBase/VT5/VDList.xml", Bytes("hello World\n"));

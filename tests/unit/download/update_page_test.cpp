@@ -94,6 +94,16 @@ TEST(UpdatePageList, TicksTextsAndDetailsFollowTheScrollBar) {
     EXPECT_EQ(view.information, u"") << "a scan empties the information panel";
 }
 
+// A list the page cannot open is said in the program's own box, not shown as no updates.
+TEST(UpdatePageList, AListThatCannotBeOpenedIsSaidInTheProgramsBox) {
+    PageRun run;
+    EXPECT_EQ(run.view.problem, u"");
+    run.f.fake.fileSystem.MakeReadOnlyFile(CheckListPath(kWork));
+    run.page.Init();
+    EXPECT_EQ(run.view.problem, u"Cannot open " + CheckListPath(kWork) +
+                                    u": it is read-only, so it cannot be written. Nothing was changed.");
+}
+
 // Every result is reached: End shows the last row, and results past the 49 rows are said.
 TEST(UpdatePageList, TheLastRowIsReachedAndResultsPastTheRowsAreSaid) {
     const struct {

@@ -65,8 +65,8 @@ TEST_F(SignServer, RefusesBadCommandLinesAndLinksOutOfTheTree) {
     EXPECT_EQ(ReadBytes(tree_ / "DataBase/manifest.txt"), (Bytes{'o', 'l', 'd'}));
 }
 
-// The program's own check accepts each folder's list under the demo key, and the list names
-// every file outside the other folder with its size and hash.
+// The program's own check accepts each folder's list under the demo key in that folder alone,
+// and the list names every file outside the other folder with its size and hash.
 TEST_F(SignServer, EachFolderListsItsFilesUnderTheMakersSignature) {
     const auto [exitCode, output] =
         RunTool("--key " + key_ + " --tree " + tree_.string() + " --sequence 7 --expires 2099-01-01");
@@ -78,9 +78,11 @@ TEST_F(SignServer, EachFolderListsItsFilesUnderTheMakersSignature) {
     using Listed = std::tuple<std::string, std::string, std::string_view>;  // a folder, its file, the file's text
     for (const auto& [folder, file, text] : {Listed{"DataBase", "DataBase/VT5/VDList.xml", "<list/>\n"},
                                              Listed{"DQATest", "DQATest/VT5/VDList.xml", "<dqa/>\n"}}) {
-        const ManifestCheck check = CheckManifest(crypto, key, ReadBytes(tree_ / folder / "manifest.txt"),
-                                                  ReadBytes(tree_ / folder / "manifest.sig"), 0, 7);
+        const Bytes list = ReadBytes(tree_ / folder / "manifest.txt"), signature = ReadBytes(tree_ / folder / "manifest.sig");
+        const ManifestCheck check = CheckManifest(crypto, key, list, signature, folder, 0, 7);
         ASSERT_EQ(check.verdict, ManifestVerdict::Accepted) << folder;
+        const std::string other = folder == "DataBase" ? "DQATest" : "DataBase";
+        EXPECT_EQ(CheckManifest(crypto, key, list, signature, other, 0, 7).verdict, ManifestVerdict::WrongFolder) << folder;
         const std::unique_ptr<ISha256> hash = crypto.NewSha256();
         hash->Add({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
         EXPECT_EQ(check.manifest->files, (std::vector<ManifestEntry>{{file, text.size(), hash->Finish()}})) << folder;

@@ -27,6 +27,7 @@ constexpr std::uint64_t kSequence = 1765152000;
 struct CheckRow {
     const char* what;
     Bytes text, signature;
+    std::string folder;  // the one it was fetched from
     std::int64_t now;
     std::uint64_t lastAccepted;
     ManifestVerdict verdict;
@@ -36,26 +37,33 @@ struct CheckRow {
 TEST(CheckManifest, GivesEachVerdictOnTheSignedFixtures) {
     const Bytes demo = Fixture("demo-public.der");
     const Bytes text = Fixture("manifest.txt"), signature = Fixture("manifest.sig");
+    const Bytes dqaText = Fixture("manifest-dqa.txt"), dqaSignature = Fixture("manifest-dqa.sig");
     Bytes tampered = text;
     tampered[tampered.size() - 2] ^= 1;
     const std::u16string accepted = u"Update manifest accepted: sequence 1765152000, expires 2027-12-07T00:00:00Z";
     const std::u16string refused = u"Update manifest refused ";
     const std::u16string badSignature = refused + u"(bad signature): the signature does not match the pinned key";
     const CheckRow rows[] = {
-        {"good", text, signature, kExpires - 1, kSequence, ManifestVerdict::Accepted, accepted},
-        {"older one kept", text, signature, 0, kSequence - 1, ManifestVerdict::Accepted, accepted},
-        {"expired", text, signature, kExpires, 0, ManifestVerdict::Expired,
+        {"good", text, signature, "DataBase", kExpires - 1, kSequence, ManifestVerdict::Accepted, accepted},
+        {"good DQA", dqaText, dqaSignature, "DQATest", kExpires - 1, kSequence, ManifestVerdict::Accepted, accepted},
+        {"older one kept", text, signature, "DataBase", 0, kSequence - 1, ManifestVerdict::Accepted, accepted},
+        {"expired", text, signature, "DataBase", kExpires, 0, ManifestVerdict::Expired,
          refused + u"(expired): expired at 2027-12-07T00:00:00Z"},
-        {"replayed", text, signature, kExpires, kSequence + 1, ManifestVerdict::Replayed,
+        {"replayed", text, signature, "DataBase", kExpires, kSequence + 1, ManifestVerdict::Replayed,
          refused + u"(replayed): sequence 1765152000 is lower than the last accepted 1765152001"},
-        {"tampered", tampered, signature, 0, 0, ManifestVerdict::BadSignature, badSignature},
-        {"other key's signature", text, Fixture("manifest-other-key.sig"), 0, 0, ManifestVerdict::BadSignature, badSignature},
-        {"signed garbage", Fixture("malformed.txt"), Fixture("malformed.sig"), 0, 0, ManifestVerdict::Malformed,
+        {"DataBase's list in DQATest", text, signature, "DQATest", 0, 0, ManifestVerdict::WrongFolder,
+         refused + u"(wrong folder): the list is for DataBase, fetched from DQATest"},
+        {"DQATest's list in DataBase", dqaText, dqaSignature, "DataBase", 0, kSequence + 1, ManifestVerdict::WrongFolder,
+         refused + u"(wrong folder): the list is for DQATest, fetched from DataBase"},
+        {"tampered", tampered, signature, "DataBase", 0, 0, ManifestVerdict::BadSignature, badSignature},
+        {"other key's signature", text, Fixture("manifest-other-key.sig"), "DataBase", 0, 0, ManifestVerdict::BadSignature,
+         badSignature},
+        {"signed garbage", Fixture("malformed.txt"), Fixture("malformed.sig"), "DataBase", 0, 0, ManifestVerdict::Malformed,
          refused + u"(malformed): the sequence or the expiry is missing"},
     };
     OpenSslCrypto crypto;
     for (const CheckRow& row : rows) {
-        const ManifestCheck check = CheckManifest(crypto, demo, row.text, row.signature, row.now, row.lastAccepted);
+        const ManifestCheck check = CheckManifest(crypto, demo, row.text, row.signature, row.folder, row.now, row.lastAccepted);
         EXPECT_EQ(check.verdict, row.verdict) << row.what;
         EXPECT_EQ(check.manifest.has_value(), row.verdict == ManifestVerdict::Accepted) << row.what;
         EXPECT_EQ(DescribeVerdict(check).logLine, row.logLine) << row.what;
@@ -94,7 +102,7 @@ TEST(DigestFile, HashesTheWholeFileInBlocks) {
 }
 
 const std::string kHash(64, 'a');
-const std::string kHead = "veltra-manifest 1\nsequence 5\nexpires 2027-12-07T00:00:00Z\n";
+const std::string kHead = "veltra-manifest 1\nsequence 5\nexpires 2027-12-07T00:00:00Z\nfolder DataBase\n";
 
 ManifestRead Read(const std::string& text) {
     return ReadManifest({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
@@ -109,22 +117,29 @@ struct ReaderRow {
 TEST(ManifestReader, AcceptsTheFormatsBoundariesAndRefusesEverythingElseWithItsLine) {
     const std::string line = kHash + " 1 ";
     const ReaderRow rows[] = {
-        {"CR LF, comments, no final LF", "# c\r\n\r\nveltra-manifest 1\r\nexpires 1970-01-01T00:00:00Z\nsequence 0\n" +
+        {"CR LF, comments, no final LF", "# c\r\n\r\nveltra-manifest 1\r\nexpires 1970-01-01T00:00:00Z\nfolder D\nsequence 0\n" +
                                              line + "a b/c d", ""},
-        {"largest numbers", "veltra-manifest 1\nsequence 18446744073709551615\nexpires 9999-12-31T23:59:59Z\n" +
+        {"largest numbers", "veltra-manifest 1\nfolder \u00C4\nsequence 18446744073709551615\nexpires 9999-12-31T23:59:59Z\n" +
                                 kHash + " 18446744073709551615 x", ""},
-        {"leap day", "veltra-manifest 1\nsequence 1\nexpires 2028-02-29T00:00:00Z\n", ""},
+        {"leap day", "veltra-manifest 1\nsequence 1\nexpires 2028-02-29T00:00:00Z\nfolder DQATest\n", ""},
         {"longest path", kHead + line + std::string(1024, 'p'), ""},
         {"empty", "", "the manifest is empty"},
         {"other version", "veltra-manifest 2\n", "line 1: the manifest does not begin with \"veltra-manifest 1\""},
         {"byte order mark", "\xEF\xBB\xBF" + kHead, "line 1: the manifest does not begin with \"veltra-manifest 1\""},
         {"no sequence", "veltra-manifest 1\nexpires 2027-12-07T00:00:00Z\n", "the sequence or the expiry is missing"},
-        {"sequence twice", kHead + "sequence 6\n", "line 4: the sequence is given twice"},
+        {"sequence twice", kHead + "sequence 6\n", "line 5: the sequence is given twice"},
+        {"no folder", "veltra-manifest 1\nsequence 1\nexpires 2027-12-07T00:00:00Z\n", "the folder is missing"},
+        {"folder twice", kHead + "folder DataBase\n", "line 5: the folder is given twice"},
+        {"folder of two segments", "veltra-manifest 1\nfolder a/b\n", "line 2: the folder is not a single path segment"},
+        {"empty folder", "veltra-manifest 1\nfolder \n", "line 2: the folder is not a single path segment"},
+        {"folder after files", kHead + line + "x\nfolder D\n",
+         "line 6: the folder, the sequence and the expiry come before the file lines"},
         {"sequence too large", "veltra-manifest 1\nsequence 18446744073709551616\n",
          "line 2: the sequence is not a 64-bit decimal number"},
-        {"file before fields", "veltra-manifest 1\nsequence 1\n" + line + "x\n",
-         "line 3: a file line comes before the sequence and the expiry"},
-        {"field after files", kHead + line + "x\nsequence 6\n", "line 5: the sequence and the expiry come before the file lines"},
+        {"file before fields", "veltra-manifest 1\nsequence 1\nexpires 2027-12-07T00:00:00Z\n" + line + "x\n",
+         "line 4: a file line comes before the folder, the sequence and the expiry"},
+        {"field after files", kHead + line + "x\nsequence 6\n",
+         "line 6: the folder, the sequence and the expiry come before the file lines"},
     };
     for (const ReaderRow& row : rows) {
         const ManifestRead read = Read(row.text);
@@ -135,9 +150,9 @@ TEST(ManifestReader, AcceptsTheFormatsBoundariesAndRefusesEverythingElseWithItsL
 
 TEST(ManifestReader, RefusesBadFieldsAndPaths) {
     const std::string expiryError = "line 3: the expiry is not a UTC time YYYY-MM-DDTHH:MM:SSZ";
-    const std::string hashError = "line 4: a file line does not start with 64 lowercase hexadecimal digits and a space";
-    const std::string sizeError = "line 4: the size is not a decimal number followed by a space";
-    const std::string pathError = "line 4: the path is not relative and '/'-separated, or has an empty, '.' or '..' "
+    const std::string hashError = "line 5: a file line does not start with 64 lowercase hexadecimal digits and a space";
+    const std::string sizeError = "line 5: the size is not a decimal number followed by a space";
+    const std::string pathError = "line 5: the path is not relative and '/'-separated, or has an empty, '.' or '..' "
                                   "segment, a backslash, a control character or more than 1024 bytes";
     const char* const times[] = {"2027-02-29T00:00:00Z", "2027-12-07T24:00:00Z", "2027-12-07T23:59:60Z",
                                  "2027-12-07T00:00:00z", "1969-12-31T23:59:59Z", "2027-13-01T00:00:00Z",
@@ -153,7 +168,7 @@ TEST(ManifestReader, RefusesBadFieldsAndPaths) {
         {kHash + " 1 " + std::string(1025, 'p'), pathError},
     };
     for (const auto& [file, error] : fileRows) EXPECT_EQ(Read(kHead + file + "\n").error, error) << file;
-    EXPECT_EQ(Read(kHead + kHash + " 1 x\n" + kHash + " 2 x\n").error, "line 5: the path is listed twice");
+    EXPECT_EQ(Read(kHead + kHash + " 1 x\n" + kHash + " 2 x\n").error, "line 6: the path is listed twice");
 }
 
 TEST(ManifestReader, RefusesMoreThanFourMebibytes) {
@@ -165,11 +180,11 @@ TEST(ManifestReader, RefusesMoreThanFourMebibytes) {
 }
 
 TEST(ManifestWriter, WritesTheDocumentedLinesThatReadBackTheSame) {
-    Manifest manifest{1765152000, 1828185255, {{"DataBase/VT5/VDList.xml", 12, {}}, {"a b", 0, {}}}};
+    Manifest manifest{"DataBase", 1765152000, 1828185255, {{"DataBase/VT5/VDList.xml", 12, {}}, {"a b", 0, {}}}};
     manifest.files[0].sha256[0] = 0xA9;
     manifest.files[0].sha256[31] = 0x07;
     const std::string text = WriteManifest(manifest);
-    EXPECT_EQ(text, "veltra-manifest 1\nsequence 1765152000\nexpires 2027-12-07T13:14:15Z\na9" + std::string(60, '0') +
+    EXPECT_EQ(text, "veltra-manifest 1\nfolder DataBase\nsequence 1765152000\nexpires 2027-12-07T13:14:15Z\na9" + std::string(60, '0') +
                         "07 12 DataBase/VT5/VDList.xml\n" + std::string(64, '0') + " 0 a b\n");
     EXPECT_EQ(Read(text).manifest, manifest);
 }

@@ -79,8 +79,27 @@ TEST_F(UpdateFlow, AnInstallerInAFolderOutsideTheCodePageStarts) {
     EXPECT_EQ(ReadBytes(Log(L"History.rec")).size(), 712u);  // one history record
 }
 
+// A list another program holds without sharing it: the real sharing rules refuse the
+// program's open, which is named with the reason and exit code 1, never "0 updates"; its
+// bytes stay. (The read-only attribute cannot stand in here: the tests run as root, whom
+// Wine's files do not refuse.)
+TEST_F(UpdateFlow, AListHeldByAnotherProgramIsToldNotTakenForEmpty) {
+    for (const wchar_t* folder : {L"\\VT5", L"\\VT5\\LOG"}) CreateDirectoryW((work_ + folder).c_str(), nullptr);
+    const std::string results = ReadBytes(SourcePath(kDemoResults));
+    winetest::WriteBytes(Log(L"CheckList.rec"), results);
+    HANDLE held = CreateFileW(Log(L"CheckList.rec").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const auto run = Cli(L"list", Tree());
+    CloseHandle(held);
+    EXPECT_EQ(run.exitCode, 1u) << run.output;
+    EXPECT_THAT(run.errors, HasSubstr("CheckList.rec: it cannot be read (access is denied or another program holds it). "
+                                      "Nothing was changed."));
+    EXPECT_TRUE(ReadBytes(Log(L"CheckList.rec")) == results);
+}
+
 // Someone between the PC and the server: an update file changed on the way, directly or
-// behind a redirect, and a signed list older than one accepted before (a replay). Each is
+// behind a redirect, the other folder's signed list, and a signed list older than one
+// accepted before (a replay). Each is
 // refused with a message; the catalogues and results already here stay, no update file is
 // kept or started and the history stays empty.
 TEST_F(UpdateFlow, ChangedUpdatesAndReplayedListsAreRefused) {
@@ -104,6 +123,7 @@ TEST_F(UpdateFlow, ChangedUpdatesAndReplayedListsAreRefused) {
         expectRefused(L"install 1", server_.attacks + place,
                       "is not the one the update server's signed file list gives");
     }
+    expectRefused(L"scan", server_.attacks + L"/folder-swapped", "file list was signed for another folder");
     ASSERT_EQ(Cli(L"scan", server_.attacks + L"/newer").exitCode, 0u);
     expectRefused(L"scan", Tree(), "file list is older than one already used");
 }
