@@ -50,7 +50,7 @@ private:
     bool checked_ = false;
     bool tracking_ = false;
     bool border_ = false;
-    int focusMargin_ = 0;
+    int focusMargin_ = 2;  // every button shows a keyboard user where the focus is
     COLORREF textColour_ = RGB(255, 255, 255);
     COLORREF hoverTextColour_ = RGB(255, 255, 255);
     ButtonLook lastLook_ = ButtonLook::Normal;

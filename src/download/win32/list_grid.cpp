@@ -30,6 +30,8 @@ void SkinCell(CxSkinButton& cell, int column, bool tickColumn) {
     }
 }
 
+bool IsActionColumn(int column, bool tickColumn) { return column == 5 || column == 6 || (column == 0 && tickColumn); }
+
 }  // namespace
 
 void ListGrid::Attach(HWND page, const Layout& layout, std::span<const std::u16string> header) {
@@ -39,6 +41,8 @@ void ListGrid::Attach(HWND page, const Layout& layout, std::span<const std::u16s
             CxSkinButton& cell = cells_[k][c];
             cell.Attach(page, layout.firstId + 8 * k + c);
             SkinCell(cell, c, layout.tickColumn);
+            // Tab stops only at what a row does (tick, download, details), not at its texts.
+            if (!IsActionColumn(c, layout.tickColumn)) SetWindowLongPtrW(cell.Handle(), GWL_STYLE, GetWindowLongPtrW(cell.Handle(), GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP));
             cell.Place(layout.x[c], kFirstRowY + kRowHeight * k, layout.width[c], kRowHeight);
             if (k == 0 && c < static_cast<int>(header.size())) SetWindowTextW(cell.Handle(), ToWide(header[c]).c_str());
         }
