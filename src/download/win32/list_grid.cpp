@@ -1,6 +1,7 @@
 #include "download/win32/list_grid.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include "ids/bitmaps.h"
 #include "platform/win32/wide.h"
@@ -12,6 +13,8 @@ constexpr int kFirstRowY = 84;
 constexpr int kRowHeight = 26;
 constexpr int kVisibleRows = 6;
 constexpr COLORREF kCellText = RGB(235, 235, 235);
+constexpr COLORREF kTipBackground = RGB(36, 40, 52);  // the list's own dark blue-grey
+constexpr int kTipWidth = 600;                         // longer texts wrap
 
 void SkinCell(CxSkinButton& cell, int column, bool tickColumn) {
     if (column == 0 && tickColumn) {
@@ -42,7 +45,10 @@ void ListGrid::Attach(HWND page, const Layout& layout, std::span<const std::u16s
             cell.Attach(page, layout.firstId + 8 * k + c);
             SkinCell(cell, c, layout.tickColumn);
             // Tab stops only at what a row does (tick, download, details), not at its texts.
-            if (!IsActionColumn(c, layout.tickColumn)) SetWindowLongPtrW(cell.Handle(), GWL_STYLE, GetWindowLongPtrW(cell.Handle(), GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP));
+            if (!IsActionColumn(c, layout.tickColumn)) {
+                const LONG_PTR style = GetWindowLongPtrW(cell.Handle(), GWL_STYLE);
+                SetWindowLongPtrW(cell.Handle(), GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+            }
             cell.Place(layout.x[c], kFirstRowY + kRowHeight * k, layout.width[c], kRowHeight);
             if (k == 0 && c < static_cast<int>(header.size())) SetWindowTextW(cell.Handle(), ToWide(header[c]).c_str());
         }
@@ -51,6 +57,40 @@ void ListGrid::Attach(HWND page, const Layout& layout, std::span<const std::u16s
     SetWindowPos(scroll_, nullptr, 693, 84, 12, 182, SWP_NOZORDER | SWP_NOACTIVATE);
     // The header's texts are drawn in the list's title picture instead.
     for (CxSkinButton& cell : cells_[0]) cell.Show(false);
+    SetUpTooltip(page);
+}
+
+void ListGrid::SetUpTooltip(HWND page) {
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, page, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    // The themed look would ignore the skin's colours.
+    SetWindowTheme(tooltip_, L"", L"");
+    SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, kTipBackground, 0);
+    SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, kCellText, 0);
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+    for (int k = 1; k <= kVisibleRows; ++k) {
+        for (int c = 0; c < 5; ++c) {
+            if (IsActionColumn(c, layout_.tickColumn)) continue;
+            TOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = page;
+            tool.uId = reinterpret_cast<UINT_PTR>(cells_[k][c].Handle());
+            tool.lpszText = const_cast<wchar_t*>(L"");
+            SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+}
+
+void ListGrid::UpdateTip(CxSkinButton& cell, const std::wstring& text) const {
+    const std::wstring tip = cell.CaptionFits() ? std::wstring() : text;
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = GetParent(cell.Handle());
+    tool.uId = reinterpret_cast<UINT_PTR>(cell.Handle());
+    tool.lpszText = const_cast<wchar_t*>(tip.c_str());
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 int ListGrid::RowOf(int id) const {
@@ -69,7 +109,9 @@ void ListGrid::SetRowTexts(int row, std::span<const std::u16string> texts) {
     const int first = 5 - static_cast<int>(texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
         CxSkinButton& cell = cells_[row][first + static_cast<int>(i)];
-        SetWindowTextW(cell.Handle(), ToWide(texts[i]).c_str());
+        const std::wstring text = ToWide(texts[i]);
+        SetWindowTextW(cell.Handle(), text.c_str());
+        UpdateTip(cell, text);
         cell.Redraw();
     }
 }

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -377,6 +379,52 @@ TEST(MainWindow, TabVisitsEachPageInOrder) {
     });
     EXPECT_THAT(actual, ElementsAreArray(expected));
     EXPECT_THAT(unmarked, ElementsAre());
+}
+
+// Callbacks are named functions: the 32-bit build needs their calling convention.
+BOOL CALLBACK FindShownTooltip(HWND window, LPARAM found) {
+    wchar_t kind[32]{};
+    GetClassNameW(window, kind, 32);
+    if (IsWindowVisible(window) && std::wstring(kind) == TOOLTIPS_CLASSW) *reinterpret_cast<HWND*>(found) = window;
+    return *reinterpret_cast<HWND*>(found) == nullptr;
+}
+
+// The text of the tooltip the window's thread shows, or "none".
+std::string ShownTooltip(HWND main) {
+    HWND tip = nullptr;
+    EnumThreadWindows(GetWindowThreadProcessId(main, nullptr), FindShownTooltip, reinterpret_cast<LPARAM>(&tip));
+    return tip == nullptr ? "none" : Utf16ToUtf8(FromWide(WindowText(tip)));
+}
+
+// The mouse moved as a hand moves it, to a point of the screen.
+void MoveMouse(int x, int y) {
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof(INPUT));
+}
+
+// A name cut at its cell's end shows whole in a tooltip while the mouse rests on it; a name
+// that fits has none.
+TEST(MainWindow, ACutNameShowsWholeInATooltipOnHover) {
+    MainWindowRun run(2);
+    std::vector<std::string> tips;
+    run.Run([&](MainWindowRun& r) {
+        SetForegroundWindow(r.Main());
+        Click(GetDlgItem(r.Main(), IDC_MAIN_TAB_VELTRA));
+        for (int row : {1, 2}) {
+            RECT cell{};
+            GetWindowRect(r.Item(Page::Update, IDC_UPD_LIST_FIRST + 8 * row + 2), &cell);
+            MoveMouse(cell.left + 10, (cell.top + cell.bottom) / 2);
+            std::string tip;
+            PumpUntil([&] { return (tip = ShownTooltip(r.Main())) != "none"; }, 2500);
+            tips.push_back(tip);
+        }
+        EndMainWindow(r.Main());
+    });
+    EXPECT_THAT(tips, ElementsAre("none", "Item 2 graphics driver for the whole series"));
 }
 
 // A tab shows its page as the page's own paint draws it: the switch paints the page and its
