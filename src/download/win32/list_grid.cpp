@@ -1,7 +1,6 @@
 #include "download/win32/list_grid.h"
 
 #include <commctrl.h>
-#include <uxtheme.h>
 
 #include "ids/bitmaps.h"
 #include "platform/win32/wide.h"
@@ -14,7 +13,7 @@ constexpr int kRowHeight = 26;
 constexpr int kVisibleRows = 6;
 constexpr COLORREF kCellText = RGB(235, 235, 235);
 constexpr COLORREF kTipBackground = RGB(36, 40, 52);  // the list's own dark blue-grey
-constexpr int kTipWidth = 600;                         // longer texts wrap
+constexpr int kTipMargin = 4;
 
 void SkinCell(CxSkinButton& cell, int column, bool tickColumn) {
     if (column == 0 && tickColumn) {
@@ -31,6 +30,30 @@ void SkinCell(CxSkinButton& cell, int column, bool tickColumn) {
         cell.SetTextColor(kCellText);
         cell.SetHoverTextColor(kCellText);
     }
+}
+
+// The tip painted in the list's colours: the system's tooltip look ignores the colours it
+// is given.
+LRESULT CALLBACK PaintTip(HWND tip, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message != WM_PAINT) return DefSubclassProc(tip, message, wParam, lParam);
+    wchar_t text[256]{};
+    GetWindowTextW(tip, text, 256);
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(tip, &paint);
+    RECT area{};
+    GetClientRect(tip, &area);
+    HBRUSH background = CreateSolidBrush(kTipBackground);
+    FillRect(dc, &area, background);
+    DeleteObject(background);
+    FrameRect(dc, &area, GetSysColorBrush(COLOR_GRAYTEXT));
+    InflateRect(&area, -kTipMargin, 0);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(tip, WM_GETFONT, 0, 0)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kCellText);
+    DrawTextW(dc, text, -1, &area, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SelectObject(dc, previous);
+    EndPaint(tip, &paint);
+    return 0;
 }
 
 bool IsActionColumn(int column, bool tickColumn) { return column == 5 || column == 6 || (column == 0 && tickColumn); }
@@ -64,11 +87,10 @@ void ListGrid::SetUpTooltip(HWND page) {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, page, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
-    // The themed look would ignore the skin's colours.
-    SetWindowTheme(tooltip_, L"", L"");
-    SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, kTipBackground, 0);
-    SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, kCellText, 0);
-    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+    SetWindowSubclass(tooltip_, PaintTip, 0, 0);
+    // Room for the text inside the frame PaintTip draws.
+    RECT margin{kTipMargin, 0, kTipMargin, 0};
+    SendMessageW(tooltip_, TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
     for (int k = 1; k <= kVisibleRows; ++k) {
         for (int c = 0; c < 5; ++c) {
             if (IsActionColumn(c, layout_.tickColumn)) continue;
