@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "controls/win32/label.h"
+#include "controls/win32/skin_button.h"
 #include "core/text.h"
 #include "download/test_server.h"
 #include "ids/main_dialog.h"
@@ -425,6 +427,36 @@ TEST(MainWindow, ACutNameShowsWholeInATooltipOnHover) {
         EndMainWindow(r.Main());
     });
     EXPECT_THAT(tips, ElementsAre("none", "Item 2 graphics driver for the whole series"));
+}
+
+// Callbacks are named functions: the 32-bit build needs their calling convention.
+BOOL CALLBACK CollectShown(HWND window, LPARAM found) {
+    if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+
+// Every text the window shows fits its box at the font it is drawn in, on every page: the
+// labels as they break into lines, the buttons' captions on one line between their margins.
+TEST(MainWindow, EveryTextFitsItsBoxOnEveryPage) {
+    MainWindowRun run(1);
+    std::vector<std::string> cut;
+    run.Run([&](MainWindowRun& r) {
+        for (int tab = IDC_MAIN_TAB_HOME; tab <= IDC_MAIN_TAB_ABOUT; ++tab) {
+            if (tab == IDC_MAIN_PAGE_AREA) continue;
+            Click(GetDlgItem(r.Main(), tab));
+            std::vector<HWND> shown;
+            EnumChildWindows(r.Main(), CollectShown, reinterpret_cast<LPARAM>(&shown));
+            for (HWND window : shown) {
+                CControl* control = CControl::FromHandle(window);
+                const auto* label = dynamic_cast<CLabel*>(control);
+                const auto* button = dynamic_cast<CxSkinButton*>(control);
+                if ((label != nullptr && !label->TextFits()) || (button != nullptr && !button->CaptionFits()))
+                    cut.push_back(std::to_string(tab) + ": " + Utf16ToUtf8(FromWide(WindowText(window))));
+            }
+        }
+        EndMainWindow(r.Main());
+    });
+    EXPECT_THAT(cut, ElementsAre());
 }
 
 // A tab shows its page as the page's own paint draws it: the switch paints the page and its
