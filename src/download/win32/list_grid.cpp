@@ -67,10 +67,12 @@ void ListGrid::Attach(HWND page, const Layout& layout, std::span<const std::u16s
             CxSkinButton& cell = cells_[k][c];
             cell.Attach(page, layout.firstId + 8 * k + c);
             SkinCell(cell, c, layout.tickColumn);
-            // Tab stops only at what a row does (tick, download, details), not at its texts.
+            // Tab stops only at what a row does (tick, download, details), not at its texts,
+            // and a text a click gave the focus shows no frame.
             if (!IsActionColumn(c, layout.tickColumn)) {
                 const LONG_PTR style = GetWindowLongPtrW(cell.Handle(), GWL_STYLE);
                 SetWindowLongPtrW(cell.Handle(), GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+                cell.SetFocusMargin(0);
             }
             cell.Place(layout.x[c], kFirstRowY + kRowHeight * k, layout.width[c], kRowHeight);
             if (k == 0 && c < static_cast<int>(header.size())) SetWindowTextW(cell.Handle(), ToWide(header[c]).c_str());
