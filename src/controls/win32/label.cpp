@@ -154,22 +154,9 @@ CLabel& CLabel::SetLinkTarget(const std::wstring& target) {
 
 void CLabel::OpenLink() const {
     std::wstring target = linkTarget_;
-    if (target.empty()) {
-        const int length = GetWindowTextLengthW(Handle());
-        target.assign(static_cast<std::size_t>(length) + 1, L'\0');
-        GetWindowTextW(Handle(), target.data(), length + 1);
-        target.resize(static_cast<std::size_t>(length));
-    }
+    if (target.empty()) target = Text();
     if (link_ == LinkType::Mail && target.rfind(L"mailto:", 0) != 0) target = L"mailto:" + target;
     ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
-
-std::wstring CLabel::Text() const {
-    const int length = GetWindowTextLengthW(Handle());
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(Handle(), text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    return text;
 }
 
 UINT CLabel::TextFormat() const {

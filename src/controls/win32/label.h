@@ -51,7 +51,6 @@ private:
     CLabel& Changed();
     void RebuildFont();
     void Paint(HDC dc) const override;
-    std::wstring Text() const;
     UINT TextFormat() const;
     void SetStyleBit(int index, LONG_PTR bit, bool on);
     void StartFlash(Flash what, bool on);

@@ -146,16 +146,8 @@ bool CxSkinButton::OnDrawItem(DRAWITEMSTRUCT& item) {
     return true;
 }
 
-std::wstring CxSkinButton::Caption() const {
-    const int length = GetWindowTextLengthW(Handle());
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(Handle(), text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
-
 bool CxSkinButton::CaptionFits() const {
-    const std::wstring text = Caption();
+    const std::wstring text = Text();
     RECT area{};
     GetClientRect(Handle(), &area);
     area = CaptionArea(area);
@@ -169,7 +161,7 @@ bool CxSkinButton::CaptionFits() const {
 }
 
 void CxSkinButton::DrawCaption(HDC dc, RECT area, ButtonLook look) const {
-    const std::wstring text = Caption();
+    const std::wstring text = Text();
     const int length = static_cast<int>(text.size());
     if (length == 0) return;
     area = CaptionArea(area);

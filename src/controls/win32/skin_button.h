@@ -44,7 +44,6 @@ private:
     // WM_PRINTCLIENT: the WM_PAINT drawing into the given context.
     void PrintClient(HDC dc);
     void DrawCaption(HDC dc, RECT area, ButtonLook look) const;
-    std::wstring Caption() const;
     HFONT Font() const { return reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)); }
     bool IsPushed();
     void OnClicked();

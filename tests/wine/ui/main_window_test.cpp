@@ -302,17 +302,15 @@ std::vector<std::uint32_t> SettledPixels(HWND window) {
 // lists' cells as "row R column C".
 std::string ControlName(HWND main, HWND control) {
     using Names = std::vector<std::pair<int, const char*>>;
-    static const Names kMain = {{IDC_MAIN_TAB_HOME, "Home tab"},       {IDC_MAIN_TAB_VELTRA, "Update tab"},
-                                {IDC_MAIN_TAB_HISTORY, "History tab"}, {IDC_MAIN_TAB_SETTING, "Setting tab"},
-                                {IDC_MAIN_TAB_ABOUT, "About tab"},     {IDC_MAIN_HIDE, "hide"},
-                                {IDC_MAIN_EXIT, "exit"},               {IDC_MAIN_APPLY, "Apply"},
-                                {IDC_MAIN_DEFAULT, "Default"},         {IDC_MAIN_SCAN, "Scan"},
-                                {IDC_MAIN_DOWNLOAD, "Download"}};
-    static const Names kPages = {{IDC_UPD_MANUAL, "manual"},          {IDC_UPD_AUTOMATIC, "automatic"},
-                                 {IDC_SET_FREQUENCY, "frequency"},    {IDC_SET_WEEK, "week"},
-                                 {IDC_SET_DATE, "date"},              {IDC_ABOUT_SUPPORT, "Support"},
-                                 {IDC_UPD_SCROLL, "list"},            {IDC_HIS_SCROLL, "list"},
-                                 {IDC_INFORMATION_LIST, "information"}};
+    static const Names kMain = {
+        {IDC_MAIN_TAB_HOME, "Home tab"}, {IDC_MAIN_TAB_VELTRA, "Update tab"}, {IDC_MAIN_TAB_HISTORY, "History tab"},
+        {IDC_MAIN_TAB_SETTING, "Setting tab"}, {IDC_MAIN_TAB_ABOUT, "About tab"}, {IDC_MAIN_HIDE, "hide"},
+        {IDC_MAIN_EXIT, "exit"}, {IDC_MAIN_APPLY, "Apply"}, {IDC_MAIN_DEFAULT, "Default"}, {IDC_MAIN_SCAN, "Scan"},
+        {IDC_MAIN_DOWNLOAD, "Download"}};
+    static const Names kPages = {
+        {IDC_UPD_MANUAL, "manual"}, {IDC_UPD_AUTOMATIC, "automatic"}, {IDC_SET_FREQUENCY, "frequency"},
+        {IDC_SET_WEEK, "week"}, {IDC_SET_DATE, "date"}, {IDC_ABOUT_SUPPORT, "Support"}, {IDC_UPD_SCROLL, "list"},
+        {IDC_HIS_SCROLL, "list"}, {IDC_INFORMATION_LIST, "information"}};
     const int id = GetDlgCtrlID(control);
     for (const auto& [known, name] : GetParent(control) == main ? kMain : kPages) {
         if (known == id) return name;
@@ -321,7 +319,6 @@ std::string ControlName(HWND main, HWND control) {
         if (id >= first && id < first + 56)
             return "row " + std::to_string((id - first) / 8) + " column " + std::to_string((id - first) % 8);
     }
-    if (id >= IDC_UPD_BOX_FIRST && id < IDC_UPD_BOX_FIRST + 6) return "box " + std::to_string(id - IDC_UPD_BOX_FIRST);
     return "id " + std::to_string(id);
 }
 
