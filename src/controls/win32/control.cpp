@@ -126,4 +126,12 @@ LRESULT CALLBACK CControl::SubclassProc(HWND window, UINT message, WPARAM wParam
     return self->WindowProc(message, wParam, lParam);
 }
 
+std::wstring CControl::Text() const {
+    const int length = GetWindowTextLengthW(window_);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(window_, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
 }  // namespace veltra

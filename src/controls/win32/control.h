@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 namespace veltra {
@@ -25,6 +26,7 @@ public:
     void Place(int x, int y, int width, int height) const;
     void Show(bool show) const { ShowWindow(window_, show ? SW_SHOW : SW_HIDE); }
     void Enable(bool enable) const { EnableWindow(window_, enable ? TRUE : FALSE); }
+    std::wstring Text() const;
     void Redraw() const {
         if (window_ != nullptr) InvalidateRect(window_, nullptr, TRUE);
     }

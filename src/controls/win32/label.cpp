@@ -154,14 +154,30 @@ CLabel& CLabel::SetLinkTarget(const std::wstring& target) {
 
 void CLabel::OpenLink() const {
     std::wstring target = linkTarget_;
-    if (target.empty()) {
-        const int length = GetWindowTextLengthW(Handle());
-        target.assign(static_cast<std::size_t>(length) + 1, L'\0');
-        GetWindowTextW(Handle(), target.data(), length + 1);
-        target.resize(static_cast<std::size_t>(length));
-    }
+    if (target.empty()) target = Text();
     if (link_ == LinkType::Mail && target.rfind(L"mailto:", 0) != 0) target = L"mailto:" + target;
     ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+UINT CLabel::TextFormat() const {
+    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+    UINT format = DT_NOPREFIX | DT_WORDBREAK | DT_EXPANDTABS;
+    if ((style & SS_TYPEMASK) == SS_CENTER) format |= DT_CENTER;
+    if ((style & SS_TYPEMASK) == SS_RIGHT) format |= DT_RIGHT;
+    return format;
+}
+
+bool CLabel::TextFits() const {
+    const std::wstring text = Text();
+    RECT area{};
+    GetClientRect(Handle(), &area);
+    RECT needed{0, 0, area.right, 0};
+    HDC dc = GetDC(Handle());
+    HGDIOBJ previous = SelectObject(dc, fontHandle_.get());
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed, TextFormat() | DT_CALCRECT);
+    SelectObject(dc, previous);
+    ReleaseDC(Handle(), dc);
+    return needed.right <= area.right && needed.bottom <= area.bottom;
 }
 
 void CLabel::Paint(HDC dc) const {
@@ -175,17 +191,11 @@ void CLabel::Paint(HDC dc) const {
     else
         FillRect(target, &area, backgroundBrush_.get());
     if (!(flash_ == Flash::Text && flashOff_)) {
-        const int length = GetWindowTextLengthW(Handle());
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        GetWindowTextW(Handle(), text.data(), length + 1);
-        const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
-        UINT format = DT_NOPREFIX | DT_WORDBREAK | DT_EXPANDTABS;
-        if ((style & SS_TYPEMASK) == SS_CENTER) format |= DT_CENTER;
-        if ((style & SS_TYPEMASK) == SS_RIGHT) format |= DT_RIGHT;
+        const std::wstring text = Text();
         HGDIOBJ previous = SelectObject(target, fontHandle_.get());
         SetBkMode(target, TRANSPARENT);
         ::SetTextColor(target, textColour_);
-        DrawTextW(target, text.c_str(), length, &area, format);
+        DrawTextW(target, text.c_str(), static_cast<int>(text.size()), &area, TextFormat());
         SelectObject(target, previous);
     }
     buffer.Finish(0, 0);

@@ -37,6 +37,8 @@ public:
 
     const FontDescription& Font() const { return font_; }
     COLORREF TextColor() const { return textColour_; }
+    // Whether the text, broken into lines as drawn, fits the label at the label's own font.
+    bool TextFits() const;
 
 protected:
     void OnAttached() override;
@@ -49,6 +51,7 @@ private:
     CLabel& Changed();
     void RebuildFont();
     void Paint(HDC dc) const override;
+    UINT TextFormat() const;
     void SetStyleBit(int index, LONG_PTR bit, bool on);
     void StartFlash(Flash what, bool on);
     void OpenLink() const;

@@ -3,6 +3,17 @@
 #include <string>
 
 namespace veltra {
+namespace {
+
+// Space left and right of a caption: texts of neighbouring cells never touch.
+constexpr int kCaptionMargin = 4;
+
+RECT CaptionArea(RECT area) {
+    InflateRect(&area, -kCaptionMargin, 0);
+    return area;
+}
+
+}  // namespace
 
 void CxSkinButton::SetSkin(int normal, int pressed, int hovered, int disabled) {
     skin_ = {normal, pressed, hovered, disabled};
@@ -135,13 +146,26 @@ bool CxSkinButton::OnDrawItem(DRAWITEMSTRUCT& item) {
     return true;
 }
 
+bool CxSkinButton::CaptionFits() const {
+    const std::wstring text = Text();
+    RECT area{};
+    GetClientRect(Handle(), &area);
+    area = CaptionArea(area);
+    HDC dc = GetDC(Handle());
+    HGDIOBJ previous = SelectObject(dc, Font());
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(Handle(), dc);
+    return extent.cx <= area.right - area.left;
+}
+
 void CxSkinButton::DrawCaption(HDC dc, RECT area, ButtonLook look) const {
-    const int length = GetWindowTextLengthW(Handle());
+    const std::wstring text = Text();
+    const int length = static_cast<int>(text.size());
     if (length == 0) return;
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(Handle(), text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
+    area = CaptionArea(area);
+    HGDIOBJ previous = SelectObject(dc, Font());
     SetBkMode(dc, TRANSPARENT);
     if (look == ButtonLook::Pressed) OffsetRect(&area, 1, 1);
     // A text longer than the button ends in an ellipsis instead of losing both ends.

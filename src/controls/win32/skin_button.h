@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "controls/button_picture.h"
 #include "controls/win32/control.h"
 #include "controls/win32/gdi.h"
@@ -26,6 +28,8 @@ public:
     // Edge around the picture (raised, sunken when pressed) and focus rectangle margin.
     void SetBorder(bool on) { border_ = on; }
     void SetFocusMargin(int pixels) { focusMargin_ = pixels; }
+    // Whether the caption fits between the margins at the button's own font, uncut.
+    bool CaptionFits() const;
     // The look chosen by the last drawing, for whoever checks what the user saw.
     ButtonLook LastLook() const { return lastLook_; }
 
@@ -40,6 +44,7 @@ private:
     // WM_PRINTCLIENT: the WM_PAINT drawing into the given context.
     void PrintClient(HDC dc);
     void DrawCaption(HDC dc, RECT area, ButtonLook look) const;
+    HFONT Font() const { return reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)); }
     bool IsPushed();
     void OnClicked();
 
@@ -50,7 +55,7 @@ private:
     bool checked_ = false;
     bool tracking_ = false;
     bool border_ = false;
-    int focusMargin_ = 0;
+    int focusMargin_ = 2;  // every button shows a keyboard user where the focus is
     COLORREF textColour_ = RGB(255, 255, 255);
     COLORREF hoverTextColour_ = RGB(255, 255, 255);
     ButtonLook lastLook_ = ButtonLook::Normal;

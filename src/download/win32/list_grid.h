@@ -32,6 +32,7 @@ public:
 
     void SetRowEnabled(int row, bool enabled);
     // The row's labels, ending at column 4: four texts start at column 1, five at column 0.
+    // A text cut at its cell's end shows whole in a tooltip while the mouse is over it.
     void SetRowTexts(int row, std::span<const std::u16string> texts);
     void SetRowTicked(int row, bool ticked);
     void SetScrollBar(int max, bool visible);
@@ -42,7 +43,12 @@ public:
     HWND ScrollBar() const { return scroll_; }
 
 private:
+    void SetUpTooltip(HWND page);
+    // The full text over a cell whose text shows cut, none over one that shows whole.
+    void UpdateTip(CxSkinButton& cell, const std::wstring& text) const;
+
     std::array<std::array<CxSkinButton, kColumns>, kRows> cells_;
+    HWND tooltip_ = nullptr;  // a child of the page, gone with it
     Layout layout_{};
     HWND scroll_ = nullptr;
     bool scrollWanted_ = false;

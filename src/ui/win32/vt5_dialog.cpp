@@ -165,6 +165,10 @@ void CVT5Dlg::CreatePages(CheckInputs inputs) {
     history_->Create(Handle());
     setting_->Create(Handle());
     about_->Create(Handle());
+    // Tab goes from the tabs into the shown page, then to the buttons: the pages, made last,
+    // come before them.
+    for (int id : {IDC_MAIN_APPLY, IDC_MAIN_DEFAULT, IDC_MAIN_SCAN, IDC_MAIN_DOWNLOAD, IDC_MAIN_HIDE, IDC_MAIN_EXIT})
+        SetWindowPos(Item(id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CVT5Dlg::StartInTray() {
@@ -302,12 +306,22 @@ void CVT5Dlg::ShowPageWindow(Page page, bool show) {
     // pages are swapped in one copy, without the background in between. Before the window
     // is up (set-up, a reminder start) the pages are shown plainly; showing the window paints it.
     HWND window = PageWindow(page);
+    if (show) MakeTabStop(page);
     if (!IsWindowVisible(Handle())) {
         ShowWindow(window, show ? SW_SHOW : SW_HIDE);
     } else if (show) {
         ShowPainted(window);
     } else {
         HideUnpainted(window);
+    }
+}
+
+void CVT5Dlg::MakeTabStop(Page page) {
+    // Tab comes back to the shown page's tab; the arrows go on to the others.
+    for (int p = 0; p < kPageCount; ++p) {
+        HWND tab = tabs_[p].Handle();
+        const LONG_PTR style = GetWindowLongPtrW(tab, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP);
+        SetWindowLongPtrW(tab, GWL_STYLE, style | (Page(p) == page ? WS_TABSTOP : 0));
     }
 }
 

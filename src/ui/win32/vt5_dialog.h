@@ -56,6 +56,7 @@ protected:
 
 private:
     void OnSetIcon();
+    void MakeTabStop(Page page);
     void OnTestModes(const TestModes& modes);
     void SetBackground();
     void SetUpPages(CheckInputs inputs);

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -11,10 +13,16 @@
 #include <utility>
 #include <vector>
 
+#include "controls/win32/label.h"
+#include "controls/win32/skin_button.h"
 #include "core/text.h"
 #include "download/test_server.h"
 #include "ids/main_dialog.h"
 #include "ids/message_box.h"
+#include "ids/setting_page.h"
+#include "ids/about_page.h"
+#include "ids/history_page.h"
+#include "ids/information.h"
 #include "ids/update_page.h"
 #include "main_window_fixture.h"
 #include "platform/win32/wide.h"
@@ -288,6 +296,164 @@ std::vector<std::uint32_t> SettledPixels(HWND window) {
         last = std::move(now);
     }
     return last;
+}
+
+// A control as a user names it: the main window's buttons, the pages' options and the
+// lists' cells as "row R column C".
+std::string ControlName(HWND main, HWND control) {
+    using Names = std::vector<std::pair<int, const char*>>;
+    static const Names kMain = {
+        {IDC_MAIN_TAB_HOME, "Home tab"}, {IDC_MAIN_TAB_VELTRA, "Update tab"}, {IDC_MAIN_TAB_HISTORY, "History tab"},
+        {IDC_MAIN_TAB_SETTING, "Setting tab"}, {IDC_MAIN_TAB_ABOUT, "About tab"}, {IDC_MAIN_HIDE, "hide"},
+        {IDC_MAIN_EXIT, "exit"}, {IDC_MAIN_APPLY, "Apply"}, {IDC_MAIN_DEFAULT, "Default"}, {IDC_MAIN_SCAN, "Scan"},
+        {IDC_MAIN_DOWNLOAD, "Download"}};
+    static const Names kPages = {
+        {IDC_UPD_MANUAL, "manual"}, {IDC_UPD_AUTOMATIC, "automatic"}, {IDC_SET_FREQUENCY, "frequency"},
+        {IDC_SET_WEEK, "week"}, {IDC_SET_DATE, "date"}, {IDC_ABOUT_SUPPORT, "Support"}, {IDC_UPD_SCROLL, "list"},
+        {IDC_HIS_SCROLL, "list"}, {IDC_INFORMATION_LIST, "information"}};
+    const int id = GetDlgCtrlID(control);
+    for (const auto& [known, name] : GetParent(control) == main ? kMain : kPages) {
+        if (known == id) return name;
+    }
+    for (int first : {IDC_UPD_LIST_FIRST, IDC_HIS_LIST_FIRST}) {
+        if (id >= first && id < first + 56)
+            return "row " + std::to_string((id - first) / 8) + " column " + std::to_string((id - first) % 8);
+    }
+    return "id " + std::to_string(id);
+}
+
+// The focus of the window's thread, as the keyboard finds it.
+HWND FocusOf(HWND main) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+    return info.hwndFocus;
+}
+
+// Tab from a page's tab visits the page's controls, then the action buttons of the page,
+// then the window's own buttons, and comes back: the visited controls, as a table per page.
+// Every button visited shows a focus mark while it has the focus.
+TEST(MainWindow, TabVisitsEachPageInOrder) {
+    const std::pair<int, std::vector<std::string>> pages[] = {
+        {IDC_MAIN_TAB_HOME, {"Home tab", "Scan", "Download", "hide", "exit"}},
+        // Two results: their tick, download and details buttons, not their texts.
+        {IDC_MAIN_TAB_VELTRA, {"Update tab", "manual", "row 1 column 0", "row 1 column 5", "row 1 column 6",
+                               "row 2 column 0", "row 2 column 5", "row 2 column 6", "information", "Scan",
+                               "Download", "hide", "exit"}},
+        {IDC_MAIN_TAB_HISTORY, {"History tab", "information", "Scan", "Download", "hide", "exit"}},
+        // The day of the week is off for the monthly reminder.
+        {IDC_MAIN_TAB_SETTING, {"Setting tab", "frequency", "date", "Apply", "Default", "Scan", "Download", "hide",
+                                "exit"}},
+        {IDC_MAIN_TAB_ABOUT, {"About tab", "Support", "Scan", "Download", "hide", "exit"}},
+    };
+    MainWindowRun run(2);
+    std::vector<std::string> actual, expected, unmarked;
+    run.Run([&](MainWindowRun& r) {
+        SetForegroundWindow(r.Main());
+        for (const auto& [tab, order] : pages) {
+            Click(GetDlgItem(r.Main(), tab));
+            SendMessageW(r.Main(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(r.Main(), tab)), TRUE);
+            HWND start = FocusOf(r.Main());
+            std::string visited = ControlName(r.Main(), start);
+            std::vector<std::uint32_t> focusedLook = SettledPixels(start);
+            for (int step = 0; step < 40; ++step) {
+                HWND before = FocusOf(r.Main());
+                PressKey(VK_TAB);
+                PumpUntil([&] { return FocusOf(r.Main()) != before; }, 1000);
+                HWND now = FocusOf(r.Main());
+                // A button looks otherwise with the focus than without: its focus mark.
+                wchar_t kind[8]{};
+                if (GetClassNameW(before, kind, 8) == 6 && SettledPixels(before) == focusedLook)
+                    unmarked.push_back(ControlName(r.Main(), before));
+                if (now == start || now == before) break;
+                visited += ", " + ControlName(r.Main(), now);
+                focusedLook = SettledPixels(now);
+            }
+            actual.push_back(visited);
+            std::string wanted;
+            for (const std::string& name : order) wanted += (wanted.empty() ? "" : ", ") + name;
+            expected.push_back(wanted);
+        }
+        EndMainWindow(r.Main());
+    });
+    EXPECT_THAT(actual, ElementsAreArray(expected));
+    EXPECT_THAT(unmarked, ElementsAre());
+}
+
+// Callbacks are named functions: the 32-bit build needs their calling convention.
+BOOL CALLBACK FindShownTooltip(HWND window, LPARAM found) {
+    wchar_t kind[32]{};
+    GetClassNameW(window, kind, 32);
+    if (IsWindowVisible(window) && std::wstring(kind) == TOOLTIPS_CLASSW) *reinterpret_cast<HWND*>(found) = window;
+    return *reinterpret_cast<HWND*>(found) == nullptr;
+}
+
+// The text of the tooltip the window's thread shows, or "none".
+std::string ShownTooltip(HWND main) {
+    HWND tip = nullptr;
+    EnumThreadWindows(GetWindowThreadProcessId(main, nullptr), FindShownTooltip, reinterpret_cast<LPARAM>(&tip));
+    return tip == nullptr ? "none" : Utf16ToUtf8(FromWide(WindowText(tip)));
+}
+
+// The mouse moved as a hand moves it, to a point of the screen.
+void MoveMouse(int x, int y) {
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof(INPUT));
+}
+
+// A name cut at its cell's end shows whole in a tooltip while the mouse rests on it; a name
+// that fits has none.
+TEST(MainWindow, ACutNameShowsWholeInATooltipOnHover) {
+    MainWindowRun run(2);
+    std::vector<std::string> tips;
+    run.Run([&](MainWindowRun& r) {
+        SetForegroundWindow(r.Main());
+        Click(GetDlgItem(r.Main(), IDC_MAIN_TAB_VELTRA));
+        for (int row : {1, 2}) {
+            RECT cell{};
+            GetWindowRect(r.Item(Page::Update, IDC_UPD_LIST_FIRST + 8 * row + 2), &cell);
+            MoveMouse(cell.left + 10, (cell.top + cell.bottom) / 2);
+            std::string tip;
+            PumpUntil([&] { return (tip = ShownTooltip(r.Main())) != "none"; }, 2500);
+            tips.push_back(tip);
+        }
+        EndMainWindow(r.Main());
+    });
+    EXPECT_THAT(tips, ElementsAre("none", "Item 2 graphics driver for the whole series"));
+}
+
+// Callbacks are named functions: the 32-bit build needs their calling convention.
+BOOL CALLBACK CollectShown(HWND window, LPARAM found) {
+    if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+
+// Every text the window shows fits its box at the font it is drawn in, on every page: the
+// labels as they break into lines, the buttons' captions on one line between their margins.
+TEST(MainWindow, EveryTextFitsItsBoxOnEveryPage) {
+    MainWindowRun run(1);
+    std::vector<std::string> cut;
+    run.Run([&](MainWindowRun& r) {
+        for (int tab = IDC_MAIN_TAB_HOME; tab <= IDC_MAIN_TAB_ABOUT; ++tab) {
+            if (tab == IDC_MAIN_PAGE_AREA) continue;
+            Click(GetDlgItem(r.Main(), tab));
+            std::vector<HWND> shown;
+            EnumChildWindows(r.Main(), CollectShown, reinterpret_cast<LPARAM>(&shown));
+            for (HWND window : shown) {
+                CControl* control = CControl::FromHandle(window);
+                const auto* label = dynamic_cast<CLabel*>(control);
+                const auto* button = dynamic_cast<CxSkinButton*>(control);
+                if ((label != nullptr && !label->TextFits()) || (button != nullptr && !button->CaptionFits()))
+                    cut.push_back(std::to_string(tab) + ": " + Utf16ToUtf8(FromWide(WindowText(window))));
+            }
+        }
+        EndMainWindow(r.Main());
+    });
+    EXPECT_THAT(cut, ElementsAre());
 }
 
 // A tab shows its page as the page's own paint draws it: the switch paints the page and its
