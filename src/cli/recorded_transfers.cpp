@@ -21,6 +21,7 @@ std::string OutcomeText(const TransferRecord& record) {
     if (!record.ended) return "not ended";
     if (record.result.empty()) return "downloaded";
     if (record.result == u"3") return "refused: not as the signed file list gives";
+    if (record.result == u"4") return "not saved: the file could not be written in its folder";
     return record.result == u"1" ? "user break" : "Server is busy or connect fail";
 }
 

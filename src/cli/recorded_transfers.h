@@ -37,7 +37,7 @@ private:
     std::vector<TransferRecord> records_;
 };
 
-// "downloaded", "user break", "Server is busy or connect fail" or the refusal.
+// "downloaded", "user break", "Server is busy or connect fail", the refusal or "not saved: ...".
 std::string OutcomeText(const TransferRecord& record);
 
 }  // namespace veltra

@@ -65,6 +65,8 @@ void PrintOutcome(const CliOptions& options, const UpdateSession& session, std::
 
 int OutcomeCode(const UpdateSession& session, bool launchCounts) {
     if (session.page->Engine().nRefusals > 0) return 1;
+    // A record that could not be written: the next run would not know what this one did.
+    if (!session.checkList.failure.empty() || !session.page->HistoryFailure().empty()) return 1;
     if (session.transfers.Records().empty() || !AllDownloaded(session.transfers.Records())) return 1;
     return launchCounts && !session.page->LastLaunchLine().empty() ? 1 : 0;
 }

@@ -1,5 +1,8 @@
 #include "download/download_engine.h"
 
+#include <string_view>
+#include <utility>
+
 #include "core/categories.h"
 #include "core/debug_log.h"
 #include "core/text.h"
@@ -50,6 +53,7 @@ void DownloadEngine::URLDownload(std::u16string sURL, std::u16string sPath, std:
     watchdog_.Start();
     TransferRules rules = limits_.Rules(vt5_.nDownloadMode != kModeCatalogue);
     rules.expected = lastExpected_ = expected;
+    lastPath_ = sPath;
     if (transfers_.Start(sURL, sPath, rules, *this)) return;
     messageBox_.ShowStop(u"Could not create the thread.", kBoxTitle);
     // No worker will report back: the page must not wait in its progress view.
@@ -104,9 +108,14 @@ void DownloadEngine::EndTransfer(const std::u16string& sResult) {
     DebugLog(u"");
     DebugLog(u"============== OnEndDownload ===================");
     if (!sResult.empty()) {
-        nWebStop = sResult == u"1" ? kWebStopUserBreak : sResult == u"3" ? kWebStopRefused : kWebStopFailed;
+        static constexpr std::pair<std::u16string_view, WebStop> kOutcomes[] = {
+            {u"1", kWebStopUserBreak}, {u"3", kWebStopRefused}, {u"4", kWebStopNotSaved}};
+        nWebStop = kWebStopFailed;
+        for (const auto& [result, stop] : kOutcomes) {
+            if (sResult == result) nWebStop = stop;
+        }
         static constexpr const char16_t* kWhy[] = {u"", u" : user break", u" : Server is busy or connect fail",
-                                                   u" : not as the signed file list gives"};
+                                                   u" : not as the signed file list gives", u" : the file could not be saved"};
         DebugLog(u"nWebStop = " + DecimalText(nWebStop) + kWhy[nWebStop]);
         if (nWebStop == kWebStopRefused) {
             ++nRefusals;

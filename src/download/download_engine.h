@@ -13,7 +13,7 @@ namespace veltra {
 struct VT5Record;
 
 // Outcomes of the last transfer, in nWebStop.
-enum WebStop : int { kWebStopNone = 0, kWebStopUserBreak = 1, kWebStopFailed = 2, kWebStopRefused = 3 };
+enum WebStop : int { kWebStopNone = 0, kWebStopUserBreak = 1, kWebStopFailed = 2, kWebStopRefused = 3, kWebStopNotSaved = 4 };
 
 // Values of nDownloadMode.
 enum DownloadMode : int { kModeCatalogue = 1, kModeBatch = 2, kModeSingle = 3 };
@@ -42,6 +42,8 @@ public:
     bool Busy() const { return transfers_.HasWorker(); }
     // What the signed list gave the last transfer's file; nothing when it gave nothing.
     const std::optional<ExpectedFile>& LastExpected() const { return lastExpected_; }
+    // Where the last transfer was to be saved.
+    const std::u16string& LastPath() const { return lastPath_; }
     // Callers forget the cached copy before each transfer, so the server copy is fetched.
     void DeleteCacheEntry(const std::u16string& url) { transfers_.DeleteCacheEntry(url); }
     // The stop request (Ctrl+C, the page's stop, closing): the transfer ends as a user
@@ -68,6 +70,7 @@ private:
     TransferLimits limits_;
     TransferWatchdog watchdog_;
     std::optional<ExpectedFile> lastExpected_;
+    std::u16string lastPath_;
 };
 
 }  // namespace veltra

@@ -63,13 +63,13 @@ HistoryFile::HistoryFile(IFileSystem& fileSystem, ICodePage& codePage, std::u16s
 
 int HistoryFile::OpenHistoryFile() { return OpenRecordFile(fileSystem_, path_, handle_, 0, 3); }
 
-bool HistoryFile::AppendHistory(HistoryRecord& staging, IClock& clock) {
+std::u16string HistoryFile::AppendHistory(HistoryRecord& staging, IClock& clock) {
     const DateTime now = clock.LocalNow();
     DebugLog(TimeLine(now));
     staging.SetDate(now);
     handle_.reset();
     OpenRecordFile(fileSystem_, path_, handle_, 1, 3);
-    if (!handle_) return false;
+    if (!handle_) return RecordOpenFailure(fileSystem_, path_, 3);
     // The new record goes on the last whole record's boundary, over any torn tail, so
     // every record stays aligned.
     const std::int64_t whole = ReadWholeRecords(*handle_, [](std::int64_t, const HistoryRecordBytes&) {});
@@ -77,7 +77,8 @@ bool HistoryFile::AppendHistory(HistoryRecord& staging, IClock& clock) {
                          handle_->Write(staging.Bytes().data(), staging.Bytes().size()) == staging.Bytes().size() &&
                          handle_->Flush();
     handle_.reset();
-    return written;
+    if (written) return u"";
+    return u"Cannot write " + path_ + u": the disk may be full, or another program holds the file.";
 }
 
 HistoryList HistoryFile::ReadHistoryList() {

@@ -52,9 +52,9 @@ public:
 
     // OpenRecordFile without creation, mode "rb+".
     int OpenHistoryFile();
-    // Appends the staging record, dated today, after the last whole record. False when
-    // the file could not be opened or written.
-    bool AppendHistory(HistoryRecord& staging, IClock& clock);
+    // Appends the staging record, dated today, after the last whole record. Empty when it
+    // was written, else why not, naming the file.
+    std::u16string AppendHistory(HistoryRecord& staging, IClock& clock);
     // The list of whole records; with more than 49 records the newest 49, numbered by
     // their place in the file.
     HistoryList ReadHistoryList();

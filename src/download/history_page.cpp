@@ -19,6 +19,9 @@ const HistoryRow& HistoryPage::Entry(int entry) const {
 
 int HistoryPage::RefreshHistory() {
     list_ = history_.ReadHistoryList();
+    // A file that cannot be opened is told, never shown as no downloads; once while it lasts.
+    if (!list_.failure.empty() && list_.failure != shownFailure_) view_.ShowProblem(list_.failure);
+    shownFailure_ = list_.failure;
     const bool visible = ResetHistoryScroll(vt5_.scl2, list_.count);
     for (int row = 1; row <= kVisibleRows; ++row) view_.SetRowEnabled(row, !Entry(row)[0].empty());
     view_.SetScrollBar(visible ? vt5_.scl2.nMax : 0, visible);

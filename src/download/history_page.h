@@ -27,6 +27,7 @@ private:
     VT5Record& vt5_;
     IListView& view_;
     HistoryList list_;
+    std::u16string shownFailure_;
 };
 
 }  // namespace veltra

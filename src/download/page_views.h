@@ -17,6 +17,8 @@ public:
     virtual void SetScrollBar(int max, bool visible) = 0;
     virtual void SetScrollPosition(int position) = 0;
     virtual void ShowInformation(const std::u16string& text) = 0;
+    // A problem worded for a person, in the program's own box.
+    virtual void ShowProblem(const std::u16string& text) = 0;
 };
 
 // The scan options: automatic or manual, and the seven boxes of a manual scan (the six
@@ -53,8 +55,6 @@ public:
     virtual void PostHistoryRefresh() = 0;
     // Whether the update server answered the last transfer: the main window's status mark.
     virtual void ShowServerReached(bool reached) = 0;
-    // A problem worded for a person, in the program's own box.
-    virtual void ShowProblem(const std::u16string& text) = 0;
     // The save-path dialog: shows the folder and may change it; false when cancelled.
     virtual bool ChooseSaveFolder(std::u16string& folder) = 0;
 };

@@ -12,7 +12,7 @@ namespace veltra {
 enum class TransferCall { Succeeded, Aborted, Failed };
 
 struct TransferVerdict {
-    std::u16string sResult;  // empty success, "1" stopped, "2" failed, "3" refused
+    std::u16string sResult;  // as IUrlTransfers::Finish gives it
     bool keepFile = false;   // the temporary file may replace the target
 };
 

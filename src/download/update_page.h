@@ -69,6 +69,8 @@ public:
     // The line LaunchFile logged for the last single item, empty when it started.
     const std::u16string& LastLaunchLine() const { return lastLaunchLine_; }
     const std::vector<std::u16string>& Marks() const { return saMarks_; }
+    // Why the last download's history record was not written; empty when it was.
+    const std::u16string& HistoryFailure() const { return historyFailure_; }
 
     // IDownloadTarget
     void RedrawProgressBar(int percent) override { view_.SetProgressBar(percent); }
@@ -91,6 +93,8 @@ private:
     void FinishCatalogues();
     void Download_File_Process(int index, int mode, const std::u16string& base, const std::u16string& folder);
     void RecordDownloaded();
+    // Ends the scan or batch at once: nothing more is fetched, the list is shown.
+    void EndAllTransfers();
     void NextBatchItem();
     // False when the user cancelled: nothing is downloaded.
     bool ChooseSaveFolder();
@@ -117,6 +121,7 @@ private:
     ManifestStep manifestStep_ = ManifestStep::None;
     std::vector<std::u16string> saMarks_;
     std::u16string lastLaunchLine_;
+    std::u16string historyFailure_;
     std::u16string itemName_;  // the item of the running file transfer, for its messages
     std::vector<std::u16string> batchFiles_;  // local files of this batch so far
     bool serverAnswered_ = true;              // some transfer of this scan reached the server

@@ -13,6 +13,7 @@ namespace {
 constexpr char16_t kDownloaded[] = u"Select file has been downloaded ";
 constexpr char16_t kFailed[] = u"Download fail ... ";  // and the item's name
 constexpr char16_t kHistoryFailed[] = u"History.rec could not be written";
+constexpr char16_t kNotRecorded[] = u"The update was downloaded, but it could not be added to the download history.\n";
 constexpr char16_t kStopped[] = u"Download stopped. Nothing was changed.";
 
 int NumberOf(const std::u16string& text) {
@@ -124,13 +125,20 @@ void UpdatePage::Download_File_Process(int index, int mode, const std::u16string
 }
 
 void UpdatePage::RecordDownloaded() {
-    if (!services_.history.AppendHistory(staging_, services_.clock)) {
-        // The file is there; that its record is not must not go unsaid.
-        DebugLog(kHistoryFailed);
-        view_.ShowInformation(kHistoryFailed);
-    }
+    const std::u16string failure = services_.history.AppendHistory(staging_, services_.clock);
+    // The file is there; that its record is not must not go unsaid, once for a run of failures.
+    if (!failure.empty()) DebugLog(kHistoryFailed);
+    if (!failure.empty() && failure != historyFailure_) view_.ShowProblem(kNotRecorded + failure);
+    historyFailure_ = failure;
     if (services_.checkList.file) MarkCheckRecordDownloaded(*services_.checkList.file, vt5_.nCurrentItem);
     view_.PostHistoryRefresh();
+}
+
+void UpdatePage::EndAllTransfers() {
+    manifestStep_ = ManifestStep::None;
+    vt5_.pendingMask = 0;
+    saMarks_.assign(1, u"");
+    ReturnToListView();
 }
 
 void UpdatePage::NextBatchItem() {
@@ -155,11 +163,14 @@ void UpdatePage::OnNextItem() {
     serverAnswered_ = serverAnswered_ || reached;
     if (engine_.nWebStop == kWebStopUserBreak) {
         // A stop ends the whole scan or batch: the files already here stay as they were.
-        manifestStep_ = ManifestStep::None;
-        vt5_.pendingMask = 0;
-        saMarks_.assign(1, u"");
-        ReturnToListView();
+        EndAllTransfers();
         view_.ShowInformation(kStopped);
+    } else if (engine_.nWebStop == kWebStopNotSaved) {
+        // The folder, not the server: every next file would meet it too.
+        EndAllTransfers();
+        view_.ShowProblem(u"Cannot save " + engine_.LastPath() +
+                          u": its folder is read-only or full, access to it is denied, or a folder or link has that "
+                          u"name. The file that was there is kept.\nChoose another folder, or free some space, and try again.");
     } else if (!serverAnswered_ && vt5_.nDownloadMode == kModeCatalogue) {
         // The scan's first transfer failed: the others would wait on the same server.
         EndUnreachableScan();

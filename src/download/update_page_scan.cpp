@@ -159,6 +159,8 @@ void UpdatePage::DownloadXML(const std::u16string& base, const std::u16string& l
 void UpdatePage::RerunChecks() {
     Check_Download_Information(services_.checks, services_.checkList, options_.automatic ? kAllCatalogues : CheckedMask());
     ShowLoadedList();
+    // The results could not be kept: the list shown is not what the catalogues give.
+    if (!services_.checkList.failure.empty()) view_.ShowProblem(services_.checkList.failure);
 }
 
 void UpdatePage::FinishCatalogues() {

@@ -63,7 +63,8 @@ public:
     // OnStopRequested. May be called from any thread, as a console break handler does.
     virtual void RequestStop() = 0;
     // Waits for the worker if it still runs, releases it and hands back its result text:
-    // empty for success, "1" stopped, "2" failed, "3" refused as not the expected file.
+    // empty for success, "1" stopped, "2" failed, "3" refused as not the expected file, "4" the
+    // file could not be written where it goes (the folder, not the server, refused it).
     virtual std::u16string Finish() = 0;
     // Lets go of a worker the service does not give back: it is stopped, nothing waits for
     // it, and whatever it does later reaches no one and leaves no file. Hands back the

@@ -51,6 +51,8 @@ bool FakeFileSystem::Exists(const std::u16string& path) {
     return files_.count(key) != 0 || folders_.count(key) != 0;
 }
 
+bool FakeFileSystem::InReadOnlyFolder(const std::u16string& path) const { return readOnlyFolders_.count(ParentOf(Key(path))) != 0; }
+
 bool FakeFileSystem::IsDirectory(const std::u16string& path) { return folders_.count(Key(path)) != 0; }
 
 bool FakeFileSystem::CanCreateIn(const std::u16string& key) const {

@@ -20,6 +20,7 @@ public:
     void MakeUnreadable(const std::u16string& path) { refusedFiles_[Key(path)] = true; }
     std::vector<unsigned char> Contents(const std::u16string& path) const;
     bool HasFile(const std::u16string& path) const;
+    bool InReadOnlyFolder(const std::u16string& path) const;
 
     bool Exists(const std::u16string& path) override;
     bool IsDirectory(const std::u16string& path) override;

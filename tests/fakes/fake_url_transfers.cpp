@@ -73,6 +73,8 @@ void FakeUrlTransfers::RunWorker() {
             return hash->Finish();
         });
     }
+    // The folder, as Windows would, refuses the file: the earlier one stays.
+    if (verdict.keepFile && files_.InReadOnlyFolder(path_)) verdict = TransferVerdict{u"4", false};
     if (verdict.keepFile) files_.AddFile(path_, received);
     result_ = verdict.sResult;
     if (running_) events_->OnEndDownload();

@@ -13,8 +13,8 @@ namespace veltra::fakes {
 // A URL service over a map of addresses to the bodies of 200 replies. Start only records the transfer; RunWorker then
 // plays it as the worker does: the reply's headers, a progress notice per chunk, the
 // verdict of the same TransferMonitor the real worker uses, the expected size and hash
-// checked, the file written only after a good transfer, and the end notice. Addresses the
-// map lacks are refused.
+// checked, the file written only after a good transfer (not saved in a read-only folder), and
+// the end notice. Addresses the map lacks are refused.
 class FakeUrlTransfers final : public IUrlTransfers {
 public:
     explicit FakeUrlTransfers(FakeFileSystem& files) : files_(files) {}

@@ -15,6 +15,11 @@
 namespace veltra {
 namespace {
 
+TransferVerdict NotSaved(const std::wstring& target, const std::u16string& why) {
+    DebugLog(u"Transfer failed: " + FromWide(target) + u" " + why);
+    return TransferVerdict{u"4", false};
+}
+
 TransferCall CallOf(HRESULT hr) {
     if (SUCCEEDED(hr)) return TransferCall::Succeeded;
     return hr == E_ABORT ? TransferCall::Aborted : TransferCall::Failed;
@@ -78,17 +83,18 @@ void RunTransfer(DownloadParams& params) {
             hr = Fetch(url, callback, params, body);
         }
         if (body.Full()) monitor.BodyLimitReached();
-        if (body.Failed()) hr = E_FAIL;  // the disk, not the server: the bytes were not all kept
+        // The disk, not the server: the bytes were not all kept.
+        const bool notWritten = body.Failed() && !params.abandoned;
+        if (notWritten) hr = E_FAIL;
         verdict = monitor.Finish(CallOf(hr), body.Bytes());
         if (params.rules.expected)
             verdict = CheckExpectedFile(verdict, *params.rules.expected, body.Bytes(), [&body] { return body.Digest(); });
+        if (notWritten && verdict.sResult != u"1") verdict = NotSaved(params.sTarget, u"could not be written");
         if (params.abandoned) verdict = TransferVerdict{u"2", false};  // its owner has reported it already
         if (verdict.keepFile && !IsPlainFileOrAbsent(params.sTarget)) {
-            DebugLog(u"Transfer failed: " + FromWide(params.sTarget) + u" is not a plain file to replace");
-            verdict = TransferVerdict{u"2", false};
+            verdict = NotSaved(params.sTarget, u"is not a plain file to replace");
         } else if (verdict.keepFile && !body.Keep(params.sTarget)) {
-            DebugLog(u"Transfer failed: " + FromWide(params.sTarget) + u" could not be replaced");
-            verdict = TransferVerdict{u"2", false};
+            verdict = NotSaved(params.sTarget, u"could not be replaced");
         }
     }  // the temporary file is gone unless it was kept
     SetEvent(params.hBodyClosed);

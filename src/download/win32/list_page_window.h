@@ -7,6 +7,7 @@
 
 #include "controls/win32/bitmap_dialog.h"
 #include "controls/win32/information.h"
+#include "controls/win32/message_box.h"
 #include "download/page_views.h"
 #include "download/win32/list_grid.h"
 #include "platform/win32/wide.h"
@@ -30,6 +31,10 @@ public:
     void ShowInformation(const std::u16string& text) override {
         information_.Clear();
         information_.SetInformation(ToWide(text));
+    }
+    void ShowProblem(const std::u16string& text) override {
+        CMSG box(CMSG::kProblem, workPath_, ToWide(text));
+        box.DoModal(Handle());
     }
 
 protected:

@@ -206,9 +206,4 @@ bool CPAGE_VELTRA::ChooseSaveFolder(std::u16string& folder) {
     return true;
 }
 
-void CPAGE_VELTRA::ShowProblem(const std::u16string& text) {
-    CMSG box(CMSG::kProblem, workPath_, ToWide(text));
-    box.DoModal(Handle());
-}
-
 }  // namespace veltra

@@ -54,7 +54,6 @@ public:
     void PostHistoryRefresh() override { host_.PostHistoryRefresh(); }
     bool ChooseSaveFolder(std::u16string& folder) override;
     void ShowServerReached(bool reached) override { host_.ShowServerReached(reached); }
-    void ShowProblem(const std::u16string& text) override;
 
 protected:
     BOOL OnInitDialog() override;

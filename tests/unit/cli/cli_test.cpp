@@ -15,6 +15,7 @@
 #include "core/last_scan.h"
 #include "core/program_version.h"
 #include "core/text.h"
+#include "download/history.h"
 #include "fakes/fake_message_pump.h"
 #include "fakes/fake_platform.h"
 #include "fakes/fake_program_starter.h"
@@ -241,6 +242,39 @@ TEST(CliUpdate, ScanDownloadInstallAndHistory) {
                        "2\t2026/12/7\tOther Utility\tMedia Codec Pack\t5.0\n2 downloads\n");
     EXPECT_EQ(cli.Run({u"install", u"7"}), 2);  // downloaded already: no longer listed
     EXPECT_THAT(cli.err, HasSubstr("no update numbered 7"));
+}
+
+// A download whose folder refuses the file, or whose history record cannot be written, is
+// told with the file and the reason and ends with exit code 1; the earlier file stays.
+TEST(CliUpdate, AFileOrRecordThatCannotBeSavedIsToldWithExitCode1) {
+    const std::u16string saved = u"C:\\W\\VT5\\DL_FILE\\Media_Codec_Pack_5.0.exe";
+    const struct {
+        bool readOnlyFolder;
+        std::string says;
+        std::size_t started;
+    } rows[] = {
+        {true, "not saved: the file could not be written in its folder\thttp://up/DVD/UTILITY/OTHER/MediaCodec/50/"
+               "SUtility.exe\tC:\\W\\VT5\\DL_FILE\\Media_Codec_Pack_5.0.exe\nCannot save C:\\W\\VT5\\DL_FILE\\"
+               "Media_Codec_Pack_5.0.exe: its folder is read-only", 0},
+        {false, "The update was downloaded, but it could not be added to the download history.\\nCannot open "
+                "C:\\W\\VT5\\LOG\\History.rec: it is read-only", 1},
+    };
+    for (const auto& row : rows) {
+        UpdateCli cli;
+        cli.fake.fileSystem.AddFile(u"C:\\W\\VT5\\LOG\\CheckList.rec", SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec"));
+        cli.fake.fileSystem.AddFile(saved, {'o', 'l', 'd'});
+        cli.fake.fileSystem.AddFile(HistoryPath(u"C:\\W\\"), {});
+        if (row.readOnlyFolder) {
+            cli.fake.fileSystem.MakeReadOnlyFolder(u"C:\\W\\VT5\\DL_FILE");
+        } else {
+            cli.fake.fileSystem.MakeReadOnlyFile(HistoryPath(u"C:\\W\\"));
+        }
+        cli.transfers.server[u"http://up/DVD/UTILITY/OTHER/MediaCodec/50/SUtility.exe"] = {'M', 'Z'};
+        EXPECT_EQ(cli.Run({u"install", u"9"}), 1) << row.says;
+        EXPECT_THAT(cli.out, HasSubstr(row.says));
+        EXPECT_EQ(cli.starter.started.size(), row.started) << row.says;
+        EXPECT_EQ(cli.fake.fileSystem.Contents(saved), (row.started ? std::vector<unsigned char>{'M', 'Z'} : std::vector<unsigned char>{'o', 'l', 'd'}));
+    }
 }
 
 TEST(CliUpdate, ManualScanBoxesAndAMachineThatCannotBeIdentified) {

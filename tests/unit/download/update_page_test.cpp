@@ -10,6 +10,7 @@
 #include "core/text.h"
 #include "core/vt5_record.h"
 #include "download/history.h"
+#include "download/history_page.h"
 #include "download/item_addresses.h"
 #include "download/update_page.h"
 #include "fakes/fake_platform.h"
@@ -102,6 +103,25 @@ TEST(UpdatePageList, AListThatCannotBeOpenedIsSaidInTheProgramsBox) {
     run.page.Init();
     EXPECT_EQ(run.view.problem, u"Cannot open " + CheckListPath(kWork) +
                                     u": it is read-only, so it cannot be written. Nothing was changed.");
+}
+
+// What the page could not keep (the results of a scan, the downloads' record) is said in
+// the program's own box, the History page's once while it lasts.
+TEST(UpdatePageList, RecordsThatCannotBeKeptAreSaidInTheProgramsBox) {
+    const std::u16string readOnly = u": it is read-only, so it cannot be written. Nothing was changed.";
+    PageRun run;
+    run.f.fake.fileSystem.MakeReadOnlyFile(CheckListPath(kWork));
+    run.page.RerunChecks();
+    EXPECT_EQ(run.view.problem, u"Cannot open " + CheckListPath(kWork) + readOnly);
+    RowsView historyView;
+    HistoryPage historyPage(run.history, run.f.vt5, historyView);
+    run.f.fake.fileSystem.AddFile(HistoryPath(kWork), std::vector<unsigned char>(712, 'h'));
+    run.f.fake.fileSystem.MakeReadOnlyFile(HistoryPath(kWork));
+    historyPage.RefreshHistory();
+    EXPECT_EQ(historyView.problem, u"Cannot open " + HistoryPath(kWork) + readOnly);
+    historyView.problem.clear();
+    historyPage.RefreshHistory();
+    EXPECT_EQ(historyView.problem, u"") << "told once while it lasts";
 }
 
 // Every result is reached: End shows the last row, and results past the 49 rows are said.
@@ -222,7 +242,7 @@ TEST_F(HistoryTest, AnAppendWritesOne712ByteRecordFieldByField) {
     fakes::ScopedDebugCapture capture;
     staging.SetItem(fake.codePage, std::u16string(40, u'X'), u"i", u"v", std::u16string(600, u'D'));  // cut to fit
     staging.SetItem(fake.codePage, u"VGA BIOS", u"Caf\u00e9 tool", u"1.0.2", u"line one\nline two");
-    EXPECT_TRUE(history.AppendHistory(staging, fake.clock));
+    EXPECT_EQ(history.AppendHistory(staging, fake.clock), u"");
     const std::vector<unsigned char> file = fake.fileSystem.Contents(kPath);
     ASSERT_EQ(file.size(), 712u);
     EXPECT_EQ(Field(file, 0, 4), std::string(4, '\0'));

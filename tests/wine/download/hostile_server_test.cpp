@@ -67,8 +67,8 @@ protected:
     }
     // Runs one transfer to its end, which must come within the longest limit, noting the
     // largest file the folder held meanwhile.
-    void Download(const std::wstring& url) {
-        engine.URLDownload(FromWide(url), FromWide(folder.Path(L"kept.bin")));
+    void Download(const std::wstring& url, const wchar_t* name = L"kept.bin") {
+        engine.URLDownload(FromWide(url), FromWide(folder.Path(name)));
         const auto ended = [&] {
             largestFile = std::max(largestFile, LargestFile());
             return page.nextItems != 0;
@@ -192,7 +192,7 @@ TEST_F(HostileServer, AStopOrALetGoEndsAFastBodyAtOnce) {
 // Another user who can write to the download folder plants hard links to a file elsewhere:
 // at every temporary name they can guess, and at the target itself. No file outside the
 // folder changes, no planted name is written through, and a target that is a link is
-// refused rather than replaced.
+// refused rather than replaced, as a file that could not be saved (not a server failure).
 TEST_F(HostileServer, LinksPlantedInTheFolderAreNeverWrittenThrough) {
     winetest::ScratchFolder elsewhere{winetest::ProgramFolder() + L"hostile-test-elsewhere"};
     const std::wstring precious = elsewhere.Path(L"precious.bin");
@@ -207,13 +207,16 @@ TEST_F(HostileServer, LinksPlantedInTheFolderAreNeverWrittenThrough) {
         }
         page.nextItems = 0;
         Download(server.base + L"/medium.bin");
-        EXPECT_EQ(engine.nWebStop, targetIsLink ? kWebStopFailed : kWebStopNone);
+        EXPECT_EQ(engine.nWebStop, targetIsLink ? kWebStopNotSaved : kWebStopNone);
         EXPECT_EQ(winetest::ReadBytes(precious), "precious");
         EXPECT_EQ(winetest::ReadBytes(folder.Path(L"kept.bin")).size(), targetIsLink ? 8u : 1u << 20);
         EXPECT_EQ(folder.Files().size(), targetIsLink ? 1u : 22u) << "nothing is added and no planted name removed";
         for (const std::wstring& name : folder.Files()) DeleteFileW(folder.Path(name).c_str());
     }
     EXPECT_THAT(capture.TakeTexts(), Contains(Utf16ToUtf8(FromWide(L"Transfer failed: " + folder.Path(L"kept.bin") + L" is not a plain file to replace"))));
+    page.nextItems = 0;
+    Download(server.base + L"/medium.bin", L"gone\\kept.bin");  // a folder that takes no file
+    EXPECT_EQ(engine.nWebStop, kWebStopNotSaved);
 }
 
 TEST_F(HostileServer, AStopEndsASilentTransferWithinASecond) {

@@ -6,6 +6,8 @@
 
 #include "catalogue/check_context.h"
 #include "catalogue/result_list.h"
+#include "controls/win32/label.h"
+#include "controls/win32/skin_button.h"
 #include "core/text.h"
 #include "ids/main_dialog.h"
 #include "ids/message_box.h"
@@ -98,6 +100,26 @@ BOOL CALLBACK FindWindowWith(HWND window, LPARAM found) {
 }
 
 }  // namespace
+
+// Callbacks are named functions: the 32-bit build needs their calling convention.
+BOOL CALLBACK CollectShown(HWND window, LPARAM found) {
+    if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+
+std::vector<std::string> CutTexts(HWND window) {
+    std::vector<HWND> shown;
+    EnumChildWindows(window, CollectShown, reinterpret_cast<LPARAM>(&shown));
+    std::vector<std::string> cut;
+    for (HWND child : shown) {
+        CControl* control = CControl::FromHandle(child);
+        const auto* label = dynamic_cast<CLabel*>(control);
+        const auto* button = dynamic_cast<CxSkinButton*>(control);
+        if ((label != nullptr && !label->TextFits()) || (button != nullptr && !button->CaptionFits()))
+            cut.push_back(Utf16ToUtf8(FromWide(WindowText(child))));
+    }
+    return cut;
+}
 
 HWND WindowWith(HWND main, int id) {
     std::pair<int, HWND> search{id, nullptr};

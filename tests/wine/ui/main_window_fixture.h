@@ -48,5 +48,8 @@ void Click(HWND button);
 void EndMainWindow(HWND main);
 // A visible top-level window of the main window's thread holding the control `id`, or null.
 HWND WindowWith(HWND main, int id);
+// The texts of the visible labels and buttons in `window` that do not fit their boxes at the
+// font they are drawn in: labels as they break into lines, captions on one line.
+std::vector<std::string> CutTexts(HWND window);
 
 }  // namespace veltra::winetest

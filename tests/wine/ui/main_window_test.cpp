@@ -13,8 +13,6 @@
 #include <utility>
 #include <vector>
 
-#include "controls/win32/label.h"
-#include "controls/win32/skin_button.h"
 #include "core/text.h"
 #include "download/test_server.h"
 #include "ids/main_dialog.h"
@@ -426,12 +424,6 @@ TEST(MainWindow, ACutNameShowsWholeInATooltipOnHover) {
     EXPECT_THAT(tips, ElementsAre("none", "Item 2 graphics driver for the whole series"));
 }
 
-// Callbacks are named functions: the 32-bit build needs their calling convention.
-BOOL CALLBACK CollectShown(HWND window, LPARAM found) {
-    if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-    return TRUE;
-}
-
 // Every text the window shows fits its box at the font it is drawn in, on every page: the
 // labels as they break into lines, the buttons' captions on one line between their margins.
 TEST(MainWindow, EveryTextFitsItsBoxOnEveryPage) {
@@ -441,15 +433,7 @@ TEST(MainWindow, EveryTextFitsItsBoxOnEveryPage) {
         for (int tab = IDC_MAIN_TAB_HOME; tab <= IDC_MAIN_TAB_ABOUT; ++tab) {
             if (tab == IDC_MAIN_PAGE_AREA) continue;
             Click(GetDlgItem(r.Main(), tab));
-            std::vector<HWND> shown;
-            EnumChildWindows(r.Main(), CollectShown, reinterpret_cast<LPARAM>(&shown));
-            for (HWND window : shown) {
-                CControl* control = CControl::FromHandle(window);
-                const auto* label = dynamic_cast<CLabel*>(control);
-                const auto* button = dynamic_cast<CxSkinButton*>(control);
-                if ((label != nullptr && !label->TextFits()) || (button != nullptr && !button->CaptionFits()))
-                    cut.push_back(std::to_string(tab) + ": " + Utf16ToUtf8(FromWide(WindowText(window))));
-            }
+            for (const std::string& text : CutTexts(r.Main())) cut.push_back(std::to_string(tab) + ": " + text);
         }
         EndMainWindow(r.Main());
     });

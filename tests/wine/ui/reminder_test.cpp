@@ -146,7 +146,7 @@ TEST(ReminderPrompt, YesAtAReminderStartShowsTheMainWindowAndScans) {
     WriteBytes(log + L"Veltra.rec", Text(bytes));
     RECT mainPlace{};
     bool mainShown = false;
-    std::vector<std::string> lines;
+    std::vector<std::string> lines, cut;
     run.Run([&](MainWindowRun& r) {
         Click(r.Item(Page::Update, IDC_UPD_MANUAL));
         HWND prompt = nullptr;
@@ -154,6 +154,7 @@ TEST(ReminderPrompt, YesAtAReminderStartShowsTheMainWindowAndScans) {
         // Up on the screen, as a user sees it: by then the window's set-up has ended.
         PumpUntil([&] { return RectOf(prompt).top <= GetSystemMetrics(SM_CYSCREEN) - 192; }, 10000);
         r.TakeLines();
+        cut = CutTexts(prompt);
         Click(GetDlgItem(prompt, IDC_REM_YES));
         PumpUntil([&] {
             for (const std::string& line : r.TakeLines()) lines.push_back(line);
@@ -164,9 +165,11 @@ TEST(ReminderPrompt, YesAtAReminderStartShowsTheMainWindowAndScans) {
         // Without a server the scan ends at once with the program's box, which a user closes.
         HWND box = nullptr;
         ASSERT_TRUE(PumpUntil([&] { return (box = WindowWith(r.Main(), IDC_MSG_TEXT)) != nullptr; }, 20000));
+        for (const std::string& text : CutTexts(box)) cut.push_back(text);
         Click(GetDlgItem(box, IDOK));
         EndMainWindow(r.Main());
     });
+    EXPECT_THAT(cut, ElementsAre()) << "the prompt's and the box's texts fit their boxes";
     // The main window comes back centred above the taskbar.
     EXPECT_TRUE(mainShown);
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
