@@ -14,7 +14,8 @@ constexpr char16_t kDownloaded[] = u"Select file has been downloaded ";
 constexpr char16_t kFailed[] = u"Download fail ... ";  // and the item's name
 constexpr char16_t kHistoryFailed[] = u"History.rec could not be written";
 constexpr char16_t kNotRecorded[] = u"The update was downloaded, but it could not be added to the download history.\n";
-constexpr char16_t kStopped[] = u"Download stopped. Nothing was changed.";
+constexpr char16_t kDownloadStopped[] = u"Download stopped. Nothing was changed.";
+constexpr char16_t kScanStopped[] = u"Scan stopped. Nothing was changed.";
 
 int NumberOf(const std::u16string& text) {
     int value = 0;
@@ -163,8 +164,9 @@ void UpdatePage::OnNextItem() {
     serverAnswered_ = serverAnswered_ || reached;
     if (engine_.nWebStop == kWebStopUserBreak) {
         // A stop ends the whole scan or batch: the files already here stay as they were.
+        const bool scanning = vt5_.nDownloadMode == kModeCatalogue;
         EndAllTransfers();
-        view_.ShowInformation(kStopped);
+        view_.ShowInformation(scanning ? kScanStopped : kDownloadStopped);
     } else if (engine_.nWebStop == kWebStopNotSaved) {
         // The folder, not the server: every next file would meet it too.
         EndAllTransfers();

@@ -146,6 +146,7 @@ TEST(UpdatePageList, TheLastRowIsReachedAndResultsPastTheRowsAreSaid) {
 // scan or batch, and a dead server ends the scan after its first transfer, said for a person.
 TEST(UpdatePageList, TransfersSayWhereTheyConnectAndEndAtAStopOrADeadServer) {
     constexpr char16_t kStopped[] = u"Download stopped. Nothing was changed.";
+    constexpr char16_t kScanStopped[] = u"Scan stopped. Nothing was changed.";
     const std::u16string dead = u"Could not get the update information from srv.\nCheck the internet connection and "
                                 u"scan again. If this goes on, check the update server's address (UpdateServer in the registry).";
     const struct {
@@ -155,7 +156,7 @@ TEST(UpdatePageList, TransfersSayWhereTheyConnectAndEndAtAStopOrADeadServer) {
         const char16_t* information;
     } cases[] = {
         {"scan, dead server", true, false, dead, u""},
-        {"scan, stopped", true, true, u"", kStopped},
+        {"scan, stopped", true, true, u"", kScanStopped},
         {"two files, stopped", false, true, u"", kStopped},
     };
     for (const auto& c : cases) {
