@@ -30,7 +30,9 @@ void RemoveSimService(SimDriver driver) {
 
 // Under WoW64 Wine starts a driver service the x86 program creates in its 32-bit driver
 // host, which cannot load 64-bit drivers; the system's own sc.exe installs and starts them
-// instead, as the maker's driver installer would, and the program finds them running.
+// instead, as the maker's driver installer would, and the program finds them running. sc may
+// return while the service is still starting: a program that found no device then would
+// replace the service with its own, which cannot load, so the start is waited for.
 void StartDriversFromTheSystemSide(const ProgramMachine& machine) {
     for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios}) {
         if (GetFileAttributesW(machine.DriverPath(driver).c_str()) == INVALID_FILE_ATTRIBUTES) continue;
@@ -38,6 +40,7 @@ void StartDriversFromTheSystemSide(const ProgramMachine& machine) {
         RunChild(sc + L"create " + SimServiceName(driver) + L" type= kernel start= demand binPath= \"" +
                  machine.DriverPath(driver) + L"\"");
         RunChild(sc + L"start " + SimServiceName(driver));
+        PumpUntil([&] { return QueryServiceState(SimServiceName(driver)).running; }, 30000);
     }
 }
 
