@@ -39,7 +39,7 @@ void Identification(benchmark::State& state, const char* name) {
         veltra::PciBus pci(machine);
         veltra::Scan_PCI(pci, vt5);
         veltra::IdentifyVgaCard(pci, codePage, vt5);
-        veltra::CVgaBiosReader reader(pci, query, codePage);
+        veltra::CVgaBiosReader reader(pci, [&query] { return query.GetVideoName(); }, codePage);
         reader.Run();
         benchmark::DoNotOptimize(veltra::IsDmiBiosMajorRelease4(machine));
         benchmark::DoNotOptimize(vt5.saPciIds.data());

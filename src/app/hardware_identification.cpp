@@ -25,7 +25,7 @@ void FallBackToManagementIdentity(CWmiQuery& wmi, VT5Record& vt5) {
 }
 
 void ReadVideoBiosDetails(HardwareAccess& hardware, ICodePage& codePage, VT5Record& vt5) {
-    CVgaBiosReader reader(hardware.pci, hardware.wmi, codePage);
+    CVgaBiosReader reader(hardware.pci, [&wmi = hardware.wmi] { return wmi.GetVideoName(); }, codePage);
     reader.Run();
     vt5.pVGA->sCardName = reader.GetAdapterName();
     vt5.pVGA->sBIOSVersion = reader.GetVgaBiosVersion();

@@ -1,12 +1,12 @@
 #include "hardware/vga_bios_reader.h"
 
 #include <optional>
+#include <utility>
 
 #include "hardware/memory_search.h"
 #include "hardware/pci_walk.h"
 #include "hardware/vga_bios_banner.h"
 #include "platform/code_page.h"
-#include "sysinfo/wmi_query.h"
 
 namespace veltra {
 namespace {
@@ -29,8 +29,8 @@ int VendorCodeOf(std::uint32_t idRegister) {
 
 }  // namespace
 
-CVgaBiosReader::CVgaBiosReader(PciBus& pci, CWmiQuery& wmi, ICodePage& codePage)
-    : pci_(pci), wmi_(wmi), codePage_(codePage) {
+CVgaBiosReader::CVgaBiosReader(PciBus& pci, AdapterNameSource adapterName, ICodePage& codePage)
+    : pci_(pci), adapterNameSource_(std::move(adapterName)), codePage_(codePage) {
     readers_[kNvidia] = &CVgaBiosReader::ReadNvidiaVersion;
     readers_[kIntel] = &CVgaBiosReader::ReadIntelVersion;
     readers_[kAti] = &CVgaBiosReader::ReadAtiVersion;
@@ -38,7 +38,7 @@ CVgaBiosReader::CVgaBiosReader(PciBus& pci, CWmiQuery& wmi, ICodePage& codePage)
 }
 
 void CVgaBiosReader::Run() {
-    adapterName_ = TrimmedWhiteSpace(wmi_.GetVideoName());
+    adapterName_ = TrimmedWhiteSpace(adapterNameSource_());
     int code = kOther;
     DetectDisplayVendor(code);
     (this->*readers_.at(code))();

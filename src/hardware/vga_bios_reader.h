@@ -1,22 +1,23 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
 
 namespace veltra {
 
-class CWmiQuery;
 class ICodePage;
 class PciBus;
 
-// Reads the adapter name from the management service and the video BIOS version from the
-// vendor's banner in the legacy video ROM window.
+// Reads the adapter name through the caller's source (the management service in the program)
+// and the video BIOS version from the vendor's banner in the legacy video ROM window.
 class CVgaBiosReader {
 public:
     enum VendorCode : int { kNvidia = 0, kIntel = 1, kAti = 2, kOther = 3 };
+    using AdapterNameSource = std::function<std::u16string()>;
 
-    CVgaBiosReader(PciBus& pci, CWmiQuery& wmi, ICodePage& codePage);
+    CVgaBiosReader(PciBus& pci, AdapterNameSource adapterName, ICodePage& codePage);
 
     void Run();
     std::u16string GetAdapterName() const { return adapterName_; }
@@ -37,7 +38,7 @@ private:
     std::u16string adapterName_;
     std::u16string vgaBiosVersion_;
     PciBus& pci_;
-    CWmiQuery& wmi_;
+    AdapterNameSource adapterNameSource_;
     ICodePage& codePage_;
     std::map<int, Reader> readers_;
 };

@@ -71,7 +71,7 @@ void CheckVideoWindow(const std::vector<std::uint8_t>& bytes) {
         machine.AddMemory(0xC0000, bytes);
         machine.AddPciFunction(0, 2, 0, vendor, 0x1234, 0x0300);
         veltra::PciBus pci(machine);
-        veltra::CVgaBiosReader reader(pci, query, codePage);
+        veltra::CVgaBiosReader reader(pci, [&query] { return query.GetVideoName(); }, codePage);
         reader.Run();
         if (reader.GetVgaBiosVersion().size() > 256) __builtin_trap();
     }

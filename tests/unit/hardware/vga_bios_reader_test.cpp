@@ -22,7 +22,7 @@ struct ReaderMachine {
         wmi.AddInstance(u"Win32_VideoController", {{u"Name", fakes::FakeWmi::Text(u"  Norva QB-7700 \t")}});
     }
     CVgaBiosReader Run() {
-        CVgaBiosReader reader(pci, query, codePage);
+        CVgaBiosReader reader(pci, [this] { return query.GetVideoName(); }, codePage);
         reader.Run();
         return reader;
     }
