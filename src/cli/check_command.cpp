@@ -2,9 +2,6 @@
 
 #include <memory>
 
-#include "app/startup_identification.h"
-#include "core/text.h"
-#include "core/vt5_record.h"
 #include "catalogue/check_driver.h"
 #include "catalogue/installed_versions.h"
 #include "catalogue/result_list.h"
@@ -13,7 +10,10 @@
 #include "cli/plain_text.h"
 #include "cli/result_report.h"
 #include "cli/saved_identity.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 #include "platform/platform.h"
+#include "startup/startup_identification.h"
 
 namespace veltra {
 namespace {

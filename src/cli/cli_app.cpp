@@ -2,16 +2,11 @@
 
 #include <memory>
 
-#include "core/debug_log.h"
-#include "core/program_version.h"
-#include "core/text.h"
-#include "core/vt5_record.h"
 #include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/identify_report.h"
 #include "cli/machine_facts.h"
 #include "cli/machine_identity.h"
-#include "app/work_folders.h"
 #include "cli/plain_text.h"
 #include "cli/reminder_command.h"
 #include "cli/report_command.h"
@@ -19,7 +14,12 @@
 #include "cli/stream_message_box.h"
 #include "cli/update_commands.h"
 #include "cli/verify_command.h"
+#include "core/debug_log.h"
+#include "core/program_version.h"
+#include "core/text.h"
+#include "core/vt5_record.h"
 #include "platform/platform.h"
+#include "startup/work_folders.h"
 
 namespace veltra {
 namespace {

@@ -1,9 +1,9 @@
 #include "cli/machine_facts.h"
 
-#include "app/test_modes.h"
-#include "core/text.h"
 #include "catalogue/installed_versions.h"
+#include "core/text.h"
 #include "platform/platform.h"
+#include "startup/test_modes.h"
 
 namespace veltra {
 

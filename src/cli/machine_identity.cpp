@@ -1,18 +1,18 @@
 #include "cli/machine_identity.h"
 
-#include "app/hardware_identification.h"
-#include "core/vt5_record.h"
 #include "catalogue/installed_versions.h"
 #include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/machine_facts.h"
 #include "cli/plain_text.h"
 #include "cli/stream_message_box.h"
+#include "core/vt5_record.h"
 #include "hardware/bios_startup.h"
 #include "hardware/dmi.h"
 #include "hardware/pci_walk.h"
 #include "hardware/porvik_startup.h"
 #include "platform/platform.h"
+#include "startup/hardware_identification.h"
 #include "sysinfo/wmi_query.h"
 
 namespace veltra {

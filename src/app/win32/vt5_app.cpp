@@ -3,14 +3,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/hardware_identification.h"
-#include "app/identification_sequence.h"
-#include "app/single_instance.h"
 #include "hardware/bios_startup.h"
 #include "hardware/dmi.h"
 #include "hardware/pci_walk.h"
 #include "hardware/porvik_startup.h"
 #include "platform/win32/win32_wmi.h"
+#include "startup/hardware_identification.h"
+#include "startup/identification_sequence.h"
+#include "startup/single_instance.h"
 #include "sysinfo/wmi_query.h"
 #include "ui/win32/vt5_dialog.h"
 

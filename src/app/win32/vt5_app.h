@@ -3,11 +3,11 @@
 #include <optional>
 #include <string>
 
-#include "app/main_setup.h"
 #include "catalogue/check_context.h"
 #include "core/vt5_record.h"
 #include "hardware/porvik_driver.h"
 #include "platform/win32/win32_platform.h"
+#include "startup/main_setup.h"
 
 namespace veltra {
 

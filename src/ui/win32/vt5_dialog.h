@@ -7,13 +7,13 @@
 #include <optional>
 #include <string>
 
-#include "app/main_setup.h"
 #include "catalogue/check_context.h"
 #include "controls/win32/bitmap_dialog.h"
 #include "controls/win32/label.h"
 #include "controls/win32/skin_button.h"
 #include "download/win32/update_page_window.h"
 #include "schedule/win32/reminder_prompt.h"
+#include "startup/main_setup.h"
 #include "ui/main_dialog.h"
 
 namespace veltra {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "core/debug_log.h"
-#include "app/debug_window.h"
 #include "core/text.h"
 #include "fakes/fake_platform.h"
 #include "fakes/recording_debug_sink.h"
+#include "startup/debug_window.h"
 
 namespace veltra {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/single_instance.h"
+#include "startup/single_instance.h"
 
 #include "platform/message_box.h"
 #include "platform/named_mutex.h"

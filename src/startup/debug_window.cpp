@@ -1,4 +1,4 @@
-#include "app/debug_window.h"
+#include "startup/debug_window.h"
 
 #include "platform/clock.h"
 #include "platform/process_launcher.h"

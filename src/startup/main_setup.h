@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 
-#include "app/test_modes.h"
+#include "startup/test_modes.h"
 
 namespace veltra {
 

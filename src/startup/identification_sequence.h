@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "app/main_setup.h"
 #include "hardware/bios_info_record.h"
+#include "startup/main_setup.h"
 
 namespace veltra {
 

@@ -1,4 +1,4 @@
-#include "app/hardware_identification.h"
+#include "startup/hardware_identification.h"
 
 #include "core/debug_log.h"
 #include "core/vt5_record.h"

@@ -1,12 +1,12 @@
-#include "app/startup_identification.h"
+#include "startup/startup_identification.h"
 
 #include "core/debug_log.h"
 #include "core/program_version.h"
 #include "core/text.h"
 #include "core/vt5_record.h"
-#include "app/work_folders.h"
-#include "app/work_path.h"
 #include "platform/platform.h"
+#include "startup/work_folders.h"
+#include "startup/work_path.h"
 #include "sysinfo/os_detect.h"
 
 namespace veltra {

@@ -1,4 +1,4 @@
-#include "app/work_path.h"
+#include "startup/work_path.h"
 
 #include "core/debug_log.h"
 #include "core/vt5_record.h"

@@ -1,4 +1,4 @@
-#include "app/work_folders.h"
+#include "startup/work_folders.h"
 
 #include "core/debug_log.h"
 #include "platform/file_system.h"

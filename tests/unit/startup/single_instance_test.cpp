@@ -1,8 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/single_instance.h"
 #include "fakes/fake_platform.h"
+#include "startup/single_instance.h"
 
 namespace veltra {
 namespace {

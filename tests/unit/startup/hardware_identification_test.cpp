@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/hardware_identification.h"
-#include "app/identification_sequence.h"
 #include "core/vt5_record.h"
 #include "fakes/fake_platform.h"
 #include "fakes/fake_wmi.h"
@@ -14,6 +12,8 @@
 #include "hardware/dmi.h"
 #include "hardware/dual_bios.h"
 #include "hardware/pci_walk.h"
+#include "startup/hardware_identification.h"
+#include "startup/identification_sequence.h"
 #include "sysinfo/vga_card.h"
 #include "sysinfo/vga_info.h"
 #include "sysinfo/wmi_query.h"

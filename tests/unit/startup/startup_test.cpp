@@ -1,10 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/main_setup.h"
 #include "core/vt5_record.h"
 #include "fakes/fake_platform.h"
 #include "fakes/recording_debug_sink.h"
+#include "startup/main_setup.h"
 
 namespace veltra {
 namespace {

@@ -1,8 +1,8 @@
-#include "app/identification_sequence.h"
+#include "startup/identification_sequence.h"
 
-#include "app/hardware_identification.h"
 #include "hardware/dual_bios.h"
 #include "platform/platform.h"
+#include "startup/hardware_identification.h"
 
 namespace veltra {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/vt5_record.h"
-#include "app/work_path.h"
 #include "fakes/fake_platform.h"
+#include "startup/work_path.h"
 
 namespace veltra {
 namespace {

@@ -1,11 +1,11 @@
-#include "app/main_setup.h"
+#include "startup/main_setup.h"
 
 #include "core/debug_log.h"
-#include "app/debug_window.h"
-#include "app/startup_identification.h"
 #include "core/text.h"
 #include "core/vt5_record.h"
 #include "platform/platform.h"
+#include "startup/debug_window.h"
+#include "startup/startup_identification.h"
 
 namespace veltra {
 

@@ -1,4 +1,4 @@
-#include "app/test_modes.h"
+#include "startup/test_modes.h"
 
 #include "platform/message_box.h"
 #include "platform/windows.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/work_path.h"
 #include "core/vt5_record.h"
 #include "platform/win32/win32_platform.h"
+#include "startup/work_path.h"
 #include "support/test_window.h"
 
 namespace veltra {
