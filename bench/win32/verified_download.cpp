@@ -11,10 +11,10 @@
 
 #include "bench_support.h"
 #include "core/text.h"
-#include "download/transfer_limits.h"
-#include "download/win32/win32_url_transfers.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_update_host.h"
+#include "transfer/transfer_limits.h"
+#include "transfer/win32/win32_url_transfers.h"
 #include "trust/manifest_fields.h"
 
 namespace {

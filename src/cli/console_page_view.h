@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "download/page_views.h"
+#include "update_pages/page_views.h"
 
 namespace veltra {
 

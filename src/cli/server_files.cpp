@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "cli/update_services.h"
 #include "core/text.h"
 #include "core/vt5_record.h"
-#include "cli/update_services.h"
-#include "download/download_engine.h"
 #include "platform/file_system.h"
 #include "platform/message_pump.h"
 #include "platform/platform.h"
+#include "transfer/download_engine.h"
 
 namespace veltra {
 namespace {

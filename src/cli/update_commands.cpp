@@ -1,6 +1,5 @@
 #include "cli/update_commands.h"
 
-#include "core/text.h"
 #include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/json.h"
@@ -8,8 +7,9 @@
 #include "cli/result_report.h"
 #include "cli/update_services.h"
 #include "cli/update_session.h"
-#include "download/history_page.h"
+#include "core/text.h"
 #include "platform/platform.h"
+#include "update_pages/history_page.h"
 
 namespace veltra {
 namespace {

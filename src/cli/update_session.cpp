@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "core/text.h"
 #include "cli/check_command.h"
-#include "cli/machine_identity.h"
 #include "cli/cli_options.h"
+#include "cli/machine_identity.h"
 #include "cli/update_services.h"
-#include "download/update_server.h"
+#include "core/text.h"
 #include "platform/message_pump.h"
 #include "platform/platform.h"
+#include "transfer/update_server.h"
 
 namespace veltra {
 namespace {

@@ -4,15 +4,15 @@
 #include <ostream>
 #include <string>
 
-#include "core/last_scan.h"
-#include "core/vt5_record.h"
 #include "catalogue/catalogue_files.h"
 #include "catalogue/check_context.h"
 #include "catalogue/result_list.h"
 #include "cli/console_page_view.h"
 #include "cli/recorded_transfers.h"
-#include "download/history.h"
-#include "download/update_page.h"
+#include "core/last_scan.h"
+#include "core/vt5_record.h"
+#include "history/history.h"
+#include "update_pages/update_page.h"
 
 namespace veltra {
 

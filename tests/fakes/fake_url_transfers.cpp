@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "core/text.h"
-#include "download/expected_file.h"
-#include "download/transfer_monitor.h"
+#include "transfer/expected_file.h"
+#include "transfer/transfer_monitor.h"
 
 namespace veltra::fakes {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "download/transfer_monitor.h"
 #include "fakes/fake_file_system.h"
 #include "platform/url_transfer.h"
+#include "transfer/transfer_monitor.h"
 
 namespace veltra::fakes {
 

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "download/download_target.h"
+#include "transfer/download_target.h"
 
 namespace veltra::fakes {
 

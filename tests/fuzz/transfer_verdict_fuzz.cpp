@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "download/item_addresses.h"
-#include "download/transfer_monitor.h"
+#include "transfer/item_addresses.h"
+#include "transfer/transfer_monitor.h"
 
 namespace {
 

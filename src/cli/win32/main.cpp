@@ -9,13 +9,13 @@
 #include "cli/cli_app.h"
 #include "cli/cli_options.h"
 #include "cli/update_services.h"
-#include "download/win32/win32_url_transfers.h"
 #include "platform/win32/wide.h"
-#include "trust/pinned_key.h"
 #include "platform/win32/win32_crypto.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_update_host.h"
 #include "platform/win32/win32_wmi.h"
+#include "transfer/win32/win32_url_transfers.h"
+#include "trust/pinned_key.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "ui/win32/page_services.h"
 
 #include "core/vt5_record.h"
-#include "download/transfer_limits.h"
 #include "platform/platform.h"
+#include "transfer/transfer_limits.h"
 #include "trust/pinned_key.h"
 
 namespace veltra {

@@ -6,11 +6,11 @@
 #include "catalogue/installed_versions.h"
 #include "catalogue/result_list.h"
 #include "core/last_scan.h"
-#include "download/history.h"
-#include "download/update_page.h"
-#include "download/win32/win32_url_transfers.h"
+#include "history/history.h"
 #include "platform/win32/win32_crypto.h"
 #include "platform/win32/win32_update_host.h"
+#include "transfer/win32/win32_url_transfers.h"
+#include "update_pages/update_page.h"
 
 namespace veltra {
 

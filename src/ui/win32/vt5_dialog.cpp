@@ -8,8 +8,6 @@
 #include "core/debug_log.h"
 #include "core/last_scan.h"
 #include "core/vt5_record.h"
-#include "download/update_server.h"
-#include "download/win32/history_page_window.h"
 #include "ids/bitmaps.h"
 #include "ids/main_dialog.h"
 #include "ids/strings.h"
@@ -18,10 +16,12 @@
 #include "platform/win32/wide.h"
 #include "schedule/win32/my_app_tray_icon.h"
 #include "schedule/win32/setting_page.h"
+#include "transfer/update_server.h"
 #include "ui/win32/about_page.h"
 #include "ui/win32/home_page.h"
 #include "ui/win32/page_services.h"
 #include "ui/window_geometry.h"
+#include "update_pages/win32/history_page_window.h"
 
 namespace veltra {
 namespace {

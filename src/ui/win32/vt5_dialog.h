@@ -11,10 +11,10 @@
 #include "controls/win32/bitmap_dialog.h"
 #include "controls/win32/label.h"
 #include "controls/win32/skin_button.h"
-#include "download/win32/update_page_window.h"
 #include "schedule/win32/reminder_prompt.h"
 #include "startup/main_setup.h"
 #include "ui/main_dialog.h"
+#include "update_pages/win32/update_page_window.h"
 
 namespace veltra {
 

@@ -15,11 +15,11 @@
 #include "core/last_scan.h"
 #include "core/program_version.h"
 #include "core/text.h"
-#include "download/history.h"
 #include "fakes/fake_message_pump.h"
 #include "fakes/fake_platform.h"
 #include "fakes/fake_program_starter.h"
 #include "fakes/fake_wmi.h"
+#include "history/history.h"
 #include "platform/openssl/openssl_crypto.h"
 
 namespace veltra::testing {

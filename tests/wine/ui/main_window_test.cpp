@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "core/text.h"
-#include "download/test_server.h"
+#include "transfer/test_server.h"
 #include "ids/main_dialog.h"
 #include "ids/message_box.h"
 #include "ids/setting_page.h"
