@@ -12,9 +12,7 @@
 #include "fakes/fake_platform.h"
 #include "fakes/fake_program_starter.h"
 #include "fakes/fake_url_transfers.h"
-#include "fakes/recording_debug_sink.h"
 #include "history/history.h"
-#include "transfer/item_addresses.h"
 #include "update_pages/history_page.h"
 #include "update_pages/update_page.h"
 
@@ -211,124 +209,6 @@ TEST(UpdatePageList, CancelInTheSavePathBoxDownloadsNothing) {
     }
     EXPECT_EQ(view.folderAsked, 4);
     EXPECT_TRUE(run.starter.started.empty());
-}
-
-using L = HistoryLayout;
-
-constexpr char16_t kPath[] = u"C:\\Veltra\\VT5\\LOG\\History.rec";
-
-std::string Field(const std::vector<unsigned char>& file, std::size_t offset, std::size_t size) {
-    return std::string(file.begin() + static_cast<std::ptrdiff_t>(offset), file.begin() + static_cast<std::ptrdiff_t>(offset + size));
-}
-
-class HistoryTest : public ::testing::Test {
-protected:
-    HistoryTest() { fake.fileSystem.AddFolder(u"C:\\Veltra\\VT5\\LOG"); }
-    void Append(int count) {  // "Item n" described as "About n", numbered across calls
-        for (int i = 0; i < count; ++i) {
-            const std::u16string n = DecimalText(++appended);
-            staging.SetItem(fake.codePage, u"MB Driver", u"Item " + n, u"R2.46", u"About\r\n" + n);
-            history.AppendHistory(staging, fake.clock);
-        }
-    }
-    fakes::FakePlatform fake;
-    HistoryRecord staging;
-    HistoryFile history{fake.fileSystem, fake.codePage, kPath};
-    int appended = 0;
-};
-
-TEST_F(HistoryTest, AnAppendWritesOne712ByteRecordFieldByField) {
-    EXPECT_EQ(HistoryPath(u"C:\\Veltra\\"), kPath);
-    fake.clock.now = DateTime{2010, 5, 5, 7, 14, 3, 9, 0};
-    fakes::ScopedDebugCapture capture;
-    staging.SetItem(fake.codePage, std::u16string(40, u'X'), u"i", u"v", std::u16string(600, u'D'));  // cut to fit
-    staging.SetItem(fake.codePage, u"VGA BIOS", u"Caf\u00e9 tool", u"1.0.2", u"line one\nline two");
-    EXPECT_EQ(history.AppendHistory(staging, fake.clock), u"");
-    const std::vector<unsigned char> file = fake.fileSystem.Contents(kPath);
-    ASSERT_EQ(file.size(), 712u);
-    EXPECT_EQ(Field(file, 0, 4), std::string(4, '\0'));
-    EXPECT_EQ(Field(file, 4, 9), std::string("2010/5/7\0", 9));
-    // A shorter text leaves the tail of the one before it.
-    EXPECT_EQ(Field(file, L::kTypeOffset, 30), "VGA BIOS" + std::string(1, '\0') + std::string(20, 'X') + std::string(1, '\0'));
-    EXPECT_EQ(Field(file, L::kItemOffset, 10), std::string("Caf\xE9 tool\0", 10));
-    EXPECT_EQ(Field(file, 96, 6), std::string("1.0.2\0", 6));
-    EXPECT_EQ(Field(file, L::kDescriptionOffset, 18), std::string("line one\nline two\0", 18));
-    EXPECT_EQ(Field(file, L::kDescriptionOffset + 514, 2), std::string("D\0", 2));
-    EXPECT_EQ(capture.Lines().front(), u"0000 :  Time = [2010-5-7].[14:3:9]");  // then the record file's own lines
-}
-
-TEST_F(HistoryTest, TheListShowsWholeRecordsAndATornTailIsOverwrittenByTheNextAppend) {
-    EXPECT_EQ(history.ReadHistoryList().count, 0);  // no file yet
-    EXPECT_FALSE(fake.fileSystem.HasFile(kPath));
-    Append(2);
-    std::vector<unsigned char> torn = fake.fileSystem.Contents(kPath);
-    torn.resize(torn.size() + 300, 0xAB);  // a write that stopped part-way
-    fake.fileSystem.AddFile(kPath, torn);
-    HistoryList list = history.ReadHistoryList();
-    ASSERT_EQ(list.count, 2);
-    EXPECT_EQ(list.entries[0], (HistoryRow{u"", u"Type", u"Item", u"Curr ver.", u"Online ver.", u"", u"", u""}));
-    EXPECT_EQ(list.entries[2], (HistoryRow{u"2", u"2026/12/7", u"MB Driver", u"Item 2", u"R2.46", u"", u"About\r\n2", u""}));
-    Append(1);
-    EXPECT_EQ(fake.fileSystem.Contents(kPath).size(), 3 * L::kRecordBytes);
-    EXPECT_EQ(history.ReadHistoryList().count, 3);
-    Append(49);
-    list = history.ReadHistoryList();
-    ASSERT_EQ(list.count, 49);  // the newest 49 with their numbers in the file
-    EXPECT_EQ(list.entries[1][0] + list.entries[1][3], u"4Item 4");
-    EXPECT_EQ(list.entries[49][0] + list.entries[49][3], u"52Item 52");
-}
-
-// The page shows six rows: the bar, from the top, scrolls over the rest, and shows only
-// when there is more than a page.
-TEST(HistoryScroll, SixRowsAPageFromTheTop) {
-    const struct {
-        int count, max;
-        bool bar;
-    } rows[] = {{0, 0, false}, {6, 0, false}, {7, 1, true}, {50, 44, true}};
-    for (const auto& row : rows) {
-        ScrollState scroll{3, 0, 0, 0};
-        EXPECT_EQ(ResetHistoryScroll(scroll, row.count), row.bar) << row.count;
-        EXPECT_EQ((std::vector<int>{scroll.nCurr, scroll.nPage, scroll.nMax}), (std::vector<int>{0, 6, row.max})) << row.count;
-    }
-}
-
-ItemTransfer For(const std::u16string& type, const std::u16string& item, const std::u16string& version,
-                 const std::u16string& webPath) {
-    return ItemAddresses({u"N", type, item, u"1.0", version, webPath, u"", u"1"}, u"X-1234", u"http://srv/upd", u"C:\\V\\");
-}
-
-TEST(ItemAddresses, EveryCategoryHasItsServerFolderAndFileName) {
-    const struct {
-        const char16_t *type, *item, *version, *webPath, *source, *file;
-    } rows[] = {
-        {u"MB BIOS", u"QB-7100", u"1.30", u"a\\b", u"http://srv/upd/XBIOS/a\\b/X-1234.exe", u"C:\\V\\X-1234.exe"},
-        {u"MB Driver", u"Realtek HD Audio", u"R2.46", u"Realtek\\Audio", u"http://srv/upd/DVD/DRIVER/Realtek/Audio/SDriver.exe",
-         u"C:\\V\\Realtek_HD_Audio_R2.46.exe"},
-        {u"VGA Driver", u"HD-4850", u"8.7-1", u"vga/ati/8-7.exe", u"http://srv/upd/vga/ati/8-7.exe", u"C:\\V\\HD4850_8.71.exe"},
-        {u"VGA BIOS", u"N-98 GT", u"F2", u"vbios\\n98", u"http://srv/upd/XVGA/vbios/n98/N-98 GT.exe", u"C:\\V\\N98_GT_F2.exe"},
-        {u"norva Utility", u"Tune", u"2.1", u"tune\\v21", u"http://srv/upd/DVD/UTILITY/NORVA/tune/v21/SUtility.exe",
-         u"C:\\V\\Tune_2.1.exe"},
-        {u"Other Utility", u"Zip", u"9", u"zip", u"http://srv/upd/DVD/UTILITY/OTHER/zip/SUtility.exe", u"C:\\V\\Zip_9.exe"},
-    };
-    for (const auto& row : rows) {
-        const ItemTransfer transfer = For(row.type, row.item, row.version, row.webPath);
-        EXPECT_EQ(transfer.source, row.source);
-        EXPECT_EQ(transfer.localFile, row.file);
-    }
-}
-
-TEST(ItemAddresses, UnsafeAndReservedNamesAreMadeSafe) {
-    const std::pair<std::u16string, std::u16string> names[] = {
-        {u"nul.exe", u"_nul.exe"},     {u"COM1 .txt", u"_COM1 .txt"}, {u"lpt9", u"_lpt9"},
-        {u"COM\u00B9.exe", u"_COM\u00B9.exe"}, {u"COM\u2074.exe", u"COM\u2074.exe"},
-        {u"COM10.exe", u"COM10.exe"},  {u"CONSOLE.exe", u"CONSOLE.exe"}, {u"..", u"_.._"},
-        {u"C:/a*b?c|d<e>f\"g\th", u"C__a_b_c_d_e_f_g_h"},
-    };
-    for (const auto& [name, safe] : names) EXPECT_EQ(SafeFileName(name), safe);
-    const std::vector<std::u16string> taken = {u"C:\\V\\HD4850_8.71.exe", u"C:\\V\\hd4850_8.71_2.EXE", u"C:\\V.d\\x"};
-    EXPECT_EQ(UniqueFilePath(u"C:\\V\\HD4850_8.71.exe", taken), u"C:\\V\\HD4850_8.71_3.exe");
-    EXPECT_EQ(UniqueFilePath(u"C:\\V\\other.exe", taken), u"C:\\V\\other.exe");
-    EXPECT_EQ(UniqueFilePath(u"C:\\V.d\\x", taken), u"C:\\V.d\\x_2");
 }
 
 }  // namespace
