@@ -27,8 +27,7 @@ struct PageServices;
 struct Platform;
 struct VT5Record;
 
-// Messages the main window answers besides its commands.
-constexpr UINT WM_SHOW_MAIN_WINDOW = WM_USER + 5;
+// The reminder's timer on the main window.
 constexpr UINT_PTR kReminderTimer = 555;
 
 // The set-up's identification of the machine (the dual-BIOS check to the video BIOS), with
