@@ -40,11 +40,7 @@ public:
     CVT5Dlg(Platform& platform, VT5Record& vt5, IdentifyMachine identify);
     ~CVT5Dlg() override;
 
-    const MainDialog& Model() const { return model_; }
-    CPAGE_SETTING* SettingPageWindow() const { return setting_.get(); }
     HWND PageWindow(Page page) const;
-    CPAGE_VELTRA* UpdatePageWindow() const { return update_.get(); }
-    CPAGE_HISTORY* HistoryPageWindow() const { return history_.get(); }
 
 protected:
     BOOL OnInitDialog() override;
