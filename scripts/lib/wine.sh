@@ -90,17 +90,6 @@ veltra_prefix_is_64bit() {
     [ "${WINEARCH:-win64}" = win64 ]
 }
 
-# Runs Wine's own programs (sc, cmd) in the prefix's native word size, as Windows' own tools
-# run: once the 32-bit Wine is installed, `wine sc` is the 32-bit sc.exe, and a driver service
-# it creates is started in Wine's 32-bit driver host.   veltra_wine_native PROGRAM ARGS...
-veltra_wine_native() {
-    if veltra_prefix_is_64bit && [ -x "$VELTRA_WINE64_LOADER" ]; then
-        "$VELTRA_WINE64_LOADER" "$@"
-    else
-        wine "$@"
-    fi
-}
-
 # The demo PC with the prefix's Windows: 64-bit, or 32-bit in a win32 prefix.
 #   veltra_demo_machine SOURCE_DIR  prints the machine's profile folder
 veltra_demo_machine() {

@@ -2,67 +2,28 @@
 
 #include <memory>
 
-#include "cli/check_command.h"
+#include "cli/cli_commands.h"
 #include "cli/cli_options.h"
-#include "cli/identify_report.h"
-#include "cli/machine_facts.h"
-#include "cli/machine_identity.h"
 #include "cli/plain_text.h"
-#include "cli/reminder_command.h"
-#include "cli/report_command.h"
 #include "cli/stream_debug_sink.h"
 #include "cli/stream_message_box.h"
-#include "cli/update_commands.h"
-#include "cli/verify_command.h"
 #include "core/debug_log.h"
 #include "core/program_version.h"
 #include "core/text.h"
-#include "core/vt5_record.h"
 #include "platform/platform.h"
 #include "startup/work_folders.h"
 
 namespace veltra {
 namespace {
 
-void PrintIdentity(const CliOptions& options, const VT5Record& vt5, const MachineFacts& facts, std::ostream& out) {
-    if (!options.json) {
-        out << IdentifyLines(vt5, facts.dmiBiosMajorRelease4);
-        return;
-    }
-    JsonValue report = IdentifyJson(vt5, facts.dmiBiosMajorRelease4);
-    AddMachineFactsJson(facts, report);
-    out << report.Serialize() << '\n';
-}
-
-int RunIdentify(const CliOptions& options, Platform& platform, IWmi& wmi, std::ostream& out, std::ostream& err) {
-    VT5Record vt5;
-    MachineFacts facts;
-    const int exitCode = IdentifyThisMachine(options, platform, wmi, vt5, facts, err);
-    if (exitCode != kIdentified) return exitCode;
-    PrintIdentity(options, vt5, facts, out);
-    return 0;
-}
-
-int RunUpdateCommand(const CliOptions& options, Platform& platform, IWmi& wmi, UpdateServices* services,
-                     std::ostream& out, std::ostream& err) {
-    if (services == nullptr) {
-        err << "veltra-cli: " << options.command << " is not available here\n";
+// The command's row runs it; a fetching command needs the update services.
+int RunCommand(const CliContext& context) {
+    const CliCommand& command = *FindCliCommand(context.options.command);
+    if (command.fetches && context.services == nullptr) {
+        context.err << "veltra-cli: " << command.name << " is not available here\n";
         return 1;
     }
-    if (options.command == "scan") return RunScanCommand(options, platform, wmi, *services, out, err);
-    if (options.command == "verify") return RunVerifyCommand(options, platform, *services, out, err);
-    if (options.command == "report") return RunReportCommand(options, platform, wmi, *services, out, err);
-    return RunDownloadCommand(options, platform, wmi, *services, out, err);
-}
-
-int RunCommand(const CliOptions& options, Platform& platform, IWmi& wmi, UpdateServices* services,
-               std::ostream& out, std::ostream& err) {
-    if (options.command == "check") return RunCheckCommand(options, platform, wmi, out, err);
-    if (options.command == "list") return RunListCommand(options, platform, out, err);
-    if (options.command == "history") return RunHistoryCommand(options, platform, out, err);
-    if (options.command == "reminder") return RunReminderCommand(options, platform, out, err);
-    if (IsUpdateCommand(options.command)) return RunUpdateCommand(options, platform, wmi, services, out, err);
-    return RunIdentify(options, platform, wmi, out, err);
+    return command.run(context);
 }
 
 // A --work folder must be an existing folder where the program's folders exist or can be
@@ -122,7 +83,7 @@ int RunCli(const std::vector<std::u16string>& arguments, Platform& platform, IWm
                      platform.processInfo, platform.fileSystem, platform.services, platform.devices,
                      failedStart};
     if (options.debug) ProcessDebugLog().Enable(std::make_shared<StreamDebugSink>(err), &platform.codePage);
-    const int exitCode = RunCommand(options, console, wmi, services, out, err);
+    const int exitCode = RunCommand({options, console, wmi, services, out, err});
     ProcessDebugLog().Disable();
     return exitCode;
 }

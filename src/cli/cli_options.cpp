@@ -1,5 +1,6 @@
 #include "cli/cli_options.h"
 
+#include "cli/cli_commands.h"
 #include "core/text.h"
 
 #include <algorithm>
@@ -9,17 +10,6 @@
 
 namespace veltra {
 namespace {
-
-constexpr const char* kCommands[] = {"identify", "check", "list", "scan", "download", "install", "history", "reminder", "verify", "report"};
-
-bool IsKnownCommand(const std::string& name) {
-    for (const char* command : kCommands) {
-        if (name == command) return true;
-    }
-    return false;
-}
-
-bool TakesRows(const std::string& command) { return command == "download" || command == "install"; }
 
 // Decimal digits, no more than `highest` has, of a number lowest to highest; nothing else.
 std::optional<int> NumberIn(const std::string& text, int lowest, int highest) {
@@ -51,7 +41,7 @@ constexpr const char* kWeekdayWords[] = {"sunday", "monday", "tuesday", "wednesd
 
 // "reminder set FREQUENCY": the words after the command.
 std::string TakeReminderWord(CliOptions& options, const std::string& argument) {
-    if (options.command != "reminder" || options.reminderFrequency) return "unexpected argument " + argument + " (see --help)";
+    if (options.reminderFrequency) return "unexpected argument " + argument + " (see --help)";
     if (!options.reminderSet) {
         if (argument != "set") return "unexpected argument " + argument + " (see --help)";
         options.reminderSet = true;
@@ -108,86 +98,156 @@ std::string CategoryWordList() {
     return list;
 }
 
+// The command line as it is read: the options so far and the command's row once named.
+struct Parsing {
+    CliOptions options;
+    const CliCommand* command = nullptr;
+    bool deadlineGiven = false;
+};
+
+using OptionValue = std::optional<std::u16string>;
+
+struct OptionRow {
+    const char* name;
+    const char* missingValue;  // said when the option's value is missing; null for a switch
+    std::string (*take)(Parsing&, const OptionValue&);
+};
+
+std::string TakeCategories(Parsing& p, const OptionValue& value) {
+    p.options.categories = ParseCategories(Utf16ToUtf8(*value));
+    p.options.manualScan = true;
+    if (p.options.categories != 0) return {};
+    return "option --categories takes names from " + CategoryWordList() + " or a number 1 to 127";
+}
+
+std::string TakeDeadline(Parsing& p, const OptionValue& value) {
+    const std::optional<int> seconds = NumberIn(Utf16ToUtf8(*value), 1, 86400);
+    if (!seconds) return "option --deadline takes seconds, 1 to 86400";
+    p.options.deadlineSeconds = *seconds;
+    p.deadlineGiven = true;
+    return {};
+}
+
+std::string TakeWeekday(Parsing& p, const OptionValue& value) {
+    p.options.reminderWeekday = WordIndex(Utf16ToUtf8(*value), kWeekdayWords);
+    return *p.options.reminderWeekday < 0 ? "option --weekday takes a day's name, Sunday to Saturday" : "";
+}
+
+std::string TakeDate(Parsing& p, const OptionValue& value) {
+    p.options.reminderDate = NumberIn(Utf16ToUtf8(*value), 1, 31);
+    return p.options.reminderDate ? "" : "option --date takes a day of the month, 1 to 31";
+}
+
+const OptionRow kOptions[] = {
+    {"--debug", nullptr, [](Parsing& p, const OptionValue&) { p.options.debug = true; return std::string(); }},
+    {"--json", nullptr, [](Parsing& p, const OptionValue&) { p.options.json = true; return std::string(); }},
+    {"--csv", nullptr, [](Parsing& p, const OptionValue&) { p.options.csv = true; return std::string(); }},
+    {"--categories", "option --categories needs a list", TakeCategories},
+    {"--identity", "option --identity needs a file",
+     [](Parsing& p, const OptionValue& value) {
+         p.options.identityFile = value;
+         p.options.identityFiles.push_back(*value);
+         return std::string();
+     }},
+    {"--html", "option --html needs a file", [](Parsing& p, const OptionValue& value) { p.options.htmlFile = value; return std::string(); }},
+    {"--server", "option --server needs an address", [](Parsing& p, const OptionValue& value) { p.options.server = value; return std::string(); }},
+    {"--tree", "option --tree needs a folder", [](Parsing& p, const OptionValue& value) { p.options.tree = value; return std::string(); }},
+    {"--deadline", "option --deadline needs a number of seconds", TakeDeadline},
+    {"--work", "option --work needs a folder", [](Parsing& p, const OptionValue& value) { p.options.workFolder = value; return std::string(); }},
+    {"--weekday", "option --weekday needs a day's name", TakeWeekday},
+    {"--date", "option --date needs a day of the month", TakeDate},
+};
+
+const OptionRow* FindOption(const std::string& name) {
+    for (const OptionRow& option : kOptions) {
+        if (name == option.name) return &option;
+    }
+    return nullptr;
+}
+
+// A word after the command: an identity file, an update's number or the reminder's words.
+std::string TakeCommandWord(Parsing& p, const std::u16string& word) {
+    const std::string argument = Utf16ToUtf8(word);
+    const CliWords words = p.command->words;
+    if (words == CliWords::IdentityFiles && !p.options.identityFiles.empty()) p.options.identityFiles.push_back(word);
+    else if (words == CliWords::Rows && IsRowNumber(argument)) p.options.rows.push_back(std::stoi(argument));
+    else if (words == CliWords::ReminderSet) return TakeReminderWord(p.options, argument);
+    else return "unexpected argument " + argument + " (see --help)";
+    return {};
+}
+
+std::string TakeCommand(Parsing& p, const std::string& name) {
+    p.command = FindCliCommand(name);
+    if (p.command == nullptr) return "unknown command " + name + " (see --help)";
+    p.options.command = name;
+    return {};
+}
+
+// One argument (with the next as its value where it takes one); i is left on the last used.
+std::string TakeArgument(Parsing& p, const std::vector<std::u16string>& arguments, std::size_t& i) {
+    const std::string argument = Utf16ToUtf8(arguments[i]);
+    const OptionRow* option = FindOption(argument);
+    if (option != nullptr && option->missingValue == nullptr) return option->take(p, std::nullopt);
+    if (option != nullptr) return i + 1 < arguments.size() ? option->take(p, arguments[++i]) : option->missingValue;
+    if (argument.starts_with("-")) return "unknown option " + argument + " (see --help)";
+    return p.command != nullptr ? TakeCommandWord(p, arguments[i]) : TakeCommand(p, argument);
+}
+
+bool Owns(const CliCommand& command, CliCommandOption option) { return (command.ownOptions & option) != 0; }
+
+// The rules over the whole line, in the order their messages are given.
+struct LineRule {
+    bool (*broken)(const Parsing&);
+    const char* message;
+};
+
+bool RowsOutOfCount(const Parsing& p) {
+    const std::size_t rows = p.options.rows.size();
+    return p.command->words == CliWords::Rows && (rows < p.command->fewestRows || rows > p.command->mostRows);
+}
+
+constexpr LineRule kLineRules[] = {
+    {[](const Parsing& p) { return p.options.reminderSet && !p.options.reminderFrequency; }, "reminder set needs week, month, 3months or never"},
+    {[](const Parsing& p) { return (p.options.reminderWeekday || p.options.reminderDate) && !p.options.reminderSet; },
+     "--weekday and --date belong to reminder set"},
+    {[](const Parsing& p) { return p.options.tree && !Owns(*p.command, kTreeOption); }, "--tree belongs to verify"},
+    {[](const Parsing& p) { return p.deadlineGiven && (!Owns(*p.command, kDeadlineOption) || p.options.tree); },
+     "--deadline belongs to verify of a server"},
+    {[](const Parsing& p) { return (p.options.csv || p.options.htmlFile) && !Owns(*p.command, kReportFileOptions); },
+     "--csv and --html belong to report"},
+    {[](const Parsing& p) { return p.options.csv && p.options.json; }, "--json and --csv do not go together"},
+    {[](const Parsing& p) { return p.command->words == CliWords::IdentityFiles && p.options.identityFiles.empty(); },
+     "report needs --identity FILE..."},
+    {[](const Parsing& p) { return p.command->words == CliWords::IdentityFiles && p.options.manualScan; },
+     "report checks every category: --categories does not go with it"},
+};
+
+std::string BrokenLineRule(const Parsing& p) {
+    if (p.command == nullptr) return "no command given (see --help)";
+    for (const LineRule& rule : kLineRules) {
+        if (rule.broken(p)) return rule.message;
+    }
+    return RowsOutOfCount(p) ? p.command->rowsError : "";
+}
+
+bool AsksForHelp(const std::string& argument) { return argument == "--help" || argument == "-h" || argument == "--version"; }
+
 }  // namespace
 
 CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
-    CliOptions options;
-    bool deadlineGiven = false;
+    Parsing p;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string argument = Utf16ToUtf8(arguments[i]);
-        if (argument == "--help" || argument == "-h" || argument == "--version") {
-            options.command = argument == "--version" ? "version" : "help";
-            return {options, {}};
+        if (AsksForHelp(argument)) {
+            p.options.command = argument == "--version" ? "version" : "help";
+            return {p.options, {}};
         }
-        if (argument == "--debug") {
-            options.debug = true;
-        } else if (argument == "--json") {
-            options.json = true;
-        } else if (argument == "--categories") {
-            if (i + 1 >= arguments.size()) return Fail("option --categories needs a list");
-            options.categories = ParseCategories(Utf16ToUtf8(arguments[++i]));
-            options.manualScan = true;
-            if (options.categories == 0) return Fail("option --categories takes names from " + CategoryWordList() + " or a number 1 to 127");
-        } else if (argument == "--identity") {
-            if (i + 1 >= arguments.size()) return Fail("option --identity needs a file");
-            options.identityFile = arguments[++i];
-            options.identityFiles.push_back(*options.identityFile);
-        } else if (argument == "--csv") {
-            options.csv = true;
-        } else if (argument == "--html") {
-            if (i + 1 >= arguments.size()) return Fail("option --html needs a file");
-            options.htmlFile = arguments[++i];
-        } else if (argument == "--server") {
-            if (i + 1 >= arguments.size()) return Fail("option --server needs an address");
-            options.server = arguments[++i];
-        } else if (argument == "--tree") {
-            if (i + 1 >= arguments.size()) return Fail("option --tree needs a folder");
-            options.tree = arguments[++i];
-        } else if (argument == "--deadline") {
-            if (i + 1 >= arguments.size()) return Fail("option --deadline needs a number of seconds");
-            const std::optional<int> seconds = NumberIn(Utf16ToUtf8(arguments[++i]), 1, 86400);
-            if (!seconds) return Fail("option --deadline takes seconds, 1 to 86400");
-            options.deadlineSeconds = *seconds;
-            deadlineGiven = true;
-        } else if (argument == "--work") {
-            if (i + 1 >= arguments.size()) return Fail("option --work needs a folder");
-            options.workFolder = arguments[++i];
-        } else if (argument == "--weekday") {
-            if (i + 1 >= arguments.size()) return Fail("option --weekday needs a day's name");
-            options.reminderWeekday = WordIndex(Utf16ToUtf8(arguments[++i]), kWeekdayWords);
-            if (*options.reminderWeekday < 0) return Fail("option --weekday takes a day's name, Sunday to Saturday");
-        } else if (argument == "--date") {
-            if (i + 1 >= arguments.size()) return Fail("option --date needs a day of the month");
-            options.reminderDate = NumberIn(Utf16ToUtf8(arguments[++i]), 1, 31);
-            if (!options.reminderDate) return Fail("option --date takes a day of the month, 1 to 31");
-        } else if (argument.starts_with("-")) {
-            return Fail("unknown option " + argument + " (see --help)");
-        } else if (options.command == "report" && !options.identityFiles.empty()) {
-            options.identityFiles.push_back(arguments[i]);
-        } else if (TakesRows(options.command) && IsRowNumber(argument)) {
-            options.rows.push_back(std::stoi(argument));
-        } else if (!options.command.empty()) {
-            const std::string error = TakeReminderWord(options, argument);
-            if (!error.empty()) return Fail(error);
-        } else if (!IsKnownCommand(argument)) {
-            return Fail("unknown command " + argument + " (see --help)");
-        } else {
-            options.command = argument;
-        }
+        const std::string error = TakeArgument(p, arguments, i);
+        if (!error.empty()) return Fail(error);
     }
-    if (options.command.empty()) return Fail("no command given (see --help)");
-    if (options.reminderSet && !options.reminderFrequency) return Fail("reminder set needs week, month, 3months or never");
-    const bool reminderValues = options.reminderWeekday || options.reminderDate;
-    if (reminderValues && !options.reminderSet) return Fail("--weekday and --date belong to reminder set");
-    if (options.tree && options.command != "verify") return Fail("--tree belongs to verify");
-    if (deadlineGiven && (options.command != "verify" || options.tree)) return Fail("--deadline belongs to verify of a server");
-    if ((options.csv || options.htmlFile) && options.command != "report") return Fail("--csv and --html belong to report");
-    if (options.csv && options.json) return Fail("--json and --csv do not go together");
-    if (options.command == "report" && options.identityFiles.empty()) return Fail("report needs --identity FILE...");
-    if (options.command == "report" && options.manualScan) return Fail("report checks every category: --categories does not go with it");
-    if (options.command == "download" && options.rows.empty()) return Fail("download needs the numbers of the updates (see list)");
-    if (options.command == "install" && options.rows.size() != 1) return Fail("install takes the number of one update (see list)");
-    return {options, {}};
+    const std::string error = BrokenLineRule(p);
+    if (!error.empty()) return Fail(error);
+    return {p.options, {}};
 }
 
 std::string CliUsage() {
@@ -245,10 +305,6 @@ std::string CliUsage() {
            "\n"
            "Ctrl+C stops the running transfer (user break).\n"
            "Exit codes: 0 done, 1 the command failed or a transfer failed, 2 bad command line.\n";
-}
-
-bool IsUpdateCommand(const std::string& command) {
-    return command == "scan" || command == "download" || command == "install" || command == "verify" || command == "report";
 }
 
 }  // namespace veltra

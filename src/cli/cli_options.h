@@ -38,7 +38,4 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments);
 
 std::string CliUsage();
 
-// The commands that fetch from the update server ("scan", "download", "install", "verify").
-bool IsUpdateCommand(const std::string& command);
-
 }  // namespace veltra

@@ -62,10 +62,6 @@ std::string PcCountText(int count, std::size_t pcTotal) {
     return std::to_string(count) + " of " + std::to_string(pcTotal) + (pcTotal == 1 ? " PC" : " PCs");
 }
 
-std::string SummaryLine(const FleetUpdate& update, std::size_t pcTotal) {
-    return update.Label() + ": " + PcCountText(update.pcCount, pcTotal);
-}
-
 JsonValue FleetJson(const FleetReport& report) {
     JsonValue::Array updates;
     std::vector<JsonValue::Array> filesOf(report.updates.size());

@@ -86,8 +86,6 @@ private:
 
 // "37 of 50 PCs"
 std::string PcCountText(int count, std::size_t pcTotal);
-// "MB BIOS QB-7100 1.30: 37 of 50 PCs"
-std::string SummaryLine(const FleetUpdate& update, std::size_t pcTotal);
 
 // Plain text for an 80-column terminal: the numbered summary lines, then one line per PC with
 // the numbers of the updates it needs. Names too long for their column are cut with "~".

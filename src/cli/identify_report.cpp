@@ -1,5 +1,8 @@
 #include "cli/identify_report.h"
 
+#include "cli/cli_options.h"
+#include "cli/machine_facts.h"
+#include "cli/machine_identity.h"
 #include "cli/plain_text.h"
 
 #include <variant>
@@ -100,6 +103,29 @@ JsonValue IdentifyJson(const VT5Record& vt5, std::optional<bool> dmiBiosMajorRel
     root.Add("VT5", std::move(fields));
     root.Add("dmiBiosMajorRelease4", dmiBiosMajorRelease4 ? JsonValue(*dmiBiosMajorRelease4) : JsonValue());
     return root;
+}
+
+namespace {
+
+void PrintIdentity(const CliOptions& options, const VT5Record& vt5, const MachineFacts& facts, std::ostream& out) {
+    if (!options.json) {
+        out << IdentifyLines(vt5, facts.dmiBiosMajorRelease4);
+        return;
+    }
+    JsonValue report = IdentifyJson(vt5, facts.dmiBiosMajorRelease4);
+    AddMachineFactsJson(facts, report);
+    out << report.Serialize() << '\n';
+}
+
+}  // namespace
+
+int RunIdentifyCommand(const CliOptions& options, Platform& platform, IWmi& wmi, std::ostream& out, std::ostream& err) {
+    VT5Record vt5;
+    MachineFacts facts;
+    const int exitCode = IdentifyThisMachine(options, platform, wmi, vt5, facts, err);
+    if (exitCode != kIdentified) return exitCode;
+    PrintIdentity(options, vt5, facts, out);
+    return 0;
 }
 
 }  // namespace veltra

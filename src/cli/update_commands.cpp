@@ -42,7 +42,7 @@ std::string TransferLines(const std::vector<TransferRecord>& records) {
 }
 
 // The transfers, the messages and launch line, then the list as it stands now.
-void PrintOutcome(const CliOptions& options, const UpdateSession& session, std::ostream& out) {
+void PrintOutcome(TransferCommand command, const CliOptions& options, const UpdateSession& session, std::ostream& out) {
     const std::vector<TransferRecord>& records = session.transfers.Records();
     if (options.json) {
         JsonValue report = ResultJson(session.checkList.list);
@@ -50,8 +50,8 @@ void PrintOutcome(const CliOptions& options, const UpdateSession& session, std::
         JsonValue::Array messages;
         for (const std::u16string& message : session.view.Messages()) messages.push_back(Utf16ToUtf8(message));
         report.Add("messages", std::move(messages));
-        if (options.command == "install") report.Add("launch", Utf16ToUtf8(session.page->LastLaunchLine()));
-        if (options.command == "scan") report.Add("lastScan", Utf16ToUtf8(session.view.LastScan()));
+        if (command == TransferCommand::Install) report.Add("launch", Utf16ToUtf8(session.page->LastLaunchLine()));
+        if (command == TransferCommand::Scan) report.Add("lastScan", Utf16ToUtf8(session.view.LastScan()));
         out << report.Serialize() << '\n';
         return;
     }
@@ -59,7 +59,7 @@ void PrintOutcome(const CliOptions& options, const UpdateSession& session, std::
     for (const std::u16string& message : session.view.Messages()) out << PlainText(message) << '\n';
     const std::u16string& launch = session.page->LastLaunchLine();
     // A file refused before its transfer leaves no record, and nothing was started.
-    if (options.command == "install" && !records.empty() && AllDownloaded(records)) out << (launch.empty() ? "started" : PlainText(launch)) << '\n';
+    if (command == TransferCommand::Install && !records.empty() && AllDownloaded(records)) out << (launch.empty() ? "started" : PlainText(launch)) << '\n';
     out << ResultLines(session.checkList.list);
 }
 
@@ -91,12 +91,12 @@ int RunScanCommand(const CliOptions& options, Platform& platform, IWmi& wmi, Upd
         return 2;
     }
     session.WaitForListView();
-    PrintOutcome(options, session, out);
+    PrintOutcome(TransferCommand::Scan, options, session, out);
     return OutcomeCode(session, false);
 }
 
-int RunDownloadCommand(const CliOptions& options, Platform& platform, IWmi& wmi, UpdateServices& services, std::ostream& out,
-                       std::ostream& err) {
+int RunDownloadCommand(TransferCommand command, const CliOptions& options, Platform& platform, IWmi& wmi,
+                       UpdateServices& services, std::ostream& out, std::ostream& err) {
     UpdateSession session(platform, services, err);
     if (!session.Open(options, wmi, err)) return session.exitCode;
     for (int index : options.rows) {
@@ -105,16 +105,16 @@ int RunDownloadCommand(const CliOptions& options, Platform& platform, IWmi& wmi,
             err << "veltra-cli: no update numbered " << index << " in the list (see list)\n";
             return 2;
         }
-        if (options.command == "install") {
+        if (command == TransferCommand::Install) {
             session.page->OnRowDownload(row);
         } else {
             session.page->OnRowTicked(row, true);
         }
     }
-    if (options.command == "download") session.page->Download_Button_Clicked();
+    if (command == TransferCommand::Download) session.page->Download_Button_Clicked();
     session.WaitForListView();
-    PrintOutcome(options, session, out);
-    return OutcomeCode(session, options.command == "install");
+    PrintOutcome(command, options, session, out);
+    return OutcomeCode(session, command == TransferCommand::Install);
 }
 
 int RunHistoryCommand(const CliOptions& options, Platform& platform, std::ostream& out, std::ostream& err) {

@@ -20,6 +20,4 @@ void SetPointSize(FontDescription& font, int points, int pixelsPerInch) {
     font.height = -static_cast<int>(rounded);
 }
 
-void SetAngle(FontDescription& font, int tenthsOfDegree) { font.escapement = tenthsOfDegree; }
-
 }  // namespace veltra

@@ -8,10 +8,8 @@ struct FontDescription {
     std::u16string face = u"Arial";
     int height = -12;  // character height in pixels, negative as CreateFont takes it
     int weight = 400;
-    bool italic = false;
     bool underline = false;
     int charset = 1;  // DEFAULT_CHARSET
-    int escapement = 0;  // text angle in tenths of a degree
 };
 
 inline constexpr int kFontWeightNormal = 400;
@@ -21,6 +19,5 @@ void SetBold(FontDescription& font, bool bold);
 void SetFace(FontDescription& font, std::u16string face, int charset);
 // Point size at the screen's pixels per inch (MulDiv rounding), as a character height.
 void SetPointSize(FontDescription& font, int points, int pixelsPerInch);
-void SetAngle(FontDescription& font, int tenthsOfDegree);
 
 }  // namespace veltra

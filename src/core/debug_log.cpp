@@ -1,5 +1,7 @@
 #include "core/debug_log.h"
 
+#include "core/guarded_callback.h"
+
 #include <algorithm>
 
 #include "core/text.h"
@@ -52,5 +54,13 @@ DebugLogger& ProcessDebugLog() {
 void DebugLog(std::u16string_view text) { ProcessDebugLog().Log(text); }
 
 void DebugLogA(std::string_view ansiText) { ProcessDebugLog().LogAnsi(ansiText); }
+
+void LogCaughtException(std::string_view where, std::string_view what) noexcept {
+    try {
+        DebugLogA("Exception in " + std::string(where) + ": " + std::string(what));
+    } catch (...) {
+        // Out of memory for the line itself: the callback still gives its answer.
+    }
+}
 
 }  // namespace veltra

@@ -1,6 +1,7 @@
 #include "startup/work_path.h"
 
 #include "core/debug_log.h"
+#include "core/program_key.h"
 #include "core/vt5_record.h"
 #include "platform/file_system.h"
 #include "platform/process_info.h"
@@ -10,8 +11,6 @@ namespace veltra {
 namespace {
 
 constexpr std::size_t kValueByteCount = 128;
-constexpr const char16_t* kProgramKeys[] = {u"SOFTWARE\\Norva\\Veltra Series\\",
-                                            u"SOFTWARE\\Wow6432Node\\Norva\\Veltra Series\\"};
 
 void ReadValueInto(IRegistry& registry, const char16_t* key, const std::u16string& valueName, std::u16string& target) {
     if (auto text = registry.ReadString(RegistryRoot::LocalMachine, key, valueName, kValueByteCount)) target = *text;
@@ -20,8 +19,8 @@ void ReadValueInto(IRegistry& registry, const char16_t* key, const std::u16strin
 // The first key always, the second only while the target is still empty; a failed read
 // leaves the target as it was.
 void ReadProgramValue(IRegistry& registry, const std::u16string& valueName, std::u16string& target) {
-    ReadValueInto(registry, kProgramKeys[0], valueName, target);
-    if (target.empty()) ReadValueInto(registry, kProgramKeys[1], valueName, target);
+    ReadValueInto(registry, kProgramKey, valueName, target);
+    if (target.empty()) ReadValueInto(registry, kProgramKeyWow64, valueName, target);
 }
 
 }  // namespace

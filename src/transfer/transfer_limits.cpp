@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/program_key.h"
 #include "platform/registry.h"
 
 #if !defined(VELTRA_STALL_SECONDS) || !defined(VELTRA_TRANSFER_SECONDS) || !defined(VELTRA_MAX_FILE_MIB) || \
@@ -12,7 +13,6 @@
 namespace veltra {
 namespace {
 
-constexpr char16_t kProgramKey[] = u"SOFTWARE\\Norva\\Veltra Series\\";
 constexpr std::uint64_t kMiB = 1024 * 1024;
 // A catalogue is a few hundred kilobytes; the checks write a record per entry, so its size
 // bounds what a scan writes.

@@ -1,5 +1,6 @@
 #include "transfer/update_server.h"
 
+#include "core/program_key.h"
 #include "platform/registry.h"
 
 #ifndef VELTRA_UPDATE_SERVER
@@ -8,8 +9,6 @@
 
 namespace veltra {
 namespace {
-
-constexpr char16_t kProgramKey[] = u"SOFTWARE\\Norva\\Veltra Series\\";
 
 std::u16string WithoutTrailingSlashes(std::u16string address) {
     while (!address.empty() && address.back() == u'/') address.pop_back();

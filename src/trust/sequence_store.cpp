@@ -1,5 +1,6 @@
 #include "trust/sequence_store.h"
 
+#include "core/program_key.h"
 #include "core/text.h"
 #include "platform/registry.h"
 #include "trust/manifest_fields.h"
@@ -7,7 +8,6 @@
 namespace veltra {
 namespace {
 
-constexpr char16_t kProgramKey[] = u"SOFTWARE\\Norva\\Veltra Series\\";
 constexpr std::size_t kValueBytes = 64;  // 20 digits and the terminator, with room to spare
 
 const char16_t* ValueName(ServerFolder folder) {

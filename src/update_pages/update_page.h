@@ -68,7 +68,6 @@ public:
     DownloadEngine& Engine() { return engine_; }
     // The line LaunchFile logged for the last single item, empty when it started.
     const std::u16string& LastLaunchLine() const { return lastLaunchLine_; }
-    const std::vector<std::u16string>& Marks() const { return saMarks_; }
     // Why the last download's history record was not written; empty when it was.
     const std::u16string& HistoryFailure() const { return historyFailure_; }
 

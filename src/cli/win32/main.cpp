@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "cli/cli_app.h"
+#include "cli/cli_commands.h"
 #include "cli/cli_options.h"
 #include "cli/update_services.h"
 #include "platform/win32/wide.h"
@@ -58,7 +59,8 @@ int wmain(int argc, wchar_t** argv) {
     veltra::Win32Platform platform;
     veltra::Win32Wmi wmi;
     const veltra::CliParseResult parsed = veltra::ParseCliArguments(arguments);
-    const int exitCode = parsed.options && veltra::IsUpdateCommand(parsed.options->command)
+    const veltra::CliCommand* command = parsed.options ? veltra::FindCliCommand(parsed.options->command) : nullptr;
+    const int exitCode = command != nullptr && command->fetches
                              ? RunWithUpdateServices(arguments, platform.Get(), wmi)
                              : veltra::RunCli(arguments, platform.Get(), wmi, std::cout, std::cerr);
     std::cout.flush();

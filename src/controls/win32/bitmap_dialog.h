@@ -21,7 +21,6 @@ public:
     // Builds the window region from the background once: every pixel of the key colour is
     // cut out. Later calls do nothing; false when there is no background.
     bool MakeShaped();
-    bool IsShaped() const { return shaped_; }
     void SetDragAnywhere(bool on) { dragAnywhere_ = on; }
 
 protected:

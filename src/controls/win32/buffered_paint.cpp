@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/win32/gdi.h"
+#include "core/guarded_callback.h"
 
 namespace veltra {
 namespace {
@@ -59,8 +60,11 @@ bool IsTransparent(HWND window) { return (GetWindowLongPtrW(window, GWL_EXSTYLE)
 using ChildLists = std::unordered_map<HWND, std::vector<HWND>>;
 
 BOOL CALLBACK AddToItsParentsList(HWND child, LPARAM lists) {
-    (*reinterpret_cast<ChildLists*>(lists))[GetParent(child)].push_back(child);
-    return TRUE;
+    const auto answer = [&]() -> BOOL {
+        (*reinterpret_cast<ChildLists*>(lists))[GetParent(child)].push_back(child);
+        return TRUE;
+    };
+    return AnswerOrDefault("the child window walk", answer, [&]() -> BOOL { return TRUE; });
 }
 
 bool AllStillThere(const ChildLists& lists) {

@@ -3,6 +3,7 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "core/guarded_callback.h"
 namespace veltra {
 
 namespace {
@@ -116,14 +117,18 @@ void CControl::Release() {
 }
 
 LRESULT CALLBACK CControl::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    CControl* self = FromHandle(window);
-    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        WNDPROC original = self->original_;
-        self->Release();
-        return CallWindowProcW(original, window, message, wParam, lParam);
-    }
-    return self->WindowProc(message, wParam, lParam);
+    const auto answer = [&]() -> LRESULT {
+        CControl* self = FromHandle(window);
+        if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            WNDPROC original = self->original_;
+            self->Release();
+            return CallWindowProcW(original, window, message, wParam, lParam);
+        }
+        return self->WindowProc(message, wParam, lParam);
+    };
+    return AnswerOrDefault("a control's window procedure", answer,
+                           [&]() -> LRESULT { return DefWindowProcW(window, message, wParam, lParam); });
 }
 
 std::wstring CControl::Text() const {

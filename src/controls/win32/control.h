@@ -22,7 +22,6 @@ public:
                 int height, const wchar_t* text = L"");
 
     HWND Handle() const { return window_; }
-    int Id() const { return GetDlgCtrlID(window_); }
     void Place(int x, int y, int width, int height) const;
     void Show(bool show) const { ShowWindow(window_, show ? SW_SHOW : SW_HIDE); }
     void Enable(bool enable) const { EnableWindow(window_, enable ? TRUE : FALSE); }

@@ -1,6 +1,7 @@
 #include "controls/win32/dialog.h"
 
 #include "controls/win32/control.h"
+#include "core/guarded_callback.h"
 
 namespace veltra {
 
@@ -51,14 +52,18 @@ INT_PTR CDialog::DoModal(HWND parent) {
 }
 
 LRESULT CALLBACK CDialog::MessageFilter(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == MSGF_DIALOGBOX) {
-        const MSG& message = *reinterpret_cast<const MSG*>(lParam);
-        for (HWND window = message.hwnd; window != nullptr; window = GetParent(window)) {
-            CDialog* dialog = OurDialog(window);
-            if (dialog != nullptr && dialog->PreTranslateMessage(message)) return TRUE;
+    const auto answer = [&]() -> LRESULT {
+        if (code == MSGF_DIALOGBOX) {
+            const MSG& message = *reinterpret_cast<const MSG*>(lParam);
+            for (HWND window = message.hwnd; window != nullptr; window = GetParent(window)) {
+                CDialog* dialog = OurDialog(window);
+                if (dialog != nullptr && dialog->PreTranslateMessage(message)) return TRUE;
+            }
         }
-    }
-    return CallNextHookEx(messageFilterHook, code, wParam, lParam);
+        return CallNextHookEx(messageFilterHook, code, wParam, lParam);
+    };
+    return AnswerOrDefault("the dialogs' message filter", answer,
+                           [&]() -> LRESULT { return CallNextHookEx(messageFilterHook, code, wParam, lParam); });
 }
 
 CDialog* CDialog::OurDialog(HWND window) {
@@ -109,30 +114,37 @@ void CDialog::OnOK() { EndDialog(IDOK); }
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<CDialog*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, lParam);
-        self->window_ = window;
-        self->dialogManager_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CDialog::AnswerDrawing)));
-        return self->OnInitDialog();
-    }
-    CDialog* self = FromHandle(window);
-    if (self == nullptr) return FALSE;
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-        return FALSE;
-    }
-    return self->Dispatch(message, wParam, lParam);
+    const auto answer = [&]() -> INT_PTR {
+        if (message == WM_INITDIALOG) {
+            auto* self = reinterpret_cast<CDialog*>(lParam);
+            SetWindowLongPtrW(window, GWLP_USERDATA, lParam);
+            self->window_ = window;
+            self->dialogManager_ = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CDialog::AnswerDrawing)));
+            return self->OnInitDialog();
+        }
+        CDialog* self = FromHandle(window);
+        if (self == nullptr) return FALSE;
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            self->window_ = nullptr;
+            return FALSE;
+        }
+        return self->Dispatch(message, wParam, lParam);
+    };
+    return AnswerOrDefault("a dialog procedure", answer, [&]() -> INT_PTR { return FALSE; });
 }
 
 LRESULT CALLBACK CDialog::AnswerDrawing(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    CDialog* self = FromHandle(window);
-    if (self == nullptr) return DefDlgProcW(window, message, wParam, lParam);  // the object let go first
-    LRESULT result = 0;
-    if (IsDrawingMessage(message) && self->Answer(message, wParam, lParam, result)) return result;
-    return CallWindowProcW(self->dialogManager_, window, message, wParam, lParam);
+    const auto answer = [&]() -> LRESULT {
+        CDialog* self = FromHandle(window);
+        if (self == nullptr) return DefDlgProcW(window, message, wParam, lParam);  // the object let go first
+        LRESULT result = 0;
+        if (IsDrawingMessage(message) && self->Answer(message, wParam, lParam, result)) return result;
+        return CallWindowProcW(self->dialogManager_, window, message, wParam, lParam);
+    };
+    return AnswerOrDefault("a dialog's drawing", answer,
+                           [&]() -> LRESULT { return DefDlgProcW(window, message, wParam, lParam); });
 }
 
 bool CDialog::Answer(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -41,7 +41,6 @@ protected:
     virtual void OnCommand(int id, int code, HWND control);
     virtual void OnOK();
     virtual void OnCancel();
-    bool IsModal() const { return modal_; }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

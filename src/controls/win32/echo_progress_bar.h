@@ -13,7 +13,6 @@ public:
     void SetRange(int minimum, int maximum);
     // Returns the previous position; the position is kept inside the range.
     int SetPos(int position);
-    int GetPos() const { return position_; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -26,19 +26,15 @@ void CLabel::RebuildFont() {
     LOGFONTW description{};
     description.lfHeight = font_.height;
     description.lfWeight = font_.weight;
-    description.lfItalic = font_.italic ? TRUE : FALSE;
     description.lfUnderline = font_.underline ? TRUE : FALSE;
     description.lfCharSet = static_cast<BYTE>(font_.charset);
-    description.lfEscapement = font_.escapement;
-    description.lfOrientation = font_.escapement;
     const std::wstring face = ToWide(font_.face);
     wcsncpy(description.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     fontHandle_.reset(CreateFontIndirectW(&description));
 }
 
-CLabel& CLabel::SetBkColor(COLORREF colour, COLORREF /*highColour*/, int mode) {
-    backgroundColour_ = colour;
-    if (mode == 0) backgroundBrush_.reset(CreateSolidBrush(colour));
+CLabel& CLabel::SetBkColor(COLORREF colour) {
+    backgroundBrush_.reset(CreateSolidBrush(colour));
     return Changed();
 }
 
@@ -70,22 +66,10 @@ CLabel& CLabel::SetFontUnderline(bool on) {
     return Changed();
 }
 
-CLabel& CLabel::SetFontItalic(bool on) {
-    font_.italic = on;
-    RebuildFont();
-    return Changed();
-}
-
 CLabel& CLabel::SetFontSize(int points) {
     HDC screen = GetDC(nullptr);
     SetPointSize(font_, points, GetDeviceCaps(screen, LOGPIXELSY));
     ReleaseDC(nullptr, screen);
-    RebuildFont();
-    return Changed();
-}
-
-CLabel& CLabel::SetRotationAngle(int tenthsOfDegree) {
-    SetAngle(font_, tenthsOfDegree);
     RebuildFont();
     return Changed();
 }
@@ -97,47 +81,14 @@ void CLabel::SetStyleBit(int index, LONG_PTR bit, bool on) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-CLabel& CLabel::SetSunken(bool on) {
-    SetStyleBit(GWL_EXSTYLE, WS_EX_STATICEDGE, on);
-    return Changed();
-}
-
-CLabel& CLabel::SetBorder(bool on) {
-    SetStyleBit(GWL_STYLE, WS_BORDER, on);
-    return Changed();
-}
-
 CLabel& CLabel::SetTransparent(bool on) {
     transparent_ = on;
     SetStyleBit(GWL_EXSTYLE, WS_EX_TRANSPARENT, true);
     return Changed();
 }
 
-void CLabel::StartFlash(Flash what, bool on) {
-    KillTimer(Handle(), kFlashTimer);
-    flash_ = on ? what : Flash::None;
-    flashOff_ = false;
-    if (on) SetTimer(Handle(), kFlashTimer, 500, nullptr);
-}
-
-CLabel& CLabel::FlashText(bool on) {
-    StartFlash(Flash::Text, on);
-    return Changed();
-}
-
-CLabel& CLabel::FlashBackground(bool on) {
-    StartFlash(Flash::Background, on);
-    return Changed();
-}
-
 CLabel& CLabel::SetLink(bool on, bool notify) {
-    link_ = on ? LinkType::Link : LinkType::None;
-    if (notify) SetStyleBit(GWL_STYLE, SS_NOTIFY, true);
-    return Changed();
-}
-
-CLabel& CLabel::SetMailLink(bool on, bool notify) {
-    link_ = on ? LinkType::Mail : LinkType::None;
+    link_ = on;
     if (notify) SetStyleBit(GWL_STYLE, SS_NOTIFY, true);
     return Changed();
 }
@@ -153,9 +104,7 @@ CLabel& CLabel::SetLinkTarget(const std::wstring& target) {
 }
 
 void CLabel::OpenLink() const {
-    std::wstring target = linkTarget_;
-    if (target.empty()) target = Text();
-    if (link_ == LinkType::Mail && target.rfind(L"mailto:", 0) != 0) target = L"mailto:" + target;
+    const std::wstring target = linkTarget_.empty() ? Text() : linkTarget_;
     ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
@@ -185,19 +134,16 @@ void CLabel::Paint(HDC dc) const {
     GetClientRect(Handle(), &area);
     PaintTarget buffer(dc, area.right, area.bottom);
     HDC target = buffer.Dc();
-    const bool backgroundOff = flash_ == Flash::Background && flashOff_;
-    if (transparent_ || backgroundOff || backgroundBrush_ == nullptr)
+    if (transparent_ || backgroundBrush_ == nullptr)
         PaintParentBackground(Handle(), target);
     else
         FillRect(target, &area, backgroundBrush_.get());
-    if (!(flash_ == Flash::Text && flashOff_)) {
-        const std::wstring text = Text();
-        HGDIOBJ previous = SelectObject(target, fontHandle_.get());
-        SetBkMode(target, TRANSPARENT);
-        ::SetTextColor(target, textColour_);
-        DrawTextW(target, text.c_str(), static_cast<int>(text.size()), &area, TextFormat());
-        SelectObject(target, previous);
-    }
+    const std::wstring text = Text();
+    HGDIOBJ previous = SelectObject(target, fontHandle_.get());
+    SetBkMode(target, TRANSPARENT);
+    ::SetTextColor(target, textColour_);
+    DrawTextW(target, text.c_str(), static_cast<int>(text.size()), &area, TextFormat());
+    SelectObject(target, previous);
     buffer.Finish(0, 0);
 }
 
@@ -208,17 +154,12 @@ LRESULT CLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         InvalidateRect(Handle(), nullptr, TRUE);
         return result;
     }
-    case WM_TIMER:
-        if (wParam != kFlashTimer) break;
-        flashOff_ = !flashOff_;
-        InvalidateRect(Handle(), nullptr, TRUE);
-        return 0;
     case WM_SETCURSOR:
-        if (link_ == LinkType::None || linkCursor_ == nullptr) break;
+        if (!link_ || linkCursor_ == nullptr) break;
         SetCursor(linkCursor_);
         return TRUE;
     case WM_LBUTTONUP:
-        if (link_ != LinkType::None) OpenLink();
+        if (link_) OpenLink();
         break;
     default: break;
     }

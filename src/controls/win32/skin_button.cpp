@@ -135,7 +135,6 @@ bool CxSkinButton::OnDrawItem(DRAWITEMSTRUCT& item) {
         DrawBitmap(dc, picture, 0, 0);
     else
         FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-    if (border_) DrawEdge(dc, &area, look == ButtonLook::Pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     DrawCaption(dc, area, look);
     if ((item.itemState & ODS_FOCUS) != 0 && focusMargin_ > 0) {
         RECT focus = area;

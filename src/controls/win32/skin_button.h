@@ -26,7 +26,6 @@ public:
     void SetTextColor(COLORREF colour) { textColour_ = colour; }
     void SetHoverTextColor(COLORREF colour) { hoverTextColour_ = colour; }
     // Edge around the picture (raised, sunken when pressed) and focus rectangle margin.
-    void SetBorder(bool on) { border_ = on; }
     void SetFocusMargin(int pixels) { focusMargin_ = pixels; }
     // Whether the caption fits between the margins at the button's own font, uncut.
     bool CaptionFits() const;
@@ -54,7 +53,6 @@ private:
     int radioGroup_ = 0;
     bool checked_ = false;
     bool tracking_ = false;
-    bool border_ = false;
     int focusMargin_ = 2;  // every button shows a keyboard user where the focus is
     COLORREF textColour_ = RGB(255, 255, 255);
     COLORREF hoverTextColour_ = RGB(255, 255, 255);

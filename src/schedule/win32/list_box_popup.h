@@ -16,7 +16,6 @@ public:
 
     // Opens under `button` (20 pixels below its top, as wide as it) without taking the focus.
     bool Open(HWND page, HWND button);
-    Chooser Opener() const { return chooser_; }
 
 protected:
     BOOL OnInitDialog() override;

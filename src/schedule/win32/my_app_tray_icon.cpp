@@ -19,7 +19,7 @@ void CMyAppTrayIcon::OnRButtonDown(UINT /*id*/, int x, int y) {
 }
 
 void CMyAppTrayIcon::OnLButtonDblClk(UINT /*id*/, int /*x*/, int /*y*/) {
-    SendMessageW(mainDialog_, kShowMainWindow, 0, 0);
+    SendMessageW(mainDialog_, WM_SHOW_MAIN_WINDOW, 0, 0);
 }
 
 }  // namespace veltra

@@ -24,7 +24,6 @@ public:
     // Below the screen's edge, hidden and without timers.
     void StopAndHide();
     void SetLastScanText(const std::wstring& text);
-    const ReminderSlide& Slide() const { return slide_; }
 
 protected:
     BOOL OnInitDialog() override;

@@ -33,8 +33,6 @@ public:
     // Apply: the page's schedule into "Reminder.rec".
     void Save();
     void RestoreDefaults();
-    const ReminderSettings& Settings() const { return settings_; }
-    bool PopupOpen() const { return popup_ != nullptr; }
     // The chooser's list, or null while none is open.
     HWND PopupWindow() const;
 

@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <new>
 
+#include "core/guarded_callback.h"
 namespace veltra {
 
 namespace {
@@ -39,12 +40,16 @@ CSysTrayWnd::~CSysTrayWnd() {
 }
 
 LRESULT CALLBACK CSysTrayWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<CSysTrayWnd*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self != nullptr && message == CSysTrayIcon::kCallbackMessage) {
-        self->owner_.OnTrayNotify(static_cast<UINT>(wParam), static_cast<UINT>(lParam));
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
+    const auto answer = [&]() -> LRESULT {
+        auto* self = reinterpret_cast<CSysTrayWnd*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self != nullptr && message == CSysTrayIcon::kCallbackMessage) {
+            self->owner_.OnTrayNotify(static_cast<UINT>(wParam), static_cast<UINT>(lParam));
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    };
+    return AnswerOrDefault("the tray window", answer,
+                           [&]() -> LRESULT { return DefWindowProcW(window, message, wParam, lParam); });
 }
 
 CSysTrayIcon::CSysTrayIcon(NotifyFunction notify) : notify_(notify), window_(*this) {}

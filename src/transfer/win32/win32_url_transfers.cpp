@@ -3,6 +3,7 @@
 #include <urlmon.h>
 #include <wininet.h>
 
+#include "core/guarded_callback.h"
 #include "platform/win32/wide.h"
 #include "transfer/transfer_monitor.h"
 #include "transfer/win32/download_messages.h"
@@ -120,16 +121,20 @@ void Win32UrlTransfers::Release() {
 }
 
 LRESULT CALLBACK Win32UrlTransfers::TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<Win32UrlTransfers*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    const bool ours = message == WM_DOWNLOAD_PROGRESS || message == WM_DOWNLOAD_END || message == WM_DOWNLOAD_STOP ||
-                      (message == WM_TIMER && wParam == kTickTimer);
-    if (self != nullptr && ours) return self->OnMessage(message, wParam, lParam);
-    return DefWindowProcW(window, message, wParam, lParam);
+    const auto answer = [&]() -> LRESULT {
+        if (message == WM_NCCREATE) {
+            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        }
+        auto* self = reinterpret_cast<Win32UrlTransfers*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        const bool ours = message == WM_DOWNLOAD_PROGRESS || message == WM_DOWNLOAD_END || message == WM_DOWNLOAD_STOP ||
+                          (message == WM_TIMER && wParam == kTickTimer);
+        if (self != nullptr && ours) return self->OnMessage(message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
+    };
+    return AnswerOrDefault("the transfers' window", answer,
+                           [&]() -> LRESULT { return DefWindowProcW(window, message, wParam, lParam); });
 }
 
 LRESULT Win32UrlTransfers::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

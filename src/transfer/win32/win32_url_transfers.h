@@ -32,8 +32,6 @@ public:
     std::u16string Finish() override;
     std::u16string Abandon(bool stopRequested) override;
 
-    HWND TargetWindow() const { return window_; }
-
 private:
     static LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);

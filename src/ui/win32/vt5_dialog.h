@@ -27,8 +27,7 @@ struct PageServices;
 struct Platform;
 struct VT5Record;
 
-// Messages the main window answers besides its commands.
-constexpr UINT WM_SHOW_MAIN_WINDOW = WM_USER + 5;
+// The reminder's timer on the main window.
 constexpr UINT_PTR kReminderTimer = 555;
 
 // The set-up's identification of the machine (the dual-BIOS check to the video BIOS), with
@@ -41,11 +40,7 @@ public:
     CVT5Dlg(Platform& platform, VT5Record& vt5, IdentifyMachine identify);
     ~CVT5Dlg() override;
 
-    const MainDialog& Model() const { return model_; }
-    CPAGE_SETTING* SettingPageWindow() const { return setting_.get(); }
     HWND PageWindow(Page page) const;
-    CPAGE_VELTRA* UpdatePageWindow() const { return update_.get(); }
-    CPAGE_HISTORY* HistoryPageWindow() const { return history_.get(); }
 
 protected:
     BOOL OnInitDialog() override;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ids/bitmaps.h"
+#include "core/guarded_callback.h"
 #include "platform/win32/wide.h"
 
 namespace veltra {
@@ -35,25 +36,29 @@ void SkinCell(CxSkinButton& cell, int column, bool tickColumn) {
 // The tip painted in the list's colours: the system's tooltip look ignores the colours it
 // is given.
 LRESULT CALLBACK PaintTip(HWND tip, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    if (message != WM_PAINT) return DefSubclassProc(tip, message, wParam, lParam);
-    wchar_t text[256]{};
-    GetWindowTextW(tip, text, 256);
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(tip, &paint);
-    RECT area{};
-    GetClientRect(tip, &area);
-    HBRUSH background = CreateSolidBrush(kTipBackground);
-    FillRect(dc, &area, background);
-    DeleteObject(background);
-    FrameRect(dc, &area, GetSysColorBrush(COLOR_GRAYTEXT));
-    InflateRect(&area, -kTipMargin, 0);
-    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(tip, WM_GETFONT, 0, 0)));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kCellText);
-    DrawTextW(dc, text, -1, &area, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-    SelectObject(dc, previous);
-    EndPaint(tip, &paint);
-    return 0;
+    const auto answer = [&]() -> LRESULT {
+        if (message != WM_PAINT) return DefSubclassProc(tip, message, wParam, lParam);
+        wchar_t text[256]{};
+        GetWindowTextW(tip, text, 256);
+        PAINTSTRUCT paint{};
+        HDC dc = BeginPaint(tip, &paint);
+        RECT area{};
+        GetClientRect(tip, &area);
+        HBRUSH background = CreateSolidBrush(kTipBackground);
+        FillRect(dc, &area, background);
+        DeleteObject(background);
+        FrameRect(dc, &area, GetSysColorBrush(COLOR_GRAYTEXT));
+        InflateRect(&area, -kTipMargin, 0);
+        HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(tip, WM_GETFONT, 0, 0)));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, kCellText);
+        DrawTextW(dc, text, -1, &area, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+        SelectObject(dc, previous);
+        EndPaint(tip, &paint);
+        return 0;
+    };
+    return AnswerOrDefault("the list's tip", answer,
+                           [&]() -> LRESULT { return DefSubclassProc(tip, message, wParam, lParam); });
 }
 
 bool IsActionColumn(int column, bool tickColumn) { return column == 5 || column == 6 || (column == 0 && tickColumn); }

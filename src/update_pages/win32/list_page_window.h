@@ -20,7 +20,6 @@ namespace veltra {
 template <typename View>
 class CListPage : public CBitmapDialog, public View {
 public:
-    ListGrid& Grid() { return grid_; }
     void FocusList() const { SetFocus(grid_.ScrollBar()); }
 
     // IListView

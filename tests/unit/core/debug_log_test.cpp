@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "core/debug_log.h"
+#include "core/guarded_callback.h"
 #include "core/text.h"
 #include "fakes/fake_platform.h"
 #include "fakes/recording_debug_sink.h"
@@ -35,6 +38,18 @@ TEST(DebugLog, OffUntilEnabledThenNumberedLinesFromBothEntryPoints) {
     EXPECT_EQ(sink->lines[10], u"0010 :  tab\tand\nfeed");
     EXPECT_EQ(sink->lines[11], u"0011 :  " + std::u16string(DebugLogger::kAnsiBufferBytes, u'x'));
     EXPECT_EQ(sink->lines[12], u"0012 :  before");
+}
+
+// What a window procedure's handler throws stops there: the default answer and one line.
+TEST(DebugLog, AThrowingCallbackGivesItsDefaultAnswerAndOneLine) {
+    auto sink = std::make_shared<RecordingDebugSink>();
+    ProcessDebugLog().Enable(sink, nullptr);
+    EXPECT_EQ(AnswerOrDefault("the tray window", [] { return 3; }, [] { return 9; }), 3);
+    EXPECT_EQ(AnswerOrDefault("the tray window", []() -> int { throw std::runtime_error("bad row"); }, [] { return 7; }), 7);
+    EXPECT_EQ(AnswerOrDefault("a dialog", []() -> int { throw 1; }, [] { return 8; }), 8);
+    ProcessDebugLog().Disable();
+    EXPECT_EQ(sink->lines, (std::vector<std::u16string>{u"0000 :  Exception in the tray window: bad row",
+                                                        u"0001 :  Exception in a dialog: an exception of unknown type"}));
 }
 
 TEST(DebugWindow, TheEditorIsRetitledPlacedAndTypedInto) {

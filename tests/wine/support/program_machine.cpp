@@ -28,23 +28,22 @@ void RemoveSimService(SimDriver driver) {
     CloseServiceHandle(manager);
 }
 
-// Under WoW64 Wine starts a driver service the x86 program creates in its 32-bit driver
-// host, which cannot load 64-bit drivers; the system's own sc.exe installs and starts them
-// instead, as the maker's driver installer would, and the program finds them running. sc may
-// return while the service is still starting: a program that found no device then would
-// replace the service with its own, which cannot load, so the start is waited for.
-void StartDriversFromTheSystemSide(const ProgramMachine& machine) {
-    for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios}) {
-        if (GetFileAttributesW(machine.DriverPath(driver).c_str()) == INVALID_FILE_ATTRIBUTES) continue;
-        const std::wstring sc = L"C:\\windows\\sysnative\\sc.exe ";
-        RunChild(sc + L"create " + SimServiceName(driver) + L" type= kernel start= demand binPath= \"" +
-                 machine.DriverPath(driver) + L"\"");
-        RunChild(sc + L"start " + SimServiceName(driver));
-        PumpUntil([&] { return QueryServiceState(SimServiceName(driver)).running; }, 30000);
-    }
-}
-
 }  // namespace
+
+// sc may return while the service is still starting: a program that found no device then
+// would replace the service with its own, which cannot load, so the start is waited for.
+bool StartDriversFromTheSystemSide(const std::wstring& folder) {
+    bool allRunning = true;
+    for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios}) {
+        const std::wstring file = folder + SimDriverFileName(driver);
+        if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+        const std::wstring sc = L"C:\\windows\\sysnative\\sc.exe ";
+        RunChild(sc + L"create " + SimServiceName(driver) + L" type= kernel start= demand binPath= \"" + file + L"\"");
+        RunChild(sc + L"start " + SimServiceName(driver));
+        allRunning &= PumpUntil([&] { return QueryServiceState(SimServiceName(driver)).running; }, 30000);
+    }
+    return allRunning;
+}
 
 bool WindowsIs64Bit() { return sizeof(void*) == 8 || RunsUnderWow64(); }
 
@@ -88,7 +87,7 @@ ProgramMachine::ProgramMachine(const std::wstring& profileName)
     for (SimDriver driver : {SimDriver::Porvik, SimDriver::Norvabios}) RemoveSimService(driver);
     for (const wchar_t* program : {L"veltra.exe", L"veltra-cli.exe"})
         CopyFileW((ProgramFolder() + program).c_str(), (folder_.Path() + program).c_str(), FALSE);
-    if (RunsUnderWow64()) StartDriversFromTheSystemSide(*this);
+    if (RunsUnderWow64()) StartDriversFromTheSystemSide(folder_.Path());
 }
 
 ProgramMachine::~ProgramMachine() {

@@ -50,6 +50,13 @@ private:
     ScopedRegistryValue buildLabel_;
 };
 
+// Under WoW64 Wine starts a driver service the x86 program creates in its 32-bit driver host,
+// which cannot load 64-bit drivers; the system's own sc.exe installs and starts the drivers in
+// `folder` instead, as the maker's driver installer would, and the program finds them running.
+// A driver file the folder lacks is left out. False when a service did not come to run.
+// ProgramMachine does this for the tests, start-sim-drivers.exe for scripts/prepare-machine.
+bool StartDriversFromTheSystemSide(const std::wstring& folder);
+
 // Whether a service exists and whether it runs.
 struct ServiceState {
     bool exists = false;

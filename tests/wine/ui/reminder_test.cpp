@@ -13,6 +13,7 @@
 #include "ids/update_page.h"
 #include "main_window_fixture.h"
 #include "schedule/reminder_record.h"
+#include "schedule/win32/my_app_tray_icon.h"
 #include "support/source_tree.h"
 #include "support/test_window.h"
 
