@@ -11,6 +11,7 @@
 #include "cli/identify_report.h"
 #include "cli/machine_facts.h"
 #include "cli/machine_identity.h"
+#include "cli/mirror_command.h"
 #include "app/work_folders.h"
 #include "cli/plain_text.h"
 #include "cli/reminder_command.h"
@@ -51,6 +52,7 @@ int RunUpdateCommand(const CliOptions& options, Platform& platform, IWmi& wmi, U
     }
     if (options.command == "scan") return RunScanCommand(options, platform, wmi, *services, out, err);
     if (options.command == "verify") return RunVerifyCommand(options, platform, *services, out, err);
+    if (options.command == "mirror") return RunMirrorCommand(options, platform, *services, out, err);
     if (options.command == "report") return RunReportCommand(options, platform, wmi, *services, out, err);
     return RunDownloadCommand(options, platform, wmi, *services, out, err);
 }

@@ -10,7 +10,7 @@
 namespace veltra {
 namespace {
 
-constexpr const char* kCommands[] = {"identify", "check", "list", "scan", "download", "install", "history", "reminder", "verify", "report"};
+constexpr const char* kCommands[] = {"identify", "check", "list", "scan", "download", "install", "history", "reminder", "verify", "report", "mirror"};
 
 bool IsKnownCommand(const std::string& name) {
     for (const char* command : kCommands) {
@@ -140,6 +140,11 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
         } else if (argument == "--server") {
             if (i + 1 >= arguments.size()) return Fail("option --server needs an address");
             options.server = arguments[++i];
+        } else if (argument == "--to") {
+            if (i + 1 >= arguments.size()) return Fail("option --to needs a folder");
+            options.mirrorFolder = arguments[++i];
+        } else if (argument == "--prune") {
+            options.prune = true;
         } else if (argument == "--tree") {
             if (i + 1 >= arguments.size()) return Fail("option --tree needs a folder");
             options.tree = arguments[++i];
@@ -180,7 +185,11 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
     const bool reminderValues = options.reminderWeekday || options.reminderDate;
     if (reminderValues && !options.reminderSet) return Fail("--weekday and --date belong to reminder set");
     if (options.tree && options.command != "verify") return Fail("--tree belongs to verify");
-    if (deadlineGiven && (options.command != "verify" || options.tree)) return Fail("--deadline belongs to verify of a server");
+    const bool fetchesServer = (options.command == "verify" && !options.tree) || options.command == "mirror";
+    if (deadlineGiven && !fetchesServer) return Fail("--deadline belongs to verify of a server and to mirror");
+    if ((options.mirrorFolder || options.prune) != (options.command == "mirror")) return Fail("mirror needs --to DIR, and --to and --prune belong to it");
+    if (options.command == "mirror" && (options.identityFile || options.manualScan))
+        return Fail("mirror copies the whole server: --identity and --categories do not go with it yet");
     if ((options.csv || options.htmlFile) && options.command != "report") return Fail("--csv and --html belong to report");
     if (options.csv && options.json) return Fail("--json and --csv do not go together");
     if (options.command == "report" && options.identityFiles.empty()) return Fail("report needs --identity FILE...");
@@ -217,6 +226,11 @@ std::string CliUsage() {
            "                list (DataBase, DQATest), its sequence and expiry, then every\n"
            "                file it lists: ok, missing, size mismatch, hash mismatch or\n"
            "                not reached in time\n"
+           "  mirror --to DIR [--prune]\n"
+           "                copy the update server's signed lists, catalogues and files\n"
+           "                into DIR, each file checked against its list as it arrives;\n"
+           "                files DIR holds already are kept, the lists are placed last;\n"
+           "                --prune removes the files the new lists no longer name\n"
            "  report --identity FILE... [--json|--csv] [--html FILE]\n"
            "                fetch the catalogues once, check every saved identity and print\n"
            "                which PC needs which update, with a count per update; --html\n"
@@ -233,7 +247,7 @@ std::string CliUsage() {
            "                UpdateServer under HKLM\\SOFTWARE\\Norva\\Veltra Series\\, or the\n"
            "                address the program was built with\n"
            "  --tree DIR    verify the server tree in DIR instead of the server\n"
-           "  --deadline SECONDS  the time verify may take for all of a server's files\n"
+           "  --deadline SECONDS  the time verify or mirror may take for all of a server's files\n"
            "                (600 unless given); what it did not reach is said so\n"
            "  --weekday NAME  the day of a weekly reminder, Sunday to Saturday\n"
            "  --date N      the day of the month of a monthly or 3-monthly reminder;\n"
@@ -248,7 +262,8 @@ std::string CliUsage() {
 }
 
 bool IsUpdateCommand(const std::string& command) {
-    return command == "scan" || command == "download" || command == "install" || command == "verify" || command == "report";
+    return command == "scan" || command == "download" || command == "install" || command == "verify" || command == "report" ||
+           command == "mirror";
 }
 
 }  // namespace veltra
