@@ -494,7 +494,8 @@ TEST(CliMirror, FetchesWhatIsMissingChecksItAndPlacesTheListsLast) {
         bool console = false;  // standard error: the line redrawn in place, or one line per file
     } rows[] = {
         {{}, u"", Bytes("hello"), {vdList, readMe}, 0, "file 2 of 2, 0 KiB of 0 KiB, 0 KiB/s: XBIOS/QB-7100/130/Read me.txt\n"},
-        {{{vdList, Bytes("hello world\n")}}, u"", Bytes("hello"), {readMe}, 0, "\rfile 1 of 1, ", false, true},
+        {{{vdList, Bytes("hello world\n")}}, u"", Bytes("hello"), {readMe}, 0,
+         "\rfile 1 of 1, 0 KiB of 0 KiB, 0 KiB/s: XBIOS/QB-7100/130/Read me.txt\x1b[K\n", false, true},
         {{{vdList, Bytes("hello")}, {u"DataBase/manifest.txt", oldList}, {u"old.bin", Bytes("old")}}, u"", Bytes("hello"),
          {readMe, vdList}, 0, "", true},
         {{{u"DataBase/manifest.txt", Bytes(WriteManifest(old))}}, u"", Bytes("hello"), {readMe, vdList}, 1,
