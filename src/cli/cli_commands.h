@@ -23,7 +23,7 @@ struct CliContext {
 enum class CliWords { None, Rows, ReminderSet, IdentityFiles };
 
 // Options that belong to some commands only.
-enum CliCommandOption : unsigned { kTreeOption = 1, kDeadlineOption = 2, kReportFileOptions = 4 };
+enum CliCommandOption : unsigned { kTreeOption = 1, kDeadlineOption = 2, kReportFileOptions = 4, kMirrorOptions = 8 };
 
 // One console command: its name, its handler and the rules of its command line.
 struct CliCommand {

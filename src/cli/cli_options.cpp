@@ -151,6 +151,8 @@ const OptionRow kOptions[] = {
      }},
     {"--html", "option --html needs a file", [](Parsing& p, const OptionValue& value) { p.options.htmlFile = value; return std::string(); }},
     {"--server", "option --server needs an address", [](Parsing& p, const OptionValue& value) { p.options.server = value; return std::string(); }},
+    {"--to", "option --to needs a folder", [](Parsing& p, const OptionValue& value) { p.options.mirrorFolder = value; return std::string(); }},
+    {"--prune", nullptr, [](Parsing& p, const OptionValue&) { p.options.prune = true; return std::string(); }},
     {"--tree", "option --tree needs a folder", [](Parsing& p, const OptionValue& value) { p.options.tree = value; return std::string(); }},
     {"--deadline", "option --deadline needs a number of seconds", TakeDeadline},
     {"--work", "option --work needs a folder", [](Parsing& p, const OptionValue& value) { p.options.workFolder = value; return std::string(); }},
@@ -212,7 +214,11 @@ constexpr LineRule kLineRules[] = {
      "--weekday and --date belong to reminder set"},
     {[](const Parsing& p) { return p.options.tree && !Owns(*p.command, kTreeOption); }, "--tree belongs to verify"},
     {[](const Parsing& p) { return p.deadlineGiven && (!Owns(*p.command, kDeadlineOption) || p.options.tree); },
-     "--deadline belongs to verify of a server"},
+     "--deadline belongs to verify of a server and to mirror"},
+    {[](const Parsing& p) { return (p.options.mirrorFolder || p.options.prune) != Owns(*p.command, kMirrorOptions); },
+     "mirror needs --to DIR, and --to and --prune belong to it"},
+    {[](const Parsing& p) { return Owns(*p.command, kMirrorOptions) && (p.options.identityFile || p.options.manualScan); },
+     "mirror copies the whole server: --identity and --categories do not go with it yet"},
     {[](const Parsing& p) { return (p.options.csv || p.options.htmlFile) && !Owns(*p.command, kReportFileOptions); },
      "--csv and --html belong to report"},
     {[](const Parsing& p) { return p.options.csv && p.options.json; }, "--json and --csv do not go together"},
@@ -277,6 +283,11 @@ std::string CliUsage() {
            "                list (DataBase, DQATest), its sequence and expiry, then every\n"
            "                file it lists: ok, missing, size mismatch, hash mismatch or\n"
            "                not reached in time\n"
+           "  mirror --to DIR [--prune]\n"
+           "                copy the update server's signed lists, catalogues and files\n"
+           "                into DIR, each file checked against its list as it arrives;\n"
+           "                files DIR holds already are kept, the lists are placed last;\n"
+           "                --prune removes the files the new lists no longer name\n"
            "  report --identity FILE... [--json|--csv] [--html FILE]\n"
            "                fetch the catalogues once, check every saved identity and print\n"
            "                which PC needs which update, with a count per update; --html\n"
@@ -293,8 +304,9 @@ std::string CliUsage() {
            "                UpdateServer under HKLM\\SOFTWARE\\Norva\\Veltra Series\\, or the\n"
            "                address the program was built with\n"
            "  --tree DIR    verify the server tree in DIR instead of the server\n"
-           "  --deadline SECONDS  the time verify may take for all of a server's files\n"
-           "                (600 unless given); what it did not reach is said so\n"
+           "  --deadline SECONDS  the time verify or mirror may take for all of a\n"
+           "                server's files (600 unless given); what it did not reach is\n"
+           "                said so\n"
            "  --weekday NAME  the day of a weekly reminder, Sunday to Saturday\n"
            "  --date N      the day of the month of a monthly or 3-monthly reminder;\n"
            "                in shorter months the month's last day\n"

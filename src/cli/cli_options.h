@@ -7,7 +7,7 @@ namespace veltra {
 
 struct CliOptions {
     std::string command;  // "identify", "check", "list", "scan", "download", "install", "history", "reminder",
-                          // "verify", "report", "help" or "version"
+                          // "verify", "report", "mirror", "help" or "version"
     std::optional<std::u16string> workFolder;
     int categories = 127;  // category bits for "check"; all of them unless --categories narrows it
     bool manualScan = false;  // --categories given: "scan" ticks those boxes
@@ -17,6 +17,8 @@ struct CliOptions {
     std::vector<std::u16string> identityFiles;  // "report --identity FILE...": every file named
     bool csv = false;                           // "report --csv"
     std::optional<std::u16string> htmlFile;     // "report --html FILE"
+    std::optional<std::u16string> mirrorFolder;  // "mirror --to DIR"
+    bool prune = false;                          // "mirror --prune"
     std::optional<std::u16string> tree;  // --tree: "verify" reads a local copy of the server's tree
     int deadlineSeconds = 600;  // --deadline: the time "verify" may take for all of a server's files
     // "reminder set FREQUENCY [--weekday NAME] [--date N]": the values to store.

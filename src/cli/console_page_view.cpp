@@ -23,6 +23,7 @@ std::string ConsoleProgressLine(int percent, const std::u16string& text) {
 }
 
 void ConsolePageView::DrawBar() {
+    if (!console_) return;
     err_ << '\r' << ConsoleProgressLine(percent_, text_) << "\x1b[K" << std::flush;
     drawn_ = true;
 }

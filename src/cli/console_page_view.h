@@ -7,12 +7,13 @@
 
 namespace veltra {
 
-// The update page on a console: a progress bar for every transfer and the information
+// The update page on a console: a progress bar for every transfer (only where standard
+// error is a console: redrawn into a pipe or a file it would fill it) and the information
 // panel's messages. The console prints whole lists at the end, so the six-row window,
 // the scroll bar and the option boxes are not drawn.
 class ConsolePageView final : public IUpdatePageView {
 public:
-    explicit ConsolePageView(std::ostream& err) : err_(err) {}
+    ConsolePageView(std::ostream& err, bool console) : err_(err), console_(console) {}
 
     void SetRowEnabled(int, bool) override {}
     void SetRowTexts(int, std::span<const std::u16string>) override {}
@@ -43,6 +44,7 @@ private:
     void DrawBar();
 
     std::ostream& err_;
+    bool console_;
     int percent_ = 0;
     std::u16string text_;
     bool drawn_ = false;

@@ -4,9 +4,8 @@
 
 #include "cli/update_services.h"
 #include "core/text.h"
-#include "core/vt5_record.h"
+#include "cli/server_transfer.h"
 #include "platform/file_system.h"
-#include "platform/message_pump.h"
 #include "platform/platform.h"
 #include "transfer/download_engine.h"
 
@@ -28,68 +27,28 @@ private:
     std::u16string tree_;
 };
 
-// The download engine with its limits and watchdog, one file at a time, each transfer
-// allowed no more than the time left.
-class ServerTree final : public ServerFiles, public IDownloadTarget {
+// The server through the program's download engine, one file at a time into the scratch file.
+class ServerTree final : public ServerFiles {
 public:
     ServerTree(UpdateServices& services, Platform& platform, std::u16string base, std::u16string scratch,
                int deadlineSeconds)
-        : services_(services),
-          platform_(platform),
-          limits_(ReadTransferLimits(platform.registry)),
-          base_(std::move(base)),
-          scratch_(std::move(scratch)),
-          deadline_(Now() + deadlineSeconds) {
-        vt5_.nDownloadMode = kModeBatch;
-    }
-    ~ServerTree() override { platform_.fileSystem.Remove(scratch_); }
+        : files_(platform.fileSystem), transfer_(services, platform, std::move(base), deadlineSeconds),
+          scratch_(std::move(scratch)) {}
+    ~ServerTree() override { files_.Remove(scratch_); }
 
-    bool OutOfTime() override { return Now() >= deadline_; }
+    bool OutOfTime() override { return transfer_.OutOfTime(); }
 
     std::optional<std::u16string> Fetch(const std::string& path) override {
-        if (OutOfTime()) return std::nullopt;
-        const std::u16string url = base_ + u"/" + Utf8ToUtf16(path);
         // A failed transfer leaves the file as it was: the earlier file must not stand in.
-        platform_.fileSystem.Remove(scratch_);
-        ended_ = false;
-        failed_ = false;
-        TransferLimits limits = limits_;
-        limits.transferMilliseconds = std::min<std::uint64_t>(limits.transferMilliseconds, (deadline_ - Now()) * 1000);
-        DownloadEngine engine(services_.transfers, platform_.messageBox, vt5_, *this, limits);
-        engine_ = &engine;
-        engine.DeleteCacheEntry(url);
-        engine.URLDownload(url, scratch_);
-        services_.pump.PumpUntil([this] { return ended_; });
-        engine_ = nullptr;
-        if (failed_ || !platform_.fileSystem.Exists(scratch_)) return std::nullopt;
+        files_.Remove(scratch_);
+        if (transfer_.Fetch(path, scratch_) != kWebStopNone || !files_.Exists(scratch_)) return std::nullopt;
         return scratch_;
     }
 
-    void RedrawProgressBar(int) override {}
-    void ShowProgressText(const std::u16string&) override {}
-    // The address was refused before a transfer began.
-    void ReturnToListView() override {
-        failed_ = true;
-        ended_ = true;
-    }
-    void OnNextItem() override {
-        failed_ = engine_->nWebStop != kWebStopNone;
-        ended_ = true;
-    }
-
 private:
-    std::int64_t Now() { return platform_.clock.ToSeconds(platform_.clock.LocalNow()); }
-
-    UpdateServices& services_;
-    Platform& platform_;
-    TransferLimits limits_;
-    VT5Record vt5_;
-    DownloadEngine* engine_ = nullptr;  // the engine of the running fetch
-    std::u16string base_;
+    IFileSystem& files_;
+    ServerTransfer transfer_;
     std::u16string scratch_;
-    std::int64_t deadline_;
-    bool ended_ = false;
-    bool failed_ = false;
 };
 
 }  // namespace

@@ -121,7 +121,7 @@ int RunHistoryCommand(const CliOptions& options, Platform& platform, std::ostrea
     VT5Record vt5;
     if (!IdentifyWorkFolder(options, platform, vt5, err)) return 1;
     HistoryFile history(platform.fileSystem, platform.codePage, HistoryPath(vt5.sWorkPath));
-    ConsolePageView view(err);
+    ConsolePageView view(err, false);
     HistoryPage page(history, vt5, view);
     page.RefreshHistory();
     const HistoryList& list = page.List();

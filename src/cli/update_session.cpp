@@ -23,7 +23,7 @@ UpdateSession::UpdateSession(Platform& platform_, UpdateServices& services_, std
       services(services_),
       writer(vt5, platform_.codePage),
       transfers(services_.transfers),
-      view(err) {}
+      view(err, services_.errorIsConsole) {}
 
 bool UpdateSession::Open(const CliOptions& options, IWmi& wmi, std::ostream& err) {
     CheckInputs inputs;

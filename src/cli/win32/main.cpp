@@ -10,6 +10,7 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_options.h"
 #include "cli/update_services.h"
+#include "cli/win32/win32_folder_tree.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_crypto.h"
 #include "platform/win32/win32_platform.h"
@@ -30,6 +31,12 @@ BOOL WINAPI OnConsoleBreak(DWORD type) {
     return TRUE;
 }
 
+// A console redraws a progress line in place; a pipe or a file would keep every redraw.
+bool StandardErrorIsConsole() {
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
+}
+
 // Only the update commands get the transfers, whose hidden window starts the display side
 // of the process: identify and the other commands stay off the display.
 int RunWithUpdateServices(const std::vector<std::u16string>& arguments, veltra::Platform& platform,
@@ -39,7 +46,9 @@ int RunWithUpdateServices(const std::vector<std::u16string>& arguments, veltra::
     veltra::Win32ProgramStarter starter;
     veltra::Win32MessagePump pump;
     veltra::Win32Crypto crypto;
-    veltra::UpdateServices services{transfers, starter, pump, &crypto, veltra::PinnedPublicKey()};
+    veltra::Win32FolderTree mirrorFolder;
+    veltra::UpdateServices services{transfers, starter, pump, &crypto, veltra::PinnedPublicKey(), &mirrorFolder,
+                                    StandardErrorIsConsole()};
     g_transfers = &transfers;
     SetConsoleCtrlHandler(OnConsoleBreak, TRUE);
     const int exitCode = veltra::RunCli(arguments, platform, wmi, std::cout, std::cerr, &services);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <sstream>
 
 #include "../catalogue/catalogue_fixture.h"
@@ -20,7 +21,9 @@
 #include "fakes/fake_program_starter.h"
 #include "fakes/fake_wmi.h"
 #include "history/history.h"
+#include "platform/folder_tree.h"
 #include "platform/openssl/openssl_crypto.h"
+#include "trust/manifest.h"
 
 namespace veltra::testing {
 namespace {
@@ -87,7 +90,9 @@ TEST(Cli, BadCommandLinesGiveOneLineAndExitCode2) {
              {u"verify", u"--tree", u"C:\\T", u"--deadline", u"5"}, {u"report"},
              {u"report", u"--identity", u"a", u"--json", u"--csv"}, {u"report", u"--identity", u"a", u"--html"},
              {u"report", u"--identity", u"a", u"--categories", u"mb-bios"},
-             {u"check", u"--identity", u"a", u"b"}, {u"check", u"--csv"}, {u"scan", u"--html", u"p.html"}}) {
+             {u"check", u"--identity", u"a", u"b"}, {u"check", u"--csv"}, {u"scan", u"--html", u"p.html"}, {u"mirror"},
+             {u"mirror", u"--to"}, {u"scan", u"--to", u"C:\\M"}, {u"verify", u"--prune"},
+             {u"mirror", u"--to", u"C:\\M", u"--identity", u"a"}, {u"mirror", u"--to", u"C:\\M", u"--categories", u"1"}}) {
         const CliRun run = RunCommand(fake, arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out, "");
@@ -174,6 +179,14 @@ const std::u16string kCatalogues = u"http://up/DataBase/VT5/";
 
 std::vector<unsigned char> Signature(const std::string& name) { return SourceFile("tests/fixtures/signatures/" + name); }
 
+// A mirror folder's files and links, as a test sets them.
+struct FakeFolderTree final : IFolderTree {
+    bool IsLink(const std::u16string& path) override { return links.count(path) != 0; }
+    std::vector<std::string> Files(const std::u16string&) override { return files; }
+    std::set<std::u16string> links;
+    std::vector<std::string> files;
+};
+
 struct UpdateCli {
     UpdateCli() {
         for (const char16_t* folder : {u"LOG", u"DL_INFO", u"DL_FILE"}) fake.fileSystem.AddFolder(u"C:\\W\\VT5\\" + std::u16string(folder));
@@ -181,7 +194,8 @@ struct UpdateCli {
         for (const auto& [path, bytes] : BundledCatalogues("DataBase")) transfers.server[u"http://up/" + Utf8ToUtf16(path)] = bytes;
     }
     int Run(std::vector<std::u16string> arguments) {
-        arguments.insert(arguments.end(), {u"--work", u"C:\\W", u"--server", u"http://up/", u"--identity", identity});
+        arguments.insert(arguments.end(), {u"--work", u"C:\\W", u"--server", u"http://up/"});
+        if (!identity.empty()) arguments.insert(arguments.end(), {u"--identity", identity});
         transfers.startedUrls.clear();
         transfers.deletedCacheEntries.clear();
         const CliRun run = RunCommand(fake, arguments, &services);
@@ -200,7 +214,8 @@ struct UpdateCli {
     fakes::FakeUrlTransfers transfers{fake.fileSystem};
     fakes::FakeProgramStarter starter{fake.fileSystem};
     fakes::FakeMessagePump pump{transfers};
-    UpdateServices services{transfers, starter, pump};
+    FakeFolderTree mirrorFolder;
+    UpdateServices services{transfers, starter, pump, nullptr, {}, &mirrorFolder, true};
     OpenSslCrypto crypto;
     std::u16string identity = u"C:\\id\\demo.json";  // an option's value may end the line
     std::string out, err;
@@ -219,6 +234,9 @@ TEST(CliUpdate, ScanDownloadInstallAndHistory) {
     EXPECT_EQ(cli.fake.fileSystem.Contents(u"C:\\W\\VT5\\LOG\\CheckList.rec"), SourceFile("tests/fixtures/catalogue/demo-pc-CheckList.rec"));
     EXPECT_EQ(GetDateTime(cli.fake.fileSystem.Contents(LastScanPath(u"C:\\W\\")), 0), cli.fake.clock.now);
     EXPECT_THAT(cli.err, HasSubstr("] 100% Download norva Utility information now ... 100 %"));
+    cli.services.errorIsConsole = false;  // a pipe or a file gets no redrawn bar
+    ASSERT_EQ(cli.Run({u"scan"}), 0) << cli.err;
+    EXPECT_EQ(cli.err, "");
 
     cli.transfers.server[u"http://up/DVD/UTILITY/NORVA/NetBoost/12/SUtility.exe"] = {'M', 'Z'};
     EXPECT_EQ(cli.Run({u"download", u"7", u"6", u"--debug"}), 1);  // 6 is not on the server
@@ -455,6 +473,76 @@ TEST(CliVerify, FileNamesFromTheListAreEscaped) {
     EXPECT_EQ(cli.Run({u"verify", u"--tree", u"C:\\T"}), 1);
     EXPECT_EQ(cli.out, "DataBase/manifest.txt: accepted, sequence 1765152000, expires 2027-12-07T00:00:00Z\n"
                        "missing\tDataBase/\\u202etxt.exe\nmissing\tDataBase/a\\u2028b\nDQATest/manifest.txt: missing\n");
+}
+
+// A mirror run: both signed lists checked first, then the files the mirror lacks (paths its
+// lists do not name yet before changed ones), each as signed; the lists placed last and only
+// when every file is there; --prune removes what the new lists do not name.
+TEST(CliMirror, FetchesWhatIsMissingChecksItAndPlacesTheListsLast) {
+    const std::u16string vdList = u"DataBase/VT5/VDList.xml", readMe = u"XBIOS/QB-7100/130/Read me.txt";
+    Manifest old{"DataBase", 1, 0, {{"old.bin", 3, {}}, {"DataBase/VT5/VDList.xml", 12, {}}}};
+    const std::vector<unsigned char> oldList = Bytes(WriteManifest(old));
+    old.sequence = 1765152001;
+    const struct {
+        std::map<std::u16string, std::vector<unsigned char>> held;  // in C:\M before the run
+        std::u16string link;                                        // below C:\M
+        std::vector<unsigned char> servedReadMe;
+        std::vector<std::u16string> fetched;  // after both lists and signatures
+        int exitCode;
+        std::string message;
+        bool prune = false;
+        bool console = false;  // standard error: the line redrawn in place, or one line per file
+    } rows[] = {
+        {{}, u"", Bytes("hello"), {vdList, readMe}, 0, "file 2 of 2, 0 KiB of 0 KiB, 0 KiB/s: XBIOS/QB-7100/130/Read me.txt\n"},
+        {{{vdList, Bytes("hello world\n")}}, u"", Bytes("hello"), {readMe}, 0,
+         "\rfile 1 of 1, 0 KiB of 0 KiB, 0 KiB/s: XBIOS/QB-7100/130/Read me.txt\x1b[K\n", false, true},
+        {{{vdList, Bytes("hello")}, {u"DataBase/manifest.txt", oldList}, {u"old.bin", Bytes("old")}}, u"", Bytes("hello"),
+         {readMe, vdList}, 0, "", true},
+        {{{u"DataBase/manifest.txt", Bytes(WriteManifest(old))}}, u"", Bytes("hello"), {readMe, vdList}, 1,
+         "veltra-cli: DataBase/manifest.txt: The update server's file list is older than one already used"},
+        {{}, u"", Bytes("hellO"), {vdList, readMe}, 1,
+         "veltra-cli: XBIOS/QB-7100/130/Read me.txt: not the size and hash its signed list gives, so it was not kept\n"},
+        {{}, u"XBIOS\\QB-7100", Bytes("hello"), {vdList}, 1,
+         "veltra-cli: XBIOS/QB-7100/130/Read me.txt: a symbolic link or junction is in its way"},
+    };
+    for (const auto& row : rows) {
+        UpdateCli cli;
+        cli.PinDemoKey();
+        cli.services.errorIsConsole = row.console;
+        cli.identity.clear();  // a mirror is of the whole server
+        for (const auto& [path, fixture] : {std::pair{u"DataBase/manifest", "manifest"}, {u"DQATest/manifest", "manifest-dqa"}}) {
+            for (const char16_t* kind : {u".txt", u".sig"})
+                cli.transfers.server[u"http://up/" + std::u16string(path) + kind] = Signature(fixture + Utf16ToUtf8(kind));
+        }
+        cli.transfers.server[u"http://up/" + vdList] = Bytes("hello world\n");
+        cli.transfers.server[u"http://up/" + readMe] = row.servedReadMe;
+        auto local = [](std::u16string path) {
+            std::replace(path.begin(), path.end(), u'/', u'\\');
+            return u"C:\\M\\" + path;
+        };
+        for (const auto& [path, bytes] : row.held) {
+            cli.fake.fileSystem.AddFile(local(path), bytes);
+            cli.mirrorFolder.files.push_back(Utf16ToUtf8(path));
+        }
+        if (!row.link.empty()) cli.mirrorFolder.links.insert(u"C:\\M\\" + row.link);
+        std::vector<std::u16string> arguments = {u"mirror", u"--to", u"C:\\M\\"};
+        if (row.prune) arguments.push_back(u"--prune");
+        const std::string what = Utf16ToUtf8(row.fetched.back()) + " " + std::to_string(row.held.size());
+        EXPECT_EQ(cli.Run(arguments), row.exitCode) << what << cli.err;
+        std::vector<std::u16string> expected;
+        for (const char16_t* list : {u"DataBase/manifest.txt", u"DataBase/manifest.sig", u"DQATest/manifest.txt", u"DQATest/manifest.sig"})
+            expected.push_back(u"http://up/" + std::u16string(list));
+        for (const std::u16string& path : row.fetched) expected.push_back(u"http://up/" + path);
+        for (const char16_t* list : {u"DataBase/manifest.sig", u"DataBase/manifest.txt", u"DQATest/manifest.sig", u"DQATest/manifest.txt"})
+            if (row.exitCode == 0) expected.push_back(u"http://up/" + std::u16string(list));
+        EXPECT_EQ(cli.transfers.startedUrls, expected) << what;
+        EXPECT_THAT(cli.err, HasSubstr(row.message)) << what;
+        EXPECT_EQ(cli.fake.fileSystem.HasFile(local(readMe)), row.servedReadMe == Bytes("hello") && row.link.empty()) << what;
+        EXPECT_EQ(cli.fake.fileSystem.Contents(local(u"DataBase/manifest.txt")),
+                  row.exitCode == 0 ? Signature("manifest.txt") : row.held.count(u"DataBase/manifest.txt") ? row.held.at(u"DataBase/manifest.txt") : std::vector<unsigned char>{}) << what;
+        EXPECT_EQ(cli.fake.fileSystem.HasFile(local(u"old.bin")), row.held.count(u"old.bin") != 0 && !row.prune) << what;
+        EXPECT_FALSE(cli.fake.fileSystem.HasFile(u"C:\\W\\VT5\\DL_INFO\\mirror.tmp")) << what;
+    }
 }
 
 TEST(CliCheck, ChecksASavedIdentityWritesTheResultFileListsItAgainAndNarrowsByCategory) {
