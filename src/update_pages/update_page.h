@@ -118,6 +118,9 @@ private:
     ScanOptions options_;
     PageState state_ = PageState::List;
     ManifestStep manifestStep_ = ManifestStep::None;
+    // A mirror replaces the list and its signature by two renames; a scan between them gets
+    // a pair that does not match, so such a pair is fetched once more before it is refused.
+    bool listFetchedAgain_ = false;
     std::vector<std::u16string> saMarks_;
     std::u16string lastLaunchLine_;
     std::u16string historyFailure_;

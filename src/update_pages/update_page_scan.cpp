@@ -77,6 +77,7 @@ void UpdatePage::StartCatalogues() {
         DownloadXML(services_.serverBase, CatalogueFolder());
         return;
     }
+    listFetchedAgain_ = false;
     FetchManifest(ManifestStep::List);
 }
 
@@ -99,6 +100,10 @@ void UpdatePage::OnManifestFetched() {
     }
     if (step == ManifestStep::List) return FetchManifest(ManifestStep::Signature);
     const ManifestCheck check = services_.trust->Accept(Source());
+    if (check.verdict == ManifestVerdict::BadSignature && !std::exchange(listFetchedAgain_, true)) {
+        DebugLog(u"The signed file list and its signature do not match: fetching both once more");
+        return FetchManifest(ManifestStep::List);
+    }
     if (check.verdict != ManifestVerdict::Accepted) return EndRefusedScan(DescribeVerdict(check).message);
     DownloadXML(services_.serverBase, CatalogueFolder());
 }

@@ -321,12 +321,19 @@ TEST(CliUpdate, AScanUsesOnlyWhatTheSignedListVouchesFor) {
         int exitCode;
         std::string message;
         std::string list = "manifest";  // the signed list served as DataBase's
+        std::string signature = list;
+        std::vector<std::u16string> listFetches = {u"http://up/DataBase/manifest.txt", u"http://up/DataBase/manifest.sig"};
     } rows[] = {
         {"hello world\n", u"vga-driver", {kCatalogues + u"VDList.xml"}, Bytes("hello world\n"), 0, ""},
         // DQATest's own list served as DataBase's ends the scan before any catalogue.
         {"hello world\n", u"vga-driver", {}, earlier, 1,
          "veltra-cli: The update server's file list was signed for another folder than the one it came from.",
          "manifest-dqa"},
+        // A list and a signature that do not match (a mirror between its two renames) are
+        // fetched once more, and refused when they still do not match.
+        {"hello world\n", u"vga-driver", {}, earlier, 1, "veltra-cli: The update server's file list is not signed by the maker.", "manifest", "manifest-dqa",
+         {u"http://up/DataBase/manifest.txt", u"http://up/DataBase/manifest.sig", u"http://up/DataBase/manifest.txt",
+          u"http://up/DataBase/manifest.sig"}},
         {"hello World\n", u"vga-driver", {kCatalogues + u"VDList.xml"}, earlier, 1, "veltra-cli: The downloaded file is not"},
         // A refused catalogue does not hold up the next, and its refusal alone sets the exit code.
         {"hello world\n", u"mb-bios,vga-driver", {kCatalogues + u"VDList.xml"}, Bytes("hello world\n"), 1,
@@ -336,11 +343,11 @@ TEST(CliUpdate, AScanUsesOnlyWhatTheSignedListVouchesFor) {
         UpdateCli cli;
         cli.PinDemoKey();
         cli.transfers.server[u"http://up/DataBase/manifest.txt"] = Signature(row.list + ".txt");
-        cli.transfers.server[u"http://up/DataBase/manifest.sig"] = Signature(row.list + ".sig");
+        cli.transfers.server[u"http://up/DataBase/manifest.sig"] = Signature(row.signature + ".sig");
         cli.transfers.server[u"http://up/DataBase/VT5/VDList.xml"] = Bytes(row.catalogue);
         cli.fake.fileSystem.AddFile(kVdListFile, earlier);
         EXPECT_EQ(cli.Run({u"scan", u"--categories", row.category}), row.exitCode) << row.catalogue << cli.err;
-        std::vector<std::u16string> fetched = {u"http://up/DataBase/manifest.txt", u"http://up/DataBase/manifest.sig"};
+        std::vector<std::u16string> fetched = row.listFetches;
         fetched.insert(fetched.end(), row.fetched.begin(), row.fetched.end());
         EXPECT_EQ(cli.transfers.startedUrls, fetched) << row.catalogue;
         EXPECT_EQ(cli.fake.fileSystem.Contents(kVdListFile), row.kept) << row.catalogue;
