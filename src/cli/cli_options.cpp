@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include "core/text.h"
+#include "download/server_address.h"
 
 #include <algorithm>
 #include <cctype>
@@ -140,6 +141,8 @@ CliParseResult ParseCliArguments(const std::vector<std::u16string>& arguments) {
         } else if (argument == "--server") {
             if (i + 1 >= arguments.size()) return Fail("option --server needs an address");
             options.server = arguments[++i];
+            if (!ServerAddress(*options.server))
+                return Fail("option --server takes an http:// or https:// address, a file: address or a folder (C:\\mirror, \\\\host\\share)");
         } else if (argument == "--tree") {
             if (i + 1 >= arguments.size()) return Fail("option --tree needs a folder");
             options.tree = arguments[++i];
@@ -231,7 +234,9 @@ std::string CliUsage() {
            "  --identity FILE  check for the computer saved in FILE by identify --json\n"
            "  --server URL  the update server for this run; otherwise the registry value\n"
            "                UpdateServer under HKLM\\SOFTWARE\\Norva\\Veltra Series\\, or the\n"
-           "                address the program was built with\n"
+           "                address the program was built with. An http:// or https://\n"
+           "                address, or a mirror folder: C:\\mirror, \\\\host\\share\\mirror or\n"
+           "                file:///C:/mirror (read as the server, signed lists checked alike)\n"
            "  --tree DIR    verify the server tree in DIR instead of the server\n"
            "  --deadline SECONDS  the time verify may take for all of a server's files\n"
            "                (600 unless given); what it did not reach is said so\n"

@@ -3,6 +3,7 @@
 #include <urlmon.h>
 #include <wininet.h>
 
+#include "download/server_address.h"
 #include "download/transfer_monitor.h"
 #include "download/win32/download_messages.h"
 #include "platform/win32/wide.h"
@@ -62,6 +63,8 @@ Win32UrlTransfers::~Win32UrlTransfers() {
 }
 
 bool Win32UrlTransfers::IsValidUrl(const std::u16string& url) {
+    // A folder's file is read without the service, so only its own test applies.
+    if (FolderPathOf(url)) return true;
     return IsWellFormedUrl(url) && ::IsValidURL(nullptr, ToWide(url).c_str(), 0) == S_OK;
 }
 
