@@ -130,7 +130,7 @@ TEST_F(UpdateFlow, ChangedUpdatesAndReplayedListsAreRefused) {
 }
 
 // A mirror is the server's tree copied by the test: served by nginx, or read as a folder by
-// its drive path or its file: address, it gives the demo PC what the server gives, and its
+// its drive path, its file: address or a share (the test server's root), it gives the demo PC what the server gives, and its
 // update file arrives checked against the signed list; once that file is changed in the
 // copy, it is refused from the folder as from the web server.
 TEST_F(UpdateFlow, AMirrorServedOrReadAsAFolderGivesWhatTheServerGives) {
@@ -150,7 +150,7 @@ TEST_F(UpdateFlow, AMirrorServedOrReadAsAFolderGivesWhatTheServerGives) {
     ASSERT_EQ(scan.exitCode, 0u) << scan.output << scan.errors;
     std::wstring fileUrl = L"file:///" + served;
     std::replace(fileUrl.begin(), fileUrl.end(), L'\\', L'/');
-    for (const std::wstring& place : {server_.base + L"/mirror", served, fileUrl}) {
+    for (const std::wstring& place : {server_.base + L"/mirror", served, fileUrl, std::wstring(L"\\\\veltra-test\\root\\mirror")}) {
         const auto run = Cli(L"scan", place);
         EXPECT_EQ(run.exitCode, 0u) << run.errors;
         EXPECT_EQ(Results(run.output), Results(scan.output));
