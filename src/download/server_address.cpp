@@ -57,6 +57,7 @@ std::optional<FolderPath> ParseFolder(std::u16string_view text) {
 // Percent escapes decoded to UTF-8; nothing for a broken escape or bytes that are not UTF-8.
 std::optional<std::u16string> PercentDecoded(std::u16string_view text) {
     const std::string utf8 = Utf16ToUtf8(text);
+    if (Utf8ToUtf16(utf8) != text) return std::nullopt;  // a lone surrogate
     std::string bytes;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         if (utf8[i] != '%') {
@@ -96,17 +97,20 @@ std::u16string WindowsPath(const FolderPath& folder) {
     return path;
 }
 
-// Escapes only what would not read back as the same name.
+// Escapes what would not read back as the same name: a blank at the end would be trimmed.
 std::u16string Escaped(const std::u16string& name) {
     std::u16string escaped;
-    for (char16_t unit : name) escaped += unit == u'%' ? u"%25" : unit == u'#' ? u"%23" : std::u16string(1, unit);
+    for (char16_t unit : name) {
+        escaped += unit == u'%' ? u"%25" : unit == u'#' ? u"%23" : unit == u' ' ? u"%20" : std::u16string(1, unit);
+    }
     return escaped;
 }
 
 std::u16string FileUrl(const FolderPath& folder) {
     std::u16string url = folder.drive.empty() ? u"file:/" : u"file:///" + folder.drive;
     for (const std::u16string& name : folder.names) url += u"/" + Escaped(name);
-    return url;
+    // A drive's root keeps its slash: "C:" alone is no folder.
+    return folder.names.empty() ? url + u"/" : url;
 }
 
 std::u16string_view Trimmed(std::u16string_view text) {
@@ -119,8 +123,13 @@ std::u16string_view Trimmed(std::u16string_view text) {
 
 std::optional<std::u16string> ServerAddress(std::u16string_view text) {
     const std::u16string address(Trimmed(text));
-    if (std::any_of(address.begin(), address.end(), IsControl)) return std::nullopt;
-    if (IsHttpUrl(address)) return address.substr(0, address.find_last_not_of(u'/') + 1);
+    // A lone surrogate would not come back from the address's UTF-8 as itself.
+    if (std::any_of(address.begin(), address.end(), IsControl) || Utf8ToUtf16(Utf16ToUtf8(address)) != address)
+        return std::nullopt;
+    if (IsHttpUrl(address)) {
+        std::u16string base = address.substr(0, address.find_last_not_of(u"/ \t") + 1);
+        return IsHttpUrl(base) ? std::optional(std::move(base)) : std::nullopt;
+    }
     const std::optional<FolderPath> folder = StartsWithAnyCase(address, u"file:") ? ParseFileUrl(address) : ParseFolder(address);
     if (!folder) return std::nullopt;
     return FileUrl(*folder);

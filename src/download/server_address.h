@@ -6,7 +6,7 @@
 namespace veltra {
 
 // The update server's address as every address below it is built from, without a
-// trailing slash: an "http://" or "https://" address as given, or a folder as a file:
+// trailing slash (but for a drive's root, "file:///C:/"): an "http://" or "https://" address as given, or a folder as a file:
 // address ("C:\mirror", "D:/mirror" and "file:///C:/mirror" become "file:///C:/mirror";
 // "\\host\share\mirror" and "file://host/share/mirror" become "file://host/share/mirror").
 // Nothing for anything else: a relative path, another scheme, a device path, "." or "..".
