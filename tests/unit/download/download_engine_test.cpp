@@ -228,7 +228,7 @@ TEST(TransferAddresses, SchemesHostsAndTemporaryFiles) {
 TEST(ServerAddress, WebAddressesAndFoldersBecomeOneBase) {
     const std::pair<const char16_t*, const char16_t*> forms[] = {
         {u" https://Host:81/v5// ", u"https://Host:81/v5"}, {u"http://h", u"http://h"},
-        {u"C:\\mirror\\", u"file:///C:/mirror"}, {u"d:/a b/100%/#1", u"file:///d:/a%20b/100%25/%231"},
+        {u" C:\\mirror\\ ", u"file:///C:/mirror"}, {u"d:/a b/100%/#1", u"file:///d:/a%20b/100%25/%231"},
         {u"file:///C:/mirror/", u"file:///C:/mirror"}, {u"i:/", u"file:///i:/"}, {u"FILE://localhost/C:/a%20b", u"file:///C:/a%20b"},
         {u"\\\\host\\share\\m", u"file://host/share/m"}, {u"//host/share", u"file://host/share"},
         {u"file://host/share/%E6%97%A5", u"file://host/share/\u65E5"}, {u"file:///C:/100%25", u"file:///C:/100%25"},
