@@ -5,7 +5,8 @@
 ;   SKINDIR    the build's rendered skin (VT5\skin)
 ;   OUTFILE    the installer to write
 ;   DRIVERDIR  optional: a folder holding the maker's kernel driver files
-; Command line: /S (silent), /SERVER=address (the UpdateServer value), /D=folder (last).
+; Command line: /S (silent), /SERVER=address (the UpdateServer value: a web address or a
+; mirror folder, drive path or share), /D=folder (last).
 ; The uninstaller keeps the downloaded updates unless given /DELETEDOWNLOADS or asked.
 Unicode true
 !if ${ARCH} == x64

@@ -2,6 +2,7 @@
 
 #include "cli/cli_commands.h"
 #include "core/text.h"
+#include "transfer/server_address.h"
 
 #include <algorithm>
 #include <cctype>
@@ -138,6 +139,12 @@ std::string TakeDate(Parsing& p, const OptionValue& value) {
     return p.options.reminderDate ? "" : "option --date takes a day of the month, 1 to 31";
 }
 
+std::string TakeServer(Parsing& p, const OptionValue& value) {
+    p.options.server = value;
+    if (ServerAddress(*value)) return {};
+    return "option --server takes an http:// or https:// address, a file: address or a folder (C:\\mirror, \\\\host\\share)";
+}
+
 const OptionRow kOptions[] = {
     {"--debug", nullptr, [](Parsing& p, const OptionValue&) { p.options.debug = true; return std::string(); }},
     {"--json", nullptr, [](Parsing& p, const OptionValue&) { p.options.json = true; return std::string(); }},
@@ -150,7 +157,7 @@ const OptionRow kOptions[] = {
          return std::string();
      }},
     {"--html", "option --html needs a file", [](Parsing& p, const OptionValue& value) { p.options.htmlFile = value; return std::string(); }},
-    {"--server", "option --server needs an address", [](Parsing& p, const OptionValue& value) { p.options.server = value; return std::string(); }},
+    {"--server", "option --server needs an address", TakeServer},
     {"--to", "option --to needs a folder", [](Parsing& p, const OptionValue& value) { p.options.mirrorFolder = value; return std::string(); }},
     {"--prune", nullptr, [](Parsing& p, const OptionValue&) { p.options.prune = true; return std::string(); }},
     {"--tree", "option --tree needs a folder", [](Parsing& p, const OptionValue& value) { p.options.tree = value; return std::string(); }},
@@ -302,7 +309,9 @@ std::string CliUsage() {
            "  --identity FILE  check for the computer saved in FILE by identify --json\n"
            "  --server URL  the update server for this run; otherwise the registry value\n"
            "                UpdateServer under HKLM\\SOFTWARE\\Norva\\Veltra Series\\, or the\n"
-           "                address the program was built with\n"
+           "                address the program was built with. An http:// or https://\n"
+           "                address, or a mirror folder: C:\\mirror, \\\\host\\share\\mirror or\n"
+           "                file:///C:/mirror (read as the server, signed lists checked alike)\n"
            "  --tree DIR    verify the server tree in DIR instead of the server\n"
            "  --deadline SECONDS  the time verify or mirror may take for all of a\n"
            "                server's files (600 unless given); what it did not reach is\n"

@@ -7,6 +7,7 @@
 #include "core/debug_log.h"
 #include "core/text.h"
 #include "core/vt5_record.h"
+#include "transfer/server_address.h"
 #include "transfer/transfer_monitor.h"
 
 namespace veltra {
@@ -44,8 +45,8 @@ DownloadEngine::DownloadEngine(IUrlTransfers& transfers, IMessageBox& messageBox
 void DownloadEngine::URLDownload(std::u16string sURL, std::u16string sPath, std::optional<ExpectedFile> expected) {
     DebugLog(u"Run URLDownload");
     if (transfers_.HasWorker()) return;
-    // Any other scheme would reach files, shares or servers the program has no business with.
-    if (sURL.empty() || !IsHttpUrl(sURL) || !transfers_.IsValidUrl(sURL)) {
+    // Any other scheme would reach servers the program has no business with.
+    if (sURL.empty() || !IsTransferAddress(sURL) || !transfers_.IsValidUrl(sURL)) {
         messageBox_.ShowStop(u"The URL is invalid.", kBoxTitle);
         target_.ReturnToListView();
         return;

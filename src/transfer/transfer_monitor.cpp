@@ -107,6 +107,12 @@ void TransferMonitor::Response(std::uint32_t status, const std::u16string& heade
     }
 }
 
+void TransferMonitor::FileReply(std::uint64_t size) {
+    Response(200, u"");
+    httpReply_ = hasHeaders_ = true;
+    contentLength_ = size;
+}
+
 void TransferMonitor::BodyLimitReached() { Refuse(TooLarge()); }
 
 std::u16string TransferMonitor::TooLarge() const {

@@ -35,6 +35,10 @@ public:
     // The host the reply came from, as the request's Host header names it: the service may
     // follow a redirect without a notice, and another host than the one asked is one.
     void RequestHost(const std::u16string& host);
+    // A file read from a folder instead of a reply: its size stands for the announced length.
+    void FileReply(std::uint64_t size);
+    // The folder's file could not be read (missing, as a 404 is, or unreadable).
+    void FileNotRead(const std::u16string& reason) { Refuse(reason); }
     // True once a rule is broken: the worker aborts the transfer at the next notice.
     bool Refused() const { return !refusal_.empty(); }
     // The body reached BodyByteLimit and its next bytes were not written.

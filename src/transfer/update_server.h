@@ -6,11 +6,12 @@ namespace veltra {
 
 class IRegistry;
 
-// The default update server, replaced by the registry value or an explicit address; no
-// trailing slash.
+// The default update server, replaced by the registry value or an explicit address, as
+// ServerAddress gives it.
 std::u16string UpdateServerBase(IRegistry& registry, const std::optional<std::u16string>& override);
 
-// The server's name as a person reads it: the address without its scheme and folders.
+// The server's name as a person reads it: the address without its scheme and folders, or
+// the folder's path.
 std::u16string ServerName(const std::u16string& base);
 
 }  // namespace veltra

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "transfer/item_addresses.h"
+#include "transfer/server_address.h"
 #include "transfer/transfer_monitor.h"
 
 namespace {
@@ -25,6 +26,15 @@ void CheckSafeName(const std::u16string& name) {
     if (veltra::SafeFileName(safe) != safe) __builtin_trap();  // a device name would get another "_"
 }
 
+// A server address is its own normal form, and a catalogue's path never takes a folder's
+// file outside the folder.
+void CheckServerAddress(const std::u16string& text) {
+    const std::optional<std::u16string> base = veltra::ServerAddress(text);
+    if (base && veltra::ServerAddress(*base) != base) __builtin_trap();
+    const std::optional<std::u16string> path = veltra::FolderPathOf(u"file:///C:/m/" + text);
+    if (path && (!path->starts_with(u"C:\\m") || path->find(u"\\..\\") != std::u16string::npos || path->ends_with(u"\\.."))) __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -35,6 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint64_t fileBytes = data[6] * 16u;
     const std::u16string headers = Text(data + 12, size - 12);
     CheckSafeName(headers);
+    CheckServerAddress(headers);
     veltra::TransferMonitor monitor(u"http://127.0.0.1:8080/DataBase/VT5/VDList.xml", rules);
     for (int i = 0; i < data[7] % 4; ++i) monitor.Progress(0, 0, veltra::kStatusRedirecting, headers.c_str());
     monitor.Progress(data[8] * 16u, 0, data[9], nullptr);

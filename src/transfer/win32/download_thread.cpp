@@ -7,10 +7,12 @@
 #include "core/debug_log.h"
 #include "platform/win32/wide.h"
 #include "transfer/expected_file.h"
+#include "transfer/server_address.h"
 #include "transfer/transfer_monitor.h"
 #include "transfer/win32/bind_status_callback.h"
 #include "transfer/win32/body_file.h"
 #include "transfer/win32/download_messages.h"
+#include "transfer/win32/folder_read.h"
 
 namespace veltra {
 namespace {
@@ -68,6 +70,13 @@ HRESULT Fetch(const std::wstring& url, CBSCallbackImpl& callback, DownloadParams
     return hr;
 }
 
+// A mirror folder's file is read by the worker itself; every other address goes to the service.
+HRESULT FetchOrRead(const std::wstring& url, CBSCallbackImpl& callback, DownloadParams& params, TransferMonitor& monitor,
+                    BodyFile& body) {
+    const std::optional<std::u16string> path = FolderPathOf(FromWide(url));
+    return path ? ReadFolderFile(ToWide(*path), params, monitor, body) : Fetch(url, callback, params, body);
+}
+
 void RunTransfer(DownloadParams& params) {
     TransferMonitor monitor(FromWide(params.sURL), params.rules);
     TransferVerdict verdict;
@@ -76,7 +85,7 @@ void RunTransfer(DownloadParams& params) {
         CBSCallbackImpl callback(params, monitor, body);
         // A redirect the service did not follow ends as its reply: checked here before it is fetched.
         std::wstring url = params.sURL;
-        HRESULT hr = body.Failed() ? E_FAIL : Fetch(url, callback, params, body);
+        HRESULT hr = body.Failed() ? E_FAIL : FetchOrRead(url, callback, params, monitor, body);
         for (std::optional<std::u16string> next; SUCCEEDED(hr) && !params.abandoned && (next = monitor.NextAddress());) {
             url = ToWide(*next);
             body.Restart();

@@ -4,6 +4,7 @@
 #include <wininet.h>
 
 #include "core/guarded_callback.h"
+#include "transfer/server_address.h"
 #include "platform/win32/wide.h"
 #include "transfer/transfer_monitor.h"
 #include "transfer/win32/download_messages.h"
@@ -63,6 +64,8 @@ Win32UrlTransfers::~Win32UrlTransfers() {
 }
 
 bool Win32UrlTransfers::IsValidUrl(const std::u16string& url) {
+    // A folder's file is read without the service, so only its own test applies.
+    if (FolderPathOf(url)) return true;
     return IsWellFormedUrl(url) && ::IsValidURL(nullptr, ToWide(url).c_str(), 0) == S_OK;
 }
 

@@ -80,7 +80,7 @@ TEST(Cli, BadCommandLinesGiveOneLineAndExitCode2) {
     fake.fileSystem.AddFolder(u"C:\\V\\VT5\\LOG");
     for (const auto& arguments : std::vector<std::vector<std::u16string>>{
              {}, {u"--bogus"}, {u"frobnicate"}, {u"identify", u"--work"}, {u"identify", u"extra"}, {u"verify", u"--tree"},
-             {u"verify", u"--server"}, {u"check", u"--identity"}, {u"scan", u"--categories"}, {u"check", u"--categories", u"0"},
+             {u"verify", u"--server"}, {u"scan", u"--server", u"mirror"}, {u"check", u"--identity"}, {u"scan", u"--categories"}, {u"check", u"--categories", u"0"},
              {u"check", u"--categories", u"128"}, {u"check", u"--categories", u"mb-bios,"}, {u"download", u"100000"},
              {u"reminder", u"set"}, {u"reminder", u"set", u"yearly"}, {u"reminder", u"set", u"week", u"--weekday", u"funday"},
              {u"reminder", u"set", u"month", u"--date", u"32"}, {u"reminder", u"set", u"month", u"--date", u"0"},

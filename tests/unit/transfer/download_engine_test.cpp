@@ -10,6 +10,7 @@
 #include "fakes/recording_debug_sink.h"
 #include "fakes/recording_download_target.h"
 #include "transfer/download_engine.h"
+#include "transfer/server_address.h"
 #include "transfer/transfer_limits.h"
 #include "transfer/transfer_monitor.h"
 
@@ -220,6 +221,28 @@ TEST(TransferAddresses, SchemesHostsAndTemporaryFiles) {
     };
     for (const auto& [location, resolved] : locations) EXPECT_EQ(ResolveLocation(u"http://h:1/a/b?q=/x", location), resolved);
     EXPECT_EQ(ResolveLocation(u"http://h", u"c"), u"http://h/c");
+}
+
+// Every form of the server's address becomes one base; a folder's files are read from the
+// path its file: address names, and nothing else is an address.
+TEST(ServerAddress, WebAddressesAndFoldersBecomeOneBase) {
+    const std::pair<const char16_t*, const char16_t*> forms[] = {
+        {u" https://Host:81/v5// ", u"https://Host:81/v5"}, {u"http://h", u"http://h"},
+        {u" C:\\mirror\\ ", u"file:///C:/mirror"}, {u"d:/a b/100%/#1", u"file:///d:/a%20b/100%25/%231"},
+        {u"file:///C:/mirror/", u"file:///C:/mirror"}, {u"i:/", u"file:///i:/"}, {u"FILE://localhost/C:/a%20b", u"file:///C:/a%20b"},
+        {u"\\\\host\\share\\m", u"file://host/share/m"}, {u"//host/share", u"file://host/share"},
+        {u"file://host/share/%E6%97%A5", u"file://host/share/\u65E5"}, {u"file:///C:/100%25", u"file:///C:/100%25"},
+    };
+    for (const auto& [text, base] : forms) EXPECT_EQ(ServerAddress(text), std::u16string(base)) << Utf16ToUtf8(text);
+    for (const char16_t* bad : {u"", u"mirror", u"C:", u"C:mirror", u"\\\\host", u"\\\\.\\PhysicalDrive0", u"\\\\?\\C:\\m",
+                                u"C:\\a\\..\\b", u"C:\\a|b", u"ftp://h/m", u"http://", u"file:C:/m", u"file://C:/m",
+                                u"file:///C:/a%2F..%2Fb", u"file:///C:/a%zz", u"file:///C:/%FF", u"file:///C:/a?b", u"http://h/\x01"})
+        EXPECT_EQ(ServerAddress(bad), std::nullopt) << Utf16ToUtf8(bad);
+    EXPECT_EQ(FolderPathOf(u"file:///C:/m/DataBase/a%20b.xml"), u"C:\\m\\DataBase\\a b.xml");
+    EXPECT_EQ(FolderPathOf(u"file://host/share/m/x.exe"), u"\\\\host\\share\\m\\x.exe");
+    EXPECT_EQ(FolderPathOf(u"file:///C:/m/XBIOS/../../x.exe"), std::nullopt);
+    EXPECT_TRUE(IsTransferAddress(u"file:///C:/m/x") && IsTransferAddress(u"http://h/x"));
+    EXPECT_FALSE(IsTransferAddress(u"C:\\m\\x") || IsTransferAddress(u"file:m/x"));
 }
 
 // The worker follows redirects itself; a host the service went to unasked (its request's

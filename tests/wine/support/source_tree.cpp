@@ -45,6 +45,22 @@ void RemoveTree(const std::wstring& folder) {
     RemoveDirectoryW(base.c_str());
 }
 
+void CopyTree(const std::wstring& from, const std::wstring& to) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((from + L"\\*").c_str(), &found);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE);
+            continue;
+        }
+        CreateDirectoryW((to + L"\\" + name).c_str(), nullptr);
+        CopyTree(from + L"\\" + name, to + L"\\" + name);
+    }
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
 std::wstring UniqueTempPath(const std::wstring& prefix) {
     wchar_t temp[MAX_PATH] = L"";
     GetTempPathW(MAX_PATH, temp);

@@ -18,6 +18,9 @@ bool FileExists(const std::wstring& path);
 // Removes a folder with everything in it (a trailing backslash or none).
 void RemoveTree(const std::wstring& folder);
 
+// Copies a folder's files and folders into another folder, which exists.
+void CopyTree(const std::wstring& from, const std::wstring& to);
+
 // A path in the temporary folder no other run uses: the prefix, this process, this moment.
 std::wstring UniqueTempPath(const std::wstring& prefix);
 

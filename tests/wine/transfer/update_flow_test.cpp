@@ -5,6 +5,7 @@
 #include <aclapi.h>
 #include <sddl.h>
 
+#include <algorithm>
 #include <span>
 #include <string>
 #include <tuple>
@@ -126,6 +127,50 @@ TEST_F(UpdateFlow, ChangedUpdatesAndReplayedListsAreRefused) {
     expectRefused(L"scan", server_.attacks + L"/folder-swapped", "file list was signed for another folder");
     ASSERT_EQ(Cli(L"scan", server_.attacks + L"/newer").exitCode, 0u);
     expectRefused(L"scan", Tree(), "file list is older than one already used");
+}
+
+// A mirror is the server's tree copied by the test: served by nginx, or read as a folder by
+// its drive path, its file: address or a share (the test server's root), it gives the demo PC what the server gives, and its
+// update file arrives checked against the signed list; once that file is changed in the
+// copy, it is refused from the folder as from the web server.
+TEST_F(UpdateFlow, AMirrorServedOrReadAsAFolderGivesWhatTheServerGives) {
+    // The result list, after the transfer lines, which name the addresses.
+    auto Results = [](const std::string& output) { return output.substr(output.find('\n', output.rfind("downloaded\t")) + 1); };
+    if (server_.attacks.empty()) GTEST_SKIP() << "the build pins no demo key, so nothing is checked";
+    wchar_t stateFile[MAX_PATH * 4] = {};
+    GetEnvironmentVariableW(L"VELTRA_TEST_SERVER_FILE", stateFile, MAX_PATH * 4);
+    std::wstring served = stateFile;
+    std::replace(served.begin(), served.end(), L'/', L'\\');
+    // nginx serves the state folder's root/ at its base address.
+    served = served.substr(0, served.rfind(L'\\')) + L"\\root\\mirror";
+    winetest::ScratchFolder mirror{served};
+    winetest::CopyTree(winetest::HostPath(VELTRA_SERVER_TREE), served);
+    const std::wstring bios = L"\\XBIOS\\QB-7100\\130\\QB-7100.exe", saved = work_ + L"\\VT5\\DL_FILE\\QB-7100.exe";
+    const auto scan = Cli(L"scan", Tree());
+    ASSERT_EQ(scan.exitCode, 0u) << scan.output << scan.errors;
+    std::wstring fileUrl = L"file:///" + served;
+    std::replace(fileUrl.begin(), fileUrl.end(), L'\\', L'/');
+    for (const std::wstring& place : {server_.base + L"/mirror", served, fileUrl, std::wstring(L"\\\\veltra-test\\root\\mirror")}) {
+        const auto run = Cli(L"scan", place);
+        EXPECT_EQ(run.exitCode, 0u) << run.errors;
+        EXPECT_EQ(Results(run.output), Results(scan.output));
+        EXPECT_TRUE(ReadBytes(Log(L"CheckList.rec")) == ReadBytes(SourcePath(kDemoResults)));
+        DeleteFileW(saved.c_str());
+        const auto download = Cli(L"download 1", place);
+        EXPECT_EQ(download.exitCode, 0u) << download.output << download.errors;
+        EXPECT_TRUE(ReadBytes(saved) == ReadBytes(served + bios)) << place;
+    }
+    std::string changed = ReadBytes(served + bios);
+    changed.back() ^= 1;
+    winetest::WriteBytes(served + bios, changed);
+    for (const std::wstring& place : {server_.base + L"/mirror", served}) {
+        DeleteFileW(saved.c_str());
+        ASSERT_EQ(Cli(L"scan", place).exitCode, 0u);
+        const auto download = Cli(L"download 1", place);
+        EXPECT_EQ(download.exitCode, 1u) << download.output;
+        EXPECT_THAT(download.output + download.errors, HasSubstr("is not the one the update server's signed file list gives"));
+        EXPECT_FALSE(winetest::FileExists(saved));
+    }
 }
 
 // verify against a server that never answers ends at its deadline, says what it did not
