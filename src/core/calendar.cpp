@@ -5,7 +5,6 @@
 namespace veltra {
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86'400;
 
 // Floor division, as the days before 1970 need it.
 std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor) {

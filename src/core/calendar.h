@@ -5,6 +5,8 @@
 
 namespace veltra {
 
+inline constexpr std::int64_t kSecondsPerDay = 86'400;
+
 // Proleptic Gregorian calendar arithmetic on the platform's date-time record, so the
 // schedule never depends on the C library's time zone state.
 std::int64_t DaysFromCivil(int year, int month, int day);

@@ -5,7 +5,7 @@
 namespace veltra {
 namespace {
 
-constexpr std::size_t kModelCharacters = 4;
+constexpr std::size_t kIdModelCharacters = 4;
 constexpr std::size_t kMaxPartLength = 4;
 
 enum class VersionState { Major, Minor, Beta };
@@ -70,9 +70,9 @@ bool VersionPartCharacter(std::u16string_view part, char16_t& character) {
 }
 
 bool ParseBiosIdString(std::u16string_view idString, std::u16string& model, std::u16string& version) {
-    if (idString.size() < 1 + kModelCharacters) return false;
+    if (idString.size() < 1 + kIdModelCharacters) return false;
     if (idString.front() != u'A' && idString.front() != u'E') return false;
-    model = u"QB-" + std::u16string(idString.substr(1, kModelCharacters));
+    model = u"QB-" + std::u16string(idString.substr(1, kIdModelCharacters));
     if (idString.front() == u'E') model += u'E';
     const std::size_t versionStart = idString.find(u'V');
     version = versionStart == std::u16string_view::npos ? std::u16string() : ReadVersion(idString.substr(versionStart));

@@ -7,7 +7,6 @@
 namespace veltra {
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86'400;
 
 // The latest occurrence at or before `now`; 0 (1970) when there is none yet.
 std::int64_t LatestOccurrence(const AlarmState& state, std::int64_t now) {

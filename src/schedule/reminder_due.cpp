@@ -7,7 +7,6 @@
 namespace veltra {
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86'400;
 
 std::int64_t DayNumber(const DateTime& time) { return DaysFromCivil(time.year, time.month, time.day); }
 

@@ -20,7 +20,7 @@ std::u16string LowerAscii(std::u16string_view text) {
     return lower;
 }
 
-std::u16string_view Trimmed(std::u16string_view text) {
+std::u16string_view TrimmedHeaderValue(std::u16string_view text) {
     const std::size_t first = text.find_first_not_of(u" \t");
     if (first == std::u16string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(u" \t\r") - first + 1);
@@ -96,9 +96,9 @@ void TransferMonitor::Response(std::uint32_t status, const std::u16string& heade
         const std::size_t colon = line.find(u':');
         if (colon == std::u16string_view::npos) continue;
         hasHeaders_ = true;
-        const std::u16string name = LowerAscii(Trimmed(line.substr(0, colon)));
-        if (name == u"location") location_ = Trimmed(line.substr(colon + 1));
-        const std::u16string value = LowerAscii(Trimmed(line.substr(colon + 1)));
+        const std::u16string name = LowerAscii(TrimmedHeaderValue(line.substr(0, colon)));
+        if (name == u"location") location_ = TrimmedHeaderValue(line.substr(colon + 1));
+        const std::u16string value = LowerAscii(TrimmedHeaderValue(line.substr(colon + 1)));
         if (name == u"content-encoding" && value != u"identity") encoded_ = true;
         if (name != u"content-length") continue;
         const std::optional<std::uint64_t> length = LengthValue(value);

@@ -7,7 +7,6 @@
 namespace veltra {
 namespace {
 
-constexpr int kVisibleRows = 6;
 
 }  // namespace
 

@@ -4,6 +4,9 @@
 
 namespace veltra {
 
+// The rows an update or History list shows at once.
+inline constexpr int kVisibleRows = 6;
+
 class IListView;
 struct ScrollState;
 

@@ -10,7 +10,6 @@
 namespace veltra {
 namespace {
 
-constexpr int kVisibleRows = 6;
 constexpr int kMbDriverBox = 0;
 constexpr int kVidDidBox = 6;
 

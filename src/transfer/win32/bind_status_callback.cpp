@@ -18,7 +18,6 @@ namespace {
 constexpr wchar_t kPlainBody[] = L"Accept-Encoding: identity\r\n";
 constexpr DWORD kStreamedBody = BINDF_ASYNCHRONOUS | BINDF_ASYNCSTORAGE | BINDF_PULLDATA | BINDF_NOWRITECACHE |
                                 BINDF_GETNEWESTVERSION;
-constexpr ULONG kBlockBytes = 1u << 18;
 
 }  // namespace
 
@@ -105,11 +104,11 @@ STDMETHODIMP CBSCallbackImpl::OnProgress(ULONG ulProgress, ULONG ulProgressMax, 
 
 STDMETHODIMP CBSCallbackImpl::OnDataAvailable(DWORD, DWORD, FORMATETC*, STGMEDIUM* medium) {
     if (medium == nullptr || medium->tymed != TYMED_ISTREAM || medium->pstm == nullptr) return S_OK;
-    block_.resize(kBlockBytes);
+    block_.resize(kTransferBlockBytes);
     // A fast server never leaves the stream empty: a stop, a worker let go or a full body
     // must end the loop between two reads. Flags only: a read costs no system call more.
     for (ULONG read = 0; !StopWanted(); read = 0) {
-        const HRESULT result = medium->pstm->Read(block_.data(), kBlockBytes, &read);
+        const HRESULT result = medium->pstm->Read(block_.data(), kTransferBlockBytes, &read);
         if (read > 0 && !body_.Write(std::span<const std::uint8_t>(block_.data(), read))) break;
         // E_PENDING: more arrives later; S_FALSE: the body has ended.
         if (result != S_OK || read == 0) break;

@@ -9,6 +9,9 @@
 
 namespace veltra {
 
+// The bytes a transfer reads at a time, from the service or from a folder.
+inline constexpr DWORD kTransferBlockBytes = 1u << 18;
+
 // One transfer, shared by its owner and its worker: the owner may let go of a worker the
 // service does not give back, and the block then lives on with the worker alone.
 struct DownloadParams {

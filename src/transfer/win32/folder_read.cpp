@@ -14,7 +14,6 @@
 namespace veltra {
 namespace {
 
-constexpr DWORD kBlockBytes = 1u << 18;
 constexpr std::uint32_t kDownloadingData = 5;  // the service's BINDSTATUS_DOWNLOADINGDATA
 
 HRESULT NotRead(TransferMonitor& monitor, const std::wstring& path, DWORD error) {
@@ -35,11 +34,11 @@ HRESULT ReadOpened(HANDLE file, const std::wstring& path, DownloadParams& params
     if (!GetFileInformationByHandle(file, &information)) return NotRead(monitor, path, GetLastError());
     const std::uint64_t size = (std::uint64_t{information.nFileSizeHigh} << 32) | information.nFileSizeLow;
     monitor.FileReply(size);
-    std::vector<std::uint8_t> block(kBlockBytes);
+    std::vector<std::uint8_t> block(kTransferBlockBytes);
     for (std::uint64_t done = 0;;) {
         if (params.stopRequested || params.abandoned) return E_ABORT;
         DWORD read = 0;
-        if (!ReadFile(file, block.data(), kBlockBytes, &read, nullptr)) return NotRead(monitor, path, GetLastError());
+        if (!ReadFile(file, block.data(), kTransferBlockBytes, &read, nullptr)) return NotRead(monitor, path, GetLastError());
         if (read == 0) return S_OK;
         if (!body.Write(std::span<const std::uint8_t>(block.data(), read))) return E_ABORT;
         Report(params, monitor, done += read, size);

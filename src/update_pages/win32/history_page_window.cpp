@@ -10,12 +10,11 @@
 namespace veltra {
 namespace {
 
-const ListGrid::Layout kLayout{IDC_HIS_LIST_FIRST,
-                               IDC_HIS_SCROLL,
-                               {73, 109, 201, 313, 501, 621, 651, 681},
-                               {36, 92, 112, 188, 120, 30, 30, 10},
-                               false};
-const std::u16string kHeader[] = {u"", u"Type", u"Item", u"Curr ver.", u"Online ver.", u"", u"", u""};
+const ListGrid::Layout kHistoryListLayout{IDC_HIS_LIST_FIRST,
+                                          IDC_HIS_SCROLL,
+                                          {73, 109, 201, 313, 501, 621, 651, 681},
+                                          {36, 92, 112, 188, 120, 30, 30, 10},
+                                          false};
 
 }  // namespace
 
@@ -23,7 +22,7 @@ CPAGE_HISTORY::CPAGE_HISTORY(HistoryFile& history, VT5Record& vt5)
     : CListPage(IDD_PAGE_HISTORY, ToWide(vt5.sWorkPath)), page_(history, vt5, *this) {}
 
 BOOL CPAGE_HISTORY::OnInitDialog() {
-    SetUpList(L"history_bg.bmp", kLayout, kHeader);
+    SetUpList(L"history_bg.bmp", kHistoryListLayout);
     HWND title = Item(IDC_HIS_TITLE);
     SendMessageW(title, STM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(SharedPicture(IDB_LIST_TITLE_HISTORY)));

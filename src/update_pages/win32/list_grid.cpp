@@ -5,13 +5,13 @@
 #include "ids/bitmaps.h"
 #include "core/guarded_callback.h"
 #include "platform/win32/wide.h"
+#include "update_pages/list_view_scroll.h"
 
 namespace veltra {
 namespace {
 
 constexpr int kFirstRowY = 84;
 constexpr int kRowHeight = 26;
-constexpr int kVisibleRows = 6;
 constexpr COLORREF kCellText = RGB(235, 235, 235);
 constexpr COLORREF kTipBackground = RGB(36, 40, 52);  // the list's own dark blue-grey
 constexpr int kTipMargin = 4;

@@ -41,10 +41,11 @@ protected:
         : CBitmapDialog(templateId), workPath_(std::move(workPath)), information_(workPath_) {}
 
     // The page's background, its list and the information panel under it.
-    void SetUpList(const wchar_t* background, const ListGrid::Layout& layout, std::span<const std::u16string> header) {
+    void SetUpList(const wchar_t* background, const ListGrid::Layout& layout) {
+        static const std::u16string kHeader[] = {u"", u"Type", u"Item", u"Curr ver.", u"Online ver.", u"", u"", u""};
         Place(0, 0, 760, 385);
         SetBitmap(workPath_ + L"VT5\\skin\\" + background);
-        grid_.Attach(Handle(), layout, header);
+        grid_.Attach(Handle(), layout, kHeader);
         information_.Create(Handle());
         information_.Place(73, 270, 619, 98);
         ShowWindow(information_.Handle(), SW_SHOW);

@@ -22,12 +22,11 @@ constexpr int kBoxX[] = {69, 169, 284, 380, 484, 584};
 constexpr int kManualX = 69;
 constexpr int kAutomaticX = 318;
 
-const ListGrid::Layout kLayout{IDC_UPD_LIST_FIRST,
-                               IDC_UPD_SCROLL,
-                               {73, 109, 201, 381, 501, 621, 651, 681},
-                               {36, 92, 180, 120, 120, 30, 30, 10},
-                               true};
-const std::u16string kHeader[] = {u"", u"Type", u"Item", u"Curr ver.", u"Online ver.", u"", u"", u""};
+const ListGrid::Layout kUpdateListLayout{IDC_UPD_LIST_FIRST,
+                                         IDC_UPD_SCROLL,
+                                         {73, 109, 201, 381, 501, 621, 651, 681},
+                                         {36, 92, 180, 120, 120, 30, 30, 10},
+                                         true};
 
 std::wstring LoadText(int id) {
     const wchar_t* text = nullptr;
@@ -41,7 +40,7 @@ CPAGE_VELTRA::CPAGE_VELTRA(UpdatePageServices services, IUpdatePageHost& host)
     : CListPage(IDD_PAGE_VELTRA, ToWide(services.checks.vt5.sWorkPath)), host_(host), page_(std::move(services), *this) {}
 
 BOOL CPAGE_VELTRA::OnInitDialog() {
-    SetUpList(L"veltra_bg.bmp", kLayout, kHeader);
+    SetUpList(L"veltra_bg.bmp", kUpdateListLayout);
     progress_.Attach(Handle(), IDC_UPD_PROGRESS);
     progress_.SetRange(0, 100);
     status_.Attach(Handle(), IDC_UPD_STATUS);
@@ -76,16 +75,17 @@ void CPAGE_VELTRA::SetUpOptions() {
         optionLabels_[i].Attach(Handle(), IDC_UPD_LABEL_MANUAL + i);
         optionLabels_[i].SetTransparent(true).SetText(LoadText(IDS_MANUAL_SCAN + i));
         const int x = i == 0 ? kManualX : i == 1 ? kAutomaticX : kBoxX[i - 2];
-        // The category labels stop short of the next box, and above the list's title: a
-        // transparent label over its top rows would show them or the page's background
-        // depending on which of the two painted last.
+        // The category labels stop short of the next box, and above the list's
+        // title: a transparent label over its top rows would show them or the
+        // page's background depending on which of the two painted last.
         optionLabels_[i].Place(x + 20, i < 2 ? 12 : 50, i < 2 ? 120 : 74, i < 2 ? 30 : 26);
     }
 }
 
 bool CPAGE_VELTRA::PreTranslateMessage(const MSG& message) {
     if (CListPage::PreTranslateMessage(message)) return true;
-    // The list's own keys while it has the focus: its scroll bar turns them into scrolling.
+    // The list's own keys while it has the focus: its scroll bar turns them into
+    // scrolling.
     if (message.message != WM_KEYDOWN || message.hwnd == grid_.ScrollBar()) return false;
     const bool down = GetKeyState(VK_DOWN) < 0;
     if (!down && GetKeyState(VK_UP) >= 0) return false;
@@ -95,8 +95,8 @@ bool CPAGE_VELTRA::PreTranslateMessage(const MSG& message) {
     } else {
         information_.ScrollUp();
     }
-    // Handled here alone: the panel's list would move its caret again, and the dialog
-    // manager would move the focus to the next control.
+    // Handled here alone: the panel's list would move its caret again, and the
+    // dialog manager would move the focus to the next control.
     return true;
 }
 
