@@ -14,21 +14,13 @@
 #include "core/vt5_record.h"
 #include "platform/platform.h"
 #include "startup/startup_identification.h"
+#include "trust/signed_list_files.h"
 
 namespace veltra {
 namespace {
 
 // An identity file is a few kilobytes; anything far larger is not one.
 constexpr std::size_t kMaxIdentityBytes = 4 * 1024 * 1024;
-
-std::optional<std::string> ReadSmallFile(IFileSystem& fileSystem, const std::u16string& path) {
-    std::unique_ptr<IFile> file = fileSystem.Open(path, FileOpenMode::ReadOnly);
-    if (!file) return std::nullopt;
-    std::string bytes(kMaxIdentityBytes + 1, '\0');
-    bytes.resize(file->Read(bytes.data(), bytes.size()));
-    if (bytes.size() > kMaxIdentityBytes) return std::nullopt;
-    return bytes;
-}
 
 void PrintResults(const CliOptions& options, const ResultList& list, std::ostream& out) {
     out << (options.json ? ResultJson(list).Serialize() + "\n" : ResultLines(list));
@@ -38,7 +30,8 @@ void PrintResults(const CliOptions& options, const ResultList& list, std::ostrea
 
 bool IdentifyWorkFolder(const CliOptions& options, Platform& platform, VT5Record& vt5, std::ostream& err) {
     if (RunStartupIdentification(platform, vt5, options.workFolder)) return true;
-    err << "veltra-cli: the executable's folder path is longer than 255 characters; use --work\n";
+    err << "veltra-cli: the executable's folder path is longer than 255 "
+           "characters; use --work\n";
     return false;
 }
 
@@ -49,12 +42,14 @@ int RecordRefused(const std::u16string& failure, std::ostream& err) {
 
 std::unique_ptr<IInstalledVersions> LoadSavedMachine(const CliOptions& options, Platform& platform, VT5Record& vt5,
                                                      CheckInputs& inputs, std::string& error) {
-    const std::optional<std::string> text = ReadSmallFile(platform.fileSystem, *options.identityFile);
-    if (!text) {
+    const std::optional<std::vector<std::uint8_t>> bytes =
+        ReadWholeFile(platform.fileSystem, *options.identityFile, kMaxIdentityBytes);
+    if (!bytes) {
         error = "cannot read the identity file " + Utf16ToUtf8(*options.identityFile);
         return nullptr;
     }
-    SavedIdentityResult saved = ParseSavedIdentity(*text);
+    SavedIdentityResult saved =
+        ParseSavedIdentity(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     if (!saved.identity) {
         error = saved.error;
         return nullptr;

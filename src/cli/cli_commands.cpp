@@ -21,7 +21,7 @@ int Scan(const CliContext& c) { return RunScanCommand(c.options, c.platform, c.w
 int History(const CliContext& c) { return RunHistoryCommand(c.options, c.platform, c.out, c.err); }
 int Reminder(const CliContext& c) { return RunReminderCommand(c.options, c.platform, c.out, c.err); }
 int Verify(const CliContext& c) { return RunVerifyCommand(c.options, c.platform, *c.services, c.out, c.err); }
-int Mirror(const CliContext& c) { return RunMirrorCommand(c.options, c.platform, *c.services, c.out, c.err); }
+int Mirror(const CliContext& c) { return RunMirrorCommand(c.options, c.platform, c.wmi, *c.services, c.out, c.err); }
 int Report(const CliContext& c) { return RunReportCommand(c.options, c.platform, c.wmi, *c.services, c.out, c.err); }
 
 int Download(const CliContext& c) {
@@ -43,7 +43,7 @@ constexpr CliCommand kCommands[] = {
     {"history", History, false, CliWords::None, 0, 0, 0, nullptr},
     {"reminder", Reminder, false, CliWords::ReminderSet, 0, 0, 0, nullptr},
     {"verify", Verify, true, CliWords::None, kTreeOption | kDeadlineOption, 0, 0, nullptr},
-    {"mirror", Mirror, true, CliWords::None, kDeadlineOption | kMirrorOptions, 0, 0, nullptr},
+    {"mirror", Mirror, true, CliWords::IdentityFiles, kDeadlineOption | kMirrorOptions, 0, 0, nullptr},
     {"report", Report, true, CliWords::IdentityFiles, kReportFileOptions, 0, 0, nullptr},
 };
 

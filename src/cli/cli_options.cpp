@@ -224,14 +224,12 @@ constexpr LineRule kLineRules[] = {
      "--deadline belongs to verify of a server and to mirror"},
     {[](const Parsing& p) { return (p.options.mirrorFolder || p.options.prune) != Owns(*p.command, kMirrorOptions); },
      "mirror needs --to DIR, and --to and --prune belong to it"},
-    {[](const Parsing& p) { return Owns(*p.command, kMirrorOptions) && (p.options.identityFile || p.options.manualScan); },
-     "mirror copies the whole server: --identity and --categories do not go with it yet"},
     {[](const Parsing& p) { return (p.options.csv || p.options.htmlFile) && !Owns(*p.command, kReportFileOptions); },
      "--csv and --html belong to report"},
     {[](const Parsing& p) { return p.options.csv && p.options.json; }, "--json and --csv do not go together"},
-    {[](const Parsing& p) { return p.command->words == CliWords::IdentityFiles && p.options.identityFiles.empty(); },
+    {[](const Parsing& p) { return Owns(*p.command, kReportFileOptions) && p.options.identityFiles.empty(); },
      "report needs --identity FILE..."},
-    {[](const Parsing& p) { return p.command->words == CliWords::IdentityFiles && p.options.manualScan; },
+    {[](const Parsing& p) { return Owns(*p.command, kReportFileOptions) && p.options.manualScan; },
      "report checks every category: --categories does not go with it"},
 };
 
@@ -290,11 +288,13 @@ std::string CliUsage() {
            "                list (DataBase, DQATest), its sequence and expiry, then every\n"
            "                file it lists: ok, missing, size mismatch, hash mismatch or\n"
            "                not reached in time\n"
-           "  mirror --to DIR [--prune]\n"
+           "  mirror --to DIR [--prune] [--identity FILE...] [--categories LIST]\n"
            "                copy the update server's signed lists, catalogues and files\n"
            "                into DIR, each file checked against its list as it arrives;\n"
            "                files DIR holds already are kept, the lists are placed last;\n"
-           "                --prune removes the files the new lists no longer name\n"
+           "                --prune removes the files the new lists no longer name; with\n"
+           "                --categories only those catalogues and their files, with\n"
+           "                --identity only the files those saved PCs' checks offer\n"
            "  report --identity FILE... [--json|--csv] [--html FILE]\n"
            "                fetch the catalogues once, check every saved identity and print\n"
            "                which PC needs which update, with a count per update; --html\n"

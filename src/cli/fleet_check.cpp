@@ -1,11 +1,14 @@
 #include "cli/fleet_check.h"
 
+#include <algorithm>
+
 #include "catalogue/check_driver.h"
 #include "catalogue/check_record.h"
 #include "catalogue/result_list.h"
 #include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/plain_text.h"
+#include "cli/update_session.h"
 #include "core/text.h"
 #include "platform/platform.h"
 
@@ -28,6 +31,32 @@ std::vector<FleetResult> ReadResults(IFile& file, ICodePage& codePage) {
 
 }  // namespace
 
+FleetPlatform::FleetPlatform(Platform& platform)
+    : files_(platform.fileSystem),
+      platform_{platform.registry, platform.systemVersion, platform.mutexes,     platform.windows,
+                platform.messageBox, platform.launcher,  platform.clock,       platform.codePage,
+                platform.processInfo, files_,            platform.services,    platform.devices,
+                platform.processExit} {}
+
+bool FetchFleetCatalogues(const CliOptions& options, const FleetMachine& first, Platform& platform, IWmi& wmi,
+                          UpdateServices& services, std::ostream& err) {
+    CliOptions scan;
+    scan.workFolder = options.workFolder;
+    scan.server = options.server;
+    scan.identityFile = first.file;
+    UpdateSession session(platform, services, err);
+    if (!session.Open(scan, wmi, err)) return false;
+    session.page->On_Download_Info_File();
+    session.WaitForListView();
+    const std::vector<TransferRecord>& records = session.transfers.Records();
+    const bool fetched = session.page->Engine().nRefusals == 0 && !records.empty() &&
+                         std::all_of(records.begin(), records.end(), [](const TransferRecord& r) { return r.ended && r.result.empty(); });
+    if (fetched) return true;
+    for (const TransferRecord& record : records) err << OutcomeText(record) << '\t' << PlainText(record.url) << '\n';
+    err << "veltra-cli: the catalogues could not be fetched from the update server\n";
+    return false;
+}
+
 std::vector<FleetMachine> LoadFleet(const CliOptions& options, Platform& platform, const VT5Record& work,
                                     FleetReportBuilder& builder, std::ostream& err) {
     std::vector<FleetMachine> fleet;
@@ -49,13 +78,13 @@ std::vector<FleetMachine> LoadFleet(const CliOptions& options, Platform& platfor
     return fleet;
 }
 
-void CheckFleet(std::vector<FleetMachine>& fleet, Platform& platform, FleetReportBuilder& builder) {
+void CheckFleet(std::vector<FleetMachine>& fleet, Platform& platform, FleetReportBuilder& builder, int categories) {
     for (FleetMachine& machine : fleet) {
         CatalogueFileSet dbf;
         CheckListState checkList;
         CheckResultWriter writer(machine.vt5, platform.codePage);
         CheckContext context{machine.vt5, machine.inputs, *machine.installed, platform.fileSystem, platform.codePage, dbf, writer};
-        Check_Download_Information(context, checkList, 127);
+        Check_Download_Information(context, checkList, categories);
         std::vector<FleetResult> results;
         if (checkList.file) results = ReadResults(*checkList.file, platform.codePage);
         builder.AddPc(Utf16ToUtf8(machine.file), Utf16ToUtf8(machine.vt5.cMB_Model), Utf16ToUtf8(machine.vt5.cMB_BIOS_Version),

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -9,14 +10,15 @@
 #include "core/vt5_record.h"
 #include "cli/check_command.h"
 #include "cli/cli_options.h"
+#include "cli/mirror_folder.h"
 #include "cli/mirror_plan.h"
 #include "cli/mirror_progress.h"
+#include "cli/mirror_selection.h"
 #include "cli/plain_text.h"
 #include "cli/server_transfer.h"
 #include "cli/update_services.h"
 #include "transfer/download_engine.h"
 #include "transfer/update_server.h"
-#include "platform/folder_tree.h"
 #include "platform/platform.h"
 #include "trust/file_digest.h"
 #include "trust/manifest_check.h"
@@ -45,22 +47,22 @@ std::string WhyNotFetched(int webStop) {
 
 class MirrorRun {
 public:
-    MirrorRun(const CliOptions& options, Platform& platform, UpdateServices& services, IFolderTree& folder,
-              std::u16string scratch, std::ostream& out, std::ostream& err)
-        : options_(options), platform_(platform), services_(services), folder_(folder),
-          files_(platform.fileSystem), transfer_(services, platform, UpdateServerBase(platform.registry, options.server),
-                                                 options.deadlineSeconds),
-          root_(*options.mirrorFolder), scratch_(std::move(scratch)), out_(out), err_(err) {
-        while (root_.size() > 1 && root_.back() == u'\\') root_.pop_back();
-    }
+    MirrorRun(const CliOptions& options, Platform& platform, UpdateServices& services,
+              const std::optional<MirrorSelection>& selection, std::u16string scratch, std::ostream& out, std::ostream& err)
+        : options_(options), platform_(platform), services_(services), selection_(selection), files_(platform.fileSystem),
+          folder_(files_, *services.mirrorFolder, *options.mirrorFolder),
+          transfer_(services, platform, UpdateServerBase(platform.registry, options.server), options.deadlineSeconds),
+          scratch_(std::move(scratch)), out_(out), err_(err) {}
     ~MirrorRun() { files_.Remove(scratch_); }
 
     int Run() {
-        if (!PrepareRoot()) return 1;
+        if (!folder_.Prepare(err_)) return 1;
         std::vector<Manifest> held, served;
         for (const char* folder : kFolders) FetchList(folder, held, served);
-        const MirrorPlan plan =
-            PlanMirror(served, held, folder_.Files(root_), [this](const ManifestEntry& entry) { return Holds(entry); });
+        const MirrorPlan plan = PlanMirror(
+            served, held, folder_.Files(), [this](const ManifestEntry& entry) { return Holds(entry); },
+            [this](std::string_view path) { return !selection_ || selection_->Wants(path); });
+        if (selection_) FailUnlisted(selection_->PcFiles(), served);
         for (const std::string& path : plan.held) out_ << "held\t" << PlainText(path) << '\n';
         FetchFiles(plan.fetch);
         if (failed_ == 0) PlaceLists();
@@ -69,23 +71,13 @@ public:
     }
 
 private:
-    bool PrepareRoot() {
-        const std::string name = PlainText(root_);
-        if (folder_.IsLink(root_)) {
-            err_ << "veltra-cli: the mirror folder \"" << name << "\" is a symbolic link or junction: refused\n";
-            return false;
-        }
-        if (files_.IsDirectory(root_) || (files_.MakeDirectory(root_) && files_.IsDirectory(root_))) return true;
-        err_ << "veltra-cli: the mirror folder \"" << name << "\" is not a folder and cannot be made\n";
-        return false;
-    }
-
     // The list and its signature are checked before anything of the server is written, and
     // against the list the mirror holds, so an older list cannot take its place.
     void FetchList(const std::string& folder, std::vector<Manifest>& held, std::vector<Manifest>& served) {
         const std::string listPath = folder + "/manifest.txt";
         const ManifestRead heldList =
-            LinkOnTheWay(listPath) ? ManifestRead{} : ReadManifest(ReadSmallFile(files_, LocalPath(listPath), kMaxManifestBytes));
+            folder_.LinkOnTheWay(listPath) ? ManifestRead{}
+                                           : ReadManifest(ReadSmallFile(files_, folder_.LocalPath(listPath), kMaxManifestBytes));
         if (heldList.manifest) held.push_back(*heldList.manifest);
         ServedList list{folder, FetchSmall(listPath, kMaxManifestBytes), FetchSmall(folder + "/manifest.sig", kMaxSignatureBytes), {}};
         if (list.text.empty()) {
@@ -110,8 +102,8 @@ private:
     }
 
     bool Holds(const ManifestEntry& entry) {
-        if (LinkOnTheWay(entry.path)) return false;
-        const std::optional<FileDigest> digest = DigestFile(files_, *services_.crypto, LocalPath(entry.path));
+        if (folder_.LinkOnTheWay(entry.path)) return false;
+        const std::optional<FileDigest> digest = DigestFile(files_, *services_.crypto, folder_.LocalPath(entry.path));
         return digest && digest->size == entry.size && digest->sha256 == entry.sha256;
     }
 
@@ -135,9 +127,9 @@ private:
     // Through the engine's own temporary file, which replaces the target in one rename and
     // only with the signed size and hash.
     bool FetchInto(const std::string& path, const ExpectedFile& expected) {
-        if (LinkOnTheWay(path)) return Fail(path, kLinkInTheWay);
-        if (!MakeFolders(path)) return Fail(path, "its folder cannot be made in the mirror folder");
-        const int outcome = transfer_.Fetch(path, LocalPath(path), expected);
+        if (folder_.LinkOnTheWay(path)) return Fail(path, kLinkInTheWay);
+        if (!folder_.MakeFolders(path)) return Fail(path, "its folder cannot be made in the mirror folder");
+        const int outcome = transfer_.Fetch(path, folder_.LocalPath(path), expected);
         return outcome == kWebStopNone || Fail(path, WhyNotFetched(outcome));
     }
 
@@ -152,11 +144,20 @@ private:
         }
     }
 
+    // A file a PC's check offers that the server's signed list does not vouch for: the PC
+    // would refuse it from the mirror as from the server.
+    void FailUnlisted(const std::set<std::string>& paths, const std::vector<Manifest>& served) {
+        for (const std::string& path : paths) {
+            if (std::none_of(served.begin(), served.end(), [&](const Manifest& list) { return list.Find(path) != nullptr; }))
+                Fail(path, "the server's signed list does not name it, so it was not fetched");
+        }
+    }
+
     void Prune(const std::vector<std::string>& paths) {
         for (const std::string& path : paths) {
-            if (LinkOnTheWay(path)) {
+            if (folder_.LinkOnTheWay(path)) {
                 Fail(path, kLinkInTheWay);
-            } else if (!files_.Remove(LocalPath(path))) {
+            } else if (!files_.Remove(folder_.LocalPath(path))) {
                 Fail(path, "it could not be removed");
             } else {
                 out_ << "removed\t" << PlainText(path) << '\n';
@@ -179,33 +180,6 @@ private:
         return false;
     }
 
-    // Every folder on the way and the file itself, as far as they exist.
-    bool LinkOnTheWay(const std::string& path) {
-        std::u16string local = root_;
-        for (std::size_t start = 0; start <= path.size();) {
-            const std::size_t slash = std::min(path.find('/', start), path.size());
-            local += u"\\" + Utf8ToUtf16(path.substr(start, slash - start));
-            if (folder_.IsLink(local)) return true;
-            start = slash + 1;
-        }
-        return false;
-    }
-
-    bool MakeFolders(const std::string& path) {
-        for (std::size_t slash = path.find('/'); slash != std::string::npos; slash = path.find('/', slash + 1)) {
-            const std::u16string folder = LocalPath(path.substr(0, slash));
-            if (!files_.IsDirectory(folder) && !files_.MakeDirectory(folder)) return false;
-            if (!files_.IsDirectory(folder)) return false;
-        }
-        return true;
-    }
-
-    std::u16string LocalPath(const std::string& path) {
-        std::u16string local = root_ + u"\\" + Utf8ToUtf16(path);
-        std::replace(local.begin(), local.end(), u'/', u'\\');
-        return local;
-    }
-
     Sha256Digest Digest(const std::vector<std::uint8_t>& bytes) {
         const std::unique_ptr<ISha256> hash = services_.crypto->NewSha256();
         hash->Add(bytes);
@@ -217,10 +191,10 @@ private:
     const CliOptions& options_;
     Platform& platform_;
     UpdateServices& services_;
-    IFolderTree& folder_;
+    const std::optional<MirrorSelection>& selection_;
     IFileSystem& files_;
+    MirrorFolder folder_;
     ServerTransfer transfer_;
-    std::u16string root_;
     std::u16string scratch_;
     std::ostream& out_;
     std::ostream& err_;
@@ -231,8 +205,8 @@ private:
 
 }  // namespace
 
-int RunMirrorCommand(const CliOptions& options, Platform& platform, UpdateServices& services, std::ostream& out,
-                     std::ostream& err) {
+int RunMirrorCommand(const CliOptions& options, Platform& platform, IWmi& wmi, UpdateServices& services,
+                     std::ostream& out, std::ostream& err) {
     if (services.updateKey.empty()) {
         err << "veltra-cli: this build pins no signing key, so nothing could be checked as it arrives\n";
         return 1;
@@ -243,7 +217,9 @@ int RunMirrorCommand(const CliOptions& options, Platform& platform, UpdateServic
     }
     VT5Record vt5;
     if (!IdentifyWorkFolder(options, platform, vt5, err)) return 1;
-    MirrorRun run(options, platform, services, *services.mirrorFolder, vt5.sWorkPath + u"VT5\\DL_INFO\\mirror.tmp", out, err);
+    std::optional<MirrorSelection> selection;
+    if (!SelectMirrorFiles(options, platform, wmi, services, err, selection)) return 1;
+    MirrorRun run(options, platform, services, selection, vt5.sWorkPath + u"VT5\\DL_INFO\\mirror.tmp", out, err);
     return run.Run();
 }
 

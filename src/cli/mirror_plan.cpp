@@ -23,13 +23,14 @@ bool IsSignedListPath(std::string_view path) {
 }
 
 MirrorPlan PlanMirror(std::span<const Manifest> served, std::span<const Manifest> held,
-                      std::span<const std::string> present, const std::function<bool(const ManifestEntry&)>& holds) {
+                      std::span<const std::string> present, const std::function<bool(const ManifestEntry&)>& holds,
+                      const std::function<bool(std::string_view)>& wants) {
     MirrorPlan plan;
     std::vector<ManifestEntry> changed;
     std::set<std::string> seen;
     for (const Manifest& list : served) {
         for (const ManifestEntry& entry : list.files) {
-            if (IsSignedListPath(entry.path) || !seen.insert(entry.path).second) continue;
+            if (IsSignedListPath(entry.path) || !seen.insert(entry.path).second || !wants(entry.path)) continue;
             if (holds(entry)) {
                 plan.held.push_back(entry.path);
             } else {

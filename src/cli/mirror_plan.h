@@ -20,10 +20,12 @@ struct MirrorPlan {
 
 // served: the server's accepted lists; held: the lists the mirror holds now (read for their
 // names only); present: the files in the mirror; holds: whether the mirror has the entry's
-// file with its size and hash. A path listed in several lists is planned once; the lists'
-// own files are never part of the plan.
+// file with its size and hash; wants: whether the mirror is to hold a listed path (a path it is
+// not to hold is neither fetched nor pruned). A path listed in several lists is planned once;
+// the lists' own files are never part of the plan.
 MirrorPlan PlanMirror(std::span<const Manifest> served, std::span<const Manifest> held,
-                      std::span<const std::string> present, const std::function<bool(const ManifestEntry&)>& holds);
+                      std::span<const std::string> present, const std::function<bool(const ManifestEntry&)>& holds,
+                      const std::function<bool(std::string_view)>& wants);
 
 // "DataBase/manifest.txt" and the other list and signature files a mirror places last.
 bool IsSignedListPath(std::string_view path);

@@ -49,22 +49,34 @@ std::u16string ItemFileName(const std::u16string& item, const std::u16string& ve
 
 ItemTransfer ItemAddresses(const ResultRow& row, const std::u16string& boardModel, const std::u16string& base,
                            const std::u16string& folder) {
-    const std::u16string& type = row[1];
-    const std::u16string& webPath = row[5];
+    const UpdateCategory* category = CategoryOfType(row[1]);
+    if (category == nullptr) return {};
+    const std::u16string below = base + u"/" + category->folder + row[5];
     const std::u16string itemFile = folder + ItemFileName(row[2], row[4]);
-    if (type == u"MB BIOS") {
-        return {base + u"/XBIOS/" + webPath + u"/" + boardModel + u".exe", folder + SafeFileName(boardModel + u".exe")};
+    switch (category->bit) {
+        case kMbBiosCategory:
+            return {below + u"/" + boardModel + u".exe", folder + SafeFileName(boardModel + u".exe")};
+        case kVgaDriverCategory:
+            return {WithForwardSlashes(below), itemFile};
+        case kVgaBiosCategory:
+            return {WithForwardSlashes(below + u"/" + row[2] + u".exe"), itemFile};
+        default:
+            return {WithForwardSlashes(below + u"/" + category->fileName), itemFile};
     }
-    if (type == u"MB Driver") return {WithForwardSlashes(base + u"/DVD/DRIVER/" + webPath + u"/SDriver.exe"), itemFile};
-    if (type == u"VGA Driver") return {WithForwardSlashes(base + u"/" + webPath), itemFile};
-    if (type == u"VGA BIOS") return {WithForwardSlashes(base + u"/XVGA/" + webPath + u"/" + row[2] + u".exe"), itemFile};
-    if (type == u"norva Utility") {
-        return {WithForwardSlashes(base + u"/DVD/UTILITY/NORVA/" + webPath + u"/SUtility.exe"), itemFile};
+}
+
+const UpdateCategory* CategoryOfType(std::u16string_view type) {
+    for (const UpdateCategory& category : kUpdateCategories) {
+        if (type == category.type) return &category;
     }
-    if (type == u"Other Utility") {
-        return {WithForwardSlashes(base + u"/DVD/UTILITY/OTHER/" + webPath + u"/SUtility.exe"), itemFile};
+    return nullptr;
+}
+
+int CategoryOfUpdatePath(std::u16string_view path) {
+    for (const UpdateCategory& category : kUpdateCategories) {
+        if (*category.folder != u'\0' && path.starts_with(category.folder)) return category.bit;
     }
-    return {};
+    return kVgaDriverCategory;
 }
 
 std::u16string UniqueFilePath(const std::u16string& path, const std::vector<std::u16string>& taken) {

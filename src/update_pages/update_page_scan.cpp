@@ -1,4 +1,3 @@
-#include <array>
 #include <utility>
 
 #include "catalogue/check_context.h"
@@ -8,6 +7,7 @@
 #include "core/last_scan.h"
 #include "core/text.h"
 #include "core/vt5_record.h"
+#include "transfer/catalogue_addresses.h"
 #include "transfer/update_server.h"
 #include "update_pages/update_page.h"
 
@@ -15,23 +15,6 @@ namespace veltra {
 namespace {
 
 constexpr int kAllCatalogues = 127;
-
-struct CatalogueStep {
-    int code;
-    const char16_t* file;
-    const char16_t* logLine;
-};
-
-// The catalogues in the order a scan fetches them.
-constexpr std::array<CatalogueStep, 7> kCatalogueSteps = {{
-    {1, u"DRVList.rec", u"1....download MB driver information now ..."},
-    {64, u"VIDDID.rec", u"2....download VIDDID information now ..."},
-    {2, u"BIOSList.xml", u"3....download MB BIOS information now ..."},
-    {4, u"VDList.xml", u"4....download VGA driver information now ..."},
-    {8, u"VBList.xml", u"5....download VGA BIOS information now ..."},
-    {16, u"VT5_LMU.xml", u"6....download norva utility information now ..."},
-    {32, u"VT5_LOU.xml", u"7....download other utility information now ..."},
-}};
 
 }  // namespace
 
@@ -142,18 +125,15 @@ void UpdatePage::DownloadXML(const std::u16string& base, const std::u16string& l
     DebugLog(u"============== DownloadXML() ==============");
     DebugLog(u"URL  = " + base);
     DebugLog(u"Path = " + localFolder);
-    const bool dqa = services_.checks.inputs.dqaTest;
-    const std::u16string folder = dqa ? u"/DQATest/VT5/" : u"/DataBase/VT5/";
     vt5_.nDownloadMode = kModeCatalogue;
     if (engine_.Busy()) return;
-    for (const CatalogueStep& step : kCatalogueSteps) {
+    for (const CatalogueStep& step : CatalogueSteps()) {
         if ((vt5_.pendingMask & step.code) == 0) continue;
         vt5_.currentCode = step.code;
         vt5_.pendingMask &= ~step.code;
         engine_.nPercent = 0;
         view_.SetProgressBar(0);
-        const std::u16string stepFolder = step.code == 2 ? (dqa ? u"/DQATest/" : u"/DataBase/") : folder;
-        const std::u16string url = base + stepFolder + step.file;
+        const std::u16string url = base + CataloguePath(step, services_.checks.inputs.dqaTest);
         DebugLog(step.logLine);
         DebugLog(std::u16string(53, u'='));
         Fetch(url, localFolder + step.file);

@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <sstream>
 
 #include "../catalogue/catalogue_fixture.h"
 #include "catalogue/result_list.h"
 #include "cli/cli_app.h"
+#include "cli/json_parse.h"
 #include "cli/plain_text.h"
 #include "cli/saved_identity.h"
 #include "cli/update_services.h"
@@ -24,6 +26,7 @@
 #include "platform/folder_tree.h"
 #include "platform/openssl/openssl_crypto.h"
 #include "trust/manifest.h"
+#include "rsa_signer.h"
 
 namespace veltra::testing {
 namespace {
@@ -92,7 +95,8 @@ TEST(Cli, BadCommandLinesGiveOneLineAndExitCode2) {
              {u"report", u"--identity", u"a", u"--categories", u"mb-bios"},
              {u"check", u"--identity", u"a", u"b"}, {u"check", u"--csv"}, {u"scan", u"--html", u"p.html"}, {u"mirror"},
              {u"mirror", u"--to"}, {u"scan", u"--to", u"C:\\M"}, {u"verify", u"--prune"},
-             {u"mirror", u"--to", u"C:\\M", u"--identity", u"a"}, {u"mirror", u"--to", u"C:\\M", u"--categories", u"1"}}) {
+             {u"mirror", u"--to", u"C:\\M", u"--identity"}, {u"mirror", u"--to", u"C:\\M", u"--categories", u"mb-bios", u"a"},
+             {u"mirror", u"--to", u"C:\\M", u"--html", u"p.html"}}) {
         const CliRun run = RunCommand(fake, arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out, "");
@@ -552,6 +556,94 @@ TEST(CliMirror, FetchesWhatIsMissingChecksItAndPlacesTheListsLast) {
     }
 }
 
+// The bundled server's two folders with their catalogues and every update file, each folder's
+// list signed by the demo key as the signing tool signs it; `unlisted` is served but not listed.
+void ServeSignedDemoTree(UpdateCli& cli, const std::string& unlisted = "") {
+    cli.PinDemoKey();
+    std::string error;
+    const std::unique_ptr<RsaSigner> signer = RsaSigner::Load(VELTRA_SOURCE_DIR "/examples/keys/demo-private.pem", error);
+    ASSERT_TRUE(signer) << error;
+    std::vector<std::pair<std::string, std::vector<unsigned char>>> files;
+    std::istringstream list(std::string(reinterpret_cast<const char*>(SourceFile("examples/server/update-files.txt").data()),
+                                        SourceFile("examples/server/update-files.txt").size()));
+    for (std::string line; std::getline(list, line);) {
+        if (line.starts_with("/")) files.emplace_back(line.substr(1), Bytes("MZ " + line));
+    }
+    for (const std::string folder : {"DataBase", "DQATest"}) {
+        Manifest manifest{folder, 1765152000, 1828137600, {}};
+        std::vector<std::pair<std::string, std::vector<unsigned char>>> listed = BundledCatalogues(folder);
+        listed.insert(listed.end(), files.begin(), files.end());
+        for (const auto& [path, bytes] : listed) {
+            cli.transfers.server[u"http://up/" + Utf8ToUtf16(path)] = bytes;
+            if (path == unlisted) continue;
+            const std::unique_ptr<ISha256> hash = cli.crypto.NewSha256();
+            hash->Add(bytes);
+            manifest.files.push_back({path, bytes.size(), hash->Finish()});
+        }
+        const std::string text = WriteManifest(manifest);
+        cli.transfers.server[u"http://up/" + Utf8ToUtf16(folder) + u"/manifest.txt"] = Bytes(text);
+        const std::vector<std::uint8_t> signature = signer->Sign(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+        cli.transfers.server[u"http://up/" + Utf8ToUtf16(folder) + u"/manifest.sig"] = {signature.begin(), signature.end()};
+    }
+}
+
+// A mirror of chosen categories holds their catalogues (both folders) and files; of chosen PCs,
+// the catalogues and only the files their checks offer; both together, the PCs' files of those
+// categories. The signed lists are always whole and placed last.
+TEST(CliMirror, OfChosenPcsOrCategoriesHoldsTheirCataloguesAndFiles) {
+    const std::vector<std::string> bios = {"XBIOS/QB-7100/130/QB-7100.exe", "XBIOS/QB-7100/131T/QB-7100.exe"};
+    const std::vector<std::string> demoPc = {
+        "XBIOS/QB-7100/130/QB-7100.exe", "DVD/DRIVER/Audio/6015919/SDriver.exe", "DVD/DRIVER/Chipset/9201021/SDriver.exe",
+        "VGA/NV/191.07/setup.exe", "XVGA/QB-7600/A09/QB-7600.exe", "DVD/UTILITY/NORVA/LiveMonitor/105/SUtility.exe",
+        "DVD/UTILITY/NORVA/NetBoost/12/SUtility.exe", "DVD/UTILITY/OTHER/ArchiveTool/920/SUtility.exe",
+        "DVD/UTILITY/OTHER/MediaCodec/50/SUtility.exe"};
+    const std::vector<std::string> all = {"BIOSList.xml", "VT5/DRVList.rec", "VT5/VIDDID.rec", "VT5/VDList.xml",
+                                          "VT5/VBList.xml", "VT5/VT5_LMU.xml", "VT5/VT5_LOU.xml"};
+    const struct {
+        std::vector<std::u16string> selection;
+        std::vector<std::string> catalogues;  // in both folders
+        std::vector<std::string> files;
+        std::string unlisted;
+        int exitCode;
+        std::string message;
+    } rows[] = {
+        {{u"--categories", u"mb-bios"}, {"BIOSList.xml"}, bios, "", 0, ""},
+        {{u"--categories", u"mb-driver,vga-driver"}, {"VT5/DRVList.rec", "VT5/VIDDID.rec", "VT5/VDList.xml"},
+         {"DVD/DRIVER/Audio/6015919/SDriver.exe", "DVD/DRIVER/Chipset/9201021/SDriver.exe", "VGA/NV/191.07/setup.exe"}, "", 0, ""},
+        {{u"--identity", u"C:\\id\\demo.json", u"C:\\id\\bad.json"}, all, demoPc, "", 0,
+         "veltra-cli: skipped C:\\id\\bad.json: identity file is not JSON"},
+        {{u"--identity", u"C:\\id\\demo.json", u"--categories", u"vga-bios,mb-bios"}, {"BIOSList.xml", "VT5/VBList.xml"},
+         {"XBIOS/QB-7100/130/QB-7100.exe", "XVGA/QB-7600/A09/QB-7600.exe"}, "", 0, ""},
+        {{u"--identity", u"C:\\id\\demo.json", u"--categories", u"vga-driver"}, {"VT5/VDList.xml"}, {}, "VGA/NV/191.07/setup.exe", 1,
+         "veltra-cli: VGA/NV/191.07/setup.exe: the server's signed list does not name it, so it was not fetched\n"},
+        {{u"--identity", u"C:\\id\\bad.json"}, {}, {}, "", 1, "veltra-cli: no identity could be read\n"},
+    };
+    for (const auto& row : rows) {
+        UpdateCli cli;
+        cli.identity.clear();
+        cli.fake.fileSystem.AddFile(u"C:\\id\\bad.json", Bytes("{"));
+        ServeSignedDemoTree(cli, row.unlisted);
+        std::vector<std::u16string> arguments = {u"mirror", u"--to", u"C:\\M"};
+        arguments.insert(arguments.end(), row.selection.begin(), row.selection.end());
+        const std::string what = Utf16ToUtf8(row.selection.back());
+        EXPECT_EQ(cli.Run(arguments), row.exitCode) << what << cli.err;
+        EXPECT_THAT(cli.err, HasSubstr(row.message)) << what;
+        std::set<std::string> expected(row.files.begin(), row.files.end());
+        for (const std::string& catalogue : row.catalogues) expected.insert({"DataBase/" + catalogue, "DQATest/" + catalogue});
+        if (row.exitCode == 0) {
+            for (const char* list : {"DataBase/manifest.txt", "DataBase/manifest.sig", "DQATest/manifest.txt", "DQATest/manifest.sig"})
+                expected.insert(list);
+        }
+        std::set<std::string> held;
+        for (const auto& [url, bytes] : cli.transfers.server) {
+            std::u16string local = u"C:\\M\\" + url.substr(std::u16string_view(u"http://up/").size());
+            std::replace(local.begin(), local.end(), u'/', u'\\');
+            if (cli.fake.fileSystem.HasFile(local)) held.insert(Utf16ToUtf8(url.substr(10)));
+        }
+        EXPECT_EQ(held, expected) << what;
+    }
+}
+
 TEST(CliCheck, ChecksASavedIdentityWritesTheResultFileListsItAgainAndNarrowsByCategory) {
     UpdateCli cli;
     for (const auto& [path, bytes] : BundledCatalogues("DataBase"))  // where a scan leaves them
@@ -631,6 +723,81 @@ TEST(CliReport, ChecksEveryIdentityOverCataloguesFetchedOnce) {
     EXPECT_EQ(cli.out, "");
     EXPECT_THAT(cli.err, EndsWith("Server is busy or connect fail\thttp://up/DataBase/VT5/VT5_LOU.xml\n"
                                   "veltra-cli: the catalogues could not be fetched from the update server\n"));
+}
+
+// The demo PC varied by its number: board, BIOS, system, devices, card and tools.
+std::string GeneratedIdentity(const std::string& demo, int number) {
+    std::string json = demo;
+    auto replace = [&json](const std::string& from, const std::string& to) {
+        const std::size_t at = json.find(from);
+        if (at != std::string::npos) json.replace(at, from.size(), to);
+    };
+    if (number % 7 == 0) replace("\"cMB_Model\": \"QB-7100\"", "\"cMB_Model\": \"QB-7200\"");
+    replace("\"cMB_BIOS_Version\": \"1.20\"", "\"cMB_BIOS_Version\": \"1." + std::to_string(10 + number % 30) + "\"");
+    replace("\"Norva Live Monitor\": \"1.02\"", "\"Norva Live Monitor\": \"1.0" + std::to_string(number % 10) + "\"");
+    if (number % 3 == 0) replace("\"9.1.0.1010\"", "\"9.2.0.1021\"");
+    if (number % 4 == 0) replace("\"190.38\"", "\"191.07\"");
+    if (number % 5 == 0) replace("\"62.94.1A.00.07\"", "\"62.94.1A.00.09\"");
+    if (number % 6 == 0) replace("\"VEN_1F3C&DEV_2A22\",", "");
+    if (number % 11 == 0) replace("\"nOS\": 4096,", "\"nOS\": 128,");
+    return json;
+}
+
+// Each PC's updates as "type item online version": from the report's JSON, or a check's lines.
+std::map<std::string, std::set<std::string>> NeedsInReport(const std::string& json) {
+    const JsonParseResult parsed = ParseJson(json);
+    std::map<std::string, std::set<std::string>> needs;
+    if (!parsed.value) return needs;
+    std::map<std::int64_t, std::string> labels;
+    for (const JsonValue& update : *parsed.value->Member("updates")->AsArray()) {
+        labels[*update.Member("number")->AsInteger()] = *update.Member("type")->AsString() + " " +
+                                                         *update.Member("item")->AsString() + " " +
+                                                         *update.Member("onlineVersion")->AsString();
+    }
+    for (const JsonValue& pc : *parsed.value->Member("pcs")->AsArray()) {
+        std::set<std::string>& of = needs[*pc.Member("file")->AsString()];
+        for (const JsonValue& need : *pc.Member("updates")->AsArray()) of.insert(labels[*need.Member("number")->AsInteger()]);
+    }
+    return needs;
+}
+
+std::set<std::string> NeedsInCheck(const std::string& lines) {
+    std::set<std::string> needs;
+    std::istringstream in(lines);
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> columns;
+        for (std::size_t start = 0, tab = 0; tab != std::string::npos; start = tab + 1) {
+            tab = line.find('\t', start);
+            columns.push_back(line.substr(start, tab - start));
+        }
+        if (columns.size() >= 5) needs.insert(columns[1] + " " + columns[2] + " " + columns[4]);
+    }
+    return needs;
+}
+
+// The example identity and a thousand made from it: the report lists for each PC exactly
+// what "check --identity" of that PC finds over the same catalogues.
+TEST(CliReport, AThousandPcsEachGetWhatTheirOwnCheckFinds) {
+    UpdateCli cli;
+    const std::vector<unsigned char> example = SourceFile("examples/identities/demo-pc.json");
+    const std::string demo(example.begin(), example.end());
+    std::vector<std::u16string> arguments = {u"report", u"--json", u"--identity", u"C:\\id\\demo.json"};
+    for (int number = 1; number <= 1000; ++number) {
+        arguments.push_back(u"C:\\id\\pc-" + DecimalText(number) + u".json");
+        cli.fake.fileSystem.AddFile(arguments.back(), Bytes(GeneratedIdentity(demo, number)));
+    }
+    cli.identity.clear();
+    ASSERT_EQ(cli.Run(arguments), 0) << cli.err;
+    const std::map<std::string, std::set<std::string>> report = NeedsInReport(cli.out);
+    ASSERT_EQ(report.size(), 1001u);
+    std::set<std::set<std::string>> kinds;
+    for (const auto& [file, needs] : report) {
+        cli.identity = Utf8ToUtf16(file);
+        ASSERT_EQ(cli.Run({u"check"}), 0) << file << cli.err;
+        EXPECT_EQ(needs, NeedsInCheck(cli.out)) << file;
+        kinds.insert(needs);
+    }
+    EXPECT_GT(kinds.size(), 50u) << "the generated PCs should need many different sets of updates";
 }
 
 // Every card field of a saved identity is read (only some reach a check's result).

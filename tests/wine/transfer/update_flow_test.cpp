@@ -171,6 +171,16 @@ TEST_F(UpdateFlow, AMirrorServedOrReadAsAFolderGivesWhatTheServerGives) {
         EXPECT_THAT(download.output + download.errors, HasSubstr("is not the one the update server's signed file list gives"));
         EXPECT_FALSE(winetest::FileExists(saved));
     }
+    // A file of the share that another program holds open without sharing cannot be read:
+    // the transfer fails with that reason, and nothing is saved.
+    const HANDLE held = CreateFileW((served + bios).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    DeleteFileW(saved.c_str());
+    const auto locked = Cli(L"download 1 --debug", served);
+    CloseHandle(held);
+    EXPECT_EQ(locked.exitCode, 1u) << locked.output;
+    EXPECT_THAT(locked.errors, HasSubstr("QB-7100.exe cannot be read (error 32)"));
+    EXPECT_FALSE(winetest::FileExists(saved));
 }
 
 // verify against a server that never answers ends at its deadline, says what it did not
