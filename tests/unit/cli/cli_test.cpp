@@ -605,25 +605,29 @@ TEST(CliMirror, OfChosenPcsOrCategoriesHoldsTheirCataloguesAndFiles) {
         std::vector<std::string> catalogues;  // in both folders
         std::vector<std::string> files;
         std::string unlisted;
+        std::string unserved;
         int exitCode;
         std::string message;
     } rows[] = {
-        {{u"--categories", u"mb-bios"}, {"BIOSList.xml"}, bios, "", 0, ""},
+        {{u"--categories", u"mb-bios"}, {"BIOSList.xml"}, bios, "", "", 0, ""},
         {{u"--categories", u"mb-driver,vga-driver"}, {"VT5/DRVList.rec", "VT5/VIDDID.rec", "VT5/VDList.xml"},
-         {"DVD/DRIVER/Audio/6015919/SDriver.exe", "DVD/DRIVER/Chipset/9201021/SDriver.exe", "VGA/NV/191.07/setup.exe"}, "", 0, ""},
-        {{u"--identity", u"C:\\id\\demo.json", u"C:\\id\\bad.json"}, all, demoPc, "", 0,
+         {"DVD/DRIVER/Audio/6015919/SDriver.exe", "DVD/DRIVER/Chipset/9201021/SDriver.exe", "VGA/NV/191.07/setup.exe"}, "", "", 0, ""},
+        {{u"--identity", u"C:\\id\\demo.json", u"C:\\id\\bad.json"}, all, demoPc, "", "", 0,
          "veltra-cli: skipped C:\\id\\bad.json: identity file is not JSON"},
         {{u"--identity", u"C:\\id\\demo.json", u"--categories", u"vga-bios,mb-bios"}, {"BIOSList.xml", "VT5/VBList.xml"},
-         {"XBIOS/QB-7100/130/QB-7100.exe", "XVGA/QB-7600/A09/QB-7600.exe"}, "", 0, ""},
-        {{u"--identity", u"C:\\id\\demo.json", u"--categories", u"vga-driver"}, {"VT5/VDList.xml"}, {}, "VGA/NV/191.07/setup.exe", 1,
+         {"XBIOS/QB-7100/130/QB-7100.exe", "XVGA/QB-7600/A09/QB-7600.exe"}, "", "", 0, ""},
+        {{u"--identity", u"C:\\id\\demo.json", u"--categories", u"vga-driver"}, {"VT5/VDList.xml"}, {}, "VGA/NV/191.07/setup.exe", "", 1,
          "veltra-cli: VGA/NV/191.07/setup.exe: the server's signed list does not name it, so it was not fetched\n"},
-        {{u"--identity", u"C:\\id\\bad.json"}, {}, {}, "", 1, "veltra-cli: no identity could be read\n"},
+        {{u"--identity", u"C:\\id\\bad.json"}, {}, {}, "", "", 1, "veltra-cli: no identity could be read\n"},
+        {{u"--identity", u"C:\\id\\demo.json"}, {}, {}, "", "DataBase/VT5/VT5_LOU.xml", 1,
+         "veltra-cli: the catalogues could not be fetched from the update server\n"},
     };
     for (const auto& row : rows) {
         UpdateCli cli;
         cli.identity.clear();
         cli.fake.fileSystem.AddFile(u"C:\\id\\bad.json", Bytes("{"));
         ServeSignedDemoTree(cli, row.unlisted);
+        cli.transfers.server.erase(u"http://up/" + Utf8ToUtf16(row.unserved));
         std::vector<std::u16string> arguments = {u"mirror", u"--to", u"C:\\M"};
         arguments.insert(arguments.end(), row.selection.begin(), row.selection.end());
         const std::string what = Utf16ToUtf8(row.selection.back());
