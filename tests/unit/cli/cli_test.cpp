@@ -854,6 +854,14 @@ TEST(CliCheck, ABadIdentityFileGivesOneLineNamingTheProblem) {
     cli.identity = u"C:\\id\\none.json";
     EXPECT_EQ(cli.Run({u"check"}), 2);
     EXPECT_EQ(cli.err, "veltra-cli: cannot read the identity file C:\\id\\none.json\n");
+    // 4 MiB is read whole; a byte more is not taken.
+    cli.identity = u"C:\\id\\large.json";
+    for (const auto& [size, error] : {std::pair{std::size_t{4 << 20}, "identity file is not JSON: unexpected end at byte 4194304"},
+                                      {(4 << 20) + 1, "cannot read the identity file C:\\id\\large.json"}}) {
+        cli.fake.fileSystem.AddFile(cli.identity, std::vector<unsigned char>(size, ' '));
+        EXPECT_EQ(cli.Run({u"check"}), 2);
+        EXPECT_EQ(cli.err, "veltra-cli: " + std::string(error) + "\n");
+    }
 }
 
 }  // namespace
