@@ -33,9 +33,9 @@ std::vector<FleetResult> ReadResults(IFile& file, ICodePage& codePage) {
 
 FleetPlatform::FleetPlatform(Platform& platform)
     : files_(platform.fileSystem),
-      platform_{platform.registry, platform.systemVersion, platform.mutexes,     platform.windows,
-                platform.messageBox, platform.launcher,  platform.clock,       platform.codePage,
-                platform.processInfo, files_,            platform.services,    platform.devices,
+      platform_{platform.registry,    platform.systemVersion, platform.mutexes,  platform.windows,
+                platform.messageBox,  platform.launcher,      platform.clock,    platform.codePage,
+                platform.processInfo, files_,                 platform.services, platform.devices,
                 platform.processExit} {}
 
 bool FetchFleetCatalogues(const CliOptions& options, const FleetMachine& first, Platform& platform, IWmi& wmi,
