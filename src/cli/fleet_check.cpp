@@ -7,6 +7,7 @@
 #include "catalogue/result_list.h"
 #include "cli/check_command.h"
 #include "cli/cli_options.h"
+#include "cli/log_folder_in_memory.h"
 #include "cli/plain_text.h"
 #include "cli/update_session.h"
 #include "core/text.h"
@@ -29,14 +30,21 @@ std::vector<FleetResult> ReadResults(IFile& file, ICodePage& codePage) {
     return results;
 }
 
-}  // namespace
+// The platform a fleet run works on: the files of every "VT5\LOG" folder kept in memory.
+class FleetPlatform {
+public:
+    explicit FleetPlatform(Platform& platform)
+        : files_(platform.fileSystem),
+          platform_{platform.registry,    platform.systemVersion, platform.mutexes,  platform.windows,
+                    platform.messageBox,  platform.launcher,      platform.clock,    platform.codePage,
+                    platform.processInfo, files_,                 platform.services, platform.devices,
+                    platform.processExit} {}
+    Platform& Get() { return platform_; }
 
-FleetPlatform::FleetPlatform(Platform& platform)
-    : files_(platform.fileSystem),
-      platform_{platform.registry,    platform.systemVersion, platform.mutexes,  platform.windows,
-                platform.messageBox,  platform.launcher,      platform.clock,    platform.codePage,
-                platform.processInfo, files_,                 platform.services, platform.devices,
-                platform.processExit} {}
+private:
+    LogFolderInMemory files_;
+    Platform platform_;
+};
 
 bool FetchFleetCatalogues(const CliOptions& options, const FleetMachine& first, Platform& platform, IWmi& wmi,
                           UpdateServices& services, std::ostream& err) {
@@ -56,6 +64,8 @@ bool FetchFleetCatalogues(const CliOptions& options, const FleetMachine& first, 
     err << "veltra-cli: the catalogues could not be fetched from the update server\n";
     return false;
 }
+
+}  // namespace
 
 std::vector<FleetMachine> LoadFleet(const CliOptions& options, Platform& platform, const VT5Record& work,
                                     FleetReportBuilder& builder, std::ostream& err) {
@@ -91,6 +101,22 @@ void CheckFleet(std::vector<FleetMachine>& fleet, Platform& platform, FleetRepor
                       results);
         machine.installed.reset();  // a thousand identities' maps need not all stay
     }
+}
+
+std::optional<FleetReport> CheckSavedFleet(const CliOptions& options, Platform& platform, IWmi& wmi,
+                                           UpdateServices& services, int categories, std::ostream& err) {
+    FleetPlatform fleetPlatform(platform);
+    VT5Record work;
+    if (!IdentifyWorkFolder(options, fleetPlatform.Get(), work, err)) return std::nullopt;
+    FleetReportBuilder builder;
+    std::vector<FleetMachine> fleet = LoadFleet(options, fleetPlatform.Get(), work, builder, err);
+    if (fleet.empty()) {
+        err << "veltra-cli: no identity could be read\n";
+        return std::nullopt;
+    }
+    if (!FetchFleetCatalogues(options, fleet.front(), fleetPlatform.Get(), wmi, services, err)) return std::nullopt;
+    CheckFleet(fleet, fleetPlatform.Get(), builder, categories);
+    return builder.Finish();
 }
 
 }  // namespace veltra

@@ -1,13 +1,9 @@
 #include "cli/mirror_selection.h"
 
-#include <vector>
-
 #include "catalogue/result_list.h"
-#include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/fleet_check.h"
 #include "core/text.h"
-#include "core/vt5_record.h"
 #include "transfer/catalogue_addresses.h"
 #include "transfer/item_addresses.h"
 
@@ -63,18 +59,9 @@ bool SelectMirrorFiles(const CliOptions& options, Platform& platform, IWmi& wmi,
     if (!options.manualScan && options.identityFiles.empty()) return true;
     selection.emplace(options.categories);
     if (options.identityFiles.empty()) return true;
-    FleetPlatform fleetPlatform(platform);
-    VT5Record work;
-    if (!IdentifyWorkFolder(options, fleetPlatform.Get(), work, err)) return false;
-    FleetReportBuilder builder;
-    std::vector<FleetMachine> fleet = LoadFleet(options, fleetPlatform.Get(), work, builder, err);
-    if (fleet.empty()) {
-        err << "veltra-cli: no identity could be read\n";
-        return false;
-    }
-    if (!FetchFleetCatalogues(options, fleet.front(), fleetPlatform.Get(), wmi, services, err)) return false;
-    CheckFleet(fleet, fleetPlatform.Get(), builder, options.categories);
-    selection->KeepOnly(UpdateFilesOf(builder.Finish()));
+    const std::optional<FleetReport> fleet = CheckSavedFleet(options, platform, wmi, services, options.categories, err);
+    if (!fleet) return false;
+    selection->KeepOnly(UpdateFilesOf(*fleet));
     return true;
 }
 

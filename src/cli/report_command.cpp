@@ -1,6 +1,5 @@
 #include "cli/report_command.h"
 
-#include "cli/check_command.h"
 #include "cli/cli_options.h"
 #include "cli/fleet_check.h"
 #include "cli/plain_text.h"
@@ -29,21 +28,10 @@ void PrintReport(const CliOptions& options, const FleetReport& report, std::ostr
 
 int RunReportCommand(const CliOptions& options, Platform& platform, IWmi& wmi, UpdateServices& services,
                      std::ostream& out, std::ostream& err) {
-    FleetPlatform fleetPlatform(platform);
-    Platform& report = fleetPlatform.Get();
-    VT5Record work;
-    if (!IdentifyWorkFolder(options, report, work, err)) return 1;
-    FleetReportBuilder builder;
-    std::vector<FleetMachine> fleet = LoadFleet(options, report, work, builder, err);
-    if (fleet.empty()) {
-        err << "veltra-cli: no identity could be read\n";
-        return 1;
-    }
-    if (!FetchFleetCatalogues(options, fleet.front(), report, wmi, services, err)) return 1;
-    CheckFleet(fleet, report, builder);
-    const FleetReport table = builder.Finish();
-    PrintReport(options, table, out);
-    if (options.htmlFile && !WritePage(*options.htmlFile, FleetHtml(table), platform.fileSystem, err)) return 1;
+    const std::optional<FleetReport> table = CheckSavedFleet(options, platform, wmi, services, 127, err);
+    if (!table) return 1;
+    PrintReport(options, *table, out);
+    if (options.htmlFile && !WritePage(*options.htmlFile, FleetHtml(*table), platform.fileSystem, err)) return 1;
     return 0;
 }
 
