@@ -30,8 +30,7 @@ void PrintResults(const CliOptions& options, const ResultList& list, std::ostrea
 
 bool IdentifyWorkFolder(const CliOptions& options, Platform& platform, VT5Record& vt5, std::ostream& err) {
     if (RunStartupIdentification(platform, vt5, options.workFolder)) return true;
-    err << "veltra-cli: the executable's folder path is longer than 255 "
-           "characters; use --work\n";
+    err << "veltra-cli: the executable's folder path is longer than 255 characters; use --work\n";
     return false;
 }
 
@@ -48,8 +47,7 @@ std::unique_ptr<IInstalledVersions> LoadSavedMachine(const CliOptions& options, 
         error = "cannot read the identity file " + Utf16ToUtf8(*options.identityFile);
         return nullptr;
     }
-    SavedIdentityResult saved =
-        ParseSavedIdentity(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    SavedIdentityResult saved = ParseSavedIdentity({reinterpret_cast<const char*>(bytes->data()), bytes->size()});
     if (!saved.identity) {
         error = saved.error;
         return nullptr;

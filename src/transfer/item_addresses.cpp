@@ -56,12 +56,9 @@ ItemTransfer ItemAddresses(const ResultRow& row, const std::u16string& boardMode
     switch (category->bit) {
         case kMbBiosCategory:
             return {below + u"/" + boardModel + u".exe", folder + SafeFileName(boardModel + u".exe")};
-        case kVgaDriverCategory:
-            return {WithForwardSlashes(below), itemFile};
-        case kVgaBiosCategory:
-            return {WithForwardSlashes(below + u"/" + row[2] + u".exe"), itemFile};
-        default:
-            return {WithForwardSlashes(below + u"/" + category->fileName), itemFile};
+        case kVgaDriverCategory: return {WithForwardSlashes(below), itemFile};
+        case kVgaBiosCategory: return {WithForwardSlashes(below + u"/" + row[2] + u".exe"), itemFile};
+        default: return {WithForwardSlashes(below + u"/" + category->fileName), itemFile};
     }
 }
 

@@ -7,8 +7,7 @@
 
 namespace veltra {
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(IFileSystem& files, const std::u16string& path,
-                                                       std::size_t limit) {
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(IFileSystem& files, const std::u16string& path, std::size_t limit) {
     const std::unique_ptr<IFile> file = files.Open(path, FileOpenMode::ReadOnly);
     if (!file) return std::nullopt;
     std::vector<std::uint8_t> bytes;
